@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the optimised program and starts it.
+# Extra arguments go to the program.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/setup/deps.sh
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)"
+
+program=(build/release/tools/quipc run data/examples/hello.!)
+
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null && [ "${CORVANE_NO_X:-0}" != 1 ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "${program[@]}" "$@"
+fi
+exec "${program[@]}" "$@"

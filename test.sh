@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with the sanitizers and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/setup/deps.sh
+
+jobs=$(nproc)
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+
+# Window tests need an X server; start a private one (with -noreset, or SDL's
+# probe connection makes the next connect fail) unless one is given.
+if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
+  dfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dfile" 2>/dev/null &
+  xpid=$!
+  trap 'kill "$xpid" 2>/dev/null; rm -f "$dfile"' EXIT
+  for _ in $(seq 200); do [ -s "$dfile" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n1 "$dfile")"
+fi
+
+ctest --preset sanitize -j "$jobs"
