@@ -9,20 +9,20 @@ namespace container {
 
 template <typename K, typename V, typename H = Hash<K>> class ListTable {
 public:
-  void add(const K& key, const V& value) {
+  void add(const K &key, const V &value) {
     m_table.put(key, value);
     m_values.push(value);
   }
 
-  V get(const K& key) const { return m_table.get(key); }
-  V* lookup(const K& key) { return m_table.lookup(key); }
-  bool contains(const K& key) const { return m_table.contains(key); }
+  V get(const K &key) const { return m_table.get(key); }
+  V *lookup(const K &key) { return m_table.lookup(key); }
+  bool contains(const K &key) const { return m_table.contains(key); }
 
   uint32_t size() const { return m_values.size(); }
-  const V& operator[](uint32_t i) const { return m_values[i]; }
-  V& operator[](uint32_t i) { return m_values[i]; }
-  const Vector<V>& values() const { return m_values; }
-  const HashTable<K, V, H>& table() const { return m_table; }
+  const V &operator[](uint32_t i) const { return m_values[i]; }
+  V &operator[](uint32_t i) { return m_values[i]; }
+  const Vector<V> &values() const { return m_values; }
+  const HashTable<K, V, H> &table() const { return m_table; }
 
   void clear() {
     m_values.clear();
@@ -31,17 +31,18 @@ public:
 
   // Removes the key (it must be present) and the first equal value, keeping
   // the order of the others.
-  template <typename KeyText> V removeOrdered(const K& key, KeyText keyText) {
+  template <typename KeyText> V removeOrdered(const K &key, KeyText keyText) {
     V value = m_table.get(key);
     CORVANE_ASSERT_TEXT_MSG(m_table.remove(key), L"m_table.remove( key )", keyText);
     int i = m_values.indexOf(value);
-    if (i >= 0) m_values.removeAt(uint32_t(i));
+    if (i >= 0)
+      m_values.removeAt(uint32_t(i));
     return value;
   }
-  V removeOrdered(const K& key) { return removeOrdered(key, keyTextOf(key)); }
+  V removeOrdered(const K &key) { return removeOrdered(key, keyTextOf(key)); }
 
 private:
-  template <typename T> static String keyTextOf(const T& key) {
+  template <typename T> static String keyTextOf(const T &key) {
     if constexpr (requires { key.toString(); })
       return key.toString();
     else

@@ -9,10 +9,11 @@ struct RegistryState {
   Symbol current = Symbol::emptySymbol();
 };
 
-RegistryState* g_registry = nullptr;
+RegistryState *g_registry = nullptr;
 
-RegistryState& state() {
-  if (!g_registry) g_registry = new RegistryState;
+RegistryState &state() {
+  if (!g_registry)
+    g_registry = new RegistryState;
   return *g_registry;
 }
 
@@ -29,13 +30,14 @@ void setScriptManagerRegistryHooks(ScriptManagerRegistryFactory make,
 }
 } // namespace quip
 
-Database::Database(Symbol name, const String& path) : m_name(name), m_path(path) {}
+Database::Database(Symbol name, const String &path) : m_name(name), m_path(path) {}
 
 Database::~Database() {
-  if (m_scriptManagers && g_deleteManagers) g_deleteManagers(m_scriptManagers);
+  if (m_scriptManagers && g_deleteManagers)
+    g_deleteManagers(m_scriptManagers);
 }
 
-quip::ScriptManagerRegistry& Database::scriptManagers() {
+quip::ScriptManagerRegistry &Database::scriptManagers() {
   if (!m_scriptManagers) {
     CORVANE_ASSERT_MSG(g_makeManagers, L"no script manager registry");
     m_scriptManagers = g_makeManagers(this);
@@ -43,27 +45,30 @@ quip::ScriptManagerRegistry& Database::scriptManagers() {
   return *m_scriptManagers;
 }
 
-Database::Registry& Database::registry() { return state().table; }
+Database::Registry &Database::registry() { return state().table; }
 
 void Database::releaseRegistry() {
-  if (!g_registry) return;
+  if (!g_registry)
+    return;
   g_registry->table.deleteValues();
   delete g_registry;
   g_registry = nullptr;
 }
 
-void Database::registerDatabase(Database* database) { state().table.put(database->name(), database); }
+void Database::registerDatabase(Database *database) {
+  state().table.put(database->name(), database);
+}
 
-void Database::unregisterDatabase(Database* database) { state().table.remove(database->name()); }
+void Database::unregisterDatabase(Database *database) { state().table.remove(database->name()); }
 
 bool Database::contains(Symbol name) { return state().table.contains(name); }
 
-Database* Database::find(Symbol name) { return state().table.get(name); }
+Database *Database::find(Symbol name) { return state().table.get(name); }
 
 void Database::setCurrent(Symbol name) { state().current = name; }
 
 Symbol Database::currentName() { return state().current; }
 
-Database* Database::current() { return find(state().current); }
+Database *Database::current() { return find(state().current); }
 
 container::Vector<Symbol> Database::names() { return state().table.keys(); }

@@ -14,46 +14,46 @@ class ScriptManagerRegistry;
 
 class Database {
 public:
-  using Registry = container::HashTable<Symbol, Database*>;
+  using Registry = container::HashTable<Symbol, Database *>;
 
-  Database(Symbol name, const String& path);
-  Database(const Database&) = delete;
-  Database& operator=(const Database&) = delete;
+  Database(Symbol name, const String &path);
+  Database(const Database &) = delete;
+  Database &operator=(const Database &) = delete;
   virtual ~Database();
 
   // The engine's asset database answers itself; a plain database null.
-  virtual Database* assetDatabase() { return nullptr; }
+  virtual Database *assetDatabase() { return nullptr; }
 
   Symbol name() const { return m_name; }
-  const String& path() const { return m_path; }
-  void setPath(const String& path) { m_path = path; }
+  const String &path() const { return m_path; }
+  void setPath(const String &path) { m_path = path; }
 
   // Created on first use with this database as its owner.
-  quip::ScriptManagerRegistry& scriptManagers();
+  quip::ScriptManagerRegistry &scriptManagers();
 
-  static Registry& registry();
+  static Registry &registry();
   static void releaseRegistry();
-  static void registerDatabase(Database* database);
-  static void unregisterDatabase(Database* database);
+  static void registerDatabase(Database *database);
+  static void unregisterDatabase(Database *database);
   static bool contains(Symbol name);
-  static Database* find(Symbol name);
+  static Database *find(Symbol name);
   static void setCurrent(Symbol name);
   static Symbol currentName();
-  static Database* current();
+  static Database *current();
   static container::Vector<Symbol> names();
 
 private:
   Symbol m_name;
   String m_path;
-  quip::ScriptManagerRegistry* m_scriptManagers = nullptr;
+  quip::ScriptManagerRegistry *m_scriptManagers = nullptr;
 };
 
 // The script-manager registry is defined with the script managers; the base
 // library only creates and deletes it through these two hooks, which the
 // scripting library installs.
 namespace quip {
-using ScriptManagerRegistryFactory = ScriptManagerRegistry* (*)(Database* owner);
-using ScriptManagerRegistryDeleter = void (*)(ScriptManagerRegistry*);
+using ScriptManagerRegistryFactory = ScriptManagerRegistry *(*)(Database *owner);
+using ScriptManagerRegistryDeleter = void (*)(ScriptManagerRegistry *);
 void setScriptManagerRegistryHooks(ScriptManagerRegistryFactory make,
                                    ScriptManagerRegistryDeleter destroy);
 } // namespace quip

@@ -4,8 +4,9 @@
 
 namespace xstring {
 
-void write(FILE* stream, const wchar_t* text, size_t count) {
-  if (!stream || !text) return;
+void write(FILE *stream, const wchar_t *text, size_t count) {
+  if (!stream || !text)
+    return;
   char buffer[1024];
   size_t used = 0;
   for (size_t i = 0; i < count; ++i) {
@@ -30,26 +31,30 @@ void write(FILE* stream, const wchar_t* text, size_t count) {
       buffer[used++] = char(0x80 | (c & 0x3F));
     }
   }
-  if (used) fwrite(buffer, 1, used, stream);
+  if (used)
+    fwrite(buffer, 1, used, stream);
 }
 
-void write(FILE* stream, const wchar_t* text) {
-  if (text) write(stream, text, std::wcslen(text));
+void write(FILE *stream, const wchar_t *text) {
+  if (text)
+    write(stream, text, std::wcslen(text));
 }
 
-void write(FILE* stream, const String& text) {
-  if (text.length()) write(stream, text.pointerAt(0), text.length());
+void write(FILE *stream, const String &text) {
+  if (text.length())
+    write(stream, text.pointerAt(0), text.length());
 }
 
-String vformat(const wchar_t* fmt, va_list args) {
+String vformat(const wchar_t *fmt, va_list args) {
   wchar_t buffer[4096];
   va_list copy;
   va_copy(copy, args);
   int n = std::vswprintf(buffer, 4096, fmt, copy);
   va_end(copy);
-  if (n >= 0) return String(buffer, uint32_t(n));
+  if (n >= 0)
+    return String(buffer, uint32_t(n));
   for (size_t size = 16384; size <= (1u << 24); size *= 4) {
-    wchar_t* big = new wchar_t[size];
+    wchar_t *big = new wchar_t[size];
     va_copy(copy, args);
     n = std::vswprintf(big, size, fmt, copy);
     va_end(copy);
@@ -63,13 +68,13 @@ String vformat(const wchar_t* fmt, va_list args) {
   return String();
 }
 
-int vprint(FILE* stream, const wchar_t* fmt, va_list args) {
+int vprint(FILE *stream, const wchar_t *fmt, va_list args) {
   String text = vformat(fmt, args);
   write(stream, text);
   return int(text.length());
 }
 
-int print(FILE* stream, const wchar_t* fmt, ...) {
+int print(FILE *stream, const wchar_t *fmt, ...) {
   va_list args;
   va_start(args, fmt);
   int n = vprint(stream, fmt, args);

@@ -10,13 +10,13 @@
 
 namespace xstring {
 
-void write(FILE* stream, const wchar_t* text, size_t count);
-void write(FILE* stream, const wchar_t* text);
-void write(FILE* stream, const String& text);
+void write(FILE *stream, const wchar_t *text, size_t count);
+void write(FILE *stream, const wchar_t *text);
+void write(FILE *stream, const String &text);
 // Formats with the wide printf rules (%S takes a wide text) and writes the result.
-int print(FILE* stream, const wchar_t* fmt, ...);
-int vprint(FILE* stream, const wchar_t* fmt, va_list args);
+int print(FILE *stream, const wchar_t *fmt, ...);
+int vprint(FILE *stream, const wchar_t *fmt, va_list args);
 // Formats into a String.
-String vformat(const wchar_t* fmt, va_list args);
+String vformat(const wchar_t *fmt, va_list args);
 
 } // namespace xstring

@@ -6,7 +6,7 @@
 
 class TextCursor {
 public:
-  TextCursor(const String* text, const String& sourceName, unsigned int start = 0);
+  TextCursor(const String *text, const String &sourceName, unsigned int start = 0);
 
   // The next character, or 0 at the end (the position does not move then).
   wchar_t next();
@@ -16,7 +16,7 @@ public:
   uint32_t position() const { return m_position; }
   uint32_t line() const { return m_line; }
   uint32_t column() const { return m_column; }
-  const String& sourceName() const { return m_sourceName; }
+  const String &sourceName() const { return m_sourceName; }
 
   // "name line L character C".
   String locationText() const;
@@ -26,7 +26,7 @@ public:
   void printContext() const;
 
 private:
-  const String* m_text;
+  const String *m_text;
   uint32_t m_position;
   uint32_t m_line = 1;
   uint32_t m_column = 0;

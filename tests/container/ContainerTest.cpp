@@ -17,7 +17,8 @@ TEST(Vector, GrowthAndRemoval) {
     EXPECT_EQ(v.capacity(), caps[i]);
   }
   Vector<char> abc;
-  for (char c : {'a', 'b', 'c'}) abc.push(c);
+  for (char c : {'a', 'b', 'c'})
+    abc.push(c);
   Vector<char> swapped = abc;
   EXPECT_EQ(abc.removeAt(0), 'a');
   ASSERT_EQ(abc.size(), 2u);
@@ -35,15 +36,18 @@ TEST(Vector, GrowthAndRemoval) {
 TEST(HashTable, GrowsOnUsedBuckets) {
   HashTable<unsigned int, int> table;
   // Keys 0..5 land in six different buckets of eleven.
-  for (unsigned int k = 0; k < 5; ++k) table.put(k, int(k));
+  for (unsigned int k = 0; k < 5; ++k)
+    table.put(k, int(k));
   EXPECT_EQ(table.bucketCount(), 11u);
   table.put(5u, 5);
   EXPECT_EQ(table.bucketCount(), 22u);
   EXPECT_EQ(table.growThreshold(), 11u);
-  for (unsigned int k = 0; k < 6; ++k) EXPECT_EQ(table.get(k), int(k));
+  for (unsigned int k = 0; k < 6; ++k)
+    EXPECT_EQ(table.get(k), int(k));
 
   HashTable<unsigned int, int> oneBucket;
-  for (unsigned int k = 0; k < 100; ++k) oneBucket.put(k * 11, 1); // same bucket of 11
+  for (unsigned int k = 0; k < 100; ++k)
+    oneBucket.put(k * 11, 1); // same bucket of 11
   EXPECT_EQ(oneBucket.bucketCount(), 11u);
   EXPECT_EQ(oneBucket.usedBuckets(), 1u);
   EXPECT_EQ(oneBucket.count(), 100u);
@@ -97,18 +101,19 @@ TEST(ListTable, RemoveOrderedKeepsOrder) {
 TEST(ListTableDeathTest, RemovingMissingKeyAsserts) {
   container::ListTable<Symbol, int> list;
   EXPECT_EXIT(list.removeOrdered(Symbol::intern(L"missing")), testing::ExitedWithCode(255),
-              "ASSERT: source/container/ListTable\\([0-9]+\\) removeOrdered\\(\\) m_table.remove\\( key \\): missing");
+              "ASSERT: source/container/ListTable\\([0-9]+\\) removeOrdered\\(\\) "
+              "m_table.remove\\( key \\): missing");
 }
 
 TEST(Database, Registry) {
   Symbol name = Symbol::intern(L"registryTestDb");
   Database::setCurrent(name);
   EXPECT_EQ(Database::current(), nullptr);
-  auto* first = new Database(name, String(L"."));
+  auto *first = new Database(name, String(L"."));
   Database::registerDatabase(first);
   EXPECT_EQ(Database::current(), first);
   EXPECT_EQ(first->assetDatabase(), nullptr);
-  auto* second = new Database(name, String(L"/other"));
+  auto *second = new Database(name, String(L"/other"));
   Database::registerDatabase(second);
   EXPECT_EQ(Database::find(name), second);
   EXPECT_TRUE(Database::contains(name));

@@ -25,14 +25,16 @@ TEST(String, AppendGrowth) {
 
 TEST(String, CompareCodes) {
   struct Case {
-    const wchar_t* a;
-    const wchar_t* b;
+    const wchar_t *a;
+    const wchar_t *b;
     int code;
   } cases[] = {
-      {L"", L"", String::Equal}, {L"", L"x", String::Less}, {L"x", L"", String::Greater},
-      {L"abc", L"abd", String::Less}, {L"b", L"a", String::Greater}, {L"same", L"same", String::Equal},
+      {L"", L"", String::Equal},     {L"", L"x", String::Less},
+      {L"x", L"", String::Greater},  {L"abc", L"abd", String::Less},
+      {L"b", L"a", String::Greater}, {L"same", L"same", String::Equal},
   };
-  for (const Case& c : cases) EXPECT_EQ(String(c.a).compare(String(c.b)), c.code) << c.a << "|" << c.b;
+  for (const Case &c : cases)
+    EXPECT_EQ(String(c.a).compare(String(c.b)), c.code) << c.a << "|" << c.b;
   EXPECT_EQ(String().compare(L"a"), String::Less);
   EXPECT_TRUE(String(L"yes").toBool());
   EXPECT_TRUE(String(L"0").toBool());
@@ -109,10 +111,11 @@ TEST(String, SplitPath) {
 TEST(String, Numbers) {
   struct Case {
     float v;
-    const wchar_t* text;
-  } numbers[] = {{2.0f, L"2"}, {0.125f, L"0.125"}, {1.23456f, L"1.2346"}, {0.005f, L"0.005"},
-                 {-3.0f, L"-3"}, {-0.5f, L"-0.5"}};
-  for (const Case& c : numbers) EXPECT_EQ(String::formatNumber(c.v), String(c.text)) << c.text;
+    const wchar_t *text;
+  } numbers[] = {{2.0f, L"2"},       {0.125f, L"0.125"}, {1.23456f, L"1.2346"},
+                 {0.005f, L"0.005"}, {-3.0f, L"-3"},     {-0.5f, L"-0.5"}};
+  for (const Case &c : numbers)
+    EXPECT_EQ(String::formatNumber(c.v), String(c.text)) << c.text;
   EXPECT_EQ(String::toString(10.0f), String(L"10"));
   EXPECT_EQ(String::toString(2.5f), String(L"2.5"));
   EXPECT_EQ(String::toString(-7), String(L"-7"));

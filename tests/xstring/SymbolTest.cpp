@@ -16,7 +16,8 @@ TEST(Symbol, Identity) {
 
 TEST(Symbol, FilterAndSort) {
   container::Vector<Symbol> list;
-  for (const wchar_t* t : {L"RedBlock", L"blueBlock", L"redBall", L"green"}) list.push(Symbol::intern(t));
+  for (const wchar_t *t : {L"RedBlock", L"blueBlock", L"redBall", L"green"})
+    list.push(Symbol::intern(t));
   container::Vector<Symbol> same = list;
   filterSymbols(same, String(L" , ,"));
   EXPECT_EQ(same.size(), 4u);
@@ -26,7 +27,8 @@ TEST(Symbol, FilterAndSort) {
   EXPECT_EQ(list[0], Symbol::intern(L"RedBlock"));
 
   container::Vector<Symbol> sorted;
-  for (const wchar_t* t : {L"c", L"a", L"b", L"a"}) sorted.push(Symbol::intern(t));
+  for (const wchar_t *t : {L"c", L"a", L"b", L"a"})
+    sorted.push(Symbol::intern(t));
   sortSymbols(sorted);
   EXPECT_STREQ(sorted[0].text(), L"a");
   EXPECT_STREQ(sorted[1].text(), L"a");
@@ -57,6 +59,7 @@ TEST(TextCursor, ColumnsAndLines) {
 TEST(TextCursor, Context) {
   String text(L"first\nabcdef\n");
   TextCursor cursor(&text, String(L"src"));
-  for (int i = 0; i < 9; ++i) cursor.next(); // "first\n" + "abc"
+  for (int i = 0; i < 9; ++i)
+    cursor.next(); // "first\n" + "abc"
   EXPECT_EQ(cursor.contextText(), String(L"line 2\n> abcdef\n    ^\n"));
 }
