@@ -1,0 +1,59 @@
+#include "quip/Array.h"
+
+#include <utility>
+
+namespace quip {
+
+Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, n ? new Token[n] : nullptr, 1}) {}
+
+Array &Array::operator=(const Array &other) {
+  if (m_body == other.m_body)
+    return *this;
+  ++other.m_body->references;
+  if (m_body && --m_body->references == 0)
+    destroy(m_body);
+  m_body = other.m_body;
+  return *this;
+}
+
+Array &Array::operator=(Array &&other) noexcept {
+  if (this != &other)
+    std::swap(m_body, other.m_body);
+  return *this;
+}
+
+void Array::destroy(ArrayBody *body) {
+  delete[] body->elements;
+  delete body;
+}
+
+void Array::grow() { reserve(m_body->capacity ? 2 * m_body->capacity : 2); }
+
+void Array::reserve(unsigned int n) {
+  Token *fresh = n ? new Token[n] : nullptr;
+  uint32_t keep = m_body->count < n ? m_body->count : n;
+  // Moving by swap leaves every reference count as it was.
+  for (uint32_t i = 0; i < keep; ++i)
+    fresh[i].swap(m_body->elements[i]);
+  delete[] m_body->elements;
+  m_body->elements = fresh;
+  m_body->capacity = n;
+  m_body->count = keep;
+}
+
+void Array::appendAll(const Array &other) {
+  uint32_t n = other.count();
+  for (uint32_t i = 0; i < n; ++i)
+    append(other[i]);
+}
+
+void Array::removeFast(unsigned int i) {
+  uint32_t last = m_body->count - 1;
+  if (i != last)
+    m_body->elements[i].swap(m_body->elements[last]);
+  // The removed value should not be kept alive by a slot past the count.
+  m_body->elements[last].release();
+  m_body->count = last;
+}
+
+} // namespace quip

@@ -1,0 +1,80 @@
+#pragma once
+// A handle on a shared, reference-counted block of tokens. Copying the handle
+// shares the body; the body goes when its last handle does. Every slot of the
+// block (capacity, not count) holds a live token.
+
+#include <cstdint>
+
+namespace quip {
+
+class Token;
+
+struct ArrayBody {
+  uint32_t capacity;
+  uint32_t count;
+  Token *elements;
+  uint32_t references;
+};
+
+class Array {
+public:
+  // A new body of n error tokens (count and capacity n).
+  explicit Array(unsigned int n = 0);
+  Array(const Array &other) : m_body(other.m_body) { ++m_body->references; }
+  // A moved-from handle may only be assigned to or destroyed.
+  Array(Array &&other) noexcept : m_body(other.m_body) { other.m_body = nullptr; }
+  ~Array() {
+    if (m_body && --m_body->references == 0)
+      destroy(m_body);
+  }
+  Array &operator=(const Array &other);
+  Array &operator=(Array &&other) noexcept;
+
+  uint32_t count() const { return m_body->count; }
+  uint32_t capacity() const { return m_body->capacity; }
+  bool isEmpty() const { return m_body->count == 0; }
+
+  // No bounds checks: callers test the count.
+  inline Token &operator[](unsigned int i);
+  inline const Token &operator[](unsigned int i) const;
+  inline Token *get(unsigned int i, bool = false);
+  inline Token &last();
+  Token *data() { return m_body->elements; }
+  const Token *data() const { return m_body->elements; }
+
+  inline void append(const Token &token);
+  void appendAll(const Array &other);
+  // Reallocates the block to exactly n slots (the count is cut to n).
+  void reserve(unsigned int n);
+  // Token first, index second.
+  inline void set(const Token &token, unsigned int i);
+  void dropLast() { --m_body->count; }
+  // The element at i is replaced by the last one; order is not kept.
+  void removeFast(unsigned int i);
+
+  bool sameBody(const Array &other) const { return m_body == other.m_body; }
+  const ArrayBody *body() const { return m_body; }
+  uint32_t references() const { return m_body->references; }
+
+private:
+  friend class Interpreter;
+  friend struct ProcedureFrame;
+  struct NoBody {};
+  // A handle without a body, for slots that are filled before use.
+  explicit Array(NoBody) : m_body(nullptr) {}
+  bool hasBody() const { return m_body != nullptr; }
+  void releaseBody() {
+    if (m_body && --m_body->references == 0)
+      destroy(m_body);
+    m_body = nullptr;
+  }
+
+  void grow();
+  static void destroy(ArrayBody *body);
+
+  ArrayBody *m_body;
+};
+
+} // namespace quip
+
+#include "quip/Token.h"

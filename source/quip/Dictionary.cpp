@@ -1,0 +1,136 @@
+#include "quip/Dictionary.h"
+
+#include <utility>
+
+namespace quip {
+
+namespace {
+DictionaryBody *newBody() {
+  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1};
+}
+} // namespace
+
+Dictionary::Dictionary() : m_body(newBody()) {}
+
+Dictionary &Dictionary::operator=(const Dictionary &other) {
+  if (m_body == other.m_body)
+    return *this;
+  ++other.m_body->references;
+  if (m_body && --m_body->references == 0)
+    destroy(m_body);
+  m_body = other.m_body;
+  return *this;
+}
+
+Dictionary &Dictionary::operator=(Dictionary &&other) noexcept {
+  if (this != &other)
+    std::swap(m_body, other.m_body);
+  return *this;
+}
+
+void Dictionary::destroy(DictionaryBody *body) {
+  for (uint32_t b = 0; b < body->bucketCount; ++b) {
+    DictionaryEntry *entry = body->buckets[b];
+    while (entry) {
+      DictionaryEntry *next = entry->next;
+      delete entry;
+      entry = next;
+    }
+  }
+  delete[] body->buckets;
+  delete body;
+}
+
+Token *Dictionary::lookupTyped(Symbol key, Type) const { return lookup(key); }
+
+bool Dictionary::set(Symbol key, const Token &value) {
+  uint32_t index = container::hash(key) % m_body->bucketCount;
+  for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
+    if (entry->key == key) {
+      entry->value = value;
+      return true;
+    }
+  }
+  if (m_body->frozen)
+    return false;
+  if (!m_body->buckets[index])
+    ++m_body->usedBuckets;
+  m_body->buckets[index] = new DictionaryEntry{key, value, m_body->buckets[index]};
+  if (m_body->usedBuckets > m_body->threshold)
+    grow();
+  return true;
+}
+
+// Doubles the buckets and re-inserts every entry as a new key would be (at the
+// head of its chain), old buckets in order and each chain from its head; a
+// re-insertion that crosses the new threshold grows again at once.
+void Dictionary::grow() {
+  DictionaryBody *body = m_body;
+  DictionaryEntry **old = body->buckets;
+  uint32_t oldCount = body->bucketCount;
+  body->bucketCount = 2 * oldCount;
+  body->threshold = body->bucketCount / 2;
+  body->usedBuckets = 0;
+  body->buckets = new DictionaryEntry *[body->bucketCount]();
+  for (uint32_t b = 0; b < oldCount; ++b) {
+    DictionaryEntry *entry = old[b];
+    while (entry) {
+      DictionaryEntry *next = entry->next;
+      uint32_t index = container::hash(entry->key) % body->bucketCount;
+      if (!body->buckets[index])
+        ++body->usedBuckets;
+      entry->next = body->buckets[index];
+      body->buckets[index] = entry;
+      entry = next;
+      if (body->usedBuckets > body->threshold)
+        grow();
+    }
+  }
+  delete[] old;
+}
+
+bool Dictionary::remove(Symbol key) {
+  uint32_t index = container::hash(key) % m_body->bucketCount;
+  DictionaryEntry **link = &m_body->buckets[index];
+  while (*link) {
+    DictionaryEntry *entry = *link;
+    if (entry->key == key) {
+      *link = entry->next;
+      delete entry;
+      if (!m_body->buckets[index])
+        --m_body->usedBuckets;
+      return true;
+    }
+    link = &entry->next;
+  }
+  return false;
+}
+
+Array Dictionary::keys() const {
+  Array out(0);
+  out.reserve(m_body->usedBuckets);
+  forEach([&](Symbol key, const Token &) { out.append(Token(key, true)); });
+  return out;
+}
+
+void Dictionary::merge(const Dictionary &other) {
+  if (m_body == other.m_body)
+    return;
+  other.forEach([&](Symbol key, const Token &value) { set(key, value); });
+}
+
+void Dictionary::clear() {
+  if (isEmpty())
+    return;
+  if (--m_body->references == 0)
+    destroy(m_body);
+  m_body = newBody();
+}
+
+uint32_t Dictionary::count() const {
+  uint32_t n = 0;
+  forEach([&](Symbol, const Token &) { ++n; });
+  return n;
+}
+
+} // namespace quip

@@ -1,0 +1,76 @@
+#pragma once
+// A handle on a shared, reference-counted table from Symbol to token. The
+// table grows on its number of occupied buckets (11 buckets, threshold 5, then
+// doubled); a frozen table refuses new keys but still replaces values.
+
+#include "container/Hash.h"
+#include "xstring/Symbol.h"
+
+#include <cstdint>
+
+namespace quip {
+
+class Token;
+class Array;
+enum Type : uint8_t;
+
+struct DictionaryEntry;
+
+struct DictionaryBody {
+  DictionaryEntry **buckets;
+  uint32_t bucketCount;
+  uint32_t usedBuckets;
+  uint32_t threshold;
+  uint8_t frozen;
+  uint32_t references;
+};
+
+class Dictionary {
+public:
+  Dictionary();
+  Dictionary(const Dictionary &other) : m_body(other.m_body) { ++m_body->references; }
+  // A moved-from handle may only be assigned to or destroyed.
+  Dictionary(Dictionary &&other) noexcept : m_body(other.m_body) { other.m_body = nullptr; }
+  ~Dictionary() {
+    if (m_body && --m_body->references == 0)
+      destroy(m_body);
+  }
+  Dictionary &operator=(const Dictionary &other);
+  Dictionary &operator=(Dictionary &&other) noexcept;
+
+  // The stored value, or null.
+  inline Token *lookup(Symbol key) const;
+  // The same; a value of another type is returned all the same.
+  Token *lookupTyped(Symbol key, Type expected) const;
+  // False only when the key is absent from a frozen body.
+  bool set(Symbol key, const Token &value);
+  bool remove(Symbol key);
+  bool isEmpty() const { return m_body->usedBuckets == 0; }
+  // Every key as an executable symbol, in bucket order (newest first in a bucket).
+  Array keys() const;
+  void merge(const Dictionary &other);
+  // Lets go of the body (other handles keep it) and takes a new empty one.
+  void clear();
+  void freeze() { m_body->frozen = 1; }
+  bool isFrozen() const { return m_body->frozen != 0; }
+
+  uint32_t bucketCount() const { return m_body->bucketCount; }
+  uint32_t usedBuckets() const { return m_body->usedBuckets; }
+  uint32_t growThreshold() const { return m_body->threshold; }
+  uint32_t count() const;
+  bool sameBody(const Dictionary &other) const { return m_body == other.m_body; }
+  uint32_t references() const { return m_body->references; }
+
+  // Visits every entry in key order: f(Symbol, Token&).
+  template <typename F> void forEach(F &&f) const;
+
+private:
+  static void destroy(DictionaryBody *body);
+  void grow();
+
+  DictionaryBody *m_body;
+};
+
+} // namespace quip
+
+#include "quip/Token.h"

@@ -1,0 +1,358 @@
+#include "quip/Interpreter.h"
+
+#include "quip/Parser.h"
+#include "quip/ScriptManager.h"
+#include "quip/ScriptManagerRegistry.h"
+#include "xstring/Print.h"
+
+namespace quip {
+
+namespace {
+bool g_diagnostics = false;
+} // namespace
+
+void setDiagnostics(bool on) { g_diagnostics = on; }
+bool diagnostics() { return g_diagnostics; }
+
+Interpreter::Interpreter(Symbol name, ScriptManager *manager)
+    : m_name(name), m_manager(manager), m_operands(0), m_wait(this), m_retired(Array::NoBody()) {
+  m_operands.reserve(128);
+  m_dictionaries.reserve(8);
+  m_procedures.reserve(32);
+}
+
+Interpreter::~Interpreter() {
+  finish();
+  for (uint32_t i = 0; i < m_dictionaries.size(); ++i)
+    delete m_dictionaries[i];
+}
+
+Database *Interpreter::database() const {
+  if (!m_manager || !m_manager->registry())
+    return nullptr;
+  return m_manager->registry()->owner();
+}
+
+Token *Interpreter::top() {
+  if (m_operands.count() == 0) {
+    reportError(L"stack underflow");
+    return nullptr;
+  }
+  return &m_operands.last();
+}
+
+Token *Interpreter::peek(uint32_t depth) {
+  if (depth >= m_operands.count()) {
+    reportError(L"stack index out of bounds");
+    return nullptr;
+  }
+  return &m_operands[m_operands.count() - 1 - depth];
+}
+
+Dictionary *Interpreter::dictionaryAt(uint32_t depth) {
+  if (depth >= m_dictionaries.size()) {
+    reportError(L"dictionary stack index out of bounds");
+    return nullptr;
+  }
+  return m_dictionaries[m_dictionaries.size() - 1 - depth];
+}
+
+Dictionary *Interpreter::topDictionary() {
+  if (m_dictionaries.isEmpty()) {
+    reportError(L"dictionary stack underflow");
+    return nullptr;
+  }
+  return m_dictionaries.last();
+}
+
+bool Interpreter::popDictionary(Dictionary *out) {
+  if (m_dictionaries.size() == 2) {
+    reportError(L"attempt to expose protected dictionary");
+    return false;
+  }
+  if (m_dictionaries.isEmpty()) {
+    reportError(L"dictionary stack underflow");
+    return false;
+  }
+  Dictionary *top = m_dictionaries.pop();
+  if (out)
+    *out = *top;
+  delete top;
+  return true;
+}
+
+Token *Interpreter::lookup(Symbol name, bool reportUndefined) {
+  for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
+    Token *value = m_dictionaries[i]->lookup(name);
+    if (value)
+      return value;
+  }
+  if (reportUndefined)
+    reportError(String(L"undefined symbol: ") + name.text());
+  return nullptr;
+}
+
+void Interpreter::executeName(Symbol name) {
+  Token *value = nullptr;
+  for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
+    value = m_dictionaries[i]->lookup(name);
+    if (value)
+      break;
+  }
+  if (!value) {
+    if (g_diagnostics) {
+      xstring::print(stdout, L"error: undefined symbol: %S\n", name.text());
+      push(Token(name, true));
+    } else {
+      reportError(String(L"undefined symbol: ") + name.text());
+    }
+    return;
+  }
+  switch (value->type()) {
+  case TYPE_ARRAY:
+    if (value->isExecutable()) {
+      pushProcedure(value->array());
+      return;
+    }
+    break;
+  case TYPE_BUILTIN: {
+    // The call may change the dictionary that holds the builtin.
+    Builtin function = value->builtin();
+    int error = 0;
+    function(this, &error);
+    return;
+  }
+  default:
+    break;
+  }
+  push(*value);
+}
+
+void Interpreter::pushProcedure(const Array &procedure, uint32_t position) {
+  if (procedure.count() == 0)
+    return;
+  m_procedures.push(ProcedureFrame(procedure, position));
+}
+
+ProcedureFrame *Interpreter::procedureAt(uint32_t depth) {
+  if (depth >= m_procedures.size()) {
+    reportError(L"procedure stack index out of bounds");
+    return nullptr;
+  }
+  return &m_procedures[m_procedures.size() - 1 - depth];
+}
+
+ProcedureFrame *Interpreter::topProcedure() {
+  if (m_procedures.isEmpty()) {
+    reportError(L"procedure stack underflow");
+    return nullptr;
+  }
+  return &m_procedures.last();
+}
+
+bool Interpreter::popProcedure() {
+  if (m_procedures.isEmpty()) {
+    reportError(L"procedure stack underflow");
+    return false;
+  }
+  // Moving into a local releases the body when the local goes; the slot is
+  // left without a body.
+  Array released(std::move(m_procedures.last().procedure));
+  m_procedures.setSize(m_procedures.size() - 1);
+  return true;
+}
+
+void Interpreter::wait(float seconds) {
+  if (state() == ATOMIC) {
+    reportError(L"Waiting not allowed while atomic");
+    return;
+  }
+  m_wait.start(seconds, Dictionary());
+}
+
+void Interpreter::waitForMessages(float seconds, const Dictionary &handlers) {
+  if (state() == ATOMIC) {
+    reportError(L"Waiting not allowed while atomic");
+    return;
+  }
+  m_wait.start(seconds, handlers);
+}
+
+void Interpreter::finish() {
+  while (!m_dictionaries.isEmpty())
+    delete m_dictionaries.pop();
+  while (!m_procedures.isEmpty()) {
+    Array released(std::move(m_procedures.last().procedure));
+    m_procedures.setSize(m_procedures.size() - 1);
+  }
+  m_atomicDepth = 0;
+  m_finished = 1;
+}
+
+void Interpreter::reportError(const String &message) {
+  if (!g_diagnostics)
+    return;
+  String text(L"\n\nScriptManager: ");
+  if (m_manager)
+    text += m_manager->name().text();
+  text += L"\nInterpreter: ";
+  text += m_name.text();
+  text += L"\n\n";
+  text += message;
+  text += L'\n';
+  xstring::write(stdout, text);
+}
+
+void Interpreter::reportError(const wchar_t *message) { reportError(String(message)); }
+
+void Interpreter::execute(const Token &token) {
+  switch (token.type()) {
+  case TYPE_ERROR:
+    reportError(L"error token encountered in source stream");
+    return;
+  case TYPE_SYMBOL:
+    if (token.isExecutable()) {
+      executeName(token.symbol());
+      return;
+    }
+    break;
+  case TYPE_BUILTIN: {
+    int error = 0;
+    token.builtin()(this, &error);
+    return;
+  }
+  default:
+    break;
+  }
+  push(token);
+}
+
+void Interpreter::step() {
+  if (m_finished || m_wait.isWaiting())
+    return;
+  if (m_procedures.isEmpty()) {
+    finish();
+    return;
+  }
+  ProcedureFrame &frame = m_procedures.last();
+  const Token &token = frame.procedure[frame.position++];
+  if (frame.position >= frame.procedure.count()) {
+    // The frame goes before its last token runs, so a call in last position
+    // does not keep its caller's frame; the body stays alive until the next
+    // retirement.
+    m_retired.releaseBody();
+    m_retired = std::move(frame.procedure);
+    m_procedures.setSize(m_procedures.size() - 1);
+  }
+  execute(token);
+}
+
+unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
+  if (state() == WAITING) {
+    m_wait.advance(dt);
+    if (state() == WAITING)
+      return 0;
+  }
+  if (maxSteps == 0) {
+    while (state() <= ATOMIC)
+      step();
+    return 0;
+  }
+  unsigned int count = 0;
+  for (;;) {
+    State now = state();
+    if (now == ATOMIC) {
+      step();
+    } else if (now == RUNNING) {
+      step();
+      if (++count == maxSteps)
+        return maxSteps;
+    } else {
+      return count + 1;
+    }
+  }
+}
+
+int Interpreter::runToCompletion() {
+  beginAtomic();
+  for (;;) {
+    State now = state();
+    if (now == FINISHED)
+      return FINISHED;
+    // A wait started before (or after an unmatched endAtomic) would never be
+    // advanced here: it ends at once.
+    if (now == WAITING)
+      m_wait.cancel();
+    step();
+  }
+}
+
+bool Interpreter::pushSource(const String &text, const String &sourceName) {
+  Array tokens = translate(text, sourceName);
+  if (tokens.count() == 0 || (tokens.count() == 1 && tokens[0].isError()))
+    return false;
+  pushProcedure(tokens);
+  return true;
+}
+
+// Waits.
+
+void MessageWait::start(float seconds, const Dictionary &handlers) {
+  m_remaining = seconds;
+  m_waiting = 1;
+  m_handlers = handlers;
+}
+
+void MessageWait::post(Symbol message, const Token &value) {
+  m_names.push(message);
+  m_values.push(value);
+}
+
+const Token *MessageWait::handlerFor(Symbol message) const {
+  const Token *handler = m_handlers.lookup(message);
+  // Only a procedure can be run as a handler; anything else is no handler.
+  return handler && handler->isArray() ? handler : nullptr;
+}
+
+void MessageWait::startHandler(const Token &handler, Symbol message, const Token &value) {
+  Array procedure = handler.array();
+  m_waiting = 0;
+  m_interpreter->pushProcedure(procedure);
+  m_interpreter->push(Token(message, false));
+  m_interpreter->push(value);
+}
+
+void MessageWait::advance(float dt) {
+  if (!m_waiting)
+    return;
+  for (uint32_t i = m_names.size(); i-- > 0;) {
+    const Token *handler = handlerFor(m_names[i]);
+    if (!handler)
+      continue;
+    Token procedure(*handler);
+    Symbol name = m_names.removeAt(i);
+    Token value = m_values.removeAt(i);
+    startHandler(procedure, name, value);
+    return;
+  }
+  if (!m_names.isEmpty()) {
+    if (const Token *otherwise = handlerFor(SYM(L"otherwise"))) {
+      Token procedure(*otherwise);
+      Symbol name = m_names.pop();
+      Token value = m_values.pop();
+      startHandler(procedure, name, value);
+      return;
+    }
+  }
+  if (m_remaining > 0)
+    m_remaining -= dt;
+  if (m_remaining > 0)
+    return;
+  m_waiting = 0;
+  if (const Token *timeout = handlerFor(SYM(L"timeout"))) {
+    Token procedure(*timeout);
+    startHandler(procedure, SYM(L"timeout"), Token(0.0f));
+  }
+}
+
+} // namespace quip

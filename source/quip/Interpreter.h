@@ -1,0 +1,176 @@
+#pragma once
+// One running script: an operand stack, a procedure stack (procedures being
+// run, each with the position of its next token), a dictionary stack for name
+// look-up, an atomic depth and a wait for time or messages. A step fetches one
+// token and executes it; managers give each run a budget of steps.
+
+#include "container/Vector.h"
+#include "quip/Token.h"
+
+class Database;
+
+namespace quip {
+
+class ScriptManager;
+class Interpreter;
+
+struct ProcedureFrame {
+  ProcedureFrame() : procedure(Array::NoBody()) {}
+  ProcedureFrame(const Array &body, uint32_t start) : procedure(body), position(start) {}
+  Array procedure;
+  uint32_t position = 0;
+};
+
+// The waiting condition of an interpreter: a countdown, the handlers of the
+// wait (message symbol -> procedure) and the messages queued for it.
+class MessageWait {
+public:
+  explicit MessageWait(Interpreter *owner) : m_interpreter(owner) {}
+
+  bool isWaiting() const { return m_waiting != 0; }
+  float remaining() const { return m_remaining; }
+  void start(float seconds, const Dictionary &handlers);
+  // Ends the wait without a handler.
+  void cancel() { m_waiting = 0; }
+  void post(Symbol message, const Token &value);
+  // Moves the wait on by dt seconds: a queued message with a handler, then
+  // "otherwise", then the countdown and "timeout".
+  void advance(float dt);
+
+  uint32_t queuedCount() const { return m_names.size(); }
+  Symbol queuedName(uint32_t i) const { return m_names[i]; }
+
+private:
+  const Token *handlerFor(Symbol message) const;
+  void startHandler(const Token &handler, Symbol message, const Token &value);
+
+  Interpreter *m_interpreter;
+  uint8_t m_waiting = 0;
+  float m_remaining = 0;
+  Dictionary m_handlers;
+  container::Vector<Symbol> m_names;
+  container::Vector<Token> m_values;
+};
+
+class Interpreter {
+public:
+  enum State { RUNNING = 0, ATOMIC = 1, WAITING = 2, FINISHED = 3 };
+
+  Interpreter(Symbol name, ScriptManager *manager);
+  Interpreter(const Interpreter &) = delete;
+  Interpreter &operator=(const Interpreter &) = delete;
+  ~Interpreter();
+
+  Symbol name() const { return m_name; }
+  ScriptManager *scriptManager() const { return m_manager; }
+  // The database whose registry holds the manager, or null.
+  Database *database() const;
+
+  State state() const {
+    if (m_finished)
+      return FINISHED;
+    if (m_wait.isWaiting())
+      return WAITING;
+    if (m_atomicDepth > 0)
+      return ATOMIC;
+    return RUNNING;
+  }
+
+  // Operand stack.
+  void push(const Token &token) { m_operands.append(token); }
+  // Moves the top token into out; on an empty stack reports "stack underflow"
+  // and leaves out as it was.
+  void pop(Token &out) {
+    if (m_operands.count() == 0) {
+      reportError(L"stack underflow");
+      return;
+    }
+    out.swap(m_operands.last());
+    m_operands.dropLast();
+  }
+  // The top token moved out; an error token after "stack underflow".
+  Token pop() {
+    Token out;
+    pop(out);
+    return out;
+  }
+  Token *top();
+  Token *peek(uint32_t depth);
+  uint32_t stackSize() const { return m_operands.count(); }
+  // The operand stack itself (index 0 at the bottom), for builtins that work
+  // on stack slots.
+  Array &operands() { return m_operands; }
+
+  // Dictionary stack (index 0 of the accessors is the top).
+  void pushDictionary(const Dictionary &dictionary) {
+    m_dictionaries.push(new Dictionary(dictionary));
+  }
+  Dictionary *dictionaryAt(uint32_t depth);
+  Dictionary *topDictionary();
+  // Refuses to expose the manager's two shared dictionaries.
+  bool popDictionary(Dictionary *out = nullptr);
+  uint32_t dictionaryDepth() const { return m_dictionaries.size(); }
+  // The value of a name, searched from the top dictionary down; null when
+  // undefined (reported as "undefined symbol: " + name when asked).
+  Token *lookup(Symbol name, bool reportUndefined = false);
+  // Executes a name as a procedure's executable symbol is executed.
+  void executeName(Symbol name);
+
+  // Procedure stack. An empty procedure is not pushed.
+  void pushProcedure(const Array &procedure, uint32_t position = 0);
+  ProcedureFrame *procedureAt(uint32_t depth);
+  ProcedureFrame *topProcedure();
+  bool popProcedure();
+  uint32_t procedureDepth() const { return m_procedures.size(); }
+
+  void beginAtomic() { ++m_atomicDepth; }
+  void endAtomic() { --m_atomicDepth; }
+  int atomicDepth() const { return m_atomicDepth; }
+
+  // Waits are refused while atomic: nothing would ever advance them.
+  void wait(float seconds);
+  void waitForMessages(float seconds, const Dictionary &handlers);
+  void postMessage(Symbol message, const Token &value) { m_wait.post(message, value); }
+  MessageWait &messageWait() { return m_wait; }
+
+  // Empties the procedure and dictionary stacks, clears the atomic depth and
+  // marks the interpreter finished; the operand stack is kept.
+  void finish();
+  bool isFinished() const { return m_finished != 0; }
+
+  // "\n\nScriptManager: <manager>\nInterpreter: <name>\n\n<message>", printed
+  // to standard output only when diagnostics are on.
+  void reportError(const String &message);
+  void reportError(const wchar_t *message);
+
+  void step();
+  // Steps under a budget; the result counts the steps spent (see the manager).
+  unsigned int run(unsigned int maxSteps, float dt);
+  // Runs atomically until finished; a wait met on the way ends at once.
+  int runToCompletion();
+
+  // Translates the text and pushes it as a procedure; false when it yields
+  // nothing to run.
+  bool pushSource(const String &text, const String &sourceName);
+
+private:
+  void execute(const Token &token);
+
+  Symbol m_name;
+  ScriptManager *m_manager;
+  Array m_operands;
+  container::Vector<Dictionary *> m_dictionaries;
+  container::Vector<ProcedureFrame> m_procedures;
+  int m_atomicDepth = 0;
+  MessageWait m_wait;
+  uint8_t m_finished = 0;
+  // The procedure whose last token is executing: its frame is already gone,
+  // but the token must outlive the step.
+  Array m_retired;
+};
+
+// The process-wide diagnostics switch (off at start).
+void setDiagnostics(bool on);
+bool diagnostics();
+
+} // namespace quip
