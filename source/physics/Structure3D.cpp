@@ -1,0 +1,194 @@
+#include "physics/Structure3D.h"
+
+#include "math/Scalar.h"
+#include "physics/Acceleration3D.h"
+#include "physics/BounceEvent.h"
+#include "physics/Constraint3D.h"
+#include "physics/Drag3D.h"
+
+#include <cmath>
+
+namespace physics {
+
+namespace {
+bool fixedTimeStep = false;
+} // namespace
+
+void setFixedTimeStep() { fixedTimeStep = true; }
+bool isFixedTimeStep() { return fixedTimeStep; }
+
+Structure3D::~Structure3D() {
+  clearAtoms();
+  clearDrag();
+  clearConstraints();
+  clearAccelerations();
+}
+
+void Structure3D::onBounce(const BounceEvent &event) {
+  for (uint32_t i = 0; i < bounceListeners.size(); ++i)
+    bounceListeners[i]->onBounce(event);
+}
+
+void Structure3D::setAtomCount(unsigned n) {
+  clearAtoms();
+  addAtoms(n);
+}
+
+void Structure3D::addAtoms(unsigned n) {
+  atoms.reserve(atoms.size() + n);
+  for (unsigned i = 0; i < n; ++i)
+    atoms.push(new Atom());
+}
+
+void Structure3D::clearAtoms() {
+  for (uint32_t i = 0; i < atoms.size(); ++i)
+    delete atoms[i];
+  atoms.clear();
+}
+
+Atom *Structure3D::removeAtom(Atom *atom) {
+  const int index = atoms.indexOf(atom);
+  if (index < 0)
+    return nullptr;
+  return atoms.removeAt(uint32_t(index));
+}
+
+Atom *Structure3D::removeAtomAt(unsigned index) {
+  if (index >= atoms.size())
+    return nullptr;
+  return atoms.removeAt(index);
+}
+
+void Structure3D::pinAllAtoms() {
+  for (uint32_t i = 0; i < atoms.size(); ++i)
+    atoms[i]->pinned = 1;
+}
+
+void Structure3D::addAcceleration(Acceleration3D *acceleration) {
+  accelerations.push(acceleration);
+}
+
+void Structure3D::clearAccelerations() {
+  for (uint32_t i = 0; i < accelerations.size(); ++i)
+    delete accelerations[i];
+  accelerations.clear();
+}
+
+void Structure3D::addConstraint(Constraint3D *constraint) { constraints.push(constraint); }
+
+void Structure3D::clearConstraints() {
+  for (uint32_t i = 0; i < constraints.size(); ++i)
+    delete constraints[i];
+  constraints.clear();
+}
+
+void Structure3D::setDrag(Drag3D *newDrag) {
+  if (newDrag == drag)
+    return;
+  delete drag;
+  drag = newDrag;
+}
+
+void Structure3D::clearDrag() {
+  delete drag;
+  drag = nullptr;
+}
+
+void Structure3D::notifyContact(WorldGeometry *geometry, int atomIndex) {
+  for (uint32_t i = 0; i < contactListeners.size(); ++i)
+    contactListeners[i]->onContact(geometry, this, atomIndex);
+}
+
+void Structure3D::clearContactFlags() {
+  for (uint32_t i = 0; i < atoms.size(); ++i)
+    atoms[i]->contactFlags = 0;
+}
+
+void Structure3D::accumulateAccelerations(float previousStepTime, float stepTime) {
+  (void)previousStepTime;
+  for (uint32_t i = 0; i < atoms.size(); ++i)
+    atoms[i]->acceleration = math::Vector3();
+  for (uint32_t i = 0; i < accelerations.size(); ++i) {
+    accelerations[i]->updateIfEnabled(stepTime);
+    accelerations[i]->applyIfEnabled(*this);
+  }
+  const float timeSquared = stepTime * stepTime;
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    atom.acceleration =
+        (atom.acceleration + pendingAcceleration) * atom.accelerationFactor * timeSquared;
+  }
+  pendingAcceleration = math::Vector3();
+}
+
+void Structure3D::applyDrag(float stepTime) {
+  if (drag != nullptr)
+    drag->applyIfEnabled(*this, stepTime);
+}
+
+void Structure3D::integrate(float previousStepTime, float stepTime) {
+  const float ratio =
+      (fixedTimeStep || !(previousStepTime > 0)) ? 1.0f : stepTime / previousStepTime;
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    if (atom.pinned == 1)
+      continue;
+    math::Vector3 v = atom.position - atom.previousPosition;
+    const float keep = atom.damping * atom.dragDamping;
+    if (fixedTimeStep) {
+      v *= keep;
+    } else {
+      v *= ratio;
+      v *= float(std::pow(double(keep), double(stepTime)));
+    }
+    v += atom.acceleration;
+    atom.previousPosition = atom.position;
+    atom.position += v;
+  }
+}
+
+void Structure3D::applyConstraints() {
+  for (uint32_t pass = 0; pass < relaxationPasses; ++pass)
+    for (uint32_t i = 0; i < constraints.size(); ++i)
+      constraints[i]->applyIfEnabled(*this);
+}
+
+void Structure3D::clampAxisSpeed(float stepTime) {
+  if (axisMask == 0)
+    return;
+  const math::Vector3 masked((axisMask & 1) ? 1.0f : 0.0f, (axisMask & 2) ? 1.0f : 0.0f,
+                             (axisMask & 4) ? 1.0f : 0.0f);
+  const math::Vector3 rest(1.0f - masked.x, 1.0f - masked.y, 1.0f - masked.z);
+  float low = targetSpeed - 0.5f * speedRange;
+  float high = targetSpeed + 0.5f * speedRange;
+  if (!fixedTimeStep) {
+    low *= stepTime;
+    high *= stepTime;
+  }
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    if (atom.pinned == 1)
+      continue;
+    const math::Vector3 velocity = atom.position - atom.previousPosition;
+    math::Vector3 u = velocity;
+    u *= masked;
+    const float s = u.length();
+    if (s > 0)
+      u /= s;
+    u *= math::min<float>(math::max<float>(s, low), high);
+    math::Vector3 w = velocity;
+    w *= rest;
+    atom.setVelocity(u + w);
+  }
+}
+
+void Structure3D::step(float previousStepTime, float stepTime) {
+  clearContactFlags();
+  accumulateAccelerations(previousStepTime, stepTime);
+  applyDrag(stepTime);
+  integrate(previousStepTime, stepTime);
+  applyConstraints();
+  clampAxisSpeed(stepTime);
+}
+
+} // namespace physics
