@@ -1,60 +1,135 @@
-// Number and comparison builtins:
-// "neg", "+", "-", "*", "/", "max", "min", "modulus", "<", ">", "<=", ">=", "abs".
+// Numbers and comparisons: float arithmetic, min/max, sign, the integer
+// remainder and the four ordered comparisons. The two-operand forms work on
+// the stack slots in place when both operands are numbers, so the common
+// path allocates nothing and moves no token.
 
 #include "quip/builtins/NumberBuiltins.h"
 
+#include "quip/Builtin.h"
+
+#include <cmath>
+#include <cstdint>
+
 namespace quip {
 
-void builtin_neg(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+int clampToInt(float value) {
+  if (!(value == value))
+    return 0;
+  if (value >= 2147483648.0f)
+    return INT32_MAX;
+  if (value <= -2147483648.0f)
+    return INT32_MIN;
+  return int(value);
 }
 
-void builtin_add(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+unsigned int clampToUnsigned(float value) {
+  if (!(value > 0))
+    return 0; // negatives and NaN
+  if (value >= 4294967296.0f)
+    return UINT32_MAX;
+  return (unsigned int)value;
 }
 
-void builtin_subtract(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+int roundHalfDown(float value) {
+  float low = std::floor(value);
+  return clampToInt(value - low > 0.5f ? low + 1.0f : low);
 }
 
-void builtin_multiply(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+namespace {
+
+// Takes rhs then lhs, both numbers. The fast path reads the two top slots and
+// writes the result over lhs's slot, leaving the stack one shorter.
+template <typename Op>
+inline void binary(Interpreter *interpreter, int *error, const char *function, Op op) {
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  if (n >= 2) {
+    Token &rhs = stack[n - 1];
+    Token &lhs = stack[n - 2];
+    if (rhs.isNumber() && lhs.isNumber()) {
+      lhs = op(lhs.number(), rhs.number());
+      stack.dropLast();
+      return;
+    }
+  }
+  Token rhs, lhs;
+  if (!popArgument(interpreter, error, function, L"rhs", TYPE_NUMBER, rhs))
+    return;
+  if (!popArgument(interpreter, error, function, L"lhs", TYPE_NUMBER, lhs))
+    return;
+  interpreter->push(op(lhs.number(), rhs.number()));
 }
 
-void builtin_divide(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+template <typename Op>
+inline void unary(Interpreter *interpreter, int *error, const char *function, Op op) {
+  Token n;
+  if (!popArgument(interpreter, error, function, L"n", TYPE_NUMBER, n))
+    return;
+  interpreter->push(Token(op(n.number())));
 }
 
-void builtin_max(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+} // namespace
+
+void builtin_add(Interpreter *in, int *error) {
+  binary(in, error, "builtin_add", [](float l, float r) { return Token(l + r); });
+}
+void builtin_subtract(Interpreter *in, int *error) {
+  binary(in, error, "builtin_subtract", [](float l, float r) { return Token(l - r); });
+}
+void builtin_multiply(Interpreter *in, int *error) {
+  binary(in, error, "builtin_multiply", [](float l, float r) { return Token(l * r); });
+}
+void builtin_divide(Interpreter *in, int *error) {
+  binary(in, error, "builtin_divide", [](float l, float r) { return Token(l / r); });
+}
+void builtin_min(Interpreter *in, int *error) {
+  binary(in, error, "builtin_min", [](float l, float r) { return Token(l < r ? l : r); });
+}
+void builtin_max(Interpreter *in, int *error) {
+  binary(in, error, "builtin_max", [](float l, float r) { return Token(l > r ? l : r); });
+}
+void builtin_lessthan(Interpreter *in, int *error) {
+  binary(in, error, "builtin_lessthan", [](float l, float r) { return boolToken(l < r); });
+}
+void builtin_greaterthan(Interpreter *in, int *error) {
+  binary(in, error, "builtin_greaterthan", [](float l, float r) { return boolToken(l > r); });
+}
+void builtin_lessorequal(Interpreter *in, int *error) {
+  binary(in, error, "builtin_lessorequal", [](float l, float r) { return boolToken(l <= r); });
+}
+void builtin_greaterorequal(Interpreter *in, int *error) {
+  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return boolToken(l >= r); });
 }
 
-void builtin_min(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_neg(Interpreter *in, int *error) {
+  unary(in, error, "builtin_neg", [](float v) { return -v; });
+}
+void builtin_abs(Interpreter *in, int *error) {
+  unary(in, error, "builtin_abs", [](float v) { return v < 0 ? -v : v; });
 }
 
-void builtin_modulus(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_lessthan(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_greaterthan(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_lessorequal(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_greaterorequal(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_abs(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+// Both operands truncated toward zero, then the remainder with the sign of
+// lhs. A NaN operand or a divisor that truncates to 0 has no remainder: that
+// is reported instead of dividing.
+void builtin_modulus(Interpreter *in, int *error) {
+  Token rhs, lhs;
+  if (!popArgument(in, error, "builtin_modulus", L"rhs", TYPE_NUMBER, rhs))
+    return;
+  if (!popArgument(in, error, "builtin_modulus", L"lhs", TYPE_NUMBER, lhs))
+    return;
+  float l = lhs.number(), r = rhs.number();
+  if (std::isnan(l) || std::isnan(r)) {
+    builtinError(in, error, "builtin_modulus", L"operand is not a number");
+    return;
+  }
+  int64_t divisor = clampToInt(r);
+  if (divisor == 0) {
+    builtinError(in, error, "builtin_modulus", L"modulus by zero");
+    return;
+  }
+  // 64-bit so that INT32_MIN modulus -1 does not overflow.
+  int64_t remainder = int64_t(clampToInt(l)) % divisor;
+  in->push(Token(float(remainder)));
 }
 
 } // namespace quip

@@ -1,57 +1,202 @@
-// String and conversion builtins:
-// "toString", "symbolToString", "stringToSymbol", "toNumber", "concat", "stringLength",
-// "capitalize", "humanize", "substring", "split", "sprintf", "commaString".
+// Strings and conversions: positional formatting, joining, splitting,
+// cutting, two case helpers, digit grouping and the conversions between
+// strings, symbols, numbers and printed values. Every result is a new string;
+// the argument strings are never changed.
 
 #include "quip/builtins/StringBuiltins.h"
 
+#include "quip/Builtin.h"
+#include "quip/builtins/NumberBuiltins.h"
+
+#include <cwctype>
+
 namespace quip {
 
-void builtin_toString(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+namespace {
+
+// Pops one string argument.
+inline bool popString(Interpreter *in, int *error, const char *function, const wchar_t *name,
+                      Token &out) {
+  return popArgument(in, error, function, name, TYPE_STRING, out);
 }
 
-void builtin_symbolToString(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+// Pushes a string token that takes the text over (no copy of the characters).
+inline void pushString(Interpreter *in, String &&text) {
+  Token result(L"");
+  result.string() = std::move(text);
+  pushMoved(in, result);
 }
 
-void builtin_stringToSymbol(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+// Pushes a popped string argument back as the result; it is ours alone, so
+// changing it in place changes no other token.
+inline void pushResult(Interpreter *in, Token &str) {
+  str.setExecutable(false);
+  pushMoved(in, str);
 }
 
-void builtin_toNumber(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+} // namespace
+
+void builtin_sprintf(Interpreter *in, int *error) {
+  const char *function = "builtin_sprintf";
+  Token args, format;
+  if (!popArgument(in, error, function, L"args", TYPE_ARRAY, args))
+    return;
+  if (!popString(in, error, function, L"format", format))
+    return;
+  const String &text = format.string();
+  const Array &elements = args.array();
+  String result;
+  result.reserve(text.length());
+  for (uint32_t i = 0; i < text.length(); ++i) {
+    wchar_t c = text[i];
+    if (c != L'%') {
+      result.append(c);
+      continue;
+    }
+    if (i + 1 >= text.length()) {
+      builtinError(in, error, function, L"sprintf '%' character found at end of string");
+      return;
+    }
+    wchar_t d = text[++i];
+    if (d == L'%') {
+      result.append(L'%');
+      continue;
+    }
+    if (d < L'1' || d > L'9') {
+      builtinError(in, error, function, L"sprintf illegal argument index");
+      return;
+    }
+    uint32_t index = uint32_t(d - L'1');
+    if (index >= elements.count()) {
+      builtinError(in, error, function, L"sprintf argument index out of bounds");
+      return;
+    }
+    const Token &element = elements[index];
+    if (element.isString())
+      result.append(element.string());
+    else
+      result.append(element.toString());
+  }
+  pushString(in, std::move(result));
 }
 
-void builtin_concat(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_concat(Interpreter *in, int *error) {
+  Token str1, str0;
+  if (!popString(in, error, "builtin_concat", L"str1", str1))
+    return;
+  if (!popString(in, error, "builtin_concat", L"str0", str0))
+    return;
+  str0.string().append(str1.string());
+  pushResult(in, str0);
 }
 
-void builtin_stringLength(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_split(Interpreter *in, int *error) {
+  Token separators, source;
+  if (!popString(in, error, "builtin_split", L"separators", separators))
+    return;
+  if (!popString(in, error, "builtin_split", L"source", source))
+    return;
+  container::Vector<String> pieces;
+  source.string().split(separators.string(), pieces);
+  Array result(pieces.size());
+  for (uint32_t i = 0; i < pieces.size(); ++i) {
+    Token piece(L"");
+    piece.string() = std::move(pieces[i]);
+    result[i].swap(piece);
+  }
+  in->push(Token(result, false));
 }
 
-void builtin_capitalize(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_substring(Interpreter *in, int *error) {
+  Token ix, str;
+  if (!popArgument(in, error, "builtin_substring", L"ix", TYPE_NUMBER, ix))
+    return;
+  if (!popString(in, error, "builtin_substring", L"str", str))
+    return;
+  const String &text = str.string();
+  uint32_t start = clampToUnsigned(ix.number());
+  // Past the end there is nothing left to cut: the empty string.
+  if (start >= text.length()) {
+    pushString(in, String());
+    return;
+  }
+  pushString(in, text.substring(start, text.length() - start));
 }
 
-void builtin_humanize(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+// A key name for display: the first character upper-cased, and a blank
+// before every later ASCII digit or capital.
+void builtin_humanize(Interpreter *in, int *error) {
+  Token str;
+  if (!popString(in, error, "builtin_humanize", L"str", str))
+    return;
+  const String &text = str.string();
+  String result;
+  if (!text.isEmpty()) {
+    result.reserve(text.length() * 2);
+    result.append(wchar_t(std::towupper(text[0])));
+    for (uint32_t i = 1; i < text.length(); ++i) {
+      wchar_t c = text[i];
+      if ((c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z'))
+        result.append(L' ');
+      result.append(c);
+    }
+  }
+  pushString(in, std::move(result));
 }
 
-void builtin_substring(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_capitalize(Interpreter *in, int *error) {
+  Token str;
+  if (!popString(in, error, "builtin_capitalize", L"str", str))
+    return;
+  str.string().capitalizeFirst();
+  pushResult(in, str);
 }
 
-void builtin_split(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_stringLength(Interpreter *in, int *error) {
+  Token str;
+  if (!popString(in, error, "builtin_stringLength", L"str", str))
+    return;
+  in->push(Token(float(str.string().length())));
 }
 
-void builtin_sprintf(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_commaString(Interpreter *in, int *error) {
+  Token str;
+  if (!popString(in, error, "builtin_commaString", L"str", str))
+    return;
+  str.string().insertThousandSeparators();
+  pushResult(in, str);
 }
 
-void builtin_commaString(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+void builtin_toString(Interpreter *in, int *error) {
+  Token x;
+  if (!popArgument(in, error, "builtin_toString", x))
+    return;
+  if (x.isString()) {
+    pushResult(in, x);
+    return;
+  }
+  pushString(in, x.toString());
+}
+
+void builtin_symbolToString(Interpreter *in, int *error) {
+  Token token;
+  if (!popArgument(in, error, "builtin_symbolToString", L"token", TYPE_SYMBOL, token))
+    return;
+  in->push(Token(token.symbol().text()));
+}
+
+void builtin_stringToSymbol(Interpreter *in, int *error) {
+  Token token;
+  if (!popString(in, error, "builtin_stringToSymbol", L"token", token))
+    return;
+  in->push(Token(Symbol::intern(token.string()), false));
+}
+
+void builtin_toNumber(Interpreter *in, int *error) {
+  Token str;
+  if (!popString(in, error, "builtin_toNumber", L"str", str))
+    return;
+  in->push(Token(String::toFloat(str.string().c_str())));
 }
 
 } // namespace quip
