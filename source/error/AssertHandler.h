@@ -10,41 +10,43 @@ namespace error {
 class AssertHandler {
 public:
   virtual ~AssertHandler() = default;
-  virtual void handleAssert(const wchar_t* condition, const wchar_t* file, int line,
-                            const char* function, const wchar_t* message);
+  virtual void handleAssert(const wchar_t *condition, const wchar_t *file, int line,
+                            const char *function, const wchar_t *message);
 
-  // Takes ownership; the previous handler is deleted (unless it is the same one).
-  static void registerInstance(AssertHandler* handler);
+  // Takes ownership; the previous handler is deleted (unless it is the same
+  // one). A null handler aborts.
+  static void registerInstance(AssertHandler *assertHandler);
   // The registered handler, a default one on first use.
-  static AssertHandler* instance();
+  static AssertHandler *instance();
   static void releaseInstance();
 
-  static void fail(const wchar_t* condition, const wchar_t* file, int line, const char* function);
-  static void fail(const wchar_t* condition, const wchar_t* file, int line, const char* function,
-                   const String& message);
-  static void fail(const wchar_t* condition, const wchar_t* file, int line, const char* function,
-                   const wchar_t* message);
+  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function);
+  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function,
+                   const String &message);
+  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function,
+                   const wchar_t *message);
 };
 
 // The engine's handler: reports under the title "ASSERTION FAILED" through the
 // framework's titled report (standard error and the event log).
 class CorvaneAssertHandler : public AssertHandler {
 public:
-  void handleAssert(const wchar_t* condition, const wchar_t* file, int line, const char* function,
-                    const wchar_t* message) override;
+  void handleAssert(const wchar_t *condition, const wchar_t *file, int line, const char *function,
+                    const wchar_t *message) override;
 };
 
-// "/x/y/source/file/Buffer.cpp" -> "source/file/Buffer".
-String sourcePath(const char* file);
+// "/x/y/source/file/Buffer.cpp" -> "source/file/Buffer"; a file of the engine
+// tree outside a "source" folder is relative to the tree's root.
+String sourcePath(const char *file);
 
-[[noreturn]] void assertFailed(const wchar_t* condition, const char* file, int line,
-                               const char* function, const wchar_t* message);
+[[noreturn]] void assertFailed(const wchar_t *condition, const char *file, int line,
+                               const char *function, const wchar_t *message);
 
-inline const wchar_t* messageText(const wchar_t* m) { return m; }
-inline const wchar_t* messageText(const String& m) { return m.c_str(); }
+inline const wchar_t *messageText(const wchar_t *m) { return m; }
+inline const wchar_t *messageText(const String &m) { return m.c_str(); }
 
 // Formats with vswprintf (4096 characters) and writes the result unchanged;
 // with a null stream it only formats. Returns the formatted length.
-int printToStream(FILE* stream, const wchar_t* fmt, ...);
+int printToStream(FILE *stream, const wchar_t *fmt, ...);
 
 } // namespace error

@@ -1,0 +1,3 @@
+#include "framework/CorvaneDatabase.h"
+
+CorvaneDatabase::CorvaneDatabase(Symbol name, const String &path) : Database(name, path) {}
