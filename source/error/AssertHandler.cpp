@@ -52,16 +52,22 @@ void AssertHandler::releaseInstance() {
 void AssertHandler::fail(const wchar_t *condition, const wchar_t *file, int line,
                          const char *function) {
   instance()->handleAssert(condition, file, line, function, nullptr);
+  // A handler must not return; make sure of it.
+  exit(-1);
 }
 
 void AssertHandler::fail(const wchar_t *condition, const wchar_t *file, int line,
                          const char *function, const String &message) {
   instance()->handleAssert(condition, file, line, function, message.c_str());
+  // A handler must not return; make sure of it.
+  exit(-1);
 }
 
 void AssertHandler::fail(const wchar_t *condition, const wchar_t *file, int line,
                          const char *function, const wchar_t *message) {
   instance()->handleAssert(condition, file, line, function, message);
+  // A handler must not return; make sure of it.
+  exit(-1);
 }
 
 void CorvaneAssertHandler::handleAssert(const wchar_t *condition, const wchar_t *file, int line,

@@ -20,11 +20,12 @@ public:
   static AssertHandler *instance();
   static void releaseInstance();
 
-  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function);
-  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function,
-                   const String &message);
-  static void fail(const wchar_t *condition, const wchar_t *file, int line, const char *function,
-                   const wchar_t *message);
+  [[noreturn]] static void fail(const wchar_t *condition, const wchar_t *file, int line,
+                                const char *function);
+  [[noreturn]] static void fail(const wchar_t *condition, const wchar_t *file, int line,
+                                const char *function, const String &message);
+  [[noreturn]] static void fail(const wchar_t *condition, const wchar_t *file, int line,
+                                const char *function, const wchar_t *message);
 };
 
 // The engine's handler: reports under the title "ASSERTION FAILED" through the
