@@ -5,7 +5,16 @@
 #include "math/Sphere.h"
 #include "math/Vector3.h"
 
+namespace quip {
+class Dictionary;
+}
+
 namespace math {
+
+class Matrix4;
+class Plane;
+class Quaternion;
+struct Contact;
 
 class Box3D {
 public:
@@ -34,6 +43,22 @@ public:
   float distanceSquared(const Vector3 &p) const;
   // Strict: a sphere that only touches a face does not intersect.
   bool intersects(const Sphere &s) const { return distanceSquared(s.center) < s.radius * s.radius; }
+
+  // The box turned about its centre; see Intersection.h.
+  bool intersect(const Quaternion &rotation, const Sphere &sphere, Contact &contact) const;
+  // The corners turned, then placed about the given centre, against the plane.
+  bool intersect(const Matrix4 &turn, const Vector3 &center, const Plane &plane,
+                 Contact &contact) const;
+  bool intersect(const Quaternion &rotation, const Vector3 &center, const Plane &plane,
+                 Contact &contact) const;
+  // Separating axes of two turned boxes; touching boxes overlap.
+  bool intersects(const Quaternion &rotation, const Box3D &other,
+                  const Quaternion &otherRotation) const;
+
+  // "center" and "extents" only when not zero.
+  void save(quip::Dictionary &dictionary) const;
+  // "center" and "extents" where present.
+  void load(const quip::Dictionary &dictionary);
 
 private:
   void includeCorners(const Vector3 &low, const Vector3 &high);

@@ -4,6 +4,10 @@
 
 #include "math/Vector3.h"
 
+namespace quip {
+class Dictionary;
+}
+
 namespace math {
 
 class Plane {
@@ -41,6 +45,11 @@ public:
   // with hit and t untouched, when the line is parallel to the plane.
   bool intersectLine(const Vector3 &origin, const Vector3 &direction, Vector3 &hit, float &t) const;
   // The line through segment[0] and segment[1]; t is not limited to [0, 1].
+  // "point" then "normal".
+  void save(quip::Dictionary &dictionary) const;
+  // "point" and "normal" where present; a normal read is normalised.
+  void load(const quip::Dictionary &dictionary);
+
   bool intersectSegment(const Vector3 *segment, Vector3 &hit, float &t) const;
 };
 

@@ -66,4 +66,6 @@ public:
   void write(file::ByteReceiver &out) const;
 };
 
+static_assert(sizeof(Quaternion) == 16, "the binary form is the raw 16 bytes");
+
 } // namespace math

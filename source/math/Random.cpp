@@ -1,6 +1,7 @@
 #include "math/Random.h"
 
 #include "error/AssertHandler.h"
+#include "file/BinaryPrimitives.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,14 @@ float Random::nextFloat(float low, float high) {
 
 void Random::trace(const String &where) const {
   error::printToStream(stderr, L"Random m_next: %u at %S\n", m_next, where.c_str());
+}
+
+void Random::write(file::ByteReceiver &out) const { file::write((unsigned int)m_next, out); }
+
+void Random::read(file::ByteProducer &in) {
+  unsigned int state = 0;
+  file::read(state, in);
+  m_next = state;
 }
 
 void Random::globalSeed(unsigned int seed) { std::srand(seed); }

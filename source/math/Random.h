@@ -8,6 +8,11 @@
 
 #include <cstdint>
 
+namespace file {
+class ByteProducer;
+class ByteReceiver;
+} // namespace file
+
 class Random {
 public:
   explicit Random(unsigned int seed = 0) { setSeed(seed); }
@@ -28,6 +33,10 @@ public:
 
   // "Random m_next: %u at %S\n" to standard error.
   void trace(const String &where) const;
+
+  // The state as one u32: a restored generator continues the same sequence.
+  void write(file::ByteReceiver &out) const;
+  void read(file::ByteProducer &in);
 
   static void globalSeed(unsigned int seed);
   static int globalNext();

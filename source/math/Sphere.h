@@ -3,9 +3,17 @@
 
 #include "math/Vector3.h"
 
+namespace quip {
+class Dictionary;
+}
+
 namespace math {
 
 class Box3D;
+class Capsule;
+class Plane;
+class Segment3D;
+struct Contact;
 
 class Sphere {
 public:
@@ -24,6 +32,20 @@ public:
     float r = radius + s.radius;
     return (center - s.center).lengthSquared() <= r * r;
   }
+
+  // Overlap tests (strict: touching does not count); see Intersection.h.
+  bool containsStrictly(const Vector3 &p) const;
+  bool intersect(const Sphere &other, Contact &contact) const;
+  // A sphere wholly behind the plane counts.
+  bool intersects(const Plane &plane) const;
+  bool intersect(const Plane &plane, Contact &contact) const;
+  bool intersects(const Capsule &capsule) const;
+  bool intersects(const Segment3D &segment) const;
+
+  // "radius" and "center" only when not zero.
+  void save(quip::Dictionary &dictionary) const;
+  // "radius" and "center" where present.
+  void load(const quip::Dictionary &dictionary);
 
   static float volume(float r);
   static float surfaceArea(float r);

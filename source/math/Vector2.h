@@ -8,6 +8,10 @@ class Random;
 namespace quip {
 class Token;
 }
+namespace file {
+class ByteProducer;
+class ByteReceiver;
+} // namespace file
 
 namespace math {
 
@@ -105,4 +109,17 @@ public:
 
 static_assert(sizeof(Vector2) == 8, "vertex data relies on the plain layout");
 
+// token.get(vector) finds this reader; same contract as fromToken.
+bool readToken(const quip::Token &token, Vector2 &out);
+
 } // namespace math
+
+namespace quip {
+void toToken(const math::Vector2 &value, Token &out);
+} // namespace quip
+
+namespace file {
+// The 8 raw bytes, x then y, in one call.
+void write(const math::Vector2 &value, ByteReceiver &out);
+void read(math::Vector2 &value, ByteProducer &in);
+} // namespace file

@@ -60,4 +60,13 @@ private:
   static int32_t wrapMul(int32_t a, int32_t b) { return int32_t(uint32_t(a) * uint32_t(b)); }
 };
 
+static_assert(sizeof(Vector2i) == 8, "the binary form is the raw 8 bytes");
+
+// token.get(vector) finds this reader; same contract as fromToken.
+bool readToken(const quip::Token &token, Vector2i &out);
+
 } // namespace math
+
+namespace quip {
+void toToken(const math::Vector2i &value, Token &out);
+} // namespace quip

@@ -9,6 +9,10 @@ class Random;
 namespace quip {
 class Token;
 }
+namespace file {
+class ByteProducer;
+class ByteReceiver;
+} // namespace file
 
 namespace math {
 
@@ -113,4 +117,18 @@ public:
 
 static_assert(sizeof(Vector3) == 12, "vertex data relies on the plain layout");
 
+// token.get(vector) finds this reader; same contract as fromToken.
+bool readToken(const quip::Token &token, Vector3 &out);
+
 } // namespace math
+
+namespace quip {
+void toToken(const math::Vector3 &value, Token &out);
+Token toToken(const math::Vector3 &value);
+} // namespace quip
+
+namespace file {
+// The 12 raw bytes, x, y, z, in one call.
+void write(const math::Vector3 &value, ByteReceiver &out);
+void read(math::Vector3 &value, ByteProducer &in);
+} // namespace file
