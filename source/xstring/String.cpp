@@ -76,6 +76,9 @@ String &String::operator=(const char *text) {
 }
 
 void String::reserve(uint32_t n) {
+  // Room for the text and its terminator, whatever the caller asked.
+  if (n <= m_length)
+    n = m_length + 1;
   if (m_capacity >= n)
     return;
   wchar_t *fresh = new wchar_t[n];
