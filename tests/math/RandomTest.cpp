@@ -83,3 +83,12 @@ TEST(Random, CoinFlipFollowsParity) {
   for (int i = 0; i < 20; ++i)
     EXPECT_EQ(a.coinFlip(), (b.next() % 2) == 0);
 }
+
+TEST(Random, TraceWritesTheState) {
+  Random r(1);
+  r.next();
+  testing::internal::CaptureStderr();
+  r.trace(L"spawn");
+  std::string text = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(text, "Random m_next: 1103527590 at spawn\n");
+}
