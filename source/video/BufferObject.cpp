@@ -1,0 +1,59 @@
+#include "video/BufferObject.h"
+
+#include "video/OpenGLFunctions.h"
+
+namespace video {
+
+void BufferObject::generate() {
+  if (OpenGLFunctions::genBuffers) {
+    GLuint name = 0;
+    OpenGLFunctions::genBuffers(1, &name);
+    m_name = name;
+  }
+}
+
+void BufferObject::release() {
+  if (m_name == 0)
+    return;
+  if (OpenGLFunctions::deleteBuffers) {
+    GLuint name = m_name;
+    OpenGLFunctions::deleteBuffers(1, &name);
+  }
+  m_name = 0;
+}
+
+namespace {
+BufferObjectPool *pool = nullptr;
+}
+
+BufferObjectPool &BufferObjectPool::instance() {
+  if (!pool)
+    pool = new BufferObjectPool;
+  return *pool;
+}
+
+void BufferObjectPool::destroyInstance() {
+  delete pool;
+  pool = nullptr;
+}
+
+BufferObject *BufferObjectPool::create() {
+  BufferObject *object = new BufferObject;
+  m_objects.push(object);
+  return object;
+}
+
+void BufferObjectPool::destroy(BufferObject *object) {
+  int i = m_objects.indexOf(object);
+  if (i < 0)
+    return;
+  m_objects.removeSwap(uint32_t(i));
+  delete object;
+}
+
+void BufferObjectPool::releaseAll() {
+  for (BufferObject *object : m_objects)
+    object->release();
+}
+
+} // namespace video

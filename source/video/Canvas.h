@@ -1,0 +1,227 @@
+#pragma once
+// The one drawing surface through which everything draws, in 2-D and 3-D. It
+// owns the matrix stacks (model, view, projection, texture, each with a
+// changed flag), the colour stack, the render-state override stacks and the
+// quad batch. The base holds everything that does not touch the graphics
+// library; the OpenGL canvas implements the rest and owns the render state.
+
+#include "container/Vector.h"
+#include "math/Color.h"
+#include "math/MatrixStack.h"
+#include "math/Vector2.h"
+#include "math/Vector2i.h"
+#include "math/Vector3.h"
+
+#include <cstdint>
+
+class Texture;
+class PixelBuffer;
+struct Fog;
+class Camera;
+namespace math {
+class Rectangle;
+class Transform;
+} // namespace math
+namespace animation {
+struct AnimationState;
+}
+namespace scene {
+class ClipPlane;
+}
+
+namespace video {
+
+class OpenGLCanvas;
+class RenderState;
+class RenderPass;
+class QuadBatch;
+class VertexRenderer;
+class Material;
+struct Light;
+
+class Canvas {
+public:
+  enum MatrixStackIndex { MODEL, VIEW, PROJECTION, TEXTURE, STACK_COUNT };
+  // Bits of clear().
+  enum ClearFlags { CLEAR_COLOR = 1, CLEAR_DEPTH = 2, CLEAR_STENCIL = 4 };
+
+  Canvas();
+  Canvas(const Canvas &) = delete;
+  Canvas &operator=(const Canvas &) = delete;
+  virtual ~Canvas();
+
+  // The one canvas, set by the platform shell.
+  static Canvas *instance();
+  static void setInstance(Canvas *canvas);
+  static void destroyInstance();
+  static bool exists();
+
+  virtual OpenGLCanvas *asOpenGLCanvas() { return nullptr; }
+
+  // False, doing nothing, while the window is iconified or the shell holds
+  // frames back; else resets the quad batch.
+  virtual bool beginFrame();
+  // Draws what the quad batch holds.
+  virtual void flush();
+  virtual void flushBackend() = 0;
+  // Screen coordinates from (0, 0) to the size, y upward.
+  virtual void setScreenProjection(float width, float height);
+  // Bits of ClearFlags.
+  virtual void clear(int flags) = 0;
+  // Flushes and presents the frame.
+  virtual void endFrame() = 0;
+  virtual void enableLight(Light &light);
+  virtual void disableLight(const Light &light);
+  virtual void setMaterial(const Material &material) = 0;
+  virtual void setFog(const Fog &fog) = 0;
+  virtual void disableFog() = 0;
+  virtual void enableClipPlane(int index, const float plane[4]) = 0;
+  virtual void disableClipPlane(int index) = 0;
+  virtual void enableClipPlane(const scene::ClipPlane &plane);
+  virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // Point sprites: count points of components floats each; colours (4 bytes
+  // per point) may be null; one size for all or one per point.
+  virtual void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
+                          const float *sizes, int sizeCount, float fadeThreshold,
+                          const float attenuation[3], RenderPass &pass) = 0;
+  // Reads a rectangle of the window into the buffer, top row first.
+  virtual bool readPixels(const math::Rectangle &rectangle, int pixelFormat,
+                          PixelBuffer &buffer) = 0;
+  virtual void drawQuadBatch(QuadBatch &batch) = 0;
+  virtual void drawVertices(VertexRenderer &renderer) = 0;
+  virtual VertexRenderer &vertexRenderer() = 0;
+  // Sends the flagged stacks: view x model as the model-view matrix,
+  // projection and texture.
+  virtual void applyMatrices() = 0;
+  virtual void applyClearColor() {}
+  virtual RenderState &renderState() = 0;
+  virtual const RenderState &renderState() const = 0;
+
+  // Matrices. Each operation acts on the current stack and flags it.
+  void setMatrixMode(int stack);
+  int matrixMode() const { return int(m_matrixMode); }
+  math::MatrixStack &currentMatrixStack();
+  void pushMatrix();
+  void popMatrix();
+  void translate(float x, float y) { translate(x, y, 0.0f); }
+  void translate(const math::Vector2 &t) { translate(t.x, t.y, 0.0f); }
+  void translate(const math::Vector3 &t) { translate(t.x, t.y, t.z); }
+  void translate(float x, float y, float z);
+  void scale(float x, float y) { scale(x, y, 1.0f); }
+  void scale(const math::Vector2 &s) { scale(s.x, s.y, 1.0f); }
+  void scale(const math::Vector3 &s) { scale(s.x, s.y, s.z); }
+  void scale(float x, float y, float z);
+  // Nothing for an angle of 0.
+  void rotate(float degrees, float x, float y, float z);
+  void loadIdentity();
+  const math::Matrix4 &matrix(int stack) const;
+  void loadMatrix(const math::Matrix4 &m, int stack);
+  void multiplyMatrix(const math::Matrix4 &m, int stack);
+  bool matrixChanged(int stack) const { return m_changed[stack] != 0; }
+  void resetMatrices();
+  void applyTransform(const math::Transform &transform);
+  void applyInverseTransform(const math::Transform &transform);
+  // Whole-number translation for pixel-exact drawing.
+  void snapTranslation();
+
+  // Colours. The current colour is the one set, modulated by the stack top.
+  void setColor(const math::Color &color);
+  const math::Color &color() const { return m_color; }
+  math::Color &multiplyColor(const math::Color &color);
+  void pushColor();
+  // The current colour becomes the new top (white when the stack empties).
+  void popColor();
+  bool colorStackTopOpaque() const;
+  void resetColorTop();
+  uint32_t colorStackSize() const { return m_colorStack.size(); }
+  void setClearColor(const math::Color &color);
+  const math::Color &clearColor() const { return m_clearColor; }
+
+  void setScreenProjection(const math::Vector2i &size) {
+    setScreenProjection(float(size.x), float(size.y));
+  }
+  void setScreenProjection(const math::Vector2 &size) { setScreenProjection(size.x, size.y); }
+  void setScreenProjection(int width, int height) {
+    setScreenProjection(float(width), float(height));
+  }
+  const Camera *camera() const { return m_camera; }
+  const Camera *projectionCamera() const { return m_projectionCamera; }
+
+  // Render-state wrappers: flush, then apply the effective value (the
+  // override's top when there is one, else the argument).
+  void setDepthWrite(bool on);
+  void setDepthTest(bool on);
+  void setDepthFunction(int function);
+  // These two flush only when the effective value differs from the batch's.
+  void setBlendMode(int mode);
+  void setTextureStyle(uint32_t word, int unit);
+  void setAlphaTest(bool on);
+  void setAlphaFunction(int function, float reference);
+  void setStencilTest(bool on);
+  void setStencilFunction(int function, int reference, uint32_t mask);
+  void setStencilOperation(int fail, int depthFail, int pass);
+  void setCulling(bool on);
+  void setCullMode(int mode);
+  void setTextureEnvColor(const math::Color &color);
+  const math::Color &textureEnvColor() const;
+  bool shapeMode() const;
+  void setShapeMode(bool on);
+
+  // Override stacks.
+  void pushDepthWriteOverride(bool on) { m_depthWriteOverride.push(on); }
+  void popDepthWriteOverride() { m_depthWriteOverride.pop(); }
+  void pushDepthTestOverride(bool on) { m_depthTestOverride.push(on); }
+  void popDepthTestOverride() { m_depthTestOverride.pop(); }
+  void pushDepthFunctionOverride(int function) { m_depthFunctionOverride.push(uint32_t(function)); }
+  void popDepthFunctionOverride() { m_depthFunctionOverride.pop(); }
+  void pushBlendOverride(int mode) { m_blendOverride.push(uint32_t(mode)); }
+  void popBlendOverride() { m_blendOverride.pop(); }
+  void pushTextureStyleOverride(uint32_t word, int unit);
+  void popTextureStyleOverride(int unit);
+  bool hasTextureStyleOverride(int unit) const;
+  // A non-zero top makes drawing store 2-D positions.
+  void pushVertexDimensionOverride(bool twoD) { m_vertexDimensionOverride.push(twoD ? 1u : 0u); }
+  void popVertexDimensionOverride() { m_vertexDimensionOverride.pop(); }
+  bool is2D() const;
+
+  bool effectiveDepthWrite(bool requested) const;
+  bool effectiveDepthTest(bool requested) const;
+  int effectiveDepthFunction(int requested) const;
+  int effectiveBlendMode(int requested) const;
+  uint32_t effectiveTextureStyle(uint32_t requested, int unit) const;
+
+  // A pass's settings, and its colour pushed onto the colour stack.
+  void applyRenderPass(RenderPass &pass);
+  void releaseRenderPass(RenderPass &pass);
+  // Colour pushed and multiplied, transform pushed once, as the state asks.
+  void applyAnimationState(const animation::AnimationState &state);
+  void unapplyAnimationState(const animation::AnimationState &state);
+
+  void resetRenderState();
+  // Before drawing at once: the batch first, then the matrices.
+  void flushAndApplyMatrices();
+
+  QuadBatch &quadBatch() { return *m_quadBatch; }
+  // The batch's recorded state around its draw.
+  void applyBatchState(QuadBatch &batch);
+  void releaseBatchState(QuadBatch &batch);
+
+protected:
+  uint32_t m_matrixMode = MODEL;
+  math::MatrixStack m_stacks[STACK_COUNT];
+  uint8_t m_changed[STACK_COUNT] = {1, 1, 1, 1};
+  container::Vector<math::Color> m_colorStack;
+  math::Color m_color;
+  math::Color m_clearColor{0.0f, 0.0f, 0.0f, 1.0f};
+  container::Vector<uint32_t> m_depthWriteOverride;
+  container::Vector<uint32_t> m_depthTestOverride;
+  container::Vector<uint32_t> m_depthFunctionOverride;
+  container::Vector<container::Vector<uint32_t>> m_textureStyleOverrides;
+  container::Vector<uint32_t> m_blendOverride;
+  container::Vector<uint32_t> m_vertexDimensionOverride;
+  const Camera *m_camera = nullptr;
+  const Camera *m_projectionCamera = nullptr;
+  QuadBatch *m_quadBatch;
+};
+
+} // namespace video

@@ -1,0 +1,69 @@
+#pragma once
+// A real OpenGL ES 1.1 context for the rendering tests: SDL's dummy video
+// driver and EGL on a surfaceless pbuffer, so no display is needed. One
+// canvas and one window per process, as in the program.
+
+#include "platform/GLContext.h"
+#include "video/Canvas.h"
+#include "video/OpenGLCanvas.h"
+#include "video/OpenGLWindow.h"
+
+#include <GLES/gl.h>
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace gltest {
+
+inline void startVideo() {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE), 0) << SDL_GetError();
+  }
+}
+
+// The global canvas and a 320 x 480 window with depth and stencil buffers.
+inline video::OpenGLCanvas &canvas() {
+  startVideo();
+  if (!video::Canvas::instance())
+    video::Canvas::setInstance(new video::OpenGLCanvas);
+  if (!video::Window::instance()) {
+    auto *window = new video::OpenGLWindow;
+    video::Window::setInstance(window);
+    window->create(math::Vector2i(320, 480), false, true, true);
+  }
+  return *video::Canvas::instance()->asOpenGLCanvas();
+}
+
+inline video::OpenGLWindow &window() {
+  canvas();
+  return *video::Window::instance()->asOpenGLWindow();
+}
+
+// Back to the first mode: a fresh context and a reset render state.
+inline void resetWindow() {
+  video::OpenGLWindow &w = window();
+  if (w.size().x != 320 || w.size().y != 480)
+    w.setSize(math::Vector2i(320, 480));
+}
+
+// A new GL context, so that the canvas's cached state is the GL's again.
+inline void freshContext() {
+  video::OpenGLWindow &w = window();
+  w.resize(math::Vector2i(321, 480));
+  w.resize(math::Vector2i(320, 480));
+}
+
+struct Rgba {
+  int r, g, b, a;
+};
+
+inline Rgba glPixel(int x, int y) {
+  unsigned char p[4] = {};
+  glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+  return {p[0], p[1], p[2], p[3]};
+}
+
+} // namespace gltest
