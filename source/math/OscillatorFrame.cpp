@@ -24,4 +24,13 @@ bool OscillatorFrame::load(const quip::Dictionary &dict) {
   return ok;
 }
 
+void OscillatorFrame::save(quip::Dictionary &dict) const {
+  Frame::save(dict);
+  dict.set(SYM(L"magnitude"), quip::Token(m_magnitude));
+  dict.set(SYM(L"magnitudeDecay"), quip::Token(m_magnitudeDecay));
+  dict.set(SYM(L"frequency"), quip::Token(m_frequency));
+  dict.set(SYM(L"frequencyDecay"), quip::Token(m_frequencyDecay));
+  dict.set(SYM(L"offset"), quip::Token(m_offset));
+}
+
 } // namespace math

@@ -14,6 +14,8 @@ public:
   Symbol getType() const override { return typeSymbol(); }
   float value(float previous, float progress) const override;
   bool load(const quip::Dictionary &dict) override;
+  // Writes its parameters too, so that a saved channel loads back the same.
+  void save(quip::Dictionary &dict) const override;
   Frame *clone() const override { return new OscillatorFrame(*this); }
 
   void set(float magnitude, float magnitudeDecay, float frequency, float frequencyDecay,

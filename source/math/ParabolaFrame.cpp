@@ -25,4 +25,12 @@ bool ParabolaFrame::load(const quip::Dictionary &dict) {
   return ok;
 }
 
+void ParabolaFrame::save(quip::Dictionary &dict) const {
+  Frame::save(dict);
+  dict.set(SYM(L"a"), quip::Token(m_a));
+  dict.set(SYM(L"b"), quip::Token(m_b));
+  dict.set(SYM(L"c"), quip::Token(m_c));
+  dict.set(SYM(L"exponent"), quip::Token(float(m_exponent)));
+}
+
 } // namespace math

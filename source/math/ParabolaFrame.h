@@ -14,6 +14,8 @@ public:
   Symbol getType() const override { return typeSymbol(); }
   float value(float previous, float progress) const override;
   bool load(const quip::Dictionary &dict) override;
+  // Writes its parameters too, so that a saved channel loads back the same.
+  void save(quip::Dictionary &dict) const override;
   Frame *clone() const override { return new ParabolaFrame(*this); }
 
   void set(float a, float b, float c, int exponent) {

@@ -122,6 +122,26 @@ TEST(Frame, LoadKeys) {
   EXPECT_EQ(fixed.time(), 0);
 }
 
+TEST(Frame, OscillatorAndParabolaSaveTheirParameters) {
+  OscillatorFrame osc;
+  osc.set(2, 0.5f, 3, 1, 0.25f);
+  osc.setTime(1);
+  ParabolaFrame parabola;
+  parabola.set(0.5f, 2, 1, 3);
+  const Frame *frames[] = {&osc, &parabola};
+  for (const Frame *frame : frames) {
+    quip::Dictionary dict;
+    frame->save(dict);
+    EXPECT_EQ(dict.lookup(SYM(L"type"))->symbol(), frame->getType());
+    std::unique_ptr<Frame> back(frame->getType() == SYM(L"oscillatorFrame")
+                                    ? static_cast<Frame *>(new OscillatorFrame)
+                                    : new ParabolaFrame);
+    EXPECT_TRUE(back->load(dict));
+    for (float t : {0.0f, 0.4f, 1.0f})
+      EXPECT_EQ(back->value(2, t), frame->value(2, t));
+  }
+}
+
 TEST(Frame, CloneCopiesEveryField) {
   OscillatorFrame osc;
   osc.set(2, 0, 3, 0, 1);
