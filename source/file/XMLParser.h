@@ -39,6 +39,8 @@ public:
   const container::Vector<String> &errors() const { return m_errors; }
 
 protected:
+  // For texts parsed without parseFile: the name used in messages.
+  void setFileName(const String &name) { m_fileName = name; }
   // Records the formatted message and writes it to standard error.
   virtual void reportError(const String &message);
 
