@@ -23,7 +23,18 @@ void loadFlip(const quip::Dictionary &dictionary, Symbol key, bool &flip) {
 
 TransformDefinition::TransformDefinition()
     : translation(0, 0, 0), axis(0, 1, 0), angle(0), scale(1), flipX(false), flipY(false),
-      flipZ(false) {}
+      flipZ(false), m_rotationAxis(axis), m_rotationAngle(angle) {
+  m_rotation.setAxisAngle(axis, angle);
+}
+
+const Quaternion &TransformDefinition::rotation() const {
+  if (angle != m_rotationAngle || axis != m_rotationAxis) {
+    m_rotationAxis = axis;
+    m_rotationAngle = angle;
+    m_rotation.setAxisAngle(axis, angle);
+  }
+  return m_rotation;
+}
 
 void TransformDefinition::load(const quip::Dictionary &dictionary) {
   if (const quip::Token *t = dictionary.lookup(keyAxis())) {
@@ -79,19 +90,17 @@ Vector3 TransformDefinition::apply(const Vector3 &p) const {
   if (flipZ)
     q.z = -q.z;
   q *= scale;
-  if (angle != 0) {
-    Quaternion r;
-    r.setAxisAngle(axis, angle);
-    q = r.rotate(q);
-  }
+  if (angle != 0)
+    q = rotation().rotate(q);
   return q + translation;
 }
 
 Vector3 TransformDefinition::applyInverse(const Vector3 &p) const {
   Vector3 q = p - translation;
   if (angle != 0) {
-    Quaternion r;
-    r.setAxisAngle(axis, -angle);
+    // The conjugate is exactly the quaternion of minus the angle.
+    Quaternion r = rotation();
+    r.conjugate();
     q = r.rotate(q);
   }
   q /= scale;

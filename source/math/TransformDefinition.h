@@ -4,6 +4,7 @@
 // takes a point from the record's frame to the outer one; applyInverse is its
 // exact inverse.
 
+#include "math/Quaternion.h"
 #include "math/Vector3.h"
 
 namespace quip {
@@ -40,6 +41,15 @@ public:
 
   float scaleLength(float length) const { return length * scale; }
   float unscaleLength(float length) const { return length / scale; }
+
+private:
+  // The quaternion of the axis and angle, remade only when they change: the
+  // collision shapes take every atom through their definition every step.
+  const Quaternion &rotation() const;
+
+  mutable Vector3 m_rotationAxis;
+  mutable float m_rotationAngle;
+  mutable Quaternion m_rotation;
 };
 
 } // namespace math
