@@ -232,6 +232,9 @@ TEST(TransformDefinition, ApplyInverseUndoesApply) {
   // The rotation acts after the flips and the scale.
   expectNear(d.apply(Vector3(1, 0, 0)), Vector3(10, 0, 2));
 
+  EXPECT_EQ(d.scaleLength(3), 6);
+  EXPECT_EQ(d.unscaleLength(3), 1.5f);
+
   // Changing the fields between uses turns by the new rotation.
   d.flipX = d.flipZ = false;
   d.scale = 1;
@@ -242,6 +245,4 @@ TEST(TransformDefinition, ApplyInverseUndoesApply) {
   expectNear(d.apply(Vector3(1, 0, 0)), Vector3(-1, 0, 0));
   expectNear(d.applyInverse(Vector3(-1, 0, 0)), Vector3(1, 0, 0));
 
-  EXPECT_EQ(d.scaleLength(3), 6);
-  EXPECT_EQ(d.unscaleLength(3), 1.5f);
 }
