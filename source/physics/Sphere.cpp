@@ -43,7 +43,9 @@ math::Box3D Sphere::getBounds() const {
 }
 
 bool Sphere::overlapsSphere(const math::Sphere &sphere) const {
-  return math::Sphere(center, radius).intersects(sphere);
+  // Strict, like the other overlap tests: touching spheres do not overlap.
+  const float reach = radius + sphere.radius;
+  return (sphere.center - center).lengthSquared() < reach * reach;
 }
 
 bool Sphere::overlapsCapsule(const math::Capsule &capsule) const {

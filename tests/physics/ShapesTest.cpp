@@ -112,6 +112,8 @@ TEST(SphereGeometry, PushesOutAlongTheCentreLine) {
   sphere.transform.translation = Vector3(10, 0, 0);
   sphere.transform.scale = 2;
   expectNear(resolve(sphere, Vector3(12, 0, 0), 1), Vector3(13, 0, 0), 2 * fastRootTolerance);
+  EXPECT_TRUE(sphere.overlaps(math::Sphere(Vector3(12.9f, 0, 0), 1)));
+  EXPECT_FALSE(sphere.overlaps(math::Sphere(Vector3(13, 0, 0), 1)));
   EXPECT_TRUE(sphere.hasBoundingRadius());
   EXPECT_EQ(sphere.getBounds().center, Vector3(10, 0, 0));
 }
