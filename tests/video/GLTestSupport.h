@@ -7,6 +7,7 @@
 #include "video/Canvas.h"
 #include "video/OpenGLCanvas.h"
 #include "video/OpenGLWindow.h"
+#include "video/RenderState.h"
 
 #include <GLES/gl.h>
 #include <SDL.h>
@@ -54,6 +55,18 @@ inline void freshContext() {
   video::OpenGLWindow &w = window();
   w.resize(math::Vector2i(321, 480));
   w.resize(math::Vector2i(320, 480));
+}
+
+// Flat, unlit, untextured drawing that writes every pixel it covers.
+inline void plainState() {
+  video::RenderState &state = canvas().renderState();
+  state.setLighting(false);
+  state.setCulling(false);
+  state.setDepthTest(false);
+  state.setBlending(false);
+  state.setAlphaTest(false);
+  state.setTexture(nullptr, 0);
+  state.setTextureStyle(video::textureStyle::NORMAL, 0);
 }
 
 struct Rgba {
