@@ -60,6 +60,13 @@ inline void binary(Interpreter *interpreter, int *error, const char *function, O
   interpreter->push(op(lhs.number(), rhs.number()));
 }
 
+// The two truth values, made once.
+inline const Token &truth(bool value) {
+  static const Token yes = boolToken(true);
+  static const Token no = boolToken(false);
+  return value ? yes : no;
+}
+
 template <typename Op>
 inline void unary(Interpreter *interpreter, int *error, const char *function, Op op) {
   Token n;
@@ -89,16 +96,16 @@ void builtin_max(Interpreter *in, int *error) {
   binary(in, error, "builtin_max", [](float l, float r) { return Token(l > r ? l : r); });
 }
 void builtin_lessthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessthan", [](float l, float r) { return boolToken(l < r); });
+  binary(in, error, "builtin_lessthan", [](float l, float r) { return truth(l < r); });
 }
 void builtin_greaterthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterthan", [](float l, float r) { return boolToken(l > r); });
+  binary(in, error, "builtin_greaterthan", [](float l, float r) { return truth(l > r); });
 }
 void builtin_lessorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessorequal", [](float l, float r) { return boolToken(l <= r); });
+  binary(in, error, "builtin_lessorequal", [](float l, float r) { return truth(l <= r); });
 }
 void builtin_greaterorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return boolToken(l >= r); });
+  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return truth(l >= r); });
 }
 
 void builtin_neg(Interpreter *in, int *error) {

@@ -86,8 +86,14 @@ void builtin_concat(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, "builtin_concat", L"str0", str0))
     return;
-  str0.string().append(str1.string());
-  pushResult(in, str0);
+  // One new block of the joined length: a single allocation and copy.
+  const String &left = str0.string();
+  const String &right = str1.string();
+  String joined;
+  joined.reserve(left.length() + right.length() + 1);
+  joined.append(left);
+  joined.append(right);
+  pushString(in, std::move(joined));
 }
 
 void builtin_split(Interpreter *in, int *error) {
