@@ -4,8 +4,13 @@
 //   quipc show FILE        prints the value of a script or value file on one line
 
 #include "file/Buffer.h"
+#include "file/BufferBinary.h"
+#include "file/Database.h"
 #include "quip/Parser.h"
+#include "quip/ScriptFile.h"
 #include "quip/ScriptManager.h"
+#include "quip/ScriptManagerRegistry.h"
+#include "quip/Serializer.h"
 #include "xstring/Print.h"
 
 namespace {
@@ -28,23 +33,60 @@ bool translateFile(const String &path, quip::Array &out) {
 
 int run(const String &path) {
   quip::setDiagnostics(true);
-  quip::Array code(0);
-  if (!translateFile(path, code))
-    return 1;
-  quip::ScriptManager manager(Symbol::intern(L"framework"));
-  manager.spawn(Symbol::intern(path), code);
-  // Advance as the engine does, a frame at a time, until every script is done.
-  while (manager.update(20, 1.0f / 30) != 0) {
+  // Scripts find their manager the way the engine's do: by name, in the
+  // current database.
+  Database *database = new Database(Symbol::intern(L"quipc"), String(L"."));
+  Database::registerDatabase(database);
+  Database::setCurrent(database->name());
+  int status = 0;
+  {
+    quip::ScriptManager manager(database->scriptManagers(), Symbol::intern(L"framework"));
+    quip::Array code = quip::loadScript(path);
+    if (code.count() == 0) {
+      status = 1;
+    } else {
+      manager.spawn(Symbol::intern(path), code);
+      // Advance as the engine does, a frame at a time, until every script is done.
+      while (manager.update(20, 1.0f / 30) != 0) {
+      }
+    }
   }
   fflush(stdout);
+  Database::releaseRegistry();
+  return status;
+}
+
+int compile(int count, char **paths) {
+  for (int i = 0; i < count; ++i) {
+    String path = String::fromUtf8(paths[i]);
+    quip::Array code(0);
+    if (!translateFile(path, code))
+      return 1;
+    quip::Serializer serializer(path + L".bin");
+    if (!serializer.write(quip::Token(code, false)))
+      return 1;
+  }
   return 0;
 }
 
+// A value file starts with "!" and its binary version bytes; a source file
+// never has a control character there.
+bool isValueFile(const String &path) {
+  file::BufferBinary bytes;
+  return bytes.open(path) && bytes.size() >= 2 && bytes.data()[0] == 0x21 && bytes.data()[1] < 0x20;
+}
+
 int show(const String &path) {
-  quip::Array code(0);
-  if (!translateFile(path, code))
-    return 1;
-  String text = quip::Token(code, false).toString();
+  quip::Token value;
+  if (isValueFile(path)) {
+    value = quip::readValueFile(path);
+  } else {
+    quip::Array code(0);
+    if (!translateFile(path, code))
+      return 1;
+    value = quip::Token(code, false);
+  }
+  String text = value.toString();
   text += L'\n';
   xstring::write(stdout, text);
   return 0;
@@ -56,10 +98,11 @@ int main(int argc, char **argv) {
   if (argc < 3)
     return usage();
   String command = String::fromUtf8(argv[1]);
-  String path = String::fromUtf8(argv[2]);
   if (command == L"run" && argc == 3)
-    return run(path);
+    return run(String::fromUtf8(argv[2]));
+  if (command == L"compile")
+    return compile(argc - 2, argv + 2);
   if (command == L"show" && argc == 3)
-    return show(path);
+    return show(String::fromUtf8(argv[2]));
   return usage();
 }

@@ -1,32 +1,103 @@
 // Spawning and code-loading builtins:
-// "read", "parse", "deserialize", "spawn", "spawnToCompletion", "spawnRemote".
+// "spawn", "spawnRemote", "spawnToCompletion", "read", "parse", "deserialize".
 
 #include "quip/builtins/SpawnBuiltins.h"
 
+#include "file/FileStatus.h"
+#include "quip/Parser.h"
+#include "quip/ScriptFile.h"
+#include "quip/ScriptManager.h"
+#include "quip/ScriptManagerRegistry.h"
+#include "quip/Serializer.h"
+
 namespace quip {
 
-void builtin_read(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+namespace {
+
+ScriptManager *callerManager(Interpreter *interpreter, int *error, const char *function) {
+  ScriptManager *manager = interpreter->scriptManager();
+  if (!manager)
+    builtinError(interpreter, error, function, L"no script manager");
+  return manager;
 }
 
-void builtin_parse(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_deserialize(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
+} // namespace
 
 void builtin_spawn(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
-}
-
-void builtin_spawnToCompletion(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+  Token script;
+  if (!popArgument(interpreter, error, __func__, L"script", TYPE_ARRAY, script))
+    return;
+  if (ScriptManager *manager = callerManager(interpreter, error, __func__))
+    manager->spawn(script.array());
 }
 
 void builtin_spawnRemote(Interpreter *interpreter, int *error) {
-  builtinError(interpreter, error, __func__, L"not available");
+  Token managerName, script;
+  if (!popArgument(interpreter, error, __func__, L"managerName", TYPE_SYMBOL, managerName))
+    return;
+  if (!popArgument(interpreter, error, __func__, L"script", TYPE_ARRAY, script))
+    return;
+  ScriptManager *own = interpreter->scriptManager();
+  ScriptManager *manager =
+      own && own->registry() ? own->registry()->find(managerName.symbol()) : nullptr;
+  if (!manager) {
+    builtinError(interpreter, error, __func__,
+                 String(L"no script manager named ") + managerName.symbol().text());
+    return;
+  }
+  manager->spawn(script.array());
+}
+
+void builtin_spawnToCompletion(Interpreter *interpreter, int *error) {
+  Token script;
+  if (!popArgument(interpreter, error, __func__, L"script", TYPE_ARRAY, script))
+    return;
+  if (ScriptManager *manager = callerManager(interpreter, error, __func__))
+    manager->spawn(script.array())->runToCompletion();
+}
+
+void builtin_read(Interpreter *interpreter, int *error) {
+  Token path;
+  if (!popArgument(interpreter, error, __func__, L"scriptFile", TYPE_STRING, path))
+    return;
+  Array code = loadScript(path.string());
+  if (code.count() == 0) {
+    builtinError(interpreter, error, __func__, String(L"Unable to parse script: ") + path.string());
+    return;
+  }
+  interpreter->pushProcedure(code);
+}
+
+void builtin_parse(Interpreter *interpreter, int *error) {
+  Token source;
+  if (!popArgument(interpreter, error, __func__, L"source", TYPE_STRING, source))
+    return;
+  Array code = translate(source.string(), String(L"<<data>>"));
+  if (code.count() == 1 && code[0].isError()) {
+    interpreter->push(Token(L"Parse Failed"));
+    interpreter->push(Token(falseSymbol(), true));
+  } else if (code.count() != 0) {
+    interpreter->push(Token(code, true));
+    interpreter->push(Token(trueSymbol(), true));
+  } else {
+    interpreter->push(Token(L"Parse Failed: No code generated"));
+    interpreter->push(Token(falseSymbol(), true));
+  }
+}
+
+void builtin_deserialize(Interpreter *interpreter, int *error) {
+  Token source;
+  if (!popArgument(interpreter, error, __func__, L"source", TYPE_STRING, source))
+    return;
+  // A missing file would stop the program inside the reader: it is a script
+  // error instead, and the value is an error token.
+  if (!file::exists(source.string()) || file::isDirectory(source.string())) {
+    builtinError(interpreter, error, __func__,
+                 String(L"Unable to open value file: ") + source.string());
+    interpreter->push(Token());
+    return;
+  }
+  interpreter->push(readValueFile(source.string()));
 }
 
 } // namespace quip
