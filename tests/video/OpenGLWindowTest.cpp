@@ -1,8 +1,10 @@
 #include "GLTestSupport.h"
 
 #include "video/DisplayHost.h"
+#include "video/OpenGLFunctions.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -11,7 +13,12 @@ struct CountingHost : video::DisplayHost {
   int releases = 0;
   int sizeChanges = 0;
   int turned = 0;
+  std::vector<int> grabs;
   void releaseGraphics() override { ++releases; }
+  void setInputGrabbed(int mode) override {
+    grabs.push_back(mode);
+    DisplayHost::setInputGrabbed(mode);
+  }
   void windowSizeChanged() override { ++sizeChanges; }
   int orientation() override { return turned; }
 };
@@ -59,6 +66,8 @@ TEST(OpenGLWindow, SettingTheModeLogsAndResetsTheGL) {
   EXPECT_EQ(log.find("Video mode set failed"), std::string::npos);
   EXPECT_EQ(scope.host.releases, 1);
   EXPECT_EQ(scope.host.sizeChanges, 1);
+  // Input is grabbed while the mode is set, then the old mode comes back.
+  EXPECT_EQ(scope.host.grabs, (std::vector<int>{SDL_GRAB_ON, SDL_GRAB_OFF}));
 
   // Rows of any width read and upload unpadded; alpha is never written.
   GLint pack = 0, unpack = 0;
@@ -73,6 +82,26 @@ TEST(OpenGLWindow, SettingTheModeLogsAndResetsTheGL) {
   expectViewport(0, 0, 200, 100);
   EXPECT_EQ(gltest::window().viewportCount(), 1u);
   gltest::resetWindow();
+}
+
+TEST(OpenGLWindow, AFailedModeIsLoggedAndTheResetGoesOn) {
+  gltest::window();
+  // No configuration has 32-bit alpha.
+  platform::gl::setAttribute(SDL_GL_ALPHA_SIZE, 32);
+  testing::internal::CaptureStderr();
+  gltest::window().setSize(math::Vector2i(200, 100));
+  std::string log = testing::internal::GetCapturedStderr();
+  platform::gl::setAttribute(SDL_GL_ALPHA_SIZE, 0);
+  EXPECT_FALSE(platform::gl::hasContext());
+  size_t failed = log.find("Video mode set failed: No EGL configuration");
+  ASSERT_NE(failed, std::string::npos) << log;
+  EXPECT_LT(failed, log.find("Set video mode, resolution: 200,100"));
+  EXPECT_NE(log.find("Initialized OpenGL"), std::string::npos);
+  // Drawing without a context does nothing.
+  gltest::canvas().clear(video::Canvas::CLEAR_COLOR);
+  gltest::resetWindow();
+  EXPECT_TRUE(platform::gl::hasContext());
+  EXPECT_EQ(OpenGLFunctions::version, 5);
 }
 
 TEST(OpenGLWindow, ChangesThatChangeNothing) {
