@@ -59,6 +59,7 @@ public:
   uint32_t growThreshold() const { return m_body->threshold; }
   uint32_t count() const;
   bool sameBody(const Dictionary &other) const { return m_body == other.m_body; }
+  const DictionaryBody *body() const { return m_body; }
   uint32_t references() const { return m_body->references; }
 
   // Visits every entry in key order: f(Symbol, Token&).

@@ -14,7 +14,9 @@ Array loadScript(const String &path) {
   String compiledPath = path + L".bin";
   time_t sourceTime = 0, compiledTime = 0;
   bool hasSource = file::modificationTime(path, sourceTime);
-  bool hasCompiled = file::modificationTime(compiledPath, compiledTime);
+  // A folder of that name is no compiled file.
+  bool hasCompiled =
+      file::modificationTime(compiledPath, compiledTime) && !file::isDirectory(compiledPath);
   if (!hasCompiled) {
     showMessage(L"WARNING", String(L"Failed to find binary file: ") + compiledPath +
                                 L"\nRun 'qc.pl --localize' to compile all quip script files\n");

@@ -39,7 +39,9 @@ public:
   }
 
 private:
-  bool add(Symbol text) {
+  // Texts are keyed by their characters (a symbol would cut a text at its
+  // first NUL and merge different strings).
+  bool add(const String &text) {
     if (m_index.contains(text))
       return true;
     if (m_texts.size() == kMaxTexts) {
@@ -47,7 +49,7 @@ private:
       return false;
     }
     m_index.put(text, uint16_t(m_texts.size()));
-    m_texts.push(text.toString());
+    m_texts.push(text);
     return true;
   }
 
@@ -56,9 +58,9 @@ private:
       return false;
     switch (token.type()) {
     case TYPE_STRING:
-      return add(Symbol::intern(token.string()));
+      return add(token.string());
     case TYPE_SYMBOL:
-      return add(token.symbol());
+      return add(token.symbol().toString());
     case TYPE_ARRAY: {
       const Array &array = token.array();
       for (uint32_t i = 0; i < array.count(); ++i)
@@ -69,7 +71,7 @@ private:
     case TYPE_DICTIONARY: {
       bool ok = true;
       token.dictionary().forEach([&](Symbol key, const Token &value) {
-        ok = ok && add(key) && collect(value, depth + 1);
+        ok = ok && add(key.toString()) && collect(value, depth + 1);
       });
       return ok;
     }
@@ -88,7 +90,7 @@ private:
     m_out.receiveBytes(b, 4);
   }
   void tag(char type, bool executable) { byte(uint8_t(type) | (executable ? 0x80 : 0)); }
-  uint16_t indexOf(Symbol text) { return m_index.get(text); }
+  uint16_t indexOf(const String &text) { return m_index.get(text); }
 
   void value(const Token &token) {
     switch (token.type()) {
@@ -102,11 +104,11 @@ private:
     }
     case TYPE_STRING:
       tag('s', token.isExecutable());
-      u16(indexOf(Symbol::intern(token.string())));
+      u16(indexOf(token.string()));
       break;
     case TYPE_SYMBOL:
       tag('S', token.isExecutable());
-      u16(indexOf(token.symbol()));
+      u16(indexOf(token.symbol().toString()));
       break;
     case TYPE_ARRAY: {
       tag('[', token.isExecutable());
@@ -123,7 +125,7 @@ private:
       for (uint32_t i = 0; i < keys.count(); ++i) {
         Symbol key = keys[i].symbol();
         tag('S', true);
-        u16(indexOf(key));
+        u16(indexOf(key.toString()));
         value(*token.dictionary().lookup(key));
       }
       break;
@@ -139,7 +141,7 @@ private:
 
   file::BufferBinary &m_out;
   container::Vector<String> m_texts;
-  container::HashTable<Symbol, uint16_t> m_index;
+  container::HashTable<String, uint16_t> m_index;
 
 public:
   bool m_tooMany = false;

@@ -46,7 +46,39 @@ container::Vector<Symbol> sortedKeys(const Dictionary &dictionary) {
   return keys;
 }
 
+// The bodies being printed, outermost first: an array or dictionary that
+// holds itself prints as a cycle mark instead of recursing without end.
+struct Path {
+  container::Vector<const void *> bodies;
+  bool enter(const Token &token) {
+    const void *body = token.isArray() ? static_cast<const void *>(token.array().body())
+                                       : static_cast<const void *>(token.dictionary().body());
+    if (bodies.indexOf(body) >= 0)
+      return false;
+    bodies.push(body);
+    return true;
+  }
+  void leave() { bodies.pop(); }
+};
+
+thread_local Path t_path;
+
+void appendValue(String &out, const Token &token, bool sorted);
+
 void appendLine(String &out, const Token &token, bool sorted) {
+  if (!token.isArray() && !token.isDictionary()) {
+    appendValue(out, token, sorted);
+    return;
+  }
+  if (!t_path.enter(token)) {
+    out += L"<<CYCLE>>";
+    return;
+  }
+  appendValue(out, token, sorted);
+  t_path.leave();
+}
+
+void appendValue(String &out, const Token &token, bool sorted) {
   switch (token.type()) {
   case TYPE_ERROR:
     out += L"<<ERROR>>";
@@ -120,7 +152,23 @@ void appendIndent(String &out, int level) {
     out += L' ';
 }
 
+void appendIndentedValue(String &out, const Token &token, int level);
+
 void appendIndented(String &out, const Token &token, int level) {
+  if (!token.isArray() && !token.isDictionary()) {
+    appendIndentedValue(out, token, level);
+    return;
+  }
+  if (!t_path.enter(token)) {
+    appendIndent(out, level);
+    out += L"<<CYCLE>>";
+    return;
+  }
+  appendIndentedValue(out, token, level);
+  t_path.leave();
+}
+
+void appendIndentedValue(String &out, const Token &token, int level) {
   appendIndent(out, level);
   if (token.isArray()) {
     const Array &array = token.array();

@@ -71,3 +71,32 @@ TEST(Print, IndentedForm) {
 }
 
 } // namespace
+
+namespace {
+
+// A value that holds itself prints a cycle mark instead of recursing forever.
+TEST(Print, CyclesAreMarked) {
+  Array array(0);
+  array.append(Token(1.0f));
+  array.append(Token(array, false));
+  Dictionary dictionary;
+  dictionary.set(Symbol::intern(L"self"), Token(dictionary));
+  dictionary.set(Symbol::intern(L"list"), Token(array, false));
+  Token token(dictionary);
+  EXPECT_EQ(utf8(token.toSortedString()), "(list: [1 <<CYCLE>>] self: <<CYCLE>>)");
+  EXPECT_EQ(
+      utf8(token.toIndentedString()),
+      "(\n    list:\n    [\n        1\n        <<CYCLE>>\n    ]\n    self:\n    <<CYCLE>>\n)");
+  // A body met twice side by side is no cycle.
+  Array inner(0);
+  Array twice(0);
+  twice.append(Token(inner, false));
+  twice.append(Token(inner, false));
+  EXPECT_EQ(utf8(Token(twice, false).toString()), "[[] []]");
+  // Break the cycles so the bodies can go.
+  array.dropLast();
+  array[1].release();
+  dictionary.remove(Symbol::intern(L"self"));
+}
+
+} // namespace

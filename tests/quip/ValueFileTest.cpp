@@ -74,6 +74,18 @@ TEST(ValueFile, RoundTrips) {
   EXPECT_TRUE(roundTrip(Token()).isError());
 }
 
+// Texts that differ after a NUL character keep their own table entries.
+TEST(ValueFile, TextsWithNulCharacters) {
+  Array list(0);
+  list.append(Token(String(L"a\0b", 3)));
+  list.append(Token(String(L"a\0c", 3)));
+  Token back = roundTrip(Token(list, false));
+  ASSERT_TRUE(back.isArray());
+  ASSERT_EQ(back.array().count(), 2u);
+  EXPECT_EQ(back.array()[0].string().length(), 3u);
+  EXPECT_EQ(back.array()[1].string()[2], L'c');
+}
+
 TEST(ValueFile, HeaderMismatchIsAnError) {
   std::vector<unsigned char> file = bytesOf(Token(1.5f));
   for (int at : {0, 1, 2, 3}) {
