@@ -4,6 +4,7 @@
 #include "error/Assert.h"
 #include "math/Scalar.h"
 #include "math/Transform.h"
+#include "math/TransformDefinition.h"
 #include "video/ClipPlane.h"
 #include "video/DisplayHost.h"
 #include "video/Light.h"
@@ -134,6 +135,16 @@ void Canvas::resetMatrices() {
     m_stacks[i].push();
     m_changed[i] = 1;
   }
+}
+
+void Canvas::applyPlacement(const math::TransformDefinition &placement) {
+  const math::Vector3 &t = placement.translation;
+  if (t.x != 0.0f || t.y != 0.0f || t.z != 0.0f)
+    translate(t);
+  if (placement.angle != 0.0f)
+    rotate(placement.angle, placement.axis.x, placement.axis.y, placement.axis.z);
+  float s = placement.scale;
+  scale(placement.flipX ? -s : s, placement.flipY ? -s : s, placement.flipZ ? -s : s);
 }
 
 void Canvas::applyTransform(const math::Transform &transform) {

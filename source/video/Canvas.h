@@ -21,6 +21,7 @@ class Camera;
 namespace math {
 class Rectangle;
 class Transform;
+class TransformDefinition;
 } // namespace math
 namespace animation {
 struct AnimationState;
@@ -119,6 +120,9 @@ public:
   void multiplyMatrix(const math::Matrix4 &m, int stack);
   bool matrixChanged(int stack) const { return m_changed[stack] != 0; }
   void resetMatrices();
+  // Translate, rotate, then scale by the uniform scale, negated on each
+  // mirrored axis.
+  void applyPlacement(const math::TransformDefinition &placement);
   void applyTransform(const math::Transform &transform);
   void applyInverseTransform(const math::Transform &transform);
   // Whole-number translation for pixel-exact drawing.

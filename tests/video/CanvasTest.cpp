@@ -2,6 +2,8 @@
 
 #include "FakeTextures.h"
 #include "animation/AnimationState.h"
+#include "math/Transform.h"
+#include "math/TransformDefinition.h"
 #include "video/DisplayHost.h"
 #include "video/QuadBatch.h"
 #include "video/RenderPass.h"
@@ -155,6 +157,34 @@ TEST_F(CanvasTest, MatrixOperationsFlagTheirStack) {
     EXPECT_TRUE(canvas->matrixChanged(i));
     EXPECT_TRUE(canvas->matrix(i) == math::Matrix4());
   }
+}
+
+TEST_F(CanvasTest, PlacementsAndTransforms) {
+  math::TransformDefinition placement;
+  placement.translation = math::Vector3(10, 0, 0);
+  placement.axis = math::Vector3(0, 0, 1);
+  placement.angle = 90.0f;
+  placement.scale = 2.0f;
+  placement.flipY = true;
+  canvas->pushMatrix();
+  canvas->applyPlacement(placement);
+  // Scaled (y mirrored), turned, then moved.
+  math::Vector3 p = canvas->matrix(video::Canvas::MODEL).transformPoint(math::Vector3(1, 1, 0));
+  EXPECT_NEAR(p.x, 12.0f, 1e-5);
+  EXPECT_NEAR(p.y, 2.0f, 1e-5);
+  canvas->popMatrix();
+
+  math::Transform transform;
+  transform.translation = math::Vector3(5, 6, 7);
+  transform.setAxisAngle(math::Vector3(0, 1, 0), 30.0f);
+  canvas->pushMatrix();
+  canvas->applyTransform(transform);
+  canvas->applyInverseTransform(transform);
+  p = canvas->matrix(video::Canvas::MODEL).transformPoint(math::Vector3(1, 2, 3));
+  EXPECT_NEAR(p.x, 1.0f, 1e-5);
+  EXPECT_NEAR(p.y, 2.0f, 1e-5);
+  EXPECT_NEAR(p.z, 3.0f, 1e-5);
+  canvas->popMatrix();
 }
 
 TEST_F(CanvasTest, OverridesReplaceWhatDrawingAsksFor) {
