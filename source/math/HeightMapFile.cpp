@@ -45,7 +45,7 @@ bool HeightMap::read(file::ByteProducer &in) {
       file::read(cell(i, j).diagonal, in);
   rebuildVertices();
   rebuildAll();
-  return !in.overrun();
+  return true;
 }
 
 bool HeightMap::save(const String &path) const {

@@ -48,7 +48,7 @@ bool readPointList(container::Vector<Point> &points, file::ByteProducer &in) {
     file::read(point, in);
     points.push(point);
   }
-  return !in.overrun();
+  return true;
 }
 
 } // namespace
