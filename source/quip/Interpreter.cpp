@@ -235,6 +235,11 @@ void Interpreter::step() {
     return;
   }
   ProcedureFrame &frame = m_procedures.last();
+  if (frame.position >= frame.procedure.count()) {
+    // A builtin cut the running procedure short: it has nothing left to run.
+    popProcedure();
+    return;
+  }
   const Token &token = frame.procedure[frame.position++];
   if (frame.position >= frame.procedure.count()) {
     // The frame goes before its last token runs, so a call in last position

@@ -182,3 +182,15 @@ TEST_F(WaitTest, RunToCompletionAlwaysEnds) {
 }
 
 } // namespace
+
+namespace {
+
+// A builtin that empties the procedure running it: the interpreter ends that
+// procedure instead of reading past its end.
+TEST_F(ScriptTest, ProcedureCutShortWhileRunning) {
+  registerBuiltin(manager.builtins(), L"cut",
+                  [](Interpreter *i, int *) { i->topProcedure()->procedure.reserve(0); });
+  EXPECT_EQ(eval(L"f: { cut 1 2 3 } def f 'after'"), "'after'");
+}
+
+} // namespace
