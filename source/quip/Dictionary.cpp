@@ -6,7 +6,8 @@ namespace quip {
 
 namespace {
 DictionaryBody *newBody() {
-  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1};
+  return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1,
+                            DictionaryBody::reciprocalOf(11)};
 }
 } // namespace
 
@@ -44,7 +45,7 @@ void Dictionary::destroy(DictionaryBody *body) {
 Token *Dictionary::lookupTyped(Symbol key, Type) const { return lookup(key); }
 
 bool Dictionary::set(Symbol key, const Token &value) {
-  uint32_t index = container::hash(key) % m_body->bucketCount;
+  uint32_t index = m_body->bucketOf(container::hash(key));
   for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
     if (entry->key == key) {
       entry->value = value;
@@ -70,13 +71,14 @@ void Dictionary::grow() {
   uint32_t oldCount = body->bucketCount;
   body->bucketCount = 2 * oldCount;
   body->threshold = body->bucketCount / 2;
+  body->reciprocal = DictionaryBody::reciprocalOf(body->bucketCount);
   body->usedBuckets = 0;
   body->buckets = new DictionaryEntry *[body->bucketCount]();
   for (uint32_t b = 0; b < oldCount; ++b) {
     DictionaryEntry *entry = old[b];
     while (entry) {
       DictionaryEntry *next = entry->next;
-      uint32_t index = container::hash(entry->key) % body->bucketCount;
+      uint32_t index = body->bucketOf(container::hash(entry->key));
       if (!body->buckets[index])
         ++body->usedBuckets;
       entry->next = body->buckets[index];
@@ -90,7 +92,7 @@ void Dictionary::grow() {
 }
 
 bool Dictionary::remove(Symbol key) {
-  uint32_t index = container::hash(key) % m_body->bucketCount;
+  uint32_t index = m_body->bucketOf(container::hash(key));
   DictionaryEntry **link = &m_body->buckets[index];
   while (*link) {
     DictionaryEntry *entry = *link;

@@ -23,6 +23,16 @@ struct DictionaryBody {
   uint32_t threshold;
   uint8_t frozen;
   uint32_t references;
+  // bucketCount's reciprocal for a division-free modulo (see bucketOf).
+  uint64_t reciprocal;
+
+  static uint64_t reciprocalOf(uint32_t divisor) { return UINT64_MAX / divisor + 1; }
+  // hash % bucketCount, exactly, by multiplication: name look-up is the
+  // interpreter's hottest path.
+  uint32_t bucketOf(uint32_t hash) const {
+    uint64_t low = reciprocal * hash;
+    return uint32_t((static_cast<unsigned __int128>(low) * bucketCount) >> 64);
+  }
 };
 
 class Dictionary {

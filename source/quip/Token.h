@@ -263,7 +263,7 @@ inline void Array::append(const Token &token) {
 }
 
 inline Token *Dictionary::lookup(Symbol key) const {
-  DictionaryEntry *entry = m_body->buckets[container::hash(key) % m_body->bucketCount];
+  DictionaryEntry *entry = m_body->buckets[m_body->bucketOf(container::hash(key))];
   for (; entry; entry = entry->next)
     if (entry->key == key)
       return &entry->value;

@@ -246,3 +246,23 @@ TEST(TypeCheck, Message) {
 }
 
 } // namespace
+
+namespace {
+
+// Buckets are chosen by multiplication; it must agree with the remainder.
+TEST(Dictionary, BucketChoiceIsTheRemainder) {
+  uint32_t hash = 12345;
+  for (uint32_t count = 11; count < (1u << 30); count *= 2) {
+    DictionaryBody body{};
+    body.bucketCount = count;
+    body.reciprocal = DictionaryBody::reciprocalOf(count);
+    for (int i = 0; i < 10000; ++i) {
+      hash = hash * 1664525u + 1013904223u;
+      ASSERT_EQ(body.bucketOf(hash), hash % count);
+    }
+    for (uint32_t edge : {0u, 1u, count - 1, count, count + 1, 0xFFFFFFFFu})
+      ASSERT_EQ(body.bucketOf(edge), edge % count);
+  }
+}
+
+} // namespace
