@@ -83,6 +83,9 @@ TEST_F(ArrayBuiltins, Errors) {
       {L"[10 20 30] 3 0 put [10] -0.6 0 put", "",
        "builtin_put: array index out of bounds | "
        "builtin_put: array index out of bounds"},
+      {L"99999999999 array 16777218 array", "",
+       "builtin_array: array size too large | "
+       "builtin_array: array size too large"},
       {L"[1] 1 removeByIndex", "", "builtin_removeByIndex: array index out of bounds"},
       {L"[1] [1] 2 replace", "", "builtin_replace: Unsupported source type for 'replace' builtin"},
       {L"1 1 2 replace", "",

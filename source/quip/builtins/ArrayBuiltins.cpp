@@ -110,7 +110,14 @@ void builtin_array(Interpreter *in, int *error) {
   Token size;
   if (!popArgument(in, error, "builtin_array", L"size", TYPE_NUMBER, size))
     return;
-  in->push(Token(Array(clampToUnsigned(size.number())), false));
+  // Past 2^24 a float no longer counts every element, and the block would
+  // not fit in memory anyway: refused rather than failing the allocation.
+  unsigned int n = clampToUnsigned(size.number());
+  if (n > (1u << 24)) {
+    builtinError(in, error, "builtin_array", L"array size too large");
+    return;
+  }
+  in->push(Token(Array(n), false));
 }
 
 void builtin_at(Interpreter *in, int *error) {
