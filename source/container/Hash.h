@@ -9,7 +9,8 @@ class String;
 namespace container {
 
 inline uint32_t hash(unsigned int x) { return x * 16161u; }
-inline uint32_t hash(int x) { return uint32_t(std::abs(x)) * 16161u; }
+// abs taken in unsigned arithmetic, so the most negative int needs no special case.
+inline uint32_t hash(int x) { return (x < 0 ? 0u - uint32_t(x) : uint32_t(x)) * 16161u; }
 inline uint32_t hash(const void *p) { return hash((unsigned int)(uintptr_t(p) >> 4)); }
 uint32_t hash(const String &s);
 

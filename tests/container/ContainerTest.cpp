@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using container::HashTable;
 using container::Vector;
 
@@ -81,6 +83,7 @@ TEST(HashTable, Hashes) {
   EXPECT_EQ(container::hash(2u), 32322u);
   EXPECT_EQ(container::hash(-2), 32322u);
   EXPECT_EQ(container::hash(String(L"a")), 5381u * 33u + 97u);
+  EXPECT_EQ(container::hash(INT_MIN), 0x80000000u * 16161u);
   HashTable<Symbol, int> bySymbol;
   bySymbol.put(Symbol::intern(L"k"), 4);
   EXPECT_EQ(bySymbol.get(Symbol::intern(String(L"k"))), 4);
