@@ -119,7 +119,13 @@ void String::append(wchar_t c) {
 void String::append(const wchar_t *text) {
   if (!text)
     return;
-  append(text, uint32_t(std::wcslen(text)));
+  uint32_t n = uint32_t(std::wcslen(text));
+  // Appending text reserves length + n + 1 even for an empty text, so a
+  // string that never allocated gets its terminator.
+  if (n == 0)
+    reserve(m_length + 1);
+  else
+    append(text, n);
 }
 
 void String::append(const wchar_t *text, uint32_t n) {
@@ -139,6 +145,8 @@ void String::append(const wchar_t *text, uint32_t n) {
 void String::append(const String &text) {
   if (text.m_length)
     append(text.m_data, text.m_length);
+  else
+    reserve(m_length + 1);
 }
 
 void String::assign(const wchar_t *text) {
@@ -550,7 +558,9 @@ wchar_t String::thousandSeparator() { return g_thousandSeparator; }
 void String::setThousandSeparator(wchar_t c) { g_thousandSeparator = c; }
 
 void String::insertThousandSeparators() {
-  for (int i = int(m_length) - 3; i > 0; i -= 3)
+  // A leading minus sign is not a digit: no separator right after it.
+  int first = m_length && m_data[0] == L'-' ? 1 : 0;
+  for (int i = int(m_length) - 3; i > first; i -= 3)
     insert(uint32_t(i), g_thousandSeparator);
 }
 

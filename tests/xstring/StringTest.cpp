@@ -2,12 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(String, DefaultAllocatesNothingUntilCStr) {
   String s;
   EXPECT_EQ(s.capacity(), 0u);
   EXPECT_STREQ(s.c_str(), L"");
   EXPECT_EQ(s.capacity(), 1u);
   EXPECT_EQ(s.length(), 0u);
+
+  // Appending text, even empty text, reserves its terminator: the string then
+  // counts as allocated and equals the empty text.
+  String e;
+  e.append(L"");
+  EXPECT_EQ(e.capacity(), 1u);
+  EXPECT_EQ(e.compare(L""), String::Equal);
+  EXPECT_TRUE(e.startsWith(L""));
 }
 
 TEST(String, AppendGrowth) {
@@ -130,6 +140,11 @@ TEST(String, Numbers) {
   small.insertThousandSeparators();
   EXPECT_EQ(small, String(L"123"));
   EXPECT_EQ(String::toStringWithSeparators(1000), String(L"1,000"));
+  // The minus sign is not counted as a digit.
+  const std::pair<int, const wchar_t *> negatives[] = {
+      {-123, L"-123"}, {-1234, L"-1,234"}, {-123456, L"-123,456"}, {-1234567, L"-1,234,567"}};
+  for (const auto &[value, text] : negatives)
+    EXPECT_EQ(String::toStringWithSeparators(value), String(text)) << text;
 }
 
 TEST(String, Escape) {
