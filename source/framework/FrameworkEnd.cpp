@@ -1,0 +1,48 @@
+// The end of the program: the frame-rate report, then everything torn down
+// in a fixed order.
+
+#include "framework/Framework.h"
+
+#include "framework/BetaLog.h"
+#include "framework/GameEngine.h"
+#include "framework/Shell.h"
+#include "gui/PageFactory.h"
+#include "gui/PageStateRecord.h"
+#include "threads/Socket.h"
+#include "xstring/Print.h"
+
+#include <cstdio>
+
+void Framework::end() {
+  xstring::write(stderr, frameRateText());
+  m_histogram.print();
+
+  releaseLoadingScreen();
+  for (uint32_t i = 0; i < m_pageSets.size(); ++i)
+    delete m_pageSets[i];
+  m_pageSets.clear();
+  for (uint32_t i = 0; i < m_scriptLibraries.size(); ++i)
+    delete m_scriptLibraries[i];
+  m_scriptLibraries.clear();
+
+  if (framework::GameEngine *engine = framework::GameEngine::current()) {
+    engine->deactivate();
+    framework::GameEngine::deleteCurrent();
+  }
+
+  GUI::PageFactory *pages = GUI::PageFactory::instance();
+  pages->trashAll();
+  pages->emptyTrash();
+
+  if (framework::BetaLog::exists()) {
+    framework::BetaLog::instance().shutdown();
+    framework::BetaLog::destroy();
+  }
+
+  releaseGraphics();
+
+  if (framework::Shell *shell = framework::Shell::instance())
+    shell->quit();
+
+  Socket::stopNetwork();
+}

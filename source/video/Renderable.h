@@ -1,0 +1,25 @@
+#pragma once
+// The drawable bases: anything a layer or a render group draws.
+
+namespace video {
+
+class Canvas;
+
+class Renderable {
+public:
+  virtual ~Renderable() = default;
+  virtual void update(float dt) { (void)dt; }
+  virtual void render(Canvas &canvas) = 0;
+};
+
+// A drawable that can say it is done, so that its render group retires it.
+class RenderableObject : public Renderable {
+public:
+  virtual bool isFinished() const { return m_finished != 0; }
+  virtual void finish() { m_finished = 1; }
+
+protected:
+  unsigned char m_finished = 0;
+};
+
+} // namespace video

@@ -1,0 +1,127 @@
+#pragma once
+// A framework of the tests' own in a fresh temporary data folder, and the
+// teardown of every singleton it brings up.
+
+#include "file/Database.h"
+#include "framework/BetaLog.h"
+#include "framework/Framework.h"
+#include "framework/InputState.h"
+#include "gui/PageFactory.h"
+#include "video/LayerManager.h"
+#include "video/RenderGroup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class TempFolder {
+public:
+  TempFolder() {
+    char name[] = "/tmp/corvane-framework-XXXXXX";
+    m_path = mkdtemp(name) ? name : "/tmp";
+  }
+  ~TempFolder() { std::system(("rm -rf '" + m_path + "'").c_str()); }
+
+  const std::string &path() const { return m_path; }
+  String wide() const { return String::fromUtf8(m_path.c_str()); }
+  std::string file(const std::string &name) const { return m_path + "/" + name; }
+  void write(const std::string &name, const std::string &text) const {
+    std::system(("mkdir -p \"$(dirname '" + file(name) + "')\"").c_str());
+    if (FILE *out = fopen(file(name).c_str(), "wb")) {
+      fwrite(text.data(), 1, text.size(), out);
+      fclose(out);
+    }
+  }
+  bool exists(const std::string &name) const {
+    FILE *in = fopen(file(name).c_str(), "rb");
+    if (in)
+      fclose(in);
+    return in != nullptr;
+  }
+  std::string read(const std::string &name) const {
+    std::string text;
+    if (FILE *in = fopen(file(name).c_str(), "rb")) {
+      char chunk[4096];
+      for (size_t n; (n = fread(chunk, 1, sizeof chunk, in)) > 0;)
+        text.append(chunk, n);
+      fclose(in);
+    }
+    return text;
+  }
+
+private:
+  std::string m_path;
+};
+
+class TestFramework : public Framework {
+public:
+  uint32_t mask = 0xffffffffu;
+  bool mayFinish = true;
+  int finishChecks = 0;
+  std::vector<float> steps;
+  std::string documents = ".";
+
+  using Framework::performLoadStep;
+
+  String applicationName() override { return String(L"Test"); }
+  uint32_t databaseLoadMask() override { return mask; }
+  bool finishLoad2() override {
+    ++finishChecks;
+    return mayFinish;
+  }
+  void update(float dt) override {
+    steps.push_back(dt);
+    Framework::update(dt);
+  }
+  String documentsPath() override { return String::fromUtf8(documents.c_str()); }
+};
+
+// Tears down what a framework and its load bring up, in a safe order.
+inline void tearDownFramework() {
+  Framework::destroyInstance();
+  video::LayerManager::destroyInstance();
+  video::RenderGroupTable::destroyInstance();
+  GUI::PageFactory::destroyInstance();
+  framework::InputState::destroyInstance();
+  if (framework::BetaLog::exists())
+    framework::BetaLog::destroy();
+  Database::releaseRegistry();
+}
+
+// A test framework made current, with its database rooted in a temporary folder.
+class FrameworkTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    framework = new TestFramework;
+    Framework::setInstance(framework);
+    Database::current()->setPath(folder.wide());
+  }
+  void TearDown() override { tearDownFramework(); }
+
+  TempFolder folder;
+  TestFramework *framework = nullptr;
+};
+
+// The texts of log lines ("<time> (<n> elapsed ticks): <text>"), in order.
+inline std::vector<std::string> logTexts(const std::string &log) {
+  std::vector<std::string> texts;
+  size_t at = 0;
+  while (at < log.size()) {
+    size_t end = log.find('\n', at);
+    if (end == std::string::npos)
+      end = log.size();
+    std::string line = log.substr(at, end - at);
+    size_t mark = line.find(" elapsed ticks): ");
+    if (mark != std::string::npos)
+      texts.push_back(line.substr(mark + 17));
+    at = end + 1;
+  }
+  return texts;
+}
+
+} // namespace testing_support

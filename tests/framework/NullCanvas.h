@@ -1,0 +1,43 @@
+#pragma once
+// A canvas that draws nothing and touches no graphics library: frames begin
+// and end, matrices and colours work, every drawing call is dropped. It
+// counts frames and clears so that tests can see the frame protocol.
+
+#include "video/Canvas.h"
+
+#include <cstdlib>
+
+namespace testing_support {
+
+class NullCanvas : public video::Canvas {
+public:
+  int frames = 0;
+  int clears = 0;
+  int lastClearFlags = 0;
+
+  void flush() override {}
+  void flushBackend() override {}
+  void setScreenProjection(float, float) override {}
+  void clear(int flags) override {
+    ++clears;
+    lastClearFlags = flags;
+  }
+  void endFrame() override { ++frames; }
+  void setMaterial(const video::Material &) override {}
+  void setFog(const Fog &) override {}
+  void disableFog() override {}
+  void enableClipPlane(int, const float[4]) override {}
+  void disableClipPlane(int) override {}
+  void drawPoints(const float *, int, int, const uint8_t *, const float *, int, float,
+                  const float[3], video::RenderPass &) override {}
+  bool readPixels(const math::Rectangle &, int, PixelBuffer &) override { return false; }
+  void drawQuadBatch(video::QuadBatch &) override {}
+  void drawVertices(video::VertexRenderer &) override {}
+  void applyMatrices() override {}
+  // Nothing that draws through this canvas reaches for these.
+  video::VertexRenderer &vertexRenderer() override { std::abort(); }
+  video::RenderState &renderState() override { std::abort(); }
+  const video::RenderState &renderState() const override { std::abort(); }
+};
+
+} // namespace testing_support
