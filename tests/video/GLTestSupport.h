@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace gltest {
 
@@ -26,12 +27,24 @@ inline void startVideo() {
 }
 
 // The global canvas and a 320 x 480 window with depth and stencil buffers.
+// Other tests of the same process may replace or delete the globals; what
+// these make stays reachable from here, so it is never taken for a leak.
+inline std::vector<const void *> &made() {
+  static std::vector<const void *> objects;
+  return objects;
+}
+
 inline video::OpenGLCanvas &canvas() {
   startVideo();
-  if (!video::Canvas::instance())
-    video::Canvas::setInstance(new video::OpenGLCanvas);
-  if (!video::Window::instance()) {
+  if (!video::Canvas::instance() || !video::Canvas::instance()->asOpenGLCanvas()) {
+    auto *canvas = new video::OpenGLCanvas;
+    made().push_back(canvas);
+    video::Canvas::setInstance(canvas);
+  }
+  video::Window *current = video::Window::instance();
+  if (!current || !current->asOpenGLWindow() || !current->asOpenGLWindow()->created()) {
     auto *window = new video::OpenGLWindow;
+    made().push_back(window);
     video::Window::setInstance(window);
     window->create(math::Vector2i(320, 480), false, true, true);
   }
