@@ -9,7 +9,6 @@ namespace distributor {
 class Distributor {
 public:
   virtual ~Distributor() = default;
-  virtual void settingsChanged() {}
   // True when the file cannot be read; else whether it begins with "1".
   virtual bool isFullScreen();
   // Writes "1" or "0"; a file that cannot be opened is skipped.
