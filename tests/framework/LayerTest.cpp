@@ -247,3 +247,30 @@ TEST(RenderGroupTable, ANewGroupOfTheSameNameReplacesTheEntry) {
   EXPECT_FALSE(table.remove(&second));
   video::RenderGroupTable::destroyInstance();
 }
+
+// A handler may take itself and others off the layer while it handles.
+TEST_F(LayerTest, HandlersMayLeaveWhileAnEventIsOffered) {
+  struct Leaving : framework::EventHandler {
+    Layer *layer = nullptr;
+    std::vector<framework::EventHandler *> others;
+    bool handleEvent(const framework::InputEvent &) override {
+      trace += "leave ";
+      layer->removeEventHandler(this);
+      for (framework::EventHandler *other : others)
+        layer->removeEventHandler(other);
+      return false;
+    }
+  };
+  Layer &l = layer(L"middle");
+  Handler a("a"), b("b");
+  Leaving leaving;
+  leaving.layer = &l;
+  leaving.others = {&a, &b};
+  l.addEventHandler(&a);
+  l.addEventHandler(&b);
+  l.addEventHandler(&leaving);
+  EXPECT_FALSE(l.handleEvent(event));
+  EXPECT_EQ(trace, "leave ");
+  EXPECT_EQ(l.eventHandlers().size(), 0u);
+  trace.clear();
+}
