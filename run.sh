@@ -9,7 +9,7 @@ tools/setup/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
 
-program=(build/release/tools/quipc run data/examples/hello.!)
+program=(build/release/source/app/corvane)
 
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null && [ "${CORVANE_NO_X:-0}" != 1 ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "${program[@]}" "$@"
