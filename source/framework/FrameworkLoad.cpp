@@ -9,6 +9,7 @@
 #include "file/BuildDate.h"
 #include "file/FileStatus.h"
 #include "file/SystemVersion.h"
+#include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/Report.h"
@@ -113,6 +114,12 @@ void Framework::performLoadStep(uint32_t step) {
     break;
   case 10:
     // Only an opened accelerometer is reported.
+    if (usesAccelerometer()) {
+      framework::Accelerometer &accelerometer = framework::Accelerometer::instance();
+      accelerometer.open();
+      if (accelerometer.isOpen())
+        log(String(L"Initialized accelerometer."), true);
+    }
     break;
   default:
     finishLoad1();

@@ -172,3 +172,16 @@ TEST(Accelerometer, Listeners) {
   EXPECT_EQ(b.notified, 1);
   EXPECT_EQ(b.readings.size(), 1u);
 }
+
+TEST(Accelerometer, TheLoadOpensItForApplicationsThatTilt) {
+  Fresh fresh;
+  Scene scene(0, false);
+  scene.framework->tilt = true;
+  StderrCapture log;
+  scene.framework->runUntilLoaded();
+  std::string text = log.finish();
+  EXPECT_NE(text.find("Failed to open joystick for accelerometer input."), std::string::npos);
+  EXPECT_EQ(text.find("Initialized accelerometer."), std::string::npos);
+  EXPECT_LT(text.find("Created layer render groups."), text.find("Failed to open joystick"));
+  EXPECT_TRUE(platform::tiltKeysEnabled());
+}

@@ -111,6 +111,7 @@ public:
   void focusChanged(bool focused) override { focusChanges.push_back(focused); }
   void windowSizeChanged() override { ++sizeChanges; }
   bool mayQuit() override { return allowQuit; }
+  bool usesAccelerometer() override { return tilt; }
 
   // Through begin and the staged load, one update a frame, until running.
   void runUntilLoaded() {
@@ -125,6 +126,7 @@ public:
   std::vector<bool> focusChanges;
   int sizeChanges = 0;
   bool allowQuit = true;
+  bool tilt = false;
 };
 
 // The global framework, shell and window of one test, gone again after it.
