@@ -109,7 +109,8 @@ TEST(Program, RunsSixtyFramesUnderX) {
       _exit(126);
     setenv("DISPLAY", display.c_str(), 1);
     unsetenv("SDL_VIDEODRIVER");
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // A machine without sound: the program must go on without it.
+    setenv("SDL_AUDIODRIVER", "none", 1);
     // libX11 keeps a string the leak checker reports; it is not ours.
     setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
     execl(program.c_str(), program.c_str(), "--frames", "60", (char *)nullptr);
