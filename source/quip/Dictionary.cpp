@@ -4,6 +4,8 @@
 
 namespace quip {
 
+uint64_t g_bindingEpoch = 1;
+
 namespace {
 DictionaryBody *newBody() {
   return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1,
@@ -17,6 +19,7 @@ Dictionary &Dictionary::operator=(const Dictionary &other) {
   if (m_body == other.m_body)
     return *this;
   ++other.m_body->references;
+  bindingsChanged();
   if (m_body && --m_body->references == 0)
     destroy(m_body);
   m_body = other.m_body;
@@ -24,12 +27,15 @@ Dictionary &Dictionary::operator=(const Dictionary &other) {
 }
 
 Dictionary &Dictionary::operator=(Dictionary &&other) noexcept {
-  if (this != &other)
+  if (this != &other) {
     std::swap(m_body, other.m_body);
+    bindingsChanged();
+  }
   return *this;
 }
 
 void Dictionary::destroy(DictionaryBody *body) {
+  bindingsChanged();
   for (uint32_t b = 0; b < body->bucketCount; ++b) {
     DictionaryEntry *entry = body->buckets[b];
     while (entry) {
@@ -54,9 +60,29 @@ bool Dictionary::set(Symbol key, const Token &value) {
   }
   if (m_body->frozen)
     return false;
+  bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
   m_body->buckets[index] = new DictionaryEntry{key, value, m_body->buckets[index]};
+  if (m_body->usedBuckets > m_body->threshold)
+    grow();
+  return true;
+}
+
+bool Dictionary::set(Symbol key, Token &&value) {
+  uint32_t index = m_body->bucketOf(container::hash(key));
+  for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
+    if (entry->key == key) {
+      entry->value.swap(value);
+      return true;
+    }
+  }
+  if (m_body->frozen)
+    return false;
+  bindingsChanged();
+  if (!m_body->buckets[index])
+    ++m_body->usedBuckets;
+  m_body->buckets[index] = new DictionaryEntry{key, std::move(value), m_body->buckets[index]};
   if (m_body->usedBuckets > m_body->threshold)
     grow();
   return true;
@@ -99,6 +125,7 @@ bool Dictionary::remove(Symbol key) {
     if (entry->key == key) {
       *link = entry->next;
       delete entry;
+      bindingsChanged();
       if (!m_body->buckets[index])
         --m_body->usedBuckets;
       return true;
@@ -127,6 +154,7 @@ void Dictionary::clear() {
   if (--m_body->references == 0)
     destroy(m_body);
   m_body = newBody();
+  bindingsChanged();
 }
 
 uint32_t Dictionary::count() const {

@@ -16,6 +16,12 @@ enum Type : uint8_t;
 
 struct DictionaryEntry;
 
+// Counts the changes to where names are bound: a key added to or removed from
+// any dictionary, a body freed, a handle moved to another body, a dictionary
+// pushed or popped. A cached name resolution holds while it is unchanged.
+extern uint64_t g_bindingEpoch;
+inline void bindingsChanged() { ++g_bindingEpoch; }
+
 struct DictionaryBody {
   DictionaryEntry **buckets;
   uint32_t bucketCount;
@@ -54,6 +60,8 @@ public:
   Token *lookupTyped(Symbol key, Type expected) const;
   // False only when the key is absent from a frozen body.
   bool set(Symbol key, const Token &value);
+  // The same, taking the value over (a string's text is not copied).
+  bool set(Symbol key, Token &&value);
   bool remove(Symbol key);
   bool isEmpty() const { return m_body->usedBuckets == 0; }
   // Every key as an executable symbol, in bucket order (newest first in a bucket).

@@ -75,30 +75,38 @@ bool Interpreter::popDictionary(Dictionary *out) {
     return false;
   }
   Dictionary *top = m_dictionaries.pop();
+  bindingsChanged();
   if (out)
     *out = *top;
   delete top;
   return true;
 }
 
-Token *Interpreter::lookup(Symbol name, bool reportUndefined) {
+Token *Interpreter::resolve(Symbol name) {
+  CachedName &cached = m_nameCache[(uintptr_t(name.identity()) >> 4) & (kNameCacheSize - 1)];
+  if (cached.name == name.identity() && cached.epoch == g_bindingEpoch)
+    return cached.value;
   for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
     Token *value = m_dictionaries[i]->lookup(name);
-    if (value)
+    if (value) {
+      cached.name = name.identity();
+      cached.value = value;
+      cached.epoch = g_bindingEpoch;
       return value;
+    }
   }
-  if (reportUndefined)
-    reportError(String(L"undefined symbol: ") + name.text());
   return nullptr;
 }
 
+Token *Interpreter::lookup(Symbol name, bool reportUndefined) {
+  Token *value = resolve(name);
+  if (!value && reportUndefined)
+    reportError(String(L"undefined symbol: ") + name.text());
+  return value;
+}
+
 void Interpreter::executeName(Symbol name) {
-  Token *value = nullptr;
-  for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
-    value = m_dictionaries[i]->lookup(name);
-    if (value)
-      break;
-  }
+  Token *value = resolve(name);
   if (!value) {
     if (g_diagnostics) {
       xstring::print(stdout, L"error: undefined symbol: %S\n", name.text());
@@ -181,6 +189,7 @@ void Interpreter::waitForMessages(float seconds, const Dictionary &handlers) {
 void Interpreter::finish() {
   while (!m_dictionaries.isEmpty())
     delete m_dictionaries.pop();
+  bindingsChanged();
   while (!m_procedures.isEmpty()) {
     Array released(std::move(m_procedures.last().procedure));
     m_procedures.setSize(m_procedures.size() - 1);

@@ -104,6 +104,7 @@ public:
   // Dictionary stack (index 0 of the accessors is the top).
   void pushDictionary(const Dictionary &dictionary) {
     m_dictionaries.push(new Dictionary(dictionary));
+    bindingsChanged();
   }
   Dictionary *dictionaryAt(uint32_t depth);
   Dictionary *topDictionary();
@@ -160,6 +161,18 @@ private:
   ScriptManager *m_manager;
   Array m_operands;
   container::Vector<Dictionary *> m_dictionaries;
+  // Recent name resolutions: the value slot where a name was found, valid
+  // while the binding epoch is unchanged. A slot is a dictionary entry, which
+  // stays put until its key is removed or its body freed (both change the
+  // epoch); a store into an existing entry changes the slot's value in place.
+  struct CachedName {
+    const void *name = nullptr;
+    Token *value = nullptr;
+    uint64_t epoch = 0;
+  };
+  static constexpr uint32_t kNameCacheSize = 64;
+  CachedName m_nameCache[kNameCacheSize];
+  Token *resolve(Symbol name);
   container::Vector<ProcedureFrame> m_procedures;
   int m_atomicDepth = 0;
   MessageWait m_wait;

@@ -13,6 +13,8 @@
 #include "quip/Serializer.h"
 #include "xstring/Print.h"
 
+#include <malloc.h>
+
 namespace {
 
 int usage() {
@@ -32,6 +34,11 @@ bool translateFile(const String &path, quip::Array &out) {
 }
 
 int run(const String &path) {
+  // Scripts that grow long strings free and allocate blocks of hundreds of
+  // kilobytes at every step; under glibc's default thresholds each such block
+  // is mapped, or trimmed back to the system, and the page faults dominate.
+  mallopt(M_MMAP_THRESHOLD, 4 << 20);
+  mallopt(M_TRIM_THRESHOLD, 16 << 20);
   quip::setDiagnostics(true);
   // Scripts find their manager the way the engine's do: by name, in the
   // current database.

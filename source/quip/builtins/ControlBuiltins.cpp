@@ -54,6 +54,18 @@ void builtin_not(Interpreter *interpreter, int *error) {
 }
 
 void builtin_if(Interpreter *interpreter, int *error) {
+  // The common case in place: a body on top, the condition below it.
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  if (n >= 2 && stack[n - 1].isArray()) {
+    if (stack[n - 2].toBool())
+      interpreter->pushProcedure(stack[n - 1].array());
+    stack[n - 1].release();
+    stack[n - 2].release();
+    stack.dropLast();
+    stack.dropLast();
+    return;
+  }
   Token body, condition;
   if (!popArgument(interpreter, error, __func__, L"trueBody", TYPE_ARRAY, body))
     return;
@@ -64,6 +76,18 @@ void builtin_if(Interpreter *interpreter, int *error) {
 }
 
 void builtin_ifelse(Interpreter *interpreter, int *error) {
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  if (n >= 3 && stack[n - 1].isArray() && stack[n - 2].isArray()) {
+    interpreter->pushProcedure(stack[n - 3].toBool() ? stack[n - 2].array() : stack[n - 1].array());
+    stack[n - 1].release();
+    stack[n - 2].release();
+    stack[n - 3].release();
+    stack.dropLast();
+    stack.dropLast();
+    stack.dropLast();
+    return;
+  }
   Token falseBody, trueBody, condition;
   if (!popArgument(interpreter, error, __func__, L"falseBody", TYPE_ARRAY, falseBody))
     return;
@@ -127,7 +151,7 @@ void builtin_def(Interpreter *interpreter, int *error) {
   // The first dictionary from the top that accepts the store keeps it; only
   // a frozen dictionary without the name refuses.
   for (uint32_t depth = 0; depth < interpreter->dictionaryDepth(); ++depth)
-    if (interpreter->dictionaryAt(depth)->set(name.symbol(), value))
+    if (interpreter->dictionaryAt(depth)->set(name.symbol(), std::move(value)))
       return;
 }
 
@@ -204,6 +228,18 @@ namespace {
 
 template <typename Op>
 void compoundAssign(Interpreter *interpreter, int *error, const char *function, Op op) {
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  if (n >= 2 && stack[n - 1].isNumber() && stack[n - 2].isSymbol()) {
+    float amount = stack[n - 1].number();
+    Token *stored = interpreter->lookup(stack[n - 2].symbol(), false);
+    if (stored && stored->isNumber()) {
+      stack.dropLast();
+      stack.dropLast();
+      *stored = Token(op(stored->number(), amount));
+      return;
+    }
+  }
   Token number, name;
   if (!popArgument(interpreter, error, function, L"number", TYPE_NUMBER, number))
     return;

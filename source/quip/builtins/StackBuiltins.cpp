@@ -14,6 +14,12 @@ void builtin_pop(Interpreter *interpreter, int *error) {
 }
 
 void builtin_dup(Interpreter *interpreter, int *error) {
+  if (interpreter->stackSize() > 0) {
+    // Append copies the token before the block can move.
+    Array &stack = interpreter->operands();
+    stack.append(stack.last());
+    return;
+  }
   Token x;
   if (!popArgument(interpreter, error, __func__, x))
     return;
