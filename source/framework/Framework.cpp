@@ -6,7 +6,9 @@
 #include "file/Clock.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
+#include "framework/InputState.h"
 #include "framework/Report.h"
+#include "framework/Shell.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
@@ -20,6 +22,7 @@
 #include "video/Window.h"
 #include "xstring/Localization.h"
 
+#include <SDL.h>
 #include <cstdlib>
 
 namespace {
@@ -29,6 +32,8 @@ Framework *theFramework = nullptr;
 // An error report takes the window out of full screen so that its message
 // can be seen.
 void prepareScreenForError() {
+  // The pointer must be free to answer the error.
+  framework::InputState::instance().setInputGrabbed(SDL_GRAB_OFF);
   if (video::Window *window = video::Window::instance())
     if (window->fullscreen())
       window->setFullscreen(false);
@@ -62,6 +67,22 @@ Framework::Framework() {
 
   video::DisplayHost::setInstance(&m_displayHost);
   framework::setErrorScreenHook(prepareScreenForError);
+}
+
+int Framework::DisplayHost::orientation() {
+  framework::Shell *shell = framework::Shell::instance();
+  return shell ? shell->orientation() : 0;
+}
+
+bool Framework::DisplayHost::framesSuspended() {
+  framework::Shell *shell = framework::Shell::instance();
+  return shell && shell->framesSuspended();
+}
+
+int Framework::DisplayHost::inputGrabMode() { return framework::InputState::instance().grabMode(); }
+
+void Framework::DisplayHost::setInputGrabbed(int mode) {
+  framework::InputState::instance().setInputGrabbed(mode);
 }
 
 Framework::~Framework() {

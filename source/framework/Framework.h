@@ -187,6 +187,10 @@ private:
     void windowSizeChanged() override { m_framework.windowSizeChanged(); }
     bool windowResizable() override { return m_framework.windowResizable(); }
     bool windowDecorated() override { return m_framework.windowDecorated(); }
+    int orientation() override;
+    bool framesSuspended() override;
+    int inputGrabMode() override;
+    void setInputGrabbed(int mode) override;
 
   private:
     Framework &m_framework;

@@ -3,11 +3,13 @@
 
 #include "framework/Framework.h"
 
+#include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/GameEngine.h"
 #include "framework/Shell.h"
 #include "gui/PageFactory.h"
 #include "gui/PageStateRecord.h"
+#include "screen/ScreenRegistry.h"
 #include "threads/Socket.h"
 #include "xstring/Print.h"
 
@@ -39,7 +41,10 @@ void Framework::end() {
     framework::BetaLog::destroy();
   }
 
+  screen::ScreenRegistry::destroyInstance();
+
   releaseGraphics();
+  framework::Accelerometer::destroyInstance();
 
   if (framework::Shell *shell = framework::Shell::instance())
     shell->quit();

@@ -2,9 +2,11 @@
 
 #include "framework/Framework.h"
 
+#include "framework/Accelerometer.h"
 #include "framework/InputState.h"
 #include "gui/PageFactory.h"
 #include "quip/ScriptManager.h"
+#include "screen/ScreenRegistry.h"
 #include "video/Canvas.h"
 #include "video/LayerManager.h"
 #include "video/Window.h"
@@ -40,8 +42,11 @@ void Framework::update(float dt) {
 }
 
 void Framework::updateRunning(float dt) {
+  if (usesAccelerometer())
+    framework::Accelerometer::instance().read();
   GUI::PageFactory::instance()->update(dt);
   scriptManager().update(20, dt);
+  screen::ScreenRegistry::instance().update(dt);
   video::LayerManager::instance().update(dt);
 }
 
