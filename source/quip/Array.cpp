@@ -6,22 +6,6 @@ namespace quip {
 
 Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, n ? new Token[n] : nullptr, 1}) {}
 
-Array &Array::operator=(const Array &other) {
-  if (m_body == other.m_body)
-    return *this;
-  ++other.m_body->references;
-  if (m_body && --m_body->references == 0)
-    destroy(m_body);
-  m_body = other.m_body;
-  return *this;
-}
-
-Array &Array::operator=(Array &&other) noexcept {
-  if (this != &other)
-    std::swap(m_body, other.m_body);
-  return *this;
-}
-
 void Array::destroy(ArrayBody *body) {
   delete[] body->elements;
   delete body;

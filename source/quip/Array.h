@@ -27,8 +27,21 @@ public:
     if (m_body && --m_body->references == 0)
       destroy(m_body);
   }
-  Array &operator=(const Array &other);
-  Array &operator=(Array &&other) noexcept;
+  Array &operator=(const Array &other) {
+    if (m_body != other.m_body) {
+      ++other.m_body->references;
+      if (m_body && --m_body->references == 0)
+        destroy(m_body);
+      m_body = other.m_body;
+    }
+    return *this;
+  }
+  Array &operator=(Array &&other) noexcept {
+    ArrayBody *body = m_body;
+    m_body = other.m_body;
+    other.m_body = body;
+    return *this;
+  }
 
   uint32_t count() const { return m_body->count; }
   uint32_t capacity() const { return m_body->capacity; }

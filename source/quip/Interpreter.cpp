@@ -82,10 +82,7 @@ bool Interpreter::popDictionary(Dictionary *out) {
   return true;
 }
 
-Token *Interpreter::resolve(Symbol name) {
-  CachedName &cached = m_nameCache[(uintptr_t(name.identity()) >> 4) & (kNameCacheSize - 1)];
-  if (cached.name == name.identity() && cached.epoch == g_bindingEpoch)
-    return cached.value;
+Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
   for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
     Token *value = m_dictionaries[i]->lookup(name);
     if (value) {
@@ -134,12 +131,6 @@ void Interpreter::executeName(Symbol name) {
     break;
   }
   push(*value);
-}
-
-void Interpreter::pushProcedure(const Array &procedure, uint32_t position) {
-  if (procedure.count() == 0)
-    return;
-  m_procedures.push(ProcedureFrame(procedure, position));
 }
 
 ProcedureFrame *Interpreter::procedureAt(uint32_t depth) {
@@ -236,9 +227,7 @@ void Interpreter::execute(const Token &token) {
   push(token);
 }
 
-void Interpreter::step() {
-  if (m_finished || m_wait.isWaiting())
-    return;
+inline void Interpreter::advance() {
   if (m_procedures.isEmpty()) {
     finish();
     return;
@@ -261,6 +250,12 @@ void Interpreter::step() {
   execute(token);
 }
 
+void Interpreter::step() {
+  if (m_finished || m_wait.isWaiting())
+    return;
+  advance();
+}
+
 unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
   if (state() == WAITING) {
     m_wait.advance(dt);
@@ -275,12 +270,12 @@ unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
   unsigned int count = 0;
   for (;;) {
     State now = state();
-    if (now == ATOMIC) {
-      step();
-    } else if (now == RUNNING) {
-      step();
+    if (now == RUNNING) {
+      advance();
       if (++count == maxSteps)
         return maxSteps;
+    } else if (now == ATOMIC) {
+      advance();
     } else {
       return count + 1;
     }

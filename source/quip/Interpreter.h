@@ -118,7 +118,20 @@ public:
   void executeName(Symbol name);
 
   // Procedure stack. An empty procedure is not pushed.
-  void pushProcedure(const Array &procedure, uint32_t position = 0);
+  void pushProcedure(const Array &procedure, uint32_t position = 0) {
+    if (procedure.count() == 0)
+      return;
+    uint32_t n = m_procedures.size();
+    if (n == m_procedures.capacity()) {
+      m_procedures.push(ProcedureFrame(procedure, position));
+      return;
+    }
+    // Every slot of the storage holds a frame: fill the next one in place.
+    ProcedureFrame &frame = m_procedures[n];
+    frame.procedure = procedure;
+    frame.position = position;
+    m_procedures.setSize(n + 1);
+  }
   ProcedureFrame *procedureAt(uint32_t depth);
   ProcedureFrame *topProcedure();
   bool popProcedure();
@@ -156,6 +169,8 @@ public:
 
 private:
   void execute(const Token &token);
+  // One step of a running or atomic interpreter (step() without its checks).
+  inline void advance();
 
   Symbol m_name;
   ScriptManager *m_manager;
@@ -172,7 +187,13 @@ private:
   };
   static constexpr uint32_t kNameCacheSize = 64;
   CachedName m_nameCache[kNameCacheSize];
-  Token *resolve(Symbol name);
+  Token *resolve(Symbol name) {
+    CachedName &cached = m_nameCache[(uintptr_t(name.identity()) >> 4) & (kNameCacheSize - 1)];
+    if (cached.name == name.identity() && cached.epoch == g_bindingEpoch)
+      return cached.value;
+    return resolveUncached(name, cached);
+  }
+  Token *resolveUncached(Symbol name, CachedName &cached);
   container::Vector<ProcedureFrame> m_procedures;
   int m_atomicDepth = 0;
   MessageWait m_wait;

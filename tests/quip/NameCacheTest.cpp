@@ -14,7 +14,7 @@ TEST_F(NameCache, RedefinitionsAreSeenAtOnce) {
   EXPECT_EQ(eval(L"x: 1 def x begin x: 2 def x end x"), "1 2 1");
   // A stored value replaced in place, and a key removed behind the cache.
   manager.globals().set(Symbol::intern(L"x"), quip::Token(1.0f));
-  quip::Interpreter* in = start(L"x 5 wait x 5 wait x");
+  quip::Interpreter *in = start(L"x 5 wait x 5 wait x");
   manager.globals().set(Symbol::intern(L"x"), quip::Token(7.0f));
   in->run(0, 10);
   manager.globals().remove(Symbol::intern(L"x"));
@@ -23,7 +23,7 @@ TEST_F(NameCache, RedefinitionsAreSeenAtOnce) {
 }
 
 TEST_F(NameCache, GlobalsCanRedefineBuiltins) {
-  quip::Interpreter* in = start(L"1 2 + 1 wait 1 2 +");
+  quip::Interpreter *in = start(L"1 2 + 1 wait 1 2 +");
   manager.globals().set(Symbol::intern(L"+"), quip::Token(L"shadow"));
   in->run(0, 10);
   EXPECT_EQ(stack(in), "3 1 2 \"shadow\"");
