@@ -13,34 +13,14 @@
 #include "gui/PageFactory.h"
 #include "video/LayerManager.h"
 
+#include "../AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <new>
 
-namespace {
-// Counted only while frames run.
-bool counting = false;
-long allocations = 0;
-} // namespace
-
-// The replacements pair malloc with free; the compiler cannot see that they
-// replace the whole family.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void *operator new(std::size_t n) {
-  if (counting)
-    ++allocations;
-  if (void *p = std::malloc(n ? n : 1))
-    return p;
-  throw std::bad_alloc();
-}
-void *operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -81,13 +61,13 @@ void IdleFrame(benchmark::State &state) {
       video::LayerManager::instance().layerCount() != 8)
     state.SkipWithError("the framework did not reach its running state");
 
-  allocations = 0;
-  counting = true;
+  allocationCount = 0;
+  allocationCounting = true;
   for (auto _ : state)
     loop.pass(*application);
-  counting = false;
+  allocationCounting = false;
   state.counters["allocations_per_frame"] =
-      benchmark::Counter(double(allocations) / double(state.iterations()));
+      benchmark::Counter(double(allocationCount) / double(state.iterations()));
   state.counters["frames_drawn"] = double(canvas->frames);
 
   Framework::destroyInstance();

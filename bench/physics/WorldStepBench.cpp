@@ -15,33 +15,13 @@
 #include "physics/Structure3D.h"
 #include "physics/Wedge.h"
 
+#include "../AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <new>
 
-namespace {
-// Counted only while a step runs.
-bool counting = false;
-long allocations = 0;
-} // namespace
-
-// The replacements pair malloc with free; the compiler cannot see that they
-// replace the whole family.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void *operator new(std::size_t n) {
-  if (counting)
-    ++allocations;
-  if (void *p = std::malloc(n ? n : 1))
-    return p;
-  throw std::bad_alloc();
-}
-void *operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -181,16 +161,16 @@ struct World {
 void WorldStep(benchmark::State &state) {
   World world;
   float previous = 0;
-  allocations = 0;
+  allocationCount = 0;
   long steps = 0;
   for (auto _ : state) {
-    counting = true;
+    allocationCounting = true;
     world.step(previous, 1 / 30.0f);
-    counting = false;
+    allocationCounting = false;
     previous = 1 / 30.0f;
     ++steps;
   }
-  state.counters["allocations"] = double(allocations);
+  state.counters["allocations"] = double(allocationCount);
   state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
   state.counters["bounces/step"] = double(world.counter.bounces) / double(steps);
 }

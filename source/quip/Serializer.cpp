@@ -172,8 +172,8 @@ public:
       String text;
       text.reserve(length / 4 + 1);
       for (uint32_t k = 0; k < length / 4; ++k) {
-        uint32_t c;
-        u32(c);
+        uint32_t c = 0;
+        u32(c); // the length check above guarantees the bytes
         text.append(wchar_t(c));
       }
       m_texts.push(Symbol::intern(text));
