@@ -102,15 +102,20 @@ Token *Interpreter::lookup(Symbol name, bool reportUndefined) {
   return value;
 }
 
-void Interpreter::executeName(Symbol name) {
+void Interpreter::undefinedName(Symbol name) {
+  if (g_diagnostics) {
+    xstring::print(stdout, L"error: undefined symbol: %S\n", name.text());
+    push(Token(name, true));
+  } else {
+    reportError(String(L"undefined symbol: ") + name.text());
+  }
+}
+
+// executeName's body, inlined into the step loop.
+inline void Interpreter::executeBound(Symbol name) {
   Token *value = resolve(name);
   if (!value) {
-    if (g_diagnostics) {
-      xstring::print(stdout, L"error: undefined symbol: %S\n", name.text());
-      push(Token(name, true));
-    } else {
-      reportError(String(L"undefined symbol: ") + name.text());
-    }
+    undefinedName(name);
     return;
   }
   switch (value->type()) {
@@ -132,6 +137,8 @@ void Interpreter::executeName(Symbol name) {
   }
   push(*value);
 }
+
+void Interpreter::executeName(Symbol name) { executeBound(name); }
 
 ProcedureFrame *Interpreter::procedureAt(uint32_t depth) {
   if (depth >= m_procedures.size()) {
@@ -205,14 +212,14 @@ void Interpreter::reportError(const String &message) {
 
 void Interpreter::reportError(const wchar_t *message) { reportError(String(message)); }
 
-void Interpreter::execute(const Token &token) {
+inline void Interpreter::execute(const Token &token) {
   switch (token.type()) {
   case TYPE_ERROR:
     reportError(L"error token encountered in source stream");
     return;
   case TYPE_SYMBOL:
     if (token.isExecutable()) {
-      executeName(token.symbol());
+      executeBound(token.symbol());
       return;
     }
     break;

@@ -168,7 +168,10 @@ public:
   bool pushSource(const String &text, const String &sourceName);
 
 private:
-  void execute(const Token &token);
+  inline void execute(const Token &token);
+  inline void executeBound(Symbol name);
+  // An executed name bound nowhere (out of line: the hot path needs no frame).
+  [[gnu::noinline]] void undefinedName(Symbol name);
   // One step of a running or atomic interpreter (step() without its checks).
   inline void advance();
 
@@ -193,7 +196,7 @@ private:
       return cached.value;
     return resolveUncached(name, cached);
   }
-  Token *resolveUncached(Symbol name, CachedName &cached);
+  [[gnu::noinline]] Token *resolveUncached(Symbol name, CachedName &cached);
   container::Vector<ProcedureFrame> m_procedures;
   int m_atomicDepth = 0;
   MessageWait m_wait;

@@ -26,16 +26,6 @@ const wchar_t *typeName(int type) {
   }
 }
 
-Symbol trueSymbol() {
-  static const Symbol s = Symbol::intern(L"true");
-  return s;
-}
-
-Symbol falseSymbol() {
-  static const Symbol s = Symbol::intern(L"false");
-  return s;
-}
-
 Token::Token(Array *array, bool executable) : m_type(TYPE_ARRAY), m_executable(executable) {
   new (&m_payload.array) Array(std::move(*array));
   delete array;

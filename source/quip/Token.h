@@ -34,9 +34,16 @@ using Builtin = void (*)(Interpreter *interpreter, int *error);
 // "error", "number", ..., "builtin"; "unknown" for any other tag.
 const wchar_t *typeName(int type);
 
-// The interned "true" and "false", made once.
-Symbol trueSymbol();
-Symbol falseSymbol();
+// The interned "true" and "false", made once (inline: conditions test them
+// at every step).
+inline Symbol trueSymbol() {
+  static const Symbol s = Symbol::intern(L"true");
+  return s;
+}
+inline Symbol falseSymbol() {
+  static const Symbol s = Symbol::intern(L"false");
+  return s;
+}
 
 class Token {
 public:

@@ -53,6 +53,30 @@ void builtin_not(Interpreter *interpreter, int *error) {
     interpreter->push(truth(!x.toBool()));
 }
 
+namespace {
+// The general paths of if and ifelse, out of line so the fast ones need no frame.
+[[gnu::noinline]] void ifPopped(Interpreter *interpreter, int *error) {
+  Token body, condition;
+  if (!popArgument(interpreter, error, "builtin_if", L"trueBody", TYPE_ARRAY, body))
+    return;
+  if (!popArgument(interpreter, error, "builtin_if", condition))
+    return;
+  if (condition.toBool())
+    interpreter->pushProcedure(body.array());
+}
+
+[[gnu::noinline]] void ifelsePopped(Interpreter *interpreter, int *error) {
+  Token falseBody, trueBody, condition;
+  if (!popArgument(interpreter, error, "builtin_ifelse", L"falseBody", TYPE_ARRAY, falseBody))
+    return;
+  if (!popArgument(interpreter, error, "builtin_ifelse", L"trueBody", TYPE_ARRAY, trueBody))
+    return;
+  if (!popArgument(interpreter, error, "builtin_ifelse", condition))
+    return;
+  interpreter->pushProcedure(condition.toBool() ? trueBody.array() : falseBody.array());
+}
+} // namespace
+
 void builtin_if(Interpreter *interpreter, int *error) {
   // The common case in place: a body on top, the condition below it.
   Array &stack = interpreter->operands();
@@ -66,13 +90,7 @@ void builtin_if(Interpreter *interpreter, int *error) {
     stack.dropLast();
     return;
   }
-  Token body, condition;
-  if (!popArgument(interpreter, error, __func__, L"trueBody", TYPE_ARRAY, body))
-    return;
-  if (!popArgument(interpreter, error, __func__, condition))
-    return;
-  if (condition.toBool())
-    interpreter->pushProcedure(body.array());
+  ifPopped(interpreter, error);
 }
 
 void builtin_ifelse(Interpreter *interpreter, int *error) {
@@ -88,14 +106,7 @@ void builtin_ifelse(Interpreter *interpreter, int *error) {
     stack.dropLast();
     return;
   }
-  Token falseBody, trueBody, condition;
-  if (!popArgument(interpreter, error, __func__, L"falseBody", TYPE_ARRAY, falseBody))
-    return;
-  if (!popArgument(interpreter, error, __func__, L"trueBody", TYPE_ARRAY, trueBody))
-    return;
-  if (!popArgument(interpreter, error, __func__, condition))
-    return;
-  interpreter->pushProcedure(condition.toBool() ? trueBody.array() : falseBody.array());
+  ifelsePopped(interpreter, error);
 }
 
 void builtin_switch(Interpreter *interpreter, int *error) {
@@ -226,20 +237,10 @@ void builtin_bind(Interpreter *interpreter, int *error) {
 
 namespace {
 
+// The general path of compoundAssign, out of line so the fast one needs no frame.
 template <typename Op>
-void compoundAssign(Interpreter *interpreter, int *error, const char *function, Op op) {
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  if (n >= 2 && stack[n - 1].isNumber() && stack[n - 2].isSymbol()) {
-    float amount = stack[n - 1].number();
-    Token *stored = interpreter->lookup(stack[n - 2].symbol(), false);
-    if (stored && stored->isNumber()) {
-      stack.dropLast();
-      stack.dropLast();
-      *stored = Token(op(stored->number(), amount));
-      return;
-    }
-  }
+[[gnu::noinline]] void compoundAssignPopped(Interpreter *interpreter, int *error,
+                                            const char *function, Op op) {
   Token number, name;
   if (!popArgument(interpreter, error, function, L"number", TYPE_NUMBER, number))
     return;
@@ -254,6 +255,23 @@ void compoundAssign(Interpreter *interpreter, int *error, const char *function, 
     return;
   }
   *stored = Token(op(stored->number(), number.number()));
+}
+
+template <typename Op>
+inline void compoundAssign(Interpreter *interpreter, int *error, const char *function, Op op) {
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  if (n >= 2 && stack[n - 1].isNumber() && stack[n - 2].isSymbol()) {
+    float amount = stack[n - 1].number();
+    Token *stored = interpreter->lookup(stack[n - 2].symbol(), false);
+    if (stored && stored->isNumber()) {
+      stack.dropLast();
+      stack.dropLast();
+      *stored = Token(op(stored->number(), amount));
+      return;
+    }
+  }
+  compoundAssignPopped(interpreter, error, function, op);
 }
 
 // Half-way values round down: 2.5 is 2, -2.5 is -3, 2.6 is 3.

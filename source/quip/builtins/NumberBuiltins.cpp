@@ -37,6 +37,18 @@ int roundHalfDown(float value) {
 
 namespace {
 
+// The general path of binary, out of line so the fast one needs no frame.
+template <typename Op>
+[[gnu::noinline]] void binaryPopped(Interpreter *interpreter, int *error, const char *function,
+                                    Op op) {
+  Token rhs, lhs;
+  if (!popArgument(interpreter, error, function, L"rhs", TYPE_NUMBER, rhs))
+    return;
+  if (!popArgument(interpreter, error, function, L"lhs", TYPE_NUMBER, lhs))
+    return;
+  interpreter->push(op(lhs.number(), rhs.number()));
+}
+
 // Takes rhs then lhs, both numbers. The fast path reads the two top slots and
 // writes the result over lhs's slot, leaving the stack one shorter.
 template <typename Op>
@@ -52,12 +64,7 @@ inline void binary(Interpreter *interpreter, int *error, const char *function, O
       return;
     }
   }
-  Token rhs, lhs;
-  if (!popArgument(interpreter, error, function, L"rhs", TYPE_NUMBER, rhs))
-    return;
-  if (!popArgument(interpreter, error, function, L"lhs", TYPE_NUMBER, lhs))
-    return;
-  interpreter->push(op(lhs.number(), rhs.number()));
+  binaryPopped(interpreter, error, function, op);
 }
 
 // The two truth values, made once.
