@@ -132,6 +132,21 @@ public:
     frame.position = position;
     m_procedures.setSize(n + 1);
   }
+  // The same, taking the handle over (no reference is counted); the moved-from
+  // handle may only be assigned to or destroyed.
+  void pushProcedure(Array &&procedure) {
+    if (procedure.count() == 0)
+      return;
+    uint32_t n = m_procedures.size();
+    if (n == m_procedures.capacity()) {
+      m_procedures.push(ProcedureFrame(procedure, 0));
+      return;
+    }
+    ProcedureFrame &frame = m_procedures[n];
+    frame.procedure = std::move(procedure);
+    frame.position = 0;
+    m_procedures.setSize(n + 1);
+  }
   ProcedureFrame *procedureAt(uint32_t depth);
   ProcedureFrame *topProcedure();
   bool popProcedure();

@@ -116,7 +116,9 @@ public:
   }
   // Frees the payload and leaves an error token.
   void release() {
-    if (!isPlain())
+    if (m_type == TYPE_ARRAY)
+      m_payload.array.~Array();
+    else if (!isPlain())
       releasePayload();
     m_type = TYPE_ERROR;
     m_executable = 0;

@@ -17,6 +17,11 @@ TEST_F(ScriptTest, ControlFlow) {
       {L"0 { 'ran' } if false: { 'ran' } if 'after'", "'ran' 'after'"},
       {L"\"\" { 1 } { 2 } ifelse false: { 1 } { 2 } ifelse", "1 2"},
       {L"false { 1 } { 2 } ifelse", "2"},
+      // A body taken by if or ifelse leaves the stored procedure whole.
+      {L"b: { 1 } def t: { true b: load if } def t t b: load", "1 1 {1}"},
+      {L"p: { 2 } def q: { 3 } def 0 p: load q: load ifelse false p: load q: load ifelse p: load",
+       "2 3 {2}"},
+      {L"true { } if false { } { } ifelse 'e'", "'e'"},
       {L"b: ( a: { 1 } b: { 2 } default: { 3 } ) switch", "2"},
       {L"c: ( a: { 1 } default: { 3 } ) switch", "3"},
       {L"c: ( a: { 1 } ) switch 'nothing'", "'nothing'"},

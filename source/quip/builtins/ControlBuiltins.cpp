@@ -82,8 +82,9 @@ void builtin_if(Interpreter *interpreter, int *error) {
   Array &stack = interpreter->operands();
   uint32_t n = stack.count();
   if (n >= 2 && stack[n - 1].isArray()) {
+    // The body's handle moves into the frame; its slot is released below.
     if (stack[n - 2].toBool())
-      interpreter->pushProcedure(stack[n - 1].array());
+      interpreter->pushProcedure(std::move(stack[n - 1].array()));
     stack[n - 1].release();
     stack[n - 2].release();
     stack.dropLast();
@@ -97,7 +98,8 @@ void builtin_ifelse(Interpreter *interpreter, int *error) {
   Array &stack = interpreter->operands();
   uint32_t n = stack.count();
   if (n >= 3 && stack[n - 1].isArray() && stack[n - 2].isArray()) {
-    interpreter->pushProcedure(stack[n - 3].toBool() ? stack[n - 2].array() : stack[n - 1].array());
+    interpreter->pushProcedure(
+        std::move(stack[n - 3].toBool() ? stack[n - 2].array() : stack[n - 1].array()));
     stack[n - 1].release();
     stack[n - 2].release();
     stack[n - 3].release();
