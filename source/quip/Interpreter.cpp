@@ -228,6 +228,13 @@ inline void Interpreter::execute(const Token &token) {
     token.builtin()(this, &error);
     return;
   }
+  case TYPE_ARRAY:
+    if (m_operands.count() < m_operands.capacity()) {
+      m_operands.get(m_operands.count())->assignArray(token);
+      ++m_operands.m_body->count;
+      return;
+    }
+    break;
   default:
     break;
   }

@@ -108,6 +108,17 @@ public:
       swap(other);
     return *this;
   }
+  // Copies an array token (the caller has tested other's tag); procedure
+  // literals are pushed this way at every step.
+  void assignArray(const Token &other) {
+    if (!isPlain()) {
+      assignSlow(other);
+      return;
+    }
+    new (&m_payload.array) Array(other.m_payload.array);
+    m_type = TYPE_ARRAY;
+    m_executable = other.m_executable;
+  }
   // Exchanges two tokens without touching any reference count.
   void swap(Token &other) noexcept {
     std::swap(m_type, other.m_type);
