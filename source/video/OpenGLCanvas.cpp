@@ -259,13 +259,19 @@ bool OpenGLCanvas::readPixels(const math::Rectangle &rectangle, int pixelFormat,
   }
   GLint x = GLint(rectangle.x), y = GLint(rectangle.y);
   uint32_t rowBytes = uint32_t(w) * pixelBytes;
-  GLenum format = GL_RGBA, type = GL_UNSIGNED_BYTE;
+  // A format with no GL pair (rgb555) must not be read as four-byte pixels
+  // into its two-byte rows.
+  GLenum format = 0, type = 0;
   glFormatForPixelFormat(pixelFormat, format, type);
+  bool direct = format != 0;
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
   buffer.create(uint32_t(w), uint32_t(h), pixelFormat, new uint8_t[rowBytes * uint32_t(h)]());
-  glReadPixels(x, y, w, h, format, type, buffer.data());
-  if (glGetError() != GL_NO_ERROR) {
+  if (direct) {
+    glReadPixels(x, y, w, h, format, type, buffer.data());
+    direct = glGetError() == GL_NO_ERROR;
+  }
+  if (!direct) {
     // Besides RGBA bytes the GL reads only one format of its own choice:
     // read RGBA and convert.
     PixelBuffer rgba;

@@ -105,6 +105,12 @@ TEST_F(OpenGLCanvasTest, ReadPixelsOfPartsAndOtherFormats) {
   ASSERT_TRUE(canvas->readPixels(rect(0, 0, 4, 2), PixelBuffer::RGB565, small));
   expectRgb(pixelOf(small, 1, 0), 248, 0, 248);
   expectRgb(pixelOf(small, 1, 1), 0, 252, 0);
+  // rgb555 has no GL format of its own: read and converted, not overrun.
+  PixelBuffer rgb555;
+  ASSERT_TRUE(canvas->readPixels(rect(0, 0, 3, 2), PixelBuffer::RGB555, rgb555));
+  ASSERT_EQ(rgb555.byteSize(), 12u);
+  expectRgb(pixelOf(rgb555, 2, 0), 248, 0, 248);
+  expectRgb(pixelOf(rgb555, 0, 1), 0, 248, 0);
 
   // Nothing to read.
   PixelBuffer none;
