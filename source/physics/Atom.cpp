@@ -6,8 +6,10 @@
 namespace physics {
 
 namespace {
-// 1e-8 as the f32 it rounds to.
+// A bounce carries speed above 1e-8 (squared, per step).
 constexpr float speedEpsilon = 1e-8f;
+// The resting-contact threshold sits one f32 step below 1e-8.
+constexpr float restingEpsilon = 9.99999905e-9f;
 } // namespace
 
 void Atom::respond(const math::Vector3 &resolved, bool bounceOff, BounceEvent &event) {
@@ -20,11 +22,11 @@ void Atom::respond(const math::Vector3 &resolved, bool bounceOff, BounceEvent &e
 
   // Resting contact: take back the part of this step's acceleration that
   // pressed into the surface, at most the push-out itself.
-  if (c.lengthSquared() > speedEpsilon) {
+  if (c.lengthSquared() > restingEpsilon) {
     math::Vector3 a = acceleration * -1.0f;
     const float along = a.dot(n);
     if (along > 0) {
-      a = n * (along / n.dot(n));
+      a = n * along / n.dot(n);
       if (a.lengthSquared() > c.lengthSquared())
         a = c;
     }

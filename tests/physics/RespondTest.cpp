@@ -149,3 +149,20 @@ TEST(BounceEvent, SpeedsAndAngle) {
   e.computeSpeeds();
   EXPECT_EQ(e.angle, 0);
 }
+
+// The resting-contact correction starts one f32 step below 1e-8: a push-out
+// whose squared length is exactly 1e-8f still takes back the acceleration
+// that pressed into the surface.
+TEST(AtomRespond, RestingCorrectionReachesASquaredPushOutOf1em8) {
+  Atom atom;
+  atom.resetPosition(Vector3(0, 0, 0));
+  atom.acceleration = Vector3(-1, 0, 0);
+  atom.bounce = 1;
+  const Vector3 resolved(9.99999901978299e-05f, 4.213974236222384e-08f, 0);
+  ASSERT_EQ(resolved.lengthSquared(), 1e-8f);
+  BounceEvent event(nullptr, nullptr, 0);
+  atom.respond(resolved, true, event);
+  // The taken-back acceleration (capped at the push-out) is bounced back out.
+  const Vector3 velocity = atom.position - atom.previousPosition;
+  EXPECT_NEAR(velocity.x, -1e-4f, 1e-9f);
+}
