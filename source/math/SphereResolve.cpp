@@ -119,7 +119,7 @@ Vector3 resolveSphereBox(const Sphere &sphere, const Vector3 &center, const Vect
     for (const Edge &edge : group) {
       if (!applies(edge.face0, edge.face1))
         continue;
-      edgeResult = resolveAgainstEdge(p, r, edge.from, edge.to, SIDE_OUTSIDE);
+      edgeResult = resolveAgainstEdge(p, r, edge.from, edge.to, side);
       onEdge = true;
       break;
     }
