@@ -36,15 +36,17 @@ void Framework::end() {
   pages->trashAll();
   pages->emptyTrash();
 
+  screen::ScreenRegistry::destroyInstance();
+
+  framework::Accelerometer::destroyInstance();
+
+  // Late, so that what goes before may still record events.
   if (framework::BetaLog::exists()) {
     framework::BetaLog::instance().shutdown();
     framework::BetaLog::destroy();
   }
 
-  screen::ScreenRegistry::destroyInstance();
-
   releaseGraphics();
-  framework::Accelerometer::destroyInstance();
 
   if (framework::Shell *shell = framework::Shell::instance())
     shell->quit();

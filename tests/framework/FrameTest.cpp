@@ -4,6 +4,8 @@
 #include "framework/FPSMeter.h"
 #include "framework/InputState.h"
 #include "framework/Shell.h"
+#include "screen/Screen.h"
+#include "screen/ScreenRegistry.h"
 #include "video/DisplayHost.h"
 #include "video/Layer.h"
 
@@ -83,6 +85,13 @@ TEST_F(FrameworkTest, EndReportsTheFrameRateAndShutsDown) {
   framework::Shell::setInstance(&shell);
   framework->addScriptLibrary(String(L"a.!"));
   framework->addPageSet(Symbol::intern(L"menus"));
+  // A screen that records its going: the screens go before the event log.
+  struct Recording : screen::Screen {
+    ~Recording() override { framework::BetaLog::instance().logEvent(L"Screen gone", L"home"); }
+  };
+  auto *home = new Recording;
+  home->setName(Symbol::intern(L"home"));
+  screen::ScreenRegistry::instance().addScreen(home);
   framework::BetaLog::instance();
   framework->countFrame(20);
   testing::internal::CaptureStderr();
