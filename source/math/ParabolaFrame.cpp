@@ -8,7 +8,7 @@ namespace math {
 Symbol ParabolaFrame::typeSymbol() { return SYM(L"parabolaFrame"); }
 
 float ParabolaFrame::value(float previous, float t) const {
-  return float(double(m_c) + double(m_a) * std::pow(double(t * m_b), double(m_exponent)) +
+  return float(double(m_c) + double(m_a) * std::pow(double(t) * double(m_b), double(m_exponent)) +
                double(previous));
 }
 
