@@ -95,11 +95,8 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
   return nullptr;
 }
 
-Token *Interpreter::lookup(Symbol name, bool reportUndefined) {
-  Token *value = resolve(name);
-  if (!value && reportUndefined)
-    reportError(String(L"undefined symbol: ") + name.text());
-  return value;
+void Interpreter::undefinedLookup(Symbol name) {
+  reportError(String(L"undefined symbol: ") + name.text());
 }
 
 void Interpreter::undefinedName(Symbol name) {

@@ -113,7 +113,12 @@ public:
   uint32_t dictionaryDepth() const { return m_dictionaries.size(); }
   // The value of a name, searched from the top dictionary down; null when
   // undefined (reported as "undefined symbol: " + name when asked).
-  Token *lookup(Symbol name, bool reportUndefined = false);
+  Token *lookup(Symbol name, bool reportUndefined = false) {
+    Token *value = resolve(name);
+    if (!value && reportUndefined)
+      undefinedLookup(name);
+    return value;
+  }
   // Executes a name as a procedure's executable symbol is executed.
   void executeName(Symbol name);
 
@@ -184,6 +189,8 @@ public:
 
 private:
   inline void execute(const Token &token);
+  // Reports "undefined symbol: " + name.
+  [[gnu::noinline]] void undefinedLookup(Symbol name);
   inline void executeBound(Symbol name);
   // An executed name bound nowhere (out of line: the hot path needs no frame).
   [[gnu::noinline]] void undefinedName(Symbol name);

@@ -67,12 +67,9 @@ inline void binary(Interpreter *interpreter, int *error, const char *function, O
   binaryPopped(interpreter, error, function, op);
 }
 
-// The two truth values, made once.
-inline const Token &truth(bool value) {
-  static const Token yes = boolToken(true);
-  static const Token no = boolToken(false);
-  return value ? yes : no;
-}
+// The literal symbol "true" or "false", as boolToken makes it (built in place:
+// copying a shared token costs more than the symbol look-up).
+inline Token truth(bool value) { return Token(value ? trueSymbol() : falseSymbol(), false); }
 
 template <typename Op>
 inline void unary(Interpreter *interpreter, int *error, const char *function, Op op) {
