@@ -32,7 +32,9 @@ void builtin_swap(Interpreter *interpreter, int *error) {
     builtinError(interpreter, error, __func__, L"Too few arguments.");
     return;
   }
-  interpreter->peek(0)->swap(*interpreter->peek(1));
+  Array &stack = interpreter->operands();
+  uint32_t n = stack.count();
+  stack[n - 1].swap(stack[n - 2]);
 }
 
 void builtin_clearstack(Interpreter *interpreter, int *) {
