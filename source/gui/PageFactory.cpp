@@ -35,6 +35,7 @@ Page *PageFactory::lookup(Symbol name) const { return m_pages.get(name); }
 container::Vector<Symbol> PageFactory::pageNames(const String &filter) const {
   container::Vector<Symbol> names(m_pageNames);
   filterSymbols(names, filter);
+  sortSymbols(names);
   return names;
 }
 
