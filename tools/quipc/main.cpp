@@ -29,8 +29,10 @@ bool translateFile(const String &path, quip::Array &out) {
     xstring::print(stderr, L"quipc: cannot read %S\n", path.c_str());
     return false;
   }
-  out = quip::translate(buffer.wholeText(), path);
-  return out.count() != 0;
+  String text = buffer.wholeText();
+  out = quip::translate(text, path);
+  // An empty text is an empty script; any other text without tokens failed.
+  return out.count() != 0 || text.isEmpty();
 }
 
 int run(const String &path) {
