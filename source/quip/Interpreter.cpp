@@ -129,6 +129,10 @@ inline void Interpreter::executeBound(Symbol name) {
     function(this, &error);
     return;
   }
+  case TYPE_NUMBER:
+  case TYPE_SYMBOL:
+    pushPlain(*value);
+    return;
   default:
     break;
   }
@@ -161,7 +165,7 @@ bool Interpreter::popProcedure() {
   // Moving into a local releases the body when the local goes; the slot is
   // left without a body.
   Array released(std::move(m_procedures.last().procedure));
-  m_procedures.setSize(m_procedures.size() - 1);
+  dropTopFrame();
   return true;
 }
 
@@ -187,7 +191,7 @@ void Interpreter::finish() {
   bindingsChanged();
   while (!m_procedures.isEmpty()) {
     Array released(std::move(m_procedures.last().procedure));
-    m_procedures.setSize(m_procedures.size() - 1);
+    dropTopFrame();
   }
   m_atomicDepth = 0;
   m_finished = 1;
@@ -219,7 +223,11 @@ inline void Interpreter::execute(const Token &token) {
       executeBound(token.symbol());
       return;
     }
-    break;
+    pushPlain(token);
+    return;
+  case TYPE_NUMBER:
+    pushPlain(token);
+    return;
   case TYPE_BUILTIN: {
     int error = 0;
     token.builtin()(this, &error);
@@ -239,24 +247,30 @@ inline void Interpreter::execute(const Token &token) {
 }
 
 inline void Interpreter::advance() {
-  if (m_procedures.isEmpty()) {
+  ProcedureFrame *frame = m_top;
+  if (!frame) {
     finish();
     return;
   }
-  ProcedureFrame &frame = m_procedures.last();
-  if (frame.position >= frame.procedure.count()) {
+  // The count is read from the body at every step: a script may change the
+  // running procedure.
+  ArrayBody *body = frame->procedure.m_body;
+  uint32_t position = frame->position;
+  uint32_t count = body->count;
+  if (position >= count) {
     // A builtin cut the running procedure short: it has nothing left to run.
     popProcedure();
     return;
   }
-  const Token &token = frame.procedure[frame.position++];
-  if (frame.position >= frame.procedure.count()) {
+  const Token &token = body->elements[position];
+  frame->position = ++position;
+  if (position >= count) {
     // The frame goes before its last token runs, so a call in last position
     // does not keep its caller's frame; the body stays alive until the next
     // retirement.
     m_retired.releaseBody();
-    m_retired = std::move(frame.procedure);
-    m_procedures.setSize(m_procedures.size() - 1);
+    m_retired = std::move(frame->procedure);
+    dropTopFrame();
   }
   execute(token);
 }

@@ -129,6 +129,7 @@ public:
     uint32_t n = m_procedures.size();
     if (n == m_procedures.capacity()) {
       m_procedures.push(ProcedureFrame(procedure, position));
+      m_top = &m_procedures.last();
       return;
     }
     // Every slot of the storage holds a frame: fill the next one in place.
@@ -136,6 +137,7 @@ public:
     frame.procedure = procedure;
     frame.position = position;
     m_procedures.setSize(n + 1);
+    m_top = &frame;
   }
   // The same, taking the handle over (no reference is counted); the moved-from
   // handle may only be assigned to or destroyed.
@@ -145,12 +147,14 @@ public:
     uint32_t n = m_procedures.size();
     if (n == m_procedures.capacity()) {
       m_procedures.push(ProcedureFrame(procedure, 0));
+      m_top = &m_procedures.last();
       return;
     }
     ProcedureFrame &frame = m_procedures[n];
     frame.procedure = std::move(procedure);
     frame.position = 0;
     m_procedures.setSize(n + 1);
+    m_top = &frame;
   }
   ProcedureFrame *procedureAt(uint32_t depth);
   ProcedureFrame *topProcedure();
@@ -189,6 +193,16 @@ public:
 
 private:
   inline void execute(const Token &token);
+  // push() for a token whose payload is copied bit for bit.
+  void pushPlain(const Token &token) {
+    uint32_t n = m_operands.count();
+    if (n < m_operands.capacity()) {
+      m_operands.get(n)->assignPlain(token);
+      m_operands.m_body->count = n + 1;
+      return;
+    }
+    push(token);
+  }
   // Reports "undefined symbol: " + name.
   [[gnu::noinline]] void undefinedLookup(Symbol name);
   inline void executeBound(Symbol name);
@@ -220,6 +234,15 @@ private:
   }
   [[gnu::noinline]] Token *resolveUncached(Symbol name, CachedName &cached);
   container::Vector<ProcedureFrame> m_procedures;
+  // The top frame, or null when the procedure stack is empty (each step
+  // starts from it).
+  ProcedureFrame *m_top = nullptr;
+  // Pops the top frame, whose body the caller has taken or released.
+  void dropTopFrame() {
+    uint32_t n = m_procedures.size() - 1;
+    m_procedures.setSize(n);
+    m_top = n ? &m_procedures[n - 1] : nullptr;
+  }
   int m_atomicDepth = 0;
   MessageWait m_wait;
   uint8_t m_finished = 0;

@@ -94,7 +94,7 @@ public:
   Token &operator=(const Token &other) {
     if (this == &other)
       return *this;
-    if (isPlain() && other.isPlain()) {
+    if ((kPlainTypes >> m_type) & (kPlainTypes >> other.m_type) & 1) {
       m_type = other.m_type;
       m_executable = other.m_executable;
       m_payload.raw = other.m_payload.raw;
@@ -118,6 +118,17 @@ public:
     new (&m_payload.array) Array(other.m_payload.array);
     m_type = TYPE_ARRAY;
     m_executable = other.m_executable;
+  }
+  // Copies a number, symbol or builtin token (the caller has tested other's
+  // tag).
+  void assignPlain(const Token &other) {
+    if (!isPlain()) {
+      assignSlow(other);
+      return;
+    }
+    m_type = other.m_type;
+    m_executable = other.m_executable;
+    m_payload.raw = other.m_payload.raw;
   }
   // Exchanges two tokens without touching any reference count.
   void swap(Token &other) noexcept {
@@ -203,9 +214,10 @@ public:
 
 private:
   // Payloads copied and dropped bit for bit.
-  bool isPlain() const {
-    return m_type != TYPE_STRING && m_type != TYPE_ARRAY && m_type != TYPE_DICTIONARY;
-  }
+  // One bit per tag: error, number, symbol and builtin are plain.
+  static constexpr uint32_t kPlainTypes =
+      1u << TYPE_ERROR | 1u << TYPE_NUMBER | 1u << TYPE_SYMBOL | 1u << TYPE_BUILTIN;
+  bool isPlain() const { return (kPlainTypes >> m_type) & 1; }
   void copyPayload(const Token &other);
   void releasePayload();
   void assignSlow(const Token &other);

@@ -194,3 +194,26 @@ TEST_F(ScriptTest, ProcedureCutShortWhileRunning) {
 }
 
 } // namespace
+
+namespace {
+
+// Builtins that change the procedure running them: the step after sees the
+// change, whether the body is rewritten in place or grown into a new block.
+TEST_F(ScriptTest, RunningProcedureChangedInPlace) {
+  registerBuiltin(manager.builtins(), L"patch", [](Interpreter *i, int *) {
+    ProcedureFrame *frame = i->topProcedure();
+    frame->procedure.set(Token(5.0f), frame->position);
+  });
+  registerBuiltin(manager.builtins(), L"grow", [](Interpreter *i, int *) {
+    Array &body = i->topProcedure()->procedure;
+    for (int n = 0; n < 40; ++n)
+      body.append(Token(7.0f));
+  });
+  EXPECT_EQ(eval(L"f: { patch 1 2 } def f f"), "5 2 5 2");
+  std::string grown = "1";
+  for (int n = 0; n < 40; ++n)
+    grown += " 7";
+  EXPECT_EQ(eval(L"g: { grow 1 } def g"), grown);
+}
+
+} // namespace

@@ -59,7 +59,8 @@ inline void binary(Interpreter *interpreter, int *error, const char *function, O
     Token &rhs = stack[n - 1];
     Token &lhs = stack[n - 2];
     if (rhs.isNumber() && lhs.isNumber()) {
-      lhs = op(lhs.number(), rhs.number());
+      // Every result is a number or a symbol.
+      lhs.assignPlain(op(lhs.number(), rhs.number()));
       stack.dropLast();
       return;
     }
