@@ -6,6 +6,7 @@
 #include "file/Buffer.h"
 #include "file/BufferBinary.h"
 #include "file/Database.h"
+#include "file/FileStatus.h"
 #include "quip/Parser.h"
 #include "quip/ScriptFile.h"
 #include "quip/ScriptManager.h"
@@ -52,6 +53,9 @@ int run(const String &path) {
     quip::ScriptManager manager(database->scriptManagers(), Symbol::intern(L"framework"));
     quip::Array code = quip::loadScript(path);
     if (code.count() == 0) {
+      // A parse error has been printed; a missing file says so here.
+      if (!file::exists(path) && !file::exists(path + L".bin"))
+        xstring::print(stderr, L"quipc: cannot read %S\n", path.c_str());
       status = 1;
     } else {
       manager.spawn(Symbol::intern(path), code);
