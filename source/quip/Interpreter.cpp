@@ -115,6 +115,13 @@ inline void Interpreter::executeBound(Symbol name) {
     undefinedName(name);
     return;
   }
+  if (value->type() == TYPE_BUILTIN) {
+    // The call may change the dictionary that holds the builtin.
+    Builtin function = value->builtin();
+    int error = 0;
+    function(this, &error);
+    return;
+  }
   switch (value->type()) {
   case TYPE_ARRAY:
     if (value->isExecutable()) {
@@ -122,13 +129,6 @@ inline void Interpreter::executeBound(Symbol name) {
       return;
     }
     break;
-  case TYPE_BUILTIN: {
-    // The call may change the dictionary that holds the builtin.
-    Builtin function = value->builtin();
-    int error = 0;
-    function(this, &error);
-    return;
-  }
   case TYPE_NUMBER:
   case TYPE_SYMBOL:
     pushPlain(*value);
@@ -214,17 +214,16 @@ void Interpreter::reportError(const String &message) {
 void Interpreter::reportError(const wchar_t *message) { reportError(String(message)); }
 
 inline void Interpreter::execute(const Token &token) {
+  // Names are the most frequent tokens: tested before the others.
+  if (token.type() == TYPE_SYMBOL && token.isExecutable()) {
+    executeBound(token.symbol());
+    return;
+  }
   switch (token.type()) {
   case TYPE_ERROR:
     reportError(L"error token encountered in source stream");
     return;
   case TYPE_SYMBOL:
-    if (token.isExecutable()) {
-      executeBound(token.symbol());
-      return;
-    }
-    pushPlain(token);
-    return;
   case TYPE_NUMBER:
     pushPlain(token);
     return;
