@@ -109,34 +109,35 @@ void Interpreter::undefinedName(Symbol name) {
 }
 
 // executeName's body, inlined into the step loop.
-inline void Interpreter::executeBound(Symbol name) {
+inline bool Interpreter::executeBound(Symbol name) {
   Token *value = resolve(name);
   if (!value) {
     undefinedName(name);
-    return;
+    return false;
   }
   if (value->type() == TYPE_BUILTIN) {
     // The call may change the dictionary that holds the builtin.
     Builtin function = value->builtin();
     int error = 0;
     function(this, &error);
-    return;
+    return true;
   }
   switch (value->type()) {
   case TYPE_ARRAY:
     if (value->isExecutable()) {
       pushProcedure(value->array());
-      return;
+      return false;
     }
     break;
   case TYPE_NUMBER:
   case TYPE_SYMBOL:
     pushPlain(*value);
-    return;
+    return false;
   default:
     break;
   }
   push(*value);
+  return false;
 }
 
 void Interpreter::executeName(Symbol name) { executeBound(name); }
@@ -213,43 +214,43 @@ void Interpreter::reportError(const String &message) {
 
 void Interpreter::reportError(const wchar_t *message) { reportError(String(message)); }
 
-inline void Interpreter::execute(const Token &token) {
+inline bool Interpreter::execute(const Token &token) {
   // Names are the most frequent tokens: tested before the others.
   if (token.type() == TYPE_SYMBOL && token.isExecutable()) {
-    executeBound(token.symbol());
-    return;
+    return executeBound(token.symbol());
   }
   switch (token.type()) {
   case TYPE_ERROR:
     reportError(L"error token encountered in source stream");
-    return;
+    return false;
   case TYPE_SYMBOL:
   case TYPE_NUMBER:
     pushPlain(token);
-    return;
+    return false;
   case TYPE_BUILTIN: {
     int error = 0;
     token.builtin()(this, &error);
-    return;
+    return true;
   }
   case TYPE_ARRAY:
     if (m_operands.count() < m_operands.capacity()) {
       m_operands.get(m_operands.count())->assignArray(token);
       ++m_operands.m_body->count;
-      return;
+      return false;
     }
     break;
   default:
     break;
   }
   push(token);
+  return false;
 }
 
-inline void Interpreter::advance() {
+inline bool Interpreter::advance() {
   ProcedureFrame *frame = m_top;
   if (!frame) {
     finish();
-    return;
+    return true;
   }
   // The count is read from the body at every step: a script may change the
   // running procedure.
@@ -259,7 +260,7 @@ inline void Interpreter::advance() {
   if (position >= count) {
     // A builtin cut the running procedure short: it has nothing left to run.
     popProcedure();
-    return;
+    return false;
   }
   const Token &token = body->elements[position];
   frame->position = ++position;
@@ -271,7 +272,7 @@ inline void Interpreter::advance() {
     m_retired = std::move(frame->procedure);
     dropTopFrame();
   }
-  execute(token);
+  return execute(token);
 }
 
 void Interpreter::step() {
@@ -295,11 +296,17 @@ unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
   for (;;) {
     State now = state();
     if (now == RUNNING) {
-      advance();
-      if (++count == maxSteps)
-        return maxSteps;
+      // The state holds until a step calls a builtin or finishes.
+      for (;;) {
+        bool changed = advance();
+        if (++count == maxSteps)
+          return maxSteps;
+        if (changed)
+          break;
+      }
     } else if (now == ATOMIC) {
-      advance();
+      while (!advance()) {
+      }
     } else {
       return count + 1;
     }

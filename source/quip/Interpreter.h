@@ -192,7 +192,9 @@ public:
   bool pushSource(const String &text, const String &sourceName);
 
 private:
-  inline void execute(const Token &token);
+  // execute, executeBound and advance answer whether the state may have
+  // changed: only a builtin or finishing changes it.
+  inline bool execute(const Token &token);
   // push() for a token whose payload is copied bit for bit.
   void pushPlain(const Token &token) {
     uint32_t n = m_operands.count();
@@ -205,11 +207,11 @@ private:
   }
   // Reports "undefined symbol: " + name.
   [[gnu::noinline]] void undefinedLookup(Symbol name);
-  inline void executeBound(Symbol name);
+  inline bool executeBound(Symbol name);
   // An executed name bound nowhere (out of line: the hot path needs no frame).
   [[gnu::noinline]] void undefinedName(Symbol name);
   // One step of a running or atomic interpreter (step() without its checks).
-  inline void advance();
+  inline bool advance();
 
   Symbol m_name;
   ScriptManager *m_manager;
