@@ -130,6 +130,19 @@ public:
     m_executable = other.m_executable;
     m_payload.raw = other.m_payload.raw;
   }
+  // Overwrite a number, symbol or builtin token (the caller has tested its
+  // tag): there is no payload to release.
+  void setPlainNumber(float number) {
+    m_type = TYPE_NUMBER;
+    m_executable = 0;
+    m_payload.raw = 0;
+    m_payload.number = number;
+  }
+  void setPlainSymbol(Symbol symbol) {
+    m_type = TYPE_SYMBOL;
+    m_executable = 0;
+    new (&m_payload.symbol) Symbol(symbol);
+  }
   // Exchanges two tokens without touching any reference count.
   void swap(Token &other) noexcept {
     std::swap(m_type, other.m_type);

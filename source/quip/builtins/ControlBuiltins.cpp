@@ -269,7 +269,7 @@ inline void compoundAssign(Interpreter *interpreter, int *error, const char *fun
     if (stored && stored->isNumber()) {
       stack.dropLast();
       stack.dropLast();
-      stored->assignPlain(Token(op(stored->number(), amount)));
+      stored->setPlainNumber(op(stored->number(), amount));
       return;
     }
   }

@@ -37,6 +37,16 @@ int roundHalfDown(float value) {
 
 namespace {
 
+// The literal symbol "true" or "false", as boolToken makes it (built in place:
+// copying a shared token costs more than the symbol look-up).
+inline Token resultToken(bool value) { return Token(value ? trueSymbol() : falseSymbol(), false); }
+inline Token resultToken(float value) { return Token(value); }
+// The result written over lhs's slot, which holds a number.
+inline void setResult(Token &lhs, bool value) {
+  lhs.setPlainSymbol(value ? trueSymbol() : falseSymbol());
+}
+inline void setResult(Token &lhs, float value) { lhs.setPlainNumber(value); }
+
 // The general path of binary, out of line so the fast one needs no frame.
 template <typename Op>
 [[gnu::noinline]] void binaryPopped(Interpreter *interpreter, int *error, const char *function,
@@ -46,7 +56,7 @@ template <typename Op>
     return;
   if (!popArgument(interpreter, error, function, L"lhs", TYPE_NUMBER, lhs))
     return;
-  interpreter->push(op(lhs.number(), rhs.number()));
+  interpreter->push(resultToken(op(lhs.number(), rhs.number())));
 }
 
 // Takes rhs then lhs, both numbers. The fast path reads the two top slots and
@@ -59,18 +69,13 @@ inline void binary(Interpreter *interpreter, int *error, const char *function, O
     Token &rhs = stack[n - 1];
     Token &lhs = stack[n - 2];
     if (rhs.isNumber() && lhs.isNumber()) {
-      // Every result is a number or a symbol.
-      lhs.assignPlain(op(lhs.number(), rhs.number()));
+      setResult(lhs, op(lhs.number(), rhs.number()));
       stack.dropLast();
       return;
     }
   }
   binaryPopped(interpreter, error, function, op);
 }
-
-// The literal symbol "true" or "false", as boolToken makes it (built in place:
-// copying a shared token costs more than the symbol look-up).
-inline Token truth(bool value) { return Token(value ? trueSymbol() : falseSymbol(), false); }
 
 template <typename Op>
 inline void unary(Interpreter *interpreter, int *error, const char *function, Op op) {
@@ -83,34 +88,34 @@ inline void unary(Interpreter *interpreter, int *error, const char *function, Op
 } // namespace
 
 void builtin_add(Interpreter *in, int *error) {
-  binary(in, error, "builtin_add", [](float l, float r) { return Token(l + r); });
+  binary(in, error, "builtin_add", [](float l, float r) { return l + r; });
 }
 void builtin_subtract(Interpreter *in, int *error) {
-  binary(in, error, "builtin_subtract", [](float l, float r) { return Token(l - r); });
+  binary(in, error, "builtin_subtract", [](float l, float r) { return l - r; });
 }
 void builtin_multiply(Interpreter *in, int *error) {
-  binary(in, error, "builtin_multiply", [](float l, float r) { return Token(l * r); });
+  binary(in, error, "builtin_multiply", [](float l, float r) { return l * r; });
 }
 void builtin_divide(Interpreter *in, int *error) {
-  binary(in, error, "builtin_divide", [](float l, float r) { return Token(l / r); });
+  binary(in, error, "builtin_divide", [](float l, float r) { return l / r; });
 }
 void builtin_min(Interpreter *in, int *error) {
-  binary(in, error, "builtin_min", [](float l, float r) { return Token(l < r ? l : r); });
+  binary(in, error, "builtin_min", [](float l, float r) { return l < r ? l : r; });
 }
 void builtin_max(Interpreter *in, int *error) {
-  binary(in, error, "builtin_max", [](float l, float r) { return Token(l > r ? l : r); });
+  binary(in, error, "builtin_max", [](float l, float r) { return l > r ? l : r; });
 }
 void builtin_lessthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessthan", [](float l, float r) { return truth(l < r); });
+  binary(in, error, "builtin_lessthan", [](float l, float r) { return l < r; });
 }
 void builtin_greaterthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterthan", [](float l, float r) { return truth(l > r); });
+  binary(in, error, "builtin_greaterthan", [](float l, float r) { return l > r; });
 }
 void builtin_lessorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessorequal", [](float l, float r) { return truth(l <= r); });
+  binary(in, error, "builtin_lessorequal", [](float l, float r) { return l <= r; });
 }
 void builtin_greaterorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return truth(l >= r); });
+  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return l >= r; });
 }
 
 void builtin_neg(Interpreter *in, int *error) {
