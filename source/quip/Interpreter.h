@@ -243,7 +243,7 @@ private:
   void dropTopFrame() {
     uint32_t n = m_procedures.size() - 1;
     m_procedures.setSize(n);
-    m_top = n ? &m_procedures[n - 1] : nullptr;
+    m_top = n ? m_top - 1 : nullptr;
   }
   int m_atomicDepth = 0;
   MessageWait m_wait;

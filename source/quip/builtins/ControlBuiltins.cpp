@@ -83,10 +83,12 @@ void builtin_if(Interpreter *interpreter, int *error) {
   uint32_t n = stack.count();
   if (n >= 2 && stack[n - 1].isArray()) {
     // The body's handle moves into the frame; its slot is released below.
-    if (stack[n - 2].toBool())
-      interpreter->pushProcedure(std::move(stack[n - 1].array()));
-    stack[n - 1].release();
-    stack[n - 2].release();
+    Token &body = stack[n - 1];
+    Token &condition = stack[n - 2];
+    if (condition.toBool())
+      interpreter->pushProcedure(std::move(body.array()));
+    body.release();
+    condition.release();
     stack.dropLast();
     stack.dropLast();
     return;
@@ -98,11 +100,15 @@ void builtin_ifelse(Interpreter *interpreter, int *error) {
   Array &stack = interpreter->operands();
   uint32_t n = stack.count();
   if (n >= 3 && stack[n - 1].isArray() && stack[n - 2].isArray()) {
+    // Slot references taken once: pushing a frame does not move the stack.
+    Token &falseBody = stack[n - 1];
+    Token &trueBody = stack[n - 2];
+    Token &condition = stack[n - 3];
     interpreter->pushProcedure(
-        std::move(stack[n - 3].toBool() ? stack[n - 2].array() : stack[n - 1].array()));
-    stack[n - 1].release();
-    stack[n - 2].release();
-    stack[n - 3].release();
+        std::move(condition.toBool() ? trueBody.array() : falseBody.array()));
+    falseBody.release();
+    trueBody.release();
+    condition.release();
     stack.dropLast();
     stack.dropLast();
     stack.dropLast();
