@@ -19,28 +19,27 @@ namespace quip {
 
 namespace {
 
-bool popVector2(Interpreter *in, int *error, const char *function, const wchar_t *name,
-                math::Vector2 &out) {
+// Pops a vector argument of N numbers; reports it by name when it is not one.
+template <typename V, int N>
+bool popVector(Interpreter *in, int *error, const char *function, const wchar_t *name, V &out) {
   Token token;
   if (!popArgument(in, error, function, token))
     return false;
   if (out.fromToken(token))
     return true;
   builtinError(in, error, function,
-               String::format(L"argument '%S' is not a vector of 2 numbers", name));
+               String::format(L"argument '%S' is not a vector of %d numbers", name, N));
   return false;
+}
+
+bool popVector2(Interpreter *in, int *error, const char *function, const wchar_t *name,
+                math::Vector2 &out) {
+  return popVector<math::Vector2, 2>(in, error, function, name, out);
 }
 
 bool popVector3(Interpreter *in, int *error, const char *function, const wchar_t *name,
                 math::Vector3 &out) {
-  Token token;
-  if (!popArgument(in, error, function, token))
-    return false;
-  if (out.fromToken(token))
-    return true;
-  builtinError(in, error, function,
-               String::format(L"argument '%S' is not a vector of 3 numbers", name));
-  return false;
+  return popVector<math::Vector3, 3>(in, error, function, name, out);
 }
 
 bool notANumber(Interpreter *in, int *error, const char *function, const wchar_t *array,
