@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "math/Intersection.h"
 #include "math/Matrix4.h"
 #include "math/Quaternion.h"
@@ -15,22 +16,6 @@ using math::Quaternion;
 using math::Segment3D;
 using math::Sphere;
 using math::Vector3;
-
-namespace {
-
-void expectNear(const Vector3 &v, const Vector3 &expected, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, expected.x, eps);
-  EXPECT_NEAR(v.y, expected.y, eps);
-  EXPECT_NEAR(v.z, expected.z, eps);
-}
-
-Quaternion turn(const Vector3 &axis, float degrees) {
-  Quaternion q;
-  q.setAxisAngle(axis, degrees);
-  return q;
-}
-
-} // namespace
 
 TEST(Intersection, SphereAgainstSphereIsStrict) {
   const Sphere a(Vector3(0, 0, 0), 1);

@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "math/Matrix4.h"
 #include "math/MatrixStack.h"
 #include "math/Quaternion.h"
@@ -12,12 +13,6 @@ using math::Vector2;
 using math::Vector3;
 
 namespace {
-
-void expectNear(const Vector3 &v, float x, float y, float z, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, x, eps);
-  EXPECT_NEAR(v.y, y, eps);
-  EXPECT_NEAR(v.z, z, eps);
-}
 
 void expectIdentity(const Matrix4 &m, float eps = 1e-5f) {
   Matrix4 id;

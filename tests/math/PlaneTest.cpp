@@ -1,17 +1,10 @@
+#include "math/VectorExpect.h"
 #include "math/Plane.h"
 
 #include <gtest/gtest.h>
 
 using math::Plane;
 using math::Vector3;
-
-namespace {
-void expectNear(const Vector3 &v, float x, float y, float z, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, x, eps);
-  EXPECT_NEAR(v.y, y, eps);
-  EXPECT_NEAR(v.z, z, eps);
-}
-} // namespace
 
 TEST(Plane, GroundPlaneDistanceAndProjection) {
   Plane p;

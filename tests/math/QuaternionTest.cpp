@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "math/Quaternion.h"
 #include "math/Matrix4.h"
 
@@ -10,12 +11,6 @@ using math::Quaternion;
 using math::Vector3;
 
 namespace {
-
-void expectNear(const Vector3 &v, float x, float y, float z, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, x, eps);
-  EXPECT_NEAR(v.y, y, eps);
-  EXPECT_NEAR(v.z, z, eps);
-}
 
 // The same rotation: equal up to the sign of the whole quaternion.
 void expectSameRotation(const Quaternion &a, const Quaternion &b, float eps = 1e-5f) {

@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "math/Circle.h"
 #include "math/ClosestPoint.h"
 #include "math/Plane.h"
@@ -9,16 +10,6 @@ using math::Segment2D;
 using math::Segment3D;
 using math::Vector2;
 using math::Vector3;
-
-namespace {
-
-void expectNear(const Vector3 &v, const Vector3 &expected, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, expected.x, eps);
-  EXPECT_NEAR(v.y, expected.y, eps);
-  EXPECT_NEAR(v.z, expected.z, eps);
-}
-
-} // namespace
 
 TEST(Segment, ClosestPointOnSegment) {
   const Segment3D s(Vector3(0, 0, 0), Vector3(2, 0, 0));

@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "math/Transform.h"
 #include "file/BufferBinary.h"
 #include "math/Quaternion.h"
@@ -12,22 +13,6 @@ using math::Quaternion;
 using math::Transform;
 using math::TransformDefinition;
 using math::Vector3;
-
-namespace {
-
-void expectNear(const Vector3 &v, const Vector3 &expected, float eps = 1e-5f) {
-  EXPECT_NEAR(v.x, expected.x, eps);
-  EXPECT_NEAR(v.y, expected.y, eps);
-  EXPECT_NEAR(v.z, expected.z, eps);
-}
-
-Quaternion turn(const Vector3 &axis, float degrees) {
-  Quaternion q;
-  q.setAxisAngle(axis, degrees);
-  return q;
-}
-
-} // namespace
 
 TEST(Transform, NewIsIdentityAndSavesNothing) {
   Transform t;

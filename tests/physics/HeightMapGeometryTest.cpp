@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "physics/HeightMapGeometry.h"
 
 #include "math/HeightMap.h"
@@ -26,12 +27,6 @@ template <typename F> HeightMap built(int nx, int nz, F f) {
 
 Vector3 resolve(const HeightMapGeometry &g, const Vector3 &at, float radius) {
   return g.resolve(math::Sphere(at, radius), at);
-}
-
-void expectNear(const Vector3 &actual, const Vector3 &expected, float tolerance) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
-  EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
 // Triangle mode goes through the fast inverse square root (0.2 %).

@@ -1,3 +1,4 @@
+#include "math/VectorExpect.h"
 #include "physics/Box.h"
 #include "physics/Capsule.h"
 #include "physics/Plane.h"
@@ -23,12 +24,6 @@ quip::Dictionary typed(const wchar_t *type) {
 
 Vector3 resolve(const WorldGeometry &g, const Vector3 &at, float radius) {
   return g.resolve(math::Sphere(at, radius), at);
-}
-
-void expectNear(const Vector3 &a, const Vector3 &b, float tolerance = 1e-5f) {
-  EXPECT_NEAR(a.x, b.x, tolerance);
-  EXPECT_NEAR(a.y, b.y, tolerance);
-  EXPECT_NEAR(a.z, b.z, tolerance);
 }
 
 // The push-out uses one Newton step of the bit-pattern inverse square root:
