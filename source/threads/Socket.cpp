@@ -158,22 +158,29 @@ int Socket::receive(file::BufferBinary &receiver, int limit) {
     return Failed;
   if (limit == 0)
     return Done;
-  unsigned char chunk[ChunkSize];
   int received = 0;
   for (;;) {
-    unsigned int want = ChunkSize;
-    if (limit > 0 && unsigned(limit - received) < want)
-      want = unsigned(limit - received);
-    ssize_t n = ::recv(m_descriptor, chunk, want, 0);
-    if (n < 0)
-      return wouldBlock() ? WouldBlock : Failed;
-    if (n == 0)
-      return Closed;
-    receiver.receiveBytes(chunk, unsigned(n));
-    received += int(n);
-    if (limit > 0 && received >= limit)
-      return Done;
+    int result = receiveChunk(receiver, limit, received);
+    if (result != KeepReceiving)
+      return result;
   }
+}
+
+int Socket::receiveChunk(file::BufferBinary &receiver, int limit, int &received) {
+  unsigned char chunk[ChunkSize];
+  unsigned int want = ChunkSize;
+  if (limit > 0 && unsigned(limit - received) < want)
+    want = unsigned(limit - received);
+  ssize_t n = ::recv(m_descriptor, chunk, want, 0);
+  if (n < 0)
+    return wouldBlock() ? WouldBlock : Failed;
+  if (n == 0)
+    return Closed;
+  receiver.receiveBytes(chunk, unsigned(n));
+  received += int(n);
+  if (limit > 0 && received >= limit)
+    return Done;
+  return KeepReceiving;
 }
 
 bool Socket::shutdownWrite() {

@@ -85,6 +85,11 @@ public:
   static bool socketPair(Socket *&first, Socket *&second);
 
 private:
+  // One recv of at most a chunk (and what the limit leaves) into the receiver:
+  // a result, or KeepReceiving when more may follow.
+  static constexpr int KeepReceiving = -1;
+  int receiveChunk(file::BufferBinary &receiver, int limit, int &received);
+
   int m_descriptor = -1;
   bool m_blocking = true;
 };

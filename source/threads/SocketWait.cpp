@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr unsigned int ChunkSize = 1023;
-
 // Done when the socket is ready for reading (or writing), else a result code.
 int waitFor(int fd, bool forWrite, const Socket &wake, unsigned int timeoutMs) {
   // fd_set holds only FD_SETSIZE descriptors; anything beyond would write out of bounds.
@@ -120,23 +118,13 @@ int Socket::exchange(file::BufferBinary &receiver, Socket &wake, unsigned int ti
     return Failed;
   if (limit == 0)
     return Done;
-  unsigned char chunk[ChunkSize];
   int received = 0;
   for (;;) {
     int waited = waitFor(m_descriptor, false, wake, timeoutMs);
     if (waited != Done)
       return waited;
-    unsigned int want = ChunkSize;
-    if (limit > 0 && unsigned(limit - received) < want)
-      want = unsigned(limit - received);
-    ssize_t n = ::recv(m_descriptor, chunk, want, 0);
-    if (n < 0)
-      return wouldBlock() ? WouldBlock : Failed;
-    if (n == 0)
-      return Closed;
-    receiver.receiveBytes(chunk, unsigned(n));
-    received += int(n);
-    if (limit > 0 && received >= limit)
-      return Done;
+    int result = receiveChunk(receiver, limit, received);
+    if (result != KeepReceiving)
+      return result;
   }
 }
