@@ -8,6 +8,9 @@
 namespace quip {
 
 class Token;
+namespace inlined {
+struct Operands;
+}
 
 struct ArrayBody {
   uint32_t capacity;
@@ -71,6 +74,7 @@ public:
 
 private:
   friend class Interpreter;
+  friend struct inlined::Operands;
   friend struct ProcedureFrame;
   struct NoBody {};
   // A handle without a body, for slots that are filled before use.

@@ -54,6 +54,10 @@ bool Dictionary::set(Symbol key, const Token &value) {
   uint32_t index = m_body->bucketOf(container::hash(key));
   for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
     if (entry->key == key) {
+      // Interpreters remember which builtin a name runs: replacing one in
+      // place must make them look again.
+      if (entry->value.isBuiltin() || value.isBuiltin())
+        bindingsChanged();
       entry->value = value;
       return true;
     }
@@ -73,6 +77,8 @@ bool Dictionary::set(Symbol key, Token &&value) {
   uint32_t index = m_body->bucketOf(container::hash(key));
   for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
     if (entry->key == key) {
+      if (entry->value.isBuiltin() || value.isBuiltin())
+        bindingsChanged();
       entry->value.swap(value);
       return true;
     }

@@ -1,5 +1,7 @@
 #include "quip/Interpreter.h"
 
+#include "quip/InlineBuiltins.h"
+
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
@@ -116,6 +118,12 @@ inline bool Interpreter::executeBound(Symbol name) {
     return false;
   }
   if (value->type() == TYPE_BUILTIN) {
+    // The common case of a hot builtin runs here, and cannot change the state.
+    if (value->inlineOp() != INLINE_NONE) {
+      inlined::Operands stack(this);
+      if (inlined::run(value->inlineOp(), this, stack))
+        return false;
+    }
     // The call may change the dictionary that holds the builtin.
     Builtin function = value->builtin();
     int error = 0;
@@ -228,6 +236,11 @@ inline bool Interpreter::execute(const Token &token) {
     pushPlain(token);
     return false;
   case TYPE_BUILTIN: {
+    if (token.inlineOp() != INLINE_NONE) {
+      inlined::Operands stack(this);
+      if (inlined::run(token.inlineOp(), this, stack))
+        return false;
+    }
     int error = 0;
     token.builtin()(this, &error);
     return true;
@@ -281,7 +294,170 @@ void Interpreter::step() {
   advance();
 }
 
+namespace {
+// Stamps handed to interpreters, each used once. When they run out, no new
+// stamp is given (0 matches no remembered op) and names are always looked up.
+uint32_t g_lastStamp = 0;
+} // namespace
+
+void Interpreter::renewStamp() {
+  m_stampEpoch = g_bindingEpoch;
+  m_stamp = g_lastStamp == UINT32_MAX ? 0 : ++g_lastStamp;
+}
+
+// The steps of a running (or atomic) interpreter: advance() and execute()
+// with the running frame's position, the operand count and the budget in
+// locals, so that no step waits on the store of the step before it. The
+// operand count is written through at every change; the position is written
+// back before anything that may look at it (a builtin call, a new frame,
+// leaving). After a call that may have changed frames, the stack, the
+// bindings or the state, the loop returns for the state to be tested. The
+// result is the count of steps spent, maxSteps when the budget is used up.
+//
+// An executable name bound to a hot builtin remembers the builtin's op in
+// the token, with the interpreter's stamp. A stamp is unique to one
+// interpreter and one binding epoch, and nothing in this loop but a builtin
+// call (after which it returns) can change what a name is bound to, so a
+// remembered op is used without a look-up while the stamp holds.
+unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) {
+  unsigned int remaining = maxSteps - count;
+  if (m_stampEpoch != g_bindingEpoch)
+    renewStamp();
+  const uint32_t stamp = m_stamp;
+  for (;;) {
+    ProcedureFrame *frame = m_top;
+    if (!frame) {
+      finish();
+      return maxSteps - remaining + 1;
+    }
+    ArrayBody *body = frame->procedure.m_body;
+    uint32_t position = frame->position;
+    uint32_t end = body->count;
+    if (position >= end) {
+      // A builtin cut the running procedure short: it has nothing left to run.
+      popProcedure();
+      if (--remaining == 0)
+        return maxSteps;
+      continue;
+    }
+    Token *pc = body->elements + position;
+    Token *stop = body->elements + end;
+    inlined::Operands stack(this);
+    // The running frame is m_top until its last token retires it.
+    auto savePosition = [this](const Token *next) {
+      m_top->position = uint32_t(next - m_top->procedure.m_body->elements);
+    };
+    for (;;) {
+      Token &token = *pc++;
+      bool last = pc == stop;
+      if (last) {
+        // As in advance(): the frame goes before its last token runs.
+        m_retired.releaseBody();
+        m_retired = std::move(m_top->procedure);
+        dropTopFrame();
+      }
+      // What follows the step: the next token of this frame, a new look at
+      // the frames, or a return for the state to be tested.
+      enum { NEXT, RELOAD, LEAVE } after = NEXT;
+      const Token *value = &token;
+      if (token.type() == TYPE_SYMBOL && token.isExecutable()) {
+        InlineOp op = token.rememberedOp(stamp);
+        if (op != INLINE_NONE) {
+          if (op == INLINE_IF || op == INLINE_IFELSE) {
+            if (!last)
+              savePosition(pc);
+            after = RELOAD;
+          }
+          if (inlined::run(op, this, stack))
+            value = nullptr;
+        }
+        if (value) {
+          value = resolve(token.symbol());
+          if (!value) {
+            if (!last)
+              savePosition(pc);
+            undefinedName(token.symbol());
+            after = LEAVE;
+          } else if (value->type() == TYPE_ARRAY && value->isExecutable()) {
+            if (!last)
+              savePosition(pc);
+            pushProcedure(value->array());
+            value = nullptr;
+            after = RELOAD;
+          } else if (value->type() == TYPE_BUILTIN && value->inlineOp() != INLINE_NONE &&
+                     stamp != 0) {
+            token.rememberOp(value->inlineOp(), stamp);
+          }
+        }
+      } else if (token.type() == TYPE_ERROR) {
+        reportError(L"error token encountered in source stream");
+        value = nullptr;
+      }
+      if (value) {
+        // A builtin runs; any other value is pushed (a literal array as it is).
+        switch (value->type()) {
+        case TYPE_BUILTIN: {
+          InlineOp op = value->inlineOp();
+          if (op == INLINE_IF || op == INLINE_IFELSE) {
+            // They may push a frame.
+            if (!last && after == NEXT)
+              savePosition(pc);
+            after = RELOAD;
+          }
+          if (op != INLINE_NONE && inlined::run(op, this, stack))
+            break;
+          if (!last && after == NEXT)
+            savePosition(pc);
+          int error = 0;
+          value->builtin()(this, &error);
+          after = LEAVE;
+          break;
+        }
+        case TYPE_NUMBER:
+        case TYPE_SYMBOL:
+          if (stack.n < stack.body->capacity) {
+            stack.at(stack.n).assignPlain(*value);
+            stack.setCount(stack.n + 1);
+          } else {
+            push(*value);
+            stack = inlined::Operands(this);
+          }
+          break;
+        case TYPE_ARRAY:
+          if (stack.n < stack.body->capacity) {
+            stack.at(stack.n).assignArray(*value);
+            stack.setCount(stack.n + 1);
+            break;
+          }
+          [[fallthrough]];
+        default:
+          push(*value);
+          stack = inlined::Operands(this);
+          break;
+        }
+      }
+      if (--remaining == 0) {
+        if (after == NEXT && !last)
+          savePosition(pc);
+        return maxSteps;
+      }
+      if (after == LEAVE)
+        return maxSteps - remaining;
+      if (after == RELOAD || last)
+        break;
+    }
+  }
+}
+
 unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
+  // The common case first, with nothing to set up: a running interpreter
+  // that spends its whole budget.
+  if (maxSteps != 0 && state() == RUNNING) {
+    unsigned int count = runCounted(maxSteps, 0);
+    if (count == maxSteps)
+      return maxSteps;
+    return runOn(maxSteps, count);
+  }
   if (state() == WAITING) {
     m_wait.advance(dt);
     if (state() == WAITING)
@@ -289,24 +465,22 @@ unsigned int Interpreter::run(unsigned int maxSteps, float dt) {
   }
   if (maxSteps == 0) {
     while (state() <= ATOMIC)
-      step();
+      runUncounted();
     return 0;
   }
-  unsigned int count = 0;
+  return runOn(maxSteps, 0);
+}
+
+unsigned int Interpreter::runOn(unsigned int maxSteps, unsigned int count) {
   for (;;) {
     State now = state();
     if (now == RUNNING) {
       // The state holds until a step calls a builtin or finishes.
-      for (;;) {
-        bool changed = advance();
-        if (++count == maxSteps)
-          return maxSteps;
-        if (changed)
-          break;
-      }
+      count = runCounted(maxSteps, count);
+      if (count == maxSteps)
+        return maxSteps;
     } else if (now == ATOMIC) {
-      while (!advance()) {
-      }
+      runUncounted();
     } else {
       return count + 1;
     }
@@ -323,7 +497,7 @@ int Interpreter::runToCompletion() {
     // advanced here: it ends at once.
     if (now == WAITING)
       m_wait.cancel();
-    step();
+    runUncounted();
   }
 }
 

@@ -194,7 +194,7 @@ public:
 private:
   // execute, executeBound and advance answer whether the state may have
   // changed: only a builtin or finishing changes it.
-  inline bool execute(const Token &token);
+  [[gnu::always_inline]] inline bool execute(const Token &token);
   // push() for a token whose payload is copied bit for bit.
   void pushPlain(const Token &token) {
     uint32_t n = m_operands.count();
@@ -207,11 +207,20 @@ private:
   }
   // Reports "undefined symbol: " + name.
   [[gnu::noinline]] void undefinedLookup(Symbol name);
-  inline bool executeBound(Symbol name);
+  [[gnu::always_inline]] inline bool executeBound(Symbol name);
   // An executed name bound nowhere (out of line: the hot path needs no frame).
   [[gnu::noinline]] void undefinedName(Symbol name);
+  unsigned int runCounted(unsigned int maxSteps, unsigned int count);
+  // A fresh stamp for the current binding epoch.
+  [[gnu::noinline]] void renewStamp();
+  uint32_t m_stamp = 0;
+  uint64_t m_stampEpoch = 0;
+  // Steps until one may have changed the state (a budget too large to end).
+  void runUncounted() { runCounted(~0u, 0); }
+  // run() from a count of steps already spent.
+  [[gnu::noinline]] unsigned int runOn(unsigned int maxSteps, unsigned int count);
   // One step of a running or atomic interpreter (step() without its checks).
-  inline bool advance();
+  [[gnu::always_inline]] inline bool advance();
 
   Symbol m_name;
   ScriptManager *m_manager;

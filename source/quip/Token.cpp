@@ -26,18 +26,18 @@ const wchar_t *typeName(int type) {
   }
 }
 
-Token::Token(Array *array, bool executable) : m_type(TYPE_ARRAY), m_executable(executable) {
+Token::Token(Array *array, bool executable) : m_head{TYPE_ARRAY, executable, INLINE_NONE, {}, 0} {
   new (&m_payload.array) Array(std::move(*array));
   delete array;
 }
 
-Token::Token(Dictionary *dictionary) : m_type(TYPE_DICTIONARY), m_executable(0) {
+Token::Token(Dictionary *dictionary) : m_head{TYPE_DICTIONARY, false, INLINE_NONE, {}, 0} {
   new (&m_payload.dictionary) Dictionary(std::move(*dictionary));
   delete dictionary;
 }
 
 void Token::copyPayload(const Token &other) {
-  switch (other.m_type) {
+  switch (other.m_head.type) {
   case TYPE_STRING:
     m_payload.string = new String(*other.m_payload.string);
     break;
@@ -54,7 +54,7 @@ void Token::copyPayload(const Token &other) {
 }
 
 void Token::releasePayload() {
-  switch (m_type) {
+  switch (m_head.type) {
   case TYPE_STRING:
     delete m_payload.string;
     break;
@@ -93,9 +93,9 @@ int Token::toInt() const { return int(truncated(m_payload.number)); }
 unsigned int Token::toUnsigned() const { return unsigned(uint64_t(truncated(m_payload.number))); }
 
 bool Token::operator==(const Token &other) const {
-  if (m_type != other.m_type)
+  if (m_head.type != other.m_head.type)
     return false;
-  switch (m_type) {
+  switch (m_head.type) {
   case TYPE_NUMBER:
     return m_payload.number == other.m_payload.number;
   case TYPE_STRING:
@@ -116,60 +116,60 @@ bool Token::operator==(const Token &other) const {
 // Readers.
 
 bool Token::get(float &out) const {
-  if (m_type != TYPE_NUMBER)
+  if (m_head.type != TYPE_NUMBER)
     return false;
   out = m_payload.number;
   return true;
 }
 
 bool Token::get(Symbol &out) const {
-  if (m_type != TYPE_SYMBOL)
+  if (m_head.type != TYPE_SYMBOL)
     return false;
   out = m_payload.symbol;
   return true;
 }
 
 bool Token::get(String &out) const {
-  if (m_type != TYPE_STRING)
+  if (m_head.type != TYPE_STRING)
     return false;
   out = *m_payload.string;
   return true;
 }
 
 int Token::get(int &out) const {
-  if (m_type == TYPE_NUMBER)
+  if (m_head.type == TYPE_NUMBER)
     out = int(truncated(m_payload.number));
   return out;
 }
 
 unsigned int Token::get(unsigned int &out) const {
-  if (m_type == TYPE_NUMBER)
+  if (m_head.type == TYPE_NUMBER)
     out = toUnsigned();
   return out;
 }
 
 bool Token::get(uint16_t &out) const {
-  if (m_type != TYPE_NUMBER)
+  if (m_head.type != TYPE_NUMBER)
     return false;
   out = uint16_t(toUnsigned());
   return true;
 }
 
 bool Token::get(bool &out) const {
-  if (m_type == TYPE_SYMBOL)
+  if (m_head.type == TYPE_SYMBOL)
     out = toBool();
   return out;
 }
 
 bool Token::get(Array &out) const {
-  if (m_type != TYPE_ARRAY)
+  if (m_head.type != TYPE_ARRAY)
     return false;
   out = m_payload.array;
   return true;
 }
 
 bool Token::get(Dictionary &out) const {
-  if (m_type != TYPE_DICTIONARY)
+  if (m_head.type != TYPE_DICTIONARY)
     return false;
   out = m_payload.dictionary;
   return true;

@@ -31,6 +31,28 @@ class Interpreter;
 // pushes its results, and stores 1 in *error when it fails.
 using Builtin = void (*)(Interpreter *interpreter, int *error);
 
+// The builtins whose common case the interpreter runs in its own loop,
+// without a call (quip/InlineBuiltins.h); INLINE_NONE for every other one.
+enum InlineOp : uint8_t {
+  INLINE_NONE = 0,
+  INLINE_IF,
+  INLINE_IFELSE,
+  INLINE_ADD,
+  INLINE_SUBTRACT,
+  INLINE_MULTIPLY,
+  INLINE_DIVIDE,
+  INLINE_LESS,
+  INLINE_GREATER,
+  INLINE_LESS_OR_EQUAL,
+  INLINE_GREATER_OR_EQUAL,
+  INLINE_PLUS_EQUALS,
+  INLINE_MINUS_EQUALS,
+  INLINE_DUP,
+  INLINE_SWAP,
+  INLINE_COUNT
+};
+InlineOp inlineOpOf(Builtin function);
+
 // "error", "number", ..., "builtin"; "unknown" for any other tag.
 const wchar_t *typeName(int type);
 
@@ -47,43 +69,46 @@ inline Symbol falseSymbol() {
 
 class Token {
 public:
-  Token() : m_type(TYPE_ERROR), m_executable(0) { m_payload.raw = 0; }
-  explicit Token(float number) : m_type(TYPE_NUMBER), m_executable(0) {
+  Token() : m_head{TYPE_ERROR, false, INLINE_NONE, {}, 0} { m_payload.raw = 0; }
+  explicit Token(float number) : m_head{TYPE_NUMBER, false, INLINE_NONE, {}, 0} {
     m_payload.raw = 0;
     m_payload.number = number;
   }
-  Token(Symbol symbol, bool executable) : m_type(TYPE_SYMBOL), m_executable(executable) {
+  Token(Symbol symbol, bool executable) : m_head{TYPE_SYMBOL, executable, INLINE_NONE, {}, 0} {
     new (&m_payload.symbol) Symbol(symbol);
   }
   // Takes the heap handle over (and deletes it); the body is not copied.
   Token(Array *array, bool executable);
-  Token(const Array &array, bool executable) : m_type(TYPE_ARRAY), m_executable(executable) {
+  Token(const Array &array, bool executable) : m_head{TYPE_ARRAY, executable, INLINE_NONE, {}, 0} {
     new (&m_payload.array) Array(array);
   }
   explicit Token(Dictionary *dictionary);
-  explicit Token(const Dictionary &dictionary) : m_type(TYPE_DICTIONARY), m_executable(0) {
+  explicit Token(const Dictionary &dictionary) : m_head{TYPE_DICTIONARY, false, INLINE_NONE, {}, 0} {
     new (&m_payload.dictionary) Dictionary(dictionary);
   }
-  explicit Token(const String &text) : m_type(TYPE_STRING), m_executable(0) {
+  explicit Token(const String &text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
-  explicit Token(const wchar_t *text) : m_type(TYPE_STRING), m_executable(0) {
+  explicit Token(const wchar_t *text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
-  explicit Token(Builtin function) : m_type(TYPE_BUILTIN), m_executable(1) {
+  explicit Token(Builtin function)
+      : m_head{TYPE_BUILTIN, true, inlineOpOf(function), {}, 0} {
     m_payload.raw = 0;
     m_payload.builtin = function;
   }
 
-  Token(const Token &other) : m_type(other.m_type), m_executable(other.m_executable) {
+  Token(const Token &other)
+      : m_head(other.m_head) {
     if (other.isPlain())
       m_payload.raw = other.m_payload.raw;
     else
       copyPayload(other);
   }
-  Token(Token &&other) noexcept : m_type(other.m_type), m_executable(other.m_executable) {
+  Token(Token &&other) noexcept
+      : m_head(other.m_head) {
     m_payload.raw = other.m_payload.raw;
-    other.m_type = TYPE_ERROR;
+    other.m_head = Header{TYPE_ERROR, false, INLINE_NONE, {}, 0};
     other.m_payload.raw = 0;
   }
   ~Token() {
@@ -94,9 +119,8 @@ public:
   Token &operator=(const Token &other) {
     if (this == &other)
       return *this;
-    if ((kPlainTypes >> m_type) & (kPlainTypes >> other.m_type) & 1) {
-      m_type = other.m_type;
-      m_executable = other.m_executable;
+    if ((kPlainTypes >> m_head.type) & (kPlainTypes >> other.m_head.type) & 1) {
+      m_head = other.m_head;
       m_payload.raw = other.m_payload.raw;
       return *this;
     }
@@ -116,8 +140,7 @@ public:
       return;
     }
     new (&m_payload.array) Array(other.m_payload.array);
-    m_type = TYPE_ARRAY;
-    m_executable = other.m_executable;
+    m_head = other.m_head;
   }
   // Copies a number, symbol or builtin token (the caller has tested other's
   // tag).
@@ -126,52 +149,47 @@ public:
       assignSlow(other);
       return;
     }
-    m_type = other.m_type;
-    m_executable = other.m_executable;
+    m_head = other.m_head;
     m_payload.raw = other.m_payload.raw;
   }
   // Overwrite a number, symbol or builtin token (the caller has tested its
   // tag): there is no payload to release.
   void setPlainNumber(float number) {
-    m_type = TYPE_NUMBER;
-    m_executable = 0;
+    m_head = Header{TYPE_NUMBER, false, INLINE_NONE, {}, 0};
     m_payload.raw = 0;
     m_payload.number = number;
   }
   void setPlainSymbol(Symbol symbol) {
-    m_type = TYPE_SYMBOL;
-    m_executable = 0;
+    m_head = Header{TYPE_SYMBOL, false, INLINE_NONE, {}, 0};
     new (&m_payload.symbol) Symbol(symbol);
   }
   // Exchanges two tokens without touching any reference count.
   void swap(Token &other) noexcept {
-    std::swap(m_type, other.m_type);
-    std::swap(m_executable, other.m_executable);
+    std::swap(m_head, other.m_head);
     std::swap(m_payload.raw, other.m_payload.raw);
   }
   // Frees the payload and leaves an error token.
   void release() {
-    if (m_type == TYPE_ARRAY)
+    if (m_head.type == TYPE_ARRAY)
       m_payload.array.~Array();
     else if (!isPlain())
       releasePayload();
-    m_type = TYPE_ERROR;
-    m_executable = 0;
+    m_head = Header{TYPE_ERROR, false, INLINE_NONE, {}, 0};
     m_payload.raw = 0;
   }
 
-  Type type() const { return Type(m_type); }
-  bool isExecutable() const { return m_executable != 0; }
-  void setExecutable(bool executable) { m_executable = executable ? 1 : 0; }
+  Type type() const { return m_head.type; }
+  bool isExecutable() const { return m_head.executable; }
+  void setExecutable(bool executable) { m_head.executable = executable; }
 
-  bool isError() const { return m_type == TYPE_ERROR; }
-  bool isNumber() const { return m_type == TYPE_NUMBER; }
-  bool isString() const { return m_type == TYPE_STRING; }
-  bool isSymbol() const { return m_type == TYPE_SYMBOL; }
-  bool isArray() const { return m_type == TYPE_ARRAY; }
-  bool isDictionary() const { return m_type == TYPE_DICTIONARY; }
-  bool isBuiltin() const { return m_type == TYPE_BUILTIN; }
-  bool isProcedure() const { return m_type == TYPE_ARRAY && m_executable; }
+  bool isError() const { return m_head.type == TYPE_ERROR; }
+  bool isNumber() const { return m_head.type == TYPE_NUMBER; }
+  bool isString() const { return m_head.type == TYPE_STRING; }
+  bool isSymbol() const { return m_head.type == TYPE_SYMBOL; }
+  bool isArray() const { return m_head.type == TYPE_ARRAY; }
+  bool isDictionary() const { return m_head.type == TYPE_DICTIONARY; }
+  bool isBuiltin() const { return m_head.type == TYPE_BUILTIN; }
+  bool isProcedure() const { return m_head.type == TYPE_ARRAY && m_head.executable; }
 
   // Payload access; the caller has tested the tag.
   float number() const { return m_payload.number; }
@@ -183,12 +201,23 @@ public:
   Dictionary &dictionary() { return m_payload.dictionary; }
   const Dictionary &dictionary() const { return m_payload.dictionary; }
   Builtin builtin() const { return m_payload.builtin; }
+  // Meaningful only for a builtin token.
+  InlineOp inlineOp() const { return m_head.inlineOp; }
+  // For an executable name: the op remembered under a stamp, INLINE_NONE when
+  // the stamp differs (stamps are never 0).
+  InlineOp rememberedOp(uint32_t stamp) const {
+    return m_head.stamp == stamp ? m_head.inlineOp : INLINE_NONE;
+  }
+  void rememberOp(InlineOp op, uint32_t stamp) {
+    m_head.inlineOp = op;
+    m_head.stamp = stamp;
+  }
 
   // The number truncated toward zero (no tag test).
   int toInt() const;
   unsigned int toUnsigned() const;
   // Only the symbol "false" is false.
-  bool toBool() const { return !(m_type == TYPE_SYMBOL && m_payload.symbol == falseSymbol()); }
+  bool toBool() const { return !(m_head.type == TYPE_SYMBOL && m_payload.symbol == falseSymbol()); }
 
   bool operator==(const Token &other) const;
   bool operator!=(const Token &other) const { return !(*this == other); }
@@ -230,13 +259,25 @@ private:
   // One bit per tag: error, number, symbol and builtin are plain.
   static constexpr uint32_t kPlainTypes =
       1u << TYPE_ERROR | 1u << TYPE_NUMBER | 1u << TYPE_SYMBOL | 1u << TYPE_BUILTIN;
-  bool isPlain() const { return (kPlainTypes >> m_type) & 1; }
+  bool isPlain() const { return (kPlainTypes >> m_head.type) & 1; }
   void copyPayload(const Token &other);
   void releasePayload();
   void assignSlow(const Token &other);
 
-  uint8_t m_type;
-  uint8_t m_executable;
+  // The header copies as one word. No field is of a character type, which
+  // the compiler must assume aliases anything: a store to a token's tag would
+  // otherwise make it read every other field of the interpreter again.
+  enum class Spare : uint8_t {};
+  struct Header {
+    Type type;
+    bool executable;
+    // A builtin token's own op; for an executable name, the op of the builtin
+    // it was last found bound to, valid while the interpreter's stamp equals
+    // the stamp beside it (see Interpreter::runCounted).
+    InlineOp inlineOp;
+    Spare spare;
+    uint32_t stamp;
+  } m_head;
   union Payload {
     Payload() : raw(0) {}
     ~Payload() {}
@@ -249,6 +290,8 @@ private:
     Builtin builtin;
   } m_payload;
 };
+
+static_assert(sizeof(Token) == 16, "a token is a header word and a payload word");
 
 // The message of a failed argument type test (two blanks after "failed.").
 String typeCheckMessage(const wchar_t *argumentName, const Token &token, Type expected);

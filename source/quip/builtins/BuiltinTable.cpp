@@ -12,6 +12,7 @@
 #include "quip/builtins/StackBuiltins.h"
 #include "quip/builtins/StringBuiltins.h"
 #include "quip/builtins/VectorBuiltins.h"
+#include "quip/InlineBuiltins.h"
 
 namespace quip {
 
@@ -173,6 +174,23 @@ void registerBuiltins(Dictionary &dictionary, bool remove) {
   }
 }
 
+void registerInlineBuiltins() {
+  setInlineBuiltin(INLINE_IF, builtin_if);
+  setInlineBuiltin(INLINE_IFELSE, builtin_ifelse);
+  setInlineBuiltin(INLINE_ADD, builtin_add);
+  setInlineBuiltin(INLINE_SUBTRACT, builtin_subtract);
+  setInlineBuiltin(INLINE_MULTIPLY, builtin_multiply);
+  setInlineBuiltin(INLINE_DIVIDE, builtin_divide);
+  setInlineBuiltin(INLINE_LESS, builtin_lessthan);
+  setInlineBuiltin(INLINE_GREATER, builtin_greaterthan);
+  setInlineBuiltin(INLINE_LESS_OR_EQUAL, builtin_lessorequal);
+  setInlineBuiltin(INLINE_GREATER_OR_EQUAL, builtin_greaterorequal);
+  setInlineBuiltin(INLINE_PLUS_EQUALS, builtin_plusEquals);
+  setInlineBuiltin(INLINE_MINUS_EQUALS, builtin_minusEquals);
+  setInlineBuiltin(INLINE_DUP, builtin_dup);
+  setInlineBuiltin(INLINE_SWAP, builtin_swap);
+}
+
 uint32_t builtinCount() { return sizeof kTable / sizeof kTable[0]; }
 const wchar_t *builtinName(uint32_t index) { return kTable[index].name; }
 
@@ -183,5 +201,6 @@ const wchar_t *builtinName(uint32_t index) { return kTable[index].name; }
 // symbol so that it always is.
 extern "C" {
 extern const int corvane_quip_builtin_table;
-const int corvane_quip_builtin_table = (quip::setBuiltinRegistrar(quip::registerBuiltins), 1);
+const int corvane_quip_builtin_table = (quip::setBuiltinRegistrar(quip::registerBuiltins),
+                                         quip::registerInlineBuiltins(), 1);
 }

@@ -6,6 +6,7 @@
 #include "quip/builtins/ControlBuiltins.h"
 
 #include "container/HashTable.h"
+#include "quip/InlineBuiltins.h"
 
 #include <cmath>
 
@@ -78,43 +79,15 @@ namespace {
 } // namespace
 
 void builtin_if(Interpreter *interpreter, int *error) {
-  // The common case in place: a body on top, the condition below it.
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  if (n >= 2 && stack[n - 1].isArray()) {
-    // The body's handle moves into the frame; its slot is released below.
-    Token &body = stack[n - 1];
-    Token &condition = stack[n - 2];
-    if (condition.toBool())
-      interpreter->pushProcedure(std::move(body.array()));
-    body.release();
-    condition.release();
-    stack.dropLast();
-    stack.dropLast();
-    return;
-  }
-  ifPopped(interpreter, error);
+  inlined::Operands stack(interpreter);
+  if (!inlined::ifThen(interpreter, stack))
+    ifPopped(interpreter, error);
 }
 
 void builtin_ifelse(Interpreter *interpreter, int *error) {
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  if (n >= 3 && stack[n - 1].isArray() && stack[n - 2].isArray()) {
-    // Slot references taken once: pushing a frame does not move the stack.
-    Token &falseBody = stack[n - 1];
-    Token &trueBody = stack[n - 2];
-    Token &condition = stack[n - 3];
-    interpreter->pushProcedure(
-        std::move(condition.toBool() ? trueBody.array() : falseBody.array()));
-    falseBody.release();
-    trueBody.release();
-    condition.release();
-    stack.dropLast();
-    stack.dropLast();
-    stack.dropLast();
-    return;
-  }
-  ifelsePopped(interpreter, error);
+  inlined::Operands stack(interpreter);
+  if (!inlined::ifThenElse(interpreter, stack))
+    ifelsePopped(interpreter, error);
 }
 
 void builtin_switch(Interpreter *interpreter, int *error) {
@@ -267,19 +240,9 @@ template <typename Op>
 
 template <typename Op>
 inline void compoundAssign(Interpreter *interpreter, int *error, const char *function, Op op) {
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  if (n >= 2 && stack[n - 1].isNumber() && stack[n - 2].isSymbol()) {
-    float amount = stack[n - 1].number();
-    Token *stored = interpreter->lookup(stack[n - 2].symbol(), false);
-    if (stored && stored->isNumber()) {
-      stack.dropLast();
-      stack.dropLast();
-      stored->setPlainNumber(op(stored->number(), amount));
-      return;
-    }
-  }
-  compoundAssignPopped(interpreter, error, function, op);
+  inlined::Operands stack(interpreter);
+  if (!inlined::compoundAssign(interpreter, stack, op))
+    compoundAssignPopped(interpreter, error, function, op);
 }
 
 // Half-way values round down: 2.5 is 2, -2.5 is -3, 2.6 is 3.
@@ -301,19 +264,19 @@ bool stackSlot(Interpreter *interpreter, float position, uint32_t &slot) {
 } // namespace
 
 void builtin_plusEquals(Interpreter *interpreter, int *error) {
-  compoundAssign(interpreter, error, __func__, [](float a, float b) { return a + b; });
+  compoundAssign(interpreter, error, __func__, inlined::add);
 }
 
 void builtin_minusEquals(Interpreter *interpreter, int *error) {
-  compoundAssign(interpreter, error, __func__, [](float a, float b) { return a - b; });
+  compoundAssign(interpreter, error, __func__, inlined::subtract);
 }
 
 void builtin_timesEquals(Interpreter *interpreter, int *error) {
-  compoundAssign(interpreter, error, __func__, [](float a, float b) { return a * b; });
+  compoundAssign(interpreter, error, __func__, inlined::multiply);
 }
 
 void builtin_divideEquals(Interpreter *interpreter, int *error) {
-  compoundAssign(interpreter, error, __func__, [](float a, float b) { return a / b; });
+  compoundAssign(interpreter, error, __func__, inlined::divide);
 }
 
 void builtin_index(Interpreter *interpreter, int *error) {

@@ -6,6 +6,7 @@
 #include "quip/builtins/NumberBuiltins.h"
 
 #include "quip/Builtin.h"
+#include "quip/InlineBuiltins.h"
 
 #include <cmath>
 #include <cstdint>
@@ -41,12 +42,6 @@ namespace {
 // copying a shared token costs more than the symbol look-up).
 inline Token resultToken(bool value) { return Token(value ? trueSymbol() : falseSymbol(), false); }
 inline Token resultToken(float value) { return Token(value); }
-// The result written over lhs's slot, which holds a number.
-inline void setResult(Token &lhs, bool value) {
-  lhs.setPlainSymbol(value ? trueSymbol() : falseSymbol());
-}
-inline void setResult(Token &lhs, float value) { lhs.setPlainNumber(value); }
-
 // The general path of binary, out of line so the fast one needs no frame.
 template <typename Op>
 [[gnu::noinline]] void binaryPopped(Interpreter *interpreter, int *error, const char *function,
@@ -59,22 +54,13 @@ template <typename Op>
   interpreter->push(resultToken(op(lhs.number(), rhs.number())));
 }
 
-// Takes rhs then lhs, both numbers. The fast path reads the two top slots and
-// writes the result over lhs's slot, leaving the stack one shorter.
+// Takes rhs then lhs, both numbers; the common case works on the two top
+// slots in place.
 template <typename Op>
 inline void binary(Interpreter *interpreter, int *error, const char *function, Op op) {
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  if (n >= 2) {
-    Token &rhs = stack[n - 1];
-    Token &lhs = stack[n - 2];
-    if (rhs.isNumber() && lhs.isNumber()) {
-      setResult(lhs, op(lhs.number(), rhs.number()));
-      stack.dropLast();
-      return;
-    }
-  }
-  binaryPopped(interpreter, error, function, op);
+  inlined::Operands stack(interpreter);
+  if (!inlined::binary(stack, op))
+    binaryPopped(interpreter, error, function, op);
 }
 
 template <typename Op>
@@ -88,16 +74,16 @@ inline void unary(Interpreter *interpreter, int *error, const char *function, Op
 } // namespace
 
 void builtin_add(Interpreter *in, int *error) {
-  binary(in, error, "builtin_add", [](float l, float r) { return l + r; });
+  binary(in, error, "builtin_add", inlined::add);
 }
 void builtin_subtract(Interpreter *in, int *error) {
-  binary(in, error, "builtin_subtract", [](float l, float r) { return l - r; });
+  binary(in, error, "builtin_subtract", inlined::subtract);
 }
 void builtin_multiply(Interpreter *in, int *error) {
-  binary(in, error, "builtin_multiply", [](float l, float r) { return l * r; });
+  binary(in, error, "builtin_multiply", inlined::multiply);
 }
 void builtin_divide(Interpreter *in, int *error) {
-  binary(in, error, "builtin_divide", [](float l, float r) { return l / r; });
+  binary(in, error, "builtin_divide", inlined::divide);
 }
 void builtin_min(Interpreter *in, int *error) {
   binary(in, error, "builtin_min", [](float l, float r) { return l < r ? l : r; });
@@ -106,16 +92,16 @@ void builtin_max(Interpreter *in, int *error) {
   binary(in, error, "builtin_max", [](float l, float r) { return l > r ? l : r; });
 }
 void builtin_lessthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessthan", [](float l, float r) { return l < r; });
+  binary(in, error, "builtin_lessthan", inlined::less);
 }
 void builtin_greaterthan(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterthan", [](float l, float r) { return l > r; });
+  binary(in, error, "builtin_greaterthan", inlined::greater);
 }
 void builtin_lessorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_lessorequal", [](float l, float r) { return l <= r; });
+  binary(in, error, "builtin_lessorequal", inlined::lessOrEqual);
 }
 void builtin_greaterorequal(Interpreter *in, int *error) {
-  binary(in, error, "builtin_greaterorequal", [](float l, float r) { return l >= r; });
+  binary(in, error, "builtin_greaterorequal", inlined::greaterOrEqual);
 }
 
 void builtin_neg(Interpreter *in, int *error) {

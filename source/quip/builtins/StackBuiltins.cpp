@@ -4,6 +4,8 @@
 
 #include "quip/builtins/StackBuiltins.h"
 
+#include "quip/InlineBuiltins.h"
+
 #include "xstring/Print.h"
 
 namespace quip {
@@ -14,12 +16,9 @@ void builtin_pop(Interpreter *interpreter, int *error) {
 }
 
 void builtin_dup(Interpreter *interpreter, int *error) {
-  if (interpreter->stackSize() > 0) {
-    // Append copies the token before the block can move.
-    Array &stack = interpreter->operands();
-    stack.append(stack.last());
+  inlined::Operands stack(interpreter);
+  if (inlined::dup(stack))
     return;
-  }
   Token x;
   if (!popArgument(interpreter, error, __func__, x))
     return;
@@ -28,13 +27,9 @@ void builtin_dup(Interpreter *interpreter, int *error) {
 }
 
 void builtin_swap(Interpreter *interpreter, int *error) {
-  if (interpreter->stackSize() < 2) {
+  inlined::Operands stack(interpreter);
+  if (!inlined::swap(stack))
     builtinError(interpreter, error, __func__, L"Too few arguments.");
-    return;
-  }
-  Array &stack = interpreter->operands();
-  uint32_t n = stack.count();
-  stack[n - 1].swap(stack[n - 2]);
 }
 
 void builtin_clearstack(Interpreter *interpreter, int *) {
