@@ -150,6 +150,14 @@ inline bool Interpreter::executeBound(Symbol name) {
 
 void Interpreter::executeName(Symbol name) { executeBound(name); }
 
+void Interpreter::growProcedures(Array &&procedure, uint32_t position) {
+  m_procedures.push(ProcedureFrame());
+  ProcedureFrame &frame = m_procedures.last();
+  frame.procedure = std::move(procedure);
+  frame.position = position;
+  m_top = &frame;
+}
+
 ProcedureFrame *Interpreter::procedureAt(uint32_t depth) {
   if (depth >= m_procedures.size()) {
     reportError(L"procedure stack index out of bounds");
@@ -347,6 +355,9 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
     auto savePosition = [this](const Token *next) {
       m_top->position = uint32_t(next - m_top->procedure.m_body->elements);
     };
+    // Each step ends at one of three labels: next (the next token of this
+    // frame), reload (the frames may have changed: look at them again) or
+    // leave (a builtin ran: the state must be tested).
     for (;;) {
       Token &token = *pc++;
       bool last = pc == stop;
@@ -356,95 +367,91 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         m_retired = std::move(m_top->procedure);
         dropTopFrame();
       }
-      // What follows the step: the next token of this frame, a new look at
-      // the frames, or a return for the state to be tested.
-      enum { NEXT, RELOAD, LEAVE } after = NEXT;
       const Token *value = &token;
       if (token.type() == TYPE_SYMBOL && token.isExecutable()) {
         InlineOp op = token.rememberedOp(stamp);
-        if (op != INLINE_NONE) {
-          if (op == INLINE_IF || op == INLINE_IFELSE) {
-            if (!last)
-              savePosition(pc);
-            after = RELOAD;
-          }
+        if (op == INLINE_IF || op == INLINE_IFELSE) {
+          // They may push a frame.
+          if (!last)
+            savePosition(pc);
           if (inlined::run(op, this, stack))
-            value = nullptr;
+            goto reload;
+        } else if (op != INLINE_NONE && inlined::run(op, this, stack)) {
+          goto next;
         }
-        if (value) {
-          value = resolve(token.symbol());
-          if (!value) {
-            if (!last)
-              savePosition(pc);
-            undefinedName(token.symbol());
-            after = LEAVE;
-          } else if (value->type() == TYPE_ARRAY && value->isExecutable()) {
-            if (!last)
-              savePosition(pc);
-            pushProcedure(value->array());
-            value = nullptr;
-            after = RELOAD;
-          } else if (value->type() == TYPE_BUILTIN && value->inlineOp() != INLINE_NONE &&
-                     stamp != 0) {
-            token.rememberOp(value->inlineOp(), stamp);
-          }
+        value = resolve(token.symbol());
+        if (!value) {
+          if (!last)
+            savePosition(pc);
+          undefinedName(token.symbol());
+          goto leave;
         }
+        if (value->type() == TYPE_ARRAY && value->isExecutable()) {
+          if (!last)
+            savePosition(pc);
+          pushProcedure(value->array());
+          goto reload;
+        }
+        if (value->type() == TYPE_BUILTIN && value->inlineOp() != INLINE_NONE && stamp != 0)
+          token.rememberOp(value->inlineOp(), stamp);
       } else if (token.type() == TYPE_ERROR) {
         reportError(L"error token encountered in source stream");
-        value = nullptr;
+        goto next;
       }
-      if (value) {
-        // A builtin runs; any other value is pushed (a literal array as it is).
-        switch (value->type()) {
-        case TYPE_BUILTIN: {
-          InlineOp op = value->inlineOp();
-          if (op == INLINE_IF || op == INLINE_IFELSE) {
-            // They may push a frame.
-            if (!last && after == NEXT)
-              savePosition(pc);
-            after = RELOAD;
-          }
-          if (op != INLINE_NONE && inlined::run(op, this, stack))
-            break;
-          if (!last && after == NEXT)
+      // A builtin runs; any other value is pushed (a literal array as it is).
+      switch (value->type()) {
+      case TYPE_BUILTIN: {
+        InlineOp op = value->inlineOp();
+        if (op == INLINE_IF || op == INLINE_IFELSE) {
+          if (!last)
             savePosition(pc);
-          int error = 0;
-          value->builtin()(this, &error);
-          after = LEAVE;
-          break;
+          if (inlined::run(op, this, stack))
+            goto reload;
+        } else {
+          if (op != INLINE_NONE && inlined::run(op, this, stack))
+            goto next;
+          if (!last)
+            savePosition(pc);
         }
-        case TYPE_NUMBER:
-        case TYPE_SYMBOL:
-          if (stack.n < stack.body->capacity) {
-            stack.at(stack.n).assignPlain(*value);
-            stack.setCount(stack.n + 1);
-          } else {
-            push(*value);
-            stack = inlined::Operands(this);
-          }
-          break;
-        case TYPE_ARRAY:
-          if (stack.n < stack.body->capacity) {
-            stack.at(stack.n).assignArray(*value);
-            stack.setCount(stack.n + 1);
-            break;
-          }
-          [[fallthrough]];
-        default:
-          push(*value);
-          stack = inlined::Operands(this);
-          break;
-        }
+        int error = 0;
+        value->builtin()(this, &error);
+        goto leave;
       }
+      case TYPE_NUMBER:
+      case TYPE_SYMBOL:
+        if (stack.n < stack.body->capacity) {
+          stack.at(stack.n).assignPlain(*value);
+          stack.setCount(stack.n + 1);
+          goto next;
+        }
+        break;
+      case TYPE_ARRAY:
+        if (stack.n < stack.body->capacity) {
+          stack.at(stack.n).assignArray(*value);
+          stack.setCount(stack.n + 1);
+          goto next;
+        }
+        break;
+      default:
+        break;
+      }
+      push(*value);
+      stack = inlined::Operands(this);
+    next:
       if (--remaining == 0) {
-        if (after == NEXT && !last)
+        if (!last)
           savePosition(pc);
         return maxSteps;
       }
-      if (after == LEAVE)
-        return maxSteps - remaining;
-      if (after == RELOAD || last)
+      if (last)
         break;
+      continue;
+    reload:
+      if (--remaining == 0)
+        return maxSteps;
+      break;
+    leave:
+      return maxSteps - --remaining;
     }
   }
 }

@@ -5,6 +5,7 @@
 // token and executes it; managers give each run a budget of steps.
 
 #include "container/Vector.h"
+#include "error/Assert.h"
 #include "quip/Token.h"
 
 class Database;
@@ -128,13 +129,15 @@ public:
       return;
     uint32_t n = m_procedures.size();
     if (n == m_procedures.capacity()) {
-      m_procedures.push(ProcedureFrame(procedure, position));
-      m_top = &m_procedures.last();
+      growProcedures(Array(procedure), position);
       return;
     }
-    // Every slot of the storage holds a frame: fill the next one in place.
+    // Every slot above the top holds a frame without a body (frames are
+    // popped only by taking or releasing it): fill the next one in place.
     ProcedureFrame &frame = m_procedures[n];
-    frame.procedure = procedure;
+    CORVANE_ASSERT(frame.procedure.m_body == nullptr);
+    frame.procedure.m_body = procedure.m_body;
+    ++procedure.m_body->references;
     frame.position = position;
     m_procedures.setSize(n + 1);
     m_top = &frame;
@@ -146,12 +149,13 @@ public:
       return;
     uint32_t n = m_procedures.size();
     if (n == m_procedures.capacity()) {
-      m_procedures.push(ProcedureFrame(procedure, 0));
-      m_top = &m_procedures.last();
+      growProcedures(std::move(procedure), 0);
       return;
     }
     ProcedureFrame &frame = m_procedures[n];
-    frame.procedure = std::move(procedure);
+    CORVANE_ASSERT(frame.procedure.m_body == nullptr);
+    frame.procedure.m_body = procedure.m_body;
+    procedure.m_body = nullptr;
     frame.position = 0;
     m_procedures.setSize(n + 1);
     m_top = &frame;
@@ -248,6 +252,8 @@ private:
   // The top frame, or null when the procedure stack is empty (each step
   // starts from it).
   ProcedureFrame *m_top = nullptr;
+  // Pushes a frame when the procedure stack is full.
+  [[gnu::noinline]] void growProcedures(Array &&procedure, uint32_t position);
   // Pops the top frame, whose body the caller has taken or released.
   void dropTopFrame() {
     uint32_t n = m_procedures.size() - 1;

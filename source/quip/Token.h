@@ -58,11 +58,11 @@ const wchar_t *typeName(int type);
 
 // The interned "true" and "false", made once (inline: conditions test them
 // at every step).
-inline Symbol trueSymbol() {
+[[gnu::always_inline]] inline Symbol trueSymbol() {
   static const Symbol s = Symbol::intern(L"true");
   return s;
 }
-inline Symbol falseSymbol() {
+[[gnu::always_inline]] inline Symbol falseSymbol() {
   static const Symbol s = Symbol::intern(L"false");
   return s;
 }
