@@ -90,11 +90,16 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
     if (value) {
       cached.name = name.identity();
       cached.value = value;
-      cached.epoch = g_bindingEpoch;
       return value;
     }
   }
   return nullptr;
+}
+
+void Interpreter::forgetNames() {
+  for (CachedName &cached : m_nameCache)
+    cached = CachedName{nullptr, nullptr};
+  m_nameCacheEpoch = g_bindingEpoch;
 }
 
 void Interpreter::undefinedLookup(Symbol name) {
@@ -332,6 +337,10 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
   if (m_stampEpoch != g_bindingEpoch)
     renewStamp();
   const uint32_t stamp = m_stamp;
+  // Nothing in the loop but a builtin call (after which it returns) can
+  // change what a name is bound to: the cache is brought to the epoch once.
+  if (m_nameCacheEpoch != g_bindingEpoch)
+    forgetNames();
   for (;;) {
     ProcedureFrame *frame = m_top;
     if (!frame) {
@@ -379,7 +388,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         } else if (op != INLINE_NONE && inlined::run(op, this, stack)) {
           goto next;
         }
-        value = resolve(token.symbol());
+        value = resolveCached(token.symbol());
         if (!value) {
           if (!last)
             savePosition(pc);

@@ -230,23 +230,35 @@ private:
   ScriptManager *m_manager;
   Array m_operands;
   container::Vector<Dictionary *> m_dictionaries;
-  // Recent name resolutions: the value slot where a name was found, valid
-  // while the binding epoch is unchanged. A slot is a dictionary entry, which
-  // stays put until its key is removed or its body freed (both change the
-  // epoch); a store into an existing entry changes the slot's value in place.
+  // Recent name resolutions: the value slot where a name was found, all
+  // valid while the binding epoch they were made in holds, and forgotten
+  // together when it changes. A slot is a dictionary entry, which stays put
+  // until its key is removed or its body freed (both change the epoch); a
+  // store into an existing entry changes the slot's value in place.
   struct CachedName {
-    const void *name = nullptr;
-    Token *value = nullptr;
-    uint64_t epoch = 0;
+    const void *name;
+    Token *value;
   };
   static constexpr uint32_t kNameCacheSize = 64;
-  CachedName m_nameCache[kNameCacheSize];
+  CachedName m_nameCache[kNameCacheSize] = {};
+  uint64_t m_nameCacheEpoch = 0;
   Token *resolve(Symbol name) {
-    CachedName &cached = m_nameCache[(uintptr_t(name.identity()) >> 4) & (kNameCacheSize - 1)];
-    if (cached.name == name.identity() && cached.epoch == g_bindingEpoch)
+    if (m_nameCacheEpoch != g_bindingEpoch)
+      forgetNames();
+    return resolveCached(name);
+  }
+  // resolve() where the epoch is known to be the cache's.
+  Token *resolveCached(Symbol name) {
+    // Symbols are allocated 16-byte aligned: the bits above those pick the
+    // entry, already scaled to its size.
+    static_assert(sizeof(CachedName) == 16);
+    uintptr_t offset = uintptr_t(name.identity()) & ((kNameCacheSize - 1) * sizeof(CachedName));
+    CachedName &cached = *reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset);
+    if (cached.name == name.identity())
       return cached.value;
     return resolveUncached(name, cached);
   }
+  [[gnu::noinline]] void forgetNames();
   [[gnu::noinline]] Token *resolveUncached(Symbol name, CachedName &cached);
   container::Vector<ProcedureFrame> m_procedures;
   // The top frame, or null when the procedure stack is empty (each step
