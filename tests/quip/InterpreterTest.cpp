@@ -217,3 +217,54 @@ TEST_F(ScriptTest, RunningProcedureChangedInPlace) {
 }
 
 } // namespace
+
+namespace {
+
+// The budgeted loop keeps the frame position, the operand count and the
+// remembered builtins in locals; stepping one token at a time does not. For
+// every budget, runs must give the same results, one after another, as runs
+// made of single steps by the rule (atomic steps uncounted, the budget ends a
+// run with its own value, waiting or finishing with the count plus one), and
+// leave the same stack.
+unsigned int runBySteps(Interpreter *interpreter, unsigned int maxSteps) {
+  unsigned int count = 0;
+  for (;;) {
+    Interpreter::State state = interpreter->state();
+    if (state == Interpreter::RUNNING) {
+      interpreter->step();
+      if (++count == maxSteps)
+        return maxSteps;
+    } else if (state == Interpreter::ATOMIC) {
+      interpreter->step();
+    } else {
+      return count + 1;
+    }
+  }
+}
+
+TEST_F(ScriptTest, BudgetedRunsMatchSingleSteps) {
+  const wchar_t *text =
+      L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def "
+      L"i: 0 def s: \"\" def d: ( ) def "
+      L"loop: { i 12 < { i: 1 += d i toString stringToSymbol i fib insert "
+      L"  s: s i toString concat def i 3 > { 'big' } { 'small' } ifelse pop loop } if } def "
+      L"loop beginAtomic 2 3 * 4 - 8 / 1 + endAtomic "
+      L"begin +: { pop pop 'shadowed' } def 1 2 + end 1 2 + "
+      L"s d '3' lookup 9 10 swap dup >= 1 2 <= 7 -= ";
+  for (unsigned int budget : {1u, 2u, 3u, 5u, 7u, 20u, 1000u}) {
+    Interpreter *reference = manager.spawn(code(text));
+    Interpreter *budgeted = manager.spawn(code(text));
+    std::string expected, got;
+    while (!reference->isFinished())
+      expected += std::to_string(runBySteps(reference, budget)) + ' ';
+    while (!budgeted->isFinished())
+      got += std::to_string(budgeted->run(budget, 0)) + ' ';
+    EXPECT_EQ(got, expected) << "budget " << budget;
+    EXPECT_EQ(stack(budgeted), stack(reference)) << "budget " << budget;
+  }
+  Interpreter *once = manager.spawn(code(text));
+  once->run(0, 0);
+  EXPECT_EQ(stack(once), "1.25 'shadowed' 3 \"123456789101112\" 2 10 'true'");
+}
+
+} // namespace
