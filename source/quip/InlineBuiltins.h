@@ -1,6 +1,7 @@
 #pragma once
 // The common case of the hottest builtins ("if", "ifelse", arithmetic and
-// comparisons on two numbers, "+=" and "-=" on a number, "dup", "swap"),
+// comparisons on two numbers, "+=" and "-=" on a number, "dup", "swap",
+// "pop"),
 // written once and used twice: by the builtin functions themselves, and by
 // the interpreter, which runs them in its step loop without a call when the
 // bound token carries their code. Each returns false, having changed nothing,
@@ -120,6 +121,14 @@ template <typename Op>
   return true;
 }
 
+[[gnu::always_inline]] inline bool pop(Operands &stack) {
+  if (stack.n == 0)
+    return false;
+  stack.fromTop(0).release();
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
 inline float add(float l, float r) { return l + r; }
 inline float subtract(float l, float r) { return l - r; }
 inline float multiply(float l, float r) { return l * r; }
@@ -160,6 +169,8 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return dup(stack);
   case INLINE_SWAP:
     return swap(stack);
+  case INLINE_POP:
+    return pop(stack);
   default:
     return false;
   }

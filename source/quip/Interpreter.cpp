@@ -323,22 +323,26 @@ void Interpreter::renewStamp() {
 // locals, so that no step waits on the store of the step before it. The
 // operand count is written through at every change; the position is written
 // back before anything that may look at it (a builtin call, a new frame,
-// leaving). After a call that may have changed frames, the stack, the
-// bindings or the state, the loop returns for the state to be tested. The
-// result is the count of steps spent, maxSteps when the budget is used up.
+// leaving). After a builtin call, which may have changed frames, the stack,
+// the bindings or the state, the loop looks at them again, and returns when
+// the state is no longer the one it started in. The result is the count of
+// steps spent, maxSteps when the budget is used up.
 //
 // An executable name bound to a hot builtin remembers the builtin's op in
 // the token, with the interpreter's stamp. A stamp is unique to one
 // interpreter and one binding epoch, and nothing in this loop but a builtin
-// call (after which it returns) can change what a name is bound to, so a
-// remembered op is used without a look-up while the stamp holds.
+// call (after which the stamp is renewed if the epoch moved) can change what
+// a name is bound to, so a remembered op is used without a look-up while the
+// stamp holds.
 unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) {
   unsigned int remaining = maxSteps - count;
+  const State entered = state();
+  // Nothing in the loop but a builtin call can change what a name is bound
+  // to: the stamp and the name cache are brought to the epoch here and after
+  // each call.
   if (m_stampEpoch != g_bindingEpoch)
     renewStamp();
-  const uint32_t stamp = m_stamp;
-  // Nothing in the loop but a builtin call (after which it returns) can
-  // change what a name is bound to: the cache is brought to the epoch once.
+  uint32_t stamp = m_stamp;
   if (m_nameCacheEpoch != g_bindingEpoch)
     forgetNames();
   for (;;) {
@@ -460,7 +464,19 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         return maxSteps;
       break;
     leave:
-      return maxSteps - --remaining;
+      // A builtin ran: the loop goes on while the state is the one it started
+      // in, with a new look at the frames, the stack and the bindings.
+      if (--remaining == 0)
+        return maxSteps;
+      if (state() != entered)
+        return maxSteps - remaining;
+      if (m_stampEpoch != g_bindingEpoch) {
+        renewStamp();
+        stamp = m_stamp;
+      }
+      if (m_nameCacheEpoch != g_bindingEpoch)
+        forgetNames();
+      break;
     }
   }
 }

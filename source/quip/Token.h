@@ -49,6 +49,7 @@ enum InlineOp : uint8_t {
   INLINE_MINUS_EQUALS,
   INLINE_DUP,
   INLINE_SWAP,
+  INLINE_POP,
   INLINE_COUNT
 };
 InlineOp inlineOpOf(Builtin function);

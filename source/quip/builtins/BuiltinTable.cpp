@@ -189,6 +189,7 @@ void registerInlineBuiltins() {
   setInlineBuiltin(INLINE_MINUS_EQUALS, builtin_minusEquals);
   setInlineBuiltin(INLINE_DUP, builtin_dup);
   setInlineBuiltin(INLINE_SWAP, builtin_swap);
+  setInlineBuiltin(INLINE_POP, builtin_pop);
 }
 
 uint32_t builtinCount() { return sizeof kTable / sizeof kTable[0]; }

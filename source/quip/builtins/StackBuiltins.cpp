@@ -11,8 +11,9 @@
 namespace quip {
 
 void builtin_pop(Interpreter *interpreter, int *error) {
-  Token x;
-  popArgument(interpreter, error, __func__, x);
+  inlined::Operands stack(interpreter);
+  if (!inlined::pop(stack))
+    builtinError(interpreter, error, __func__, L"stack underflow");
 }
 
 void builtin_dup(Interpreter *interpreter, int *error) {
