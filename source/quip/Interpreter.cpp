@@ -235,6 +235,10 @@ void Interpreter::reportError(const String &message) {
 
 void Interpreter::reportError(const wchar_t *message) { reportError(String(message)); }
 
+// A single step, read straight from the rule: fetch, retire the frame before
+// its last token, execute. step() runs it; the budgeted loop (runCounted)
+// does the same with its state in locals, and tests and the fuzz target check
+// the two against each other.
 inline bool Interpreter::execute(const Token &token) {
   // Names are the most frequent tokens: tested before the others.
   if (token.type() == TYPE_SYMBOL && token.isExecutable()) {

@@ -214,13 +214,16 @@ private:
   [[gnu::always_inline]] inline bool executeBound(Symbol name);
   // An executed name bound nowhere (out of line: the hot path needs no frame).
   [[gnu::noinline]] void undefinedName(Symbol name);
+  // The steps of run(), with the state of the step loop in locals; the
+  // result is the count of steps spent, maxSteps when the budget is used up.
   unsigned int runCounted(unsigned int maxSteps, unsigned int count);
-  // A fresh stamp for the current binding epoch.
+  // Steps until the state changes (a budget too large to end).
+  void runUncounted() { runCounted(~0u, 0); }
+  // A fresh stamp for the current binding epoch: unique to this interpreter
+  // and that epoch, it marks the builtins executable names remember.
   [[gnu::noinline]] void renewStamp();
   uint32_t m_stamp = 0;
   uint64_t m_stampEpoch = 0;
-  // Steps until one may have changed the state (a budget too large to end).
-  void runUncounted() { runCounted(~0u, 0); }
   // run() from a count of steps already spent.
   [[gnu::noinline]] unsigned int runOn(unsigned int maxSteps, unsigned int count);
   // One step of a running or atomic interpreter (step() without its checks).
