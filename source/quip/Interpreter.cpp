@@ -349,6 +349,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
   uint32_t stamp = m_stamp;
   if (m_nameCacheEpoch != g_bindingEpoch)
     forgetNames();
+  inlined::Operands stack(this);
   for (;;) {
     ProcedureFrame *frame = m_top;
     if (!frame) {
@@ -367,7 +368,6 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
     }
     Token *pc = body->elements + position;
     Token *stop = body->elements + end;
-    inlined::Operands stack(this);
     // The running frame is m_top until its last token retires it.
     auto savePosition = [this](const Token *next) {
       m_top->position = uint32_t(next - m_top->procedure.m_body->elements);
@@ -480,6 +480,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       }
       if (m_nameCacheEpoch != g_bindingEpoch)
         forgetNames();
+      stack = inlined::Operands(this);
       break;
     }
   }
