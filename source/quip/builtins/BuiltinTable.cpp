@@ -202,6 +202,8 @@ const wchar_t *builtinName(uint32_t index) { return kTable[index].name; }
 // symbol so that it always is.
 extern "C" {
 extern const int corvane_quip_builtin_table;
-const int corvane_quip_builtin_table = (quip::setBuiltinRegistrar(quip::registerBuiltins),
-                                         quip::registerInlineBuiltins(), 1);
+// The inline ops are named first, so that every builtin token made through
+// the registrar carries its op.
+const int corvane_quip_builtin_table = (quip::registerInlineBuiltins(),
+                                         quip::setBuiltinRegistrar(quip::registerBuiltins), 1);
 }
