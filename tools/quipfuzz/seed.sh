@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Makes the seed corpus of the fuzz target from the data tree: every script,
-# and its compiled value file. Usage: seed.sh QUIPC OUTPUT_DIR
+# Makes the seed corpora of the fuzz targets from the data tree: for quip_fuzz
+# every script and its compiled value file, in OUTPUT_DIR; for quip_run_fuzz
+# every script behind a first byte that picks the run budget (16 steps), in
+# OUTPUT_DIR/run. Usage: seed.sh QUIPC OUTPUT_DIR
 set -euo pipefail
 quipc=$1
 out=$2
-mkdir -p "$out"
+mkdir -p "$out/run"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 n=0
 while IFS= read -r -d '' script; do
   n=$((n + 1))
   cp "$script" "$out/script$n.!"
+  { printf 'T' && cat "$script"; } >"$out/run/script$n"
   if "$quipc" compile "$out/script$n.!" >/dev/null 2>&1; then
     mv "$out/script$n.!.bin" "$out/value$n.bin"
   fi
