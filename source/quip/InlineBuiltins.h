@@ -1,10 +1,9 @@
 #pragma once
 // The common case of the hottest builtins ("if", "ifelse", arithmetic and
 // comparisons on two numbers, "+=" and "-=" on a number, "dup", "swap",
-// "pop"),
-// written once and used twice: by the builtin functions themselves, and by
-// the interpreter, which runs them in its step loop without a call when the
-// bound token carries their code. Each returns false, having changed nothing,
+// "pop"), written once and used twice: by the builtin functions themselves,
+// and by the interpreter, which runs them in its step loop without a call
+// when the bound token carries their op. Each returns false, having changed nothing,
 // when its arguments are not the common case; the caller then runs the whole
 // builtin, which reports the error. None of them changes the interpreter's
 // state (running, atomic, waiting, finished).
