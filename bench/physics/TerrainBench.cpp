@@ -14,6 +14,8 @@
 #include "physics/Structure3D.h"
 #include "physics/Wedge.h"
 
+#include "SteppedWorld.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -41,10 +43,8 @@ struct ContactCounter : physics::ContactListener {
   void onContact(WorldGeometry *, Structure3D *, int) override { ++contacts; }
 };
 
-struct TerrainWorld {
+struct TerrainWorld : SteppedWorld {
   HeightMap ground = makeGround();
-  container::Vector<WorldGeometry *> geometries;
-  container::Vector<Structure3D *> structures;
   ContactCounter counter;
 
   // A random point on the ground, lifted by the given height.
@@ -112,31 +112,6 @@ struct TerrainWorld {
         chunk->slideMask = physics::CATEGORY_ALL;
       structures.push(chunk);
     }
-  }
-
-  ~TerrainWorld() {
-    for (uint32_t i = 0; i < structures.size(); ++i)
-      delete structures[i];
-    for (uint32_t i = 0; i < geometries.size(); ++i)
-      delete geometries[i];
-  }
-
-  void step(float previousStepTime, float stepTime) {
-    for (uint32_t i = 0; i < structures.size(); ++i) {
-      Structure3D &s = *structures[i];
-      s.clearContactFlags();
-      s.accumulateAccelerations(previousStepTime, stepTime);
-      s.applyDrag(stepTime);
-      s.integrate(previousStepTime, stepTime);
-    }
-    for (int pass = 0; pass < 3; ++pass)
-      for (uint32_t i = 0; i < structures.size(); ++i) {
-        for (uint32_t g = 0; g < geometries.size(); ++g)
-          geometries[g]->collide(*structures[i]);
-        structures[i]->applyConstraints();
-      }
-    for (uint32_t i = 0; i < structures.size(); ++i)
-      structures[i]->clampAxisSpeed(stepTime);
   }
 };
 

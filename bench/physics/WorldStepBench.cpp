@@ -17,6 +17,8 @@
 
 #include "../AllocationCounter.h"
 
+#include "SteppedWorld.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -36,9 +38,7 @@ struct ContactCounter : physics::ContactListener, physics::BounceListener {
   void onBounce(const physics::BounceEvent &) override { ++bounces; }
 };
 
-struct World {
-  container::Vector<WorldGeometry *> geometries;
-  container::Vector<Structure3D *> structures;
+struct World : SteppedWorld {
   ContactCounter counter;
 
   World() {
@@ -125,36 +125,6 @@ struct World {
       g->addContactListener(&counter);
       geometries.push(g);
     }
-  }
-
-  ~World() {
-    for (uint32_t i = 0; i < structures.size(); ++i)
-      delete structures[i];
-    for (uint32_t i = 0; i < geometries.size(); ++i)
-      delete geometries[i];
-  }
-
-  // The level's step: integrate all, three passes of collisions each followed
-  // by the structure's constraints, then the speed clamps.
-  void step(float previousStepTime, float stepTime) {
-    for (uint32_t i = 0; i < structures.size(); ++i) {
-      Structure3D &s = *structures[i];
-      s.clearContactFlags();
-      s.accumulateAccelerations(previousStepTime, stepTime);
-      s.applyDrag(stepTime);
-      s.integrate(previousStepTime, stepTime);
-    }
-    for (int pass = 0; pass < 3; ++pass) {
-      for (uint32_t i = 0; i < structures.size(); ++i) {
-        Structure3D &s = *structures[i];
-        if ((s.senseMask | s.slideMask | s.bounceMask) != 0)
-          for (uint32_t g = 0; g < geometries.size(); ++g)
-            geometries[g]->collide(s);
-        s.applyConstraints();
-      }
-    }
-    for (uint32_t i = 0; i < structures.size(); ++i)
-      structures[i]->clampAxisSpeed(stepTime);
   }
 };
 
