@@ -5,6 +5,9 @@ cd "$(dirname "$0")"
 
 tools/setup/deps.sh
 
+# No include may reach from a layer into a higher one.
+python3 tools/layercheck/layercheck.py
+
 jobs=$(nproc)
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"

@@ -39,16 +39,16 @@ public:
       m_values.removeAt(uint32_t(i));
     return value;
   }
-  V removeOrdered(const K &key) { return removeOrdered(key, keyTextOf(key)); }
-
-private:
-  template <typename T> static String keyTextOf(const T &key) {
+  // The key's own text (toString) names it in the report; other keys report
+  // an empty text.
+  V removeOrdered(const K &key) {
     if constexpr (requires { key.toString(); })
-      return key.toString();
+      return removeOrdered(key, key.toString());
     else
-      return String();
+      return removeOrdered(key, static_cast<const wchar_t *>(L""));
   }
 
+private:
   Vector<V> m_values;
   HashTable<K, V, H> m_table;
 };

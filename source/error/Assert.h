@@ -2,8 +2,20 @@
 // Assertions: a violated assumption goes to the one registered handler, which
 // reports the expression, the source path (relative to its project, without
 // extension), the line and the function, and ends the program.
+//
+// This header includes nothing, so that the containers below the text and
+// error folders can assert too; the handler itself is in AssertHandler.h.
 
-#include "error/AssertHandler.h"
+namespace error {
+
+[[noreturn]] void assertFailed(const wchar_t *condition, const char *file, int line,
+                               const char *function, const wchar_t *message);
+
+inline const wchar_t *messageText(const wchar_t *m) { return m; }
+// Any text that gives its wide characters (a String).
+template <typename Text> const wchar_t *messageText(const Text &m) { return m.c_str(); }
+
+} // namespace error
 
 #define CORVANE_WIDEN2(x) L##x
 #define CORVANE_WIDEN(x) CORVANE_WIDEN2(x)

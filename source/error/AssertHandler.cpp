@@ -1,7 +1,7 @@
 #include "error/AssertHandler.h"
 
 #include "error/Log.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "xstring/Print.h"
 #include "xstring/Symbol.h"
 

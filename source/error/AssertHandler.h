@@ -1,5 +1,6 @@
 #pragma once
 
+#include "error/Assert.h"
 #include "xstring/String.h"
 
 #include <cstdio>
@@ -39,12 +40,6 @@ public:
 // "/x/y/source/file/Buffer.cpp" -> "source/file/Buffer"; a file of the engine
 // tree outside a "source" folder is relative to the tree's root.
 String sourcePath(const char *file);
-
-[[noreturn]] void assertFailed(const wchar_t *condition, const char *file, int line,
-                               const char *function, const wchar_t *message);
-
-inline const wchar_t *messageText(const wchar_t *m) { return m; }
-inline const wchar_t *messageText(const String &m) { return m.c_str(); }
 
 // Formats with vswprintf (4096 characters) and writes the result unchanged;
 // with a null stream it only formats. Returns the formatted length.

@@ -1,6 +1,6 @@
 #include "error/Log.h"
 
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "xstring/Print.h"
 
 #include <atomic>

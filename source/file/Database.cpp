@@ -1,7 +1,5 @@
 #include "file/Database.h"
 
-#include "error/Assert.h"
-
 namespace {
 
 struct RegistryState {
@@ -17,33 +15,11 @@ RegistryState &state() {
   return *g_registry;
 }
 
-quip::ScriptManagerRegistryFactory g_makeManagers = nullptr;
-quip::ScriptManagerRegistryDeleter g_deleteManagers = nullptr;
-
 } // namespace
-
-namespace quip {
-void setScriptManagerRegistryHooks(ScriptManagerRegistryFactory make,
-                                   ScriptManagerRegistryDeleter destroy) {
-  g_makeManagers = make;
-  g_deleteManagers = destroy;
-}
-} // namespace quip
 
 Database::Database(Symbol name, const String &path) : m_name(name), m_path(path) {}
 
-Database::~Database() {
-  if (m_scriptManagers && g_deleteManagers)
-    g_deleteManagers(m_scriptManagers);
-}
-
-quip::ScriptManagerRegistry &Database::scriptManagers() {
-  if (!m_scriptManagers) {
-    CORVANE_ASSERT_MSG(g_makeManagers, L"no script manager registry");
-    m_scriptManagers = g_makeManagers(this);
-  }
-  return *m_scriptManagers;
-}
+Database::~Database() { delete m_scriptManagers; }
 
 Database::Registry &Database::registry() { return state().table; }
 

@@ -1,7 +1,9 @@
 #pragma once
 // A named root of data: the path its data tree lies under and the registry of
 // the script managers that run scripts for it. All databases live in one
-// process-wide registry, one of them current.
+// process-wide registry, one of them current. The script-manager registry is
+// the scripting library's: it defines scriptManagers() beside the registry
+// (quip/ScriptManagerRegistry.cpp); the database only owns what it made.
 
 #include "container/HashTable.h"
 #include "container/Vector.h"
@@ -14,6 +16,12 @@ class ScriptManagerRegistry;
 
 class Database {
 public:
+  // What a library above keeps for a database; deleted with it.
+  class Attachment {
+  public:
+    virtual ~Attachment() = default;
+  };
+
   using Registry = container::HashTable<Symbol, Database *>;
 
   Database(Symbol name, const String &path);
@@ -45,15 +53,5 @@ public:
 private:
   Symbol m_name;
   String m_path;
-  quip::ScriptManagerRegistry *m_scriptManagers = nullptr;
+  Attachment *m_scriptManagers = nullptr;
 };
-
-// The script-manager registry is defined with the script managers; the base
-// library only creates and deletes it through these two hooks, which the
-// scripting library installs.
-namespace quip {
-using ScriptManagerRegistryFactory = ScriptManagerRegistry *(*)(Database *owner);
-using ScriptManagerRegistryDeleter = void (*)(ScriptManagerRegistry *);
-void setScriptManagerRegistryHooks(ScriptManagerRegistryFactory make,
-                                   ScriptManagerRegistryDeleter destroy);
-} // namespace quip

@@ -1,6 +1,6 @@
 #include "file/RelativeDate.h"
 
-#include "file/Clock.h"
+#include "error/Clock.h"
 
 namespace {
 

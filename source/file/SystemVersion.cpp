@@ -1,6 +1,6 @@
 #include "file/SystemVersion.h"
 
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 String operatingSystemVersion() {
   int major = 0, minor = 0, revision = 0;

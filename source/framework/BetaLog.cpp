@@ -3,7 +3,7 @@
 #include "error/Log.h"
 #include "file/Path.h"
 #include "framework/Framework.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "xstring/Print.h"
 
 namespace framework {

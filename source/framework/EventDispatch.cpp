@@ -5,7 +5,7 @@
 #include "framework/InputState.h"
 #include "framework/LocationDelegate.h"
 #include "framework/Shell.h"
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 #include "platform/TiltKeys.h"
 #include "video/Window.h"
 

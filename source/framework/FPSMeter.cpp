@@ -1,6 +1,6 @@
 #include "framework/FPSMeter.h"
 
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "video/Window.h"
 
 void FPSMeter::setPosition(const math::Vector2 &position) {

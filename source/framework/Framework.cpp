@@ -3,15 +3,18 @@
 #include "error/Assert.h"
 #include "error/AssertHandler.h"
 #include "error/Log.h"
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/InputState.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "framework/Shell.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
+#include "quip/builtins/BuiltinTable.h"
+#include "screen/ScreenRegistry.h"
+#include "framework/BetaLog.h"
 #include "video/BufferObject.h"
 #include "video/Canvas.h"
 #include "video/Layer.h"
@@ -20,7 +23,7 @@
 #include "video/Shader.h"
 #include "video/SplitImage.h"
 #include "video/Window.h"
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 #include <SDL.h>
 #include <cstdlib>
@@ -28,6 +31,11 @@
 namespace {
 
 Framework *theFramework = nullptr;
+
+// Screens log each entry to the beta log.
+void logScreenEvent(const String &event, const String &data) {
+  framework::BetaLog::instance().logEvent(event, data);
+}
 
 // An error report takes the window out of full screen so that its message
 // can be seen.
@@ -54,6 +62,8 @@ Framework::Framework() {
   Clock::startClock();
   srand(currentTimeMilliseconds());
 
+  // Before the first script manager, so that it binds the language's builtins.
+  quip::installBuiltins();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -67,6 +77,7 @@ Framework::Framework() {
 
   video::DisplayHost::setInstance(&m_displayHost);
   framework::setErrorScreenHook(prepareScreenForError);
+  screen::ScreenRegistry::setServices(m_scriptManager, logScreenEvent);
 }
 
 int Framework::DisplayHost::orientation() {
@@ -89,6 +100,8 @@ Framework::~Framework() {
   if (&video::DisplayHost::instance() == &m_displayHost)
     video::DisplayHost::setInstance(nullptr);
   framework::setErrorScreenHook(nullptr);
+  if (screen::ScreenRegistry::scriptManager() == m_scriptManager)
+    screen::ScreenRegistry::setServices(nullptr, nullptr);
   // The layers may outlive the framework; they must not keep its parts.
   bool groupOnLayer = takeOffLayers();
   if (m_scriptManager) {

@@ -7,7 +7,7 @@
 
 #include "container/Vector.h"
 #include "file/NonCopyable.h"
-#include "framework/EventHandler.h"
+#include "input/EventHandler.h"
 #include "framework/FPSMeter.h"
 #include "framework/FrameRateHistogram.h"
 #include "math/Color.h"

@@ -12,7 +12,7 @@
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "quip/ScriptManager.h"
 #include "video/Canvas.h"
 #include "video/Layer.h"

@@ -5,10 +5,11 @@
 #include "file/FileStatus.h"
 #include "file/Path.h"
 #include "framework/Framework.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "video/Canvas.h"
+#include "video/Layer.h"
 #include "video/RenderGroup.h"
 #include "video/Window.h"
 #include "xstring/Print.h"
@@ -44,7 +45,7 @@ GameEngine::~GameEngine() {
   delete m_scriptManager;
   clearPageSets();
   if (theCurrent == this)
-    theCurrent = nullptr;
+    setCurrent(nullptr);
 }
 
 void GameEngine::update(float dt) {
@@ -130,13 +131,14 @@ GameEngine *GameEngine::current() { return theCurrent; }
 
 void GameEngine::setCurrent(GameEngine *engine) {
   theCurrent = engine;
+  video::Layer::setBackdrop(engine);
   if (engine && video::Canvas::instance())
     video::Canvas::instance()->setClearColor(engine->backgroundColor());
 }
 
 void GameEngine::deleteCurrent() {
   GameEngine *engine = theCurrent;
-  theCurrent = nullptr;
+  setCurrent(nullptr);
   delete engine;
 }
 

@@ -5,10 +5,11 @@
 // a render group and a script manager of that name.
 
 #include "container/Vector.h"
-#include "framework/EventHandler.h"
+#include "input/EventHandler.h"
 #include "math/Color.h"
 #include "math/Vector2.h"
 #include "quip/Dictionary.h"
+#include "video/LayerBackdrop.h"
 #include "video/Renderable.h"
 #include "xstring/String.h"
 #include "xstring/Symbol.h"
@@ -27,7 +28,8 @@ class PageStateRecord;
 
 namespace framework {
 
-class GameEngine : public video::Renderable, public EventHandler {
+// The current engine is every layer's backdrop.
+class GameEngine : public video::Renderable, public video::LayerBackdrop, public EventHandler {
 public:
   // Registers the engine's render group in the render-group table and its
   // script manager with the current database.
@@ -41,7 +43,7 @@ public:
   void update(float dt) override;
   void render(video::Canvas &canvas) override;
   // Every enabled layer calls it before drawing its contents.
-  virtual void renderLayer(video::Canvas &canvas, Symbol layerName);
+  void renderLayer(video::Canvas &canvas, Symbol layerName) override;
   // Loads the options, then marks the engine active.
   virtual void activate();
   // Forgets the page sets and marks the engine inactive.

@@ -5,8 +5,8 @@
 // feeds it with positions already turned into screen coordinates.
 
 #include "container/Vector.h"
-#include "framework/InputEvent.h"
-#include "framework/Key.h"
+#include "input/InputEvent.h"
+#include "input/Key.h"
 
 namespace framework {
 

@@ -1,6 +1,6 @@
 #include "framework/Location.h"
 
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 namespace framework {
 

@@ -1,7 +1,7 @@
 #include "framework/LocationDelegate.h"
 
 #include "error/Log.h"
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 #include <SDL.h>
 

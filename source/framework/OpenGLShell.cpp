@@ -5,7 +5,7 @@
 #include "framework/Framework.h"
 #include "framework/InputState.h"
 #include "platform/GLContext.h"
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 #include "video/OpenGLCanvas.h"
 #include "video/OpenGLWindow.h"
 

@@ -1,6 +1,6 @@
 #include "platform/DeviceServices.h"
 
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 namespace platform {
 

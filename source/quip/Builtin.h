@@ -11,7 +11,8 @@ namespace quip {
 // Binds (or, with remove, unbinds) the language's builtins in a dictionary.
 using BuiltinRegistrar = void (*)(Dictionary &dictionary, bool remove);
 // Managers register the language's builtins through this hook, which the
-// builtins library installs; without it a manager starts with no builtins.
+// builtins library installs when a program calls quip::installBuiltins();
+// without it a manager starts with no builtins.
 void setBuiltinRegistrar(BuiltinRegistrar registrar);
 BuiltinRegistrar builtinRegistrar();
 

@@ -1,6 +1,5 @@
 #include "quip/ScriptManagerRegistry.h"
 
-#include "file/Database.h"
 #include "quip/ScriptManager.h"
 
 namespace quip {
@@ -28,13 +27,11 @@ container::Vector<Symbol> ScriptManagerRegistry::names() const {
   return out;
 }
 
-namespace {
-ScriptManagerRegistry *makeRegistry(Database *owner) { return new ScriptManagerRegistry(owner); }
-void deleteRegistry(ScriptManagerRegistry *registry) { delete registry; }
-
-// Databases make their registries through these hooks; installing them here
-// means any program that uses a registry has them before main.
-const bool g_hooksInstalled = (setScriptManagerRegistryHooks(makeRegistry, deleteRegistry), true);
-} // namespace
-
 } // namespace quip
+
+// The database's side of the registry lives here, with the script managers.
+quip::ScriptManagerRegistry &Database::scriptManagers() {
+  if (!m_scriptManagers)
+    m_scriptManagers = new quip::ScriptManagerRegistry(this);
+  return static_cast<quip::ScriptManagerRegistry &>(*m_scriptManagers);
+}

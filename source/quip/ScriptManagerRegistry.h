@@ -3,15 +3,15 @@
 
 #include "container/HashTable.h"
 #include "container/Vector.h"
+#include "file/Database.h"
 #include "xstring/Symbol.h"
-
-class Database;
 
 namespace quip {
 
 class ScriptManager;
 
-class ScriptManagerRegistry {
+// Made by Database::scriptManagers() on first use and owned by the database.
+class ScriptManagerRegistry : public Database::Attachment {
 public:
   using Table = container::HashTable<Symbol, ScriptManager *>;
 
@@ -19,7 +19,7 @@ public:
   ScriptManagerRegistry(const ScriptManagerRegistry &) = delete;
   ScriptManagerRegistry &operator=(const ScriptManagerRegistry &) = delete;
   // Managers that outlive their registry forget it.
-  ~ScriptManagerRegistry();
+  ~ScriptManagerRegistry() override;
 
   Database *owner() const { return m_owner; }
   ScriptManager *find(Symbol name) const;

@@ -3,7 +3,7 @@
 #include "file/BufferBinary.h"
 #include "quip/Dictionary.h"
 #include "quip/Serializer.h"
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 #include "xstring/Symbol.h"
 
 namespace xstring {

@@ -1,11 +1,10 @@
 #include "screen/Screen.h"
 
 #include "error/Log.h"
-#include "framework/BetaLog.h"
-#include "framework/Framework.h"
 #include "gui/PageFactory.h"
 #include "quip/Interpreter.h"
 #include "quip/ScriptManager.h"
+#include "screen/ScreenRegistry.h"
 
 namespace screen {
 
@@ -56,18 +55,19 @@ void Screen::enterPages(Symbol) {
 void Screen::enter(Symbol previous) {
   m_time = 0.0f;
   enterPages(previous);
-  framework::BetaLog::instance().logEvent(String(L"Enter screen"), m_name.toString());
+  if (ScreenRegistry::EventLog log = ScreenRegistry::eventLog())
+    log(String(L"Enter screen"), m_name.toString());
 }
 
 bool Screen::runScript(Symbol scriptName, const quip::Dictionary &argument) {
   const quip::Token *procedure = m_scripts.lookup(scriptName);
-  if (!procedure || !procedure->isArray() || !Framework::exists()) {
+  quip::ScriptManager *scripts = ScreenRegistry::scriptManager();
+  if (!procedure || !procedure->isArray() || !scripts) {
     logLine(String(L"Screen ") + m_name.text() + L" does not have script named " +
             scriptName.text());
     return false;
   }
-  quip::Interpreter *interpreter =
-      Framework::instance()->scriptManager().spawn(scriptName, *procedure);
+  quip::Interpreter *interpreter = scripts->spawn(scriptName, *procedure);
   if (!interpreter)
     return false;
   interpreter->push(quip::Token(argument));

@@ -1,7 +1,6 @@
 #include "screen/ScreenRegistry.h"
 
 #include "error/Log.h"
-#include "framework/Framework.h"
 #include "quip/Interpreter.h"
 #include "quip/ScriptManager.h"
 #include "screen/Screen.h"
@@ -10,7 +9,16 @@ namespace screen {
 
 namespace {
 ScreenRegistry *theRegistry = nullptr;
+quip::ScriptManager *g_scripts = nullptr;
+ScreenRegistry::EventLog g_log = nullptr;
+} // namespace
+
+void ScreenRegistry::setServices(quip::ScriptManager *scripts, EventLog log) {
+  g_scripts = scripts;
+  g_log = log;
 }
+quip::ScriptManager *ScreenRegistry::scriptManager() { return g_scripts; }
+ScreenRegistry::EventLog ScreenRegistry::eventLog() { return g_log; }
 
 ScreenRegistry &ScreenRegistry::instance() {
   if (!theRegistry)
@@ -62,9 +70,9 @@ Screen *ScreenRegistry::createScreen(const quip::Dictionary &dictionary) {
 
 void ScreenRegistry::loadScreens(const quip::Array &code) {
   clear();
-  if (!Framework::exists())
+  if (!g_scripts)
     return;
-  quip::ScriptManager &scripts = Framework::instance()->scriptManager();
+  quip::ScriptManager &scripts = *g_scripts;
   quip::Interpreter *interpreter = scripts.spawn(code);
   if (!interpreter)
     return;

@@ -9,6 +9,10 @@
 #include "xstring/String.h"
 #include "xstring/Symbol.h"
 
+namespace quip {
+class ScriptManager;
+}
+
 namespace screen {
 
 class Screen;
@@ -33,8 +37,18 @@ class ScreenRegistry {
 public:
   using Factory = Screen *(*)(const quip::Dictionary &dictionary);
 
+  // Where each entered screen is logged (event, data).
+  using EventLog = void (*)(const String &event, const String &data);
+
   static ScreenRegistry &instance();
   static void destroyInstance();
+
+  // What screens run their scripts with and log to; the framework hands both
+  // in and they outlast the registry. Without a script manager no screen
+  // loads or runs scripts; without a log entries go unlogged.
+  static void setServices(quip::ScriptManager *scripts, EventLog log);
+  static quip::ScriptManager *scriptManager();
+  static EventLog eventLog();
 
   ScreenRegistry(const ScreenRegistry &) = delete;
   ScreenRegistry &operator=(const ScreenRegistry &) = delete;

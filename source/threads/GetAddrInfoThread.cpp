@@ -1,6 +1,6 @@
 #include "threads/GetAddrInfoThread.h"
 
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "threads/Socket.h"
 
 GetAddrInfoThread::GetAddrInfoThread(const String &host, const String &service, bool passive,

@@ -1,6 +1,6 @@
 #include "video/Canvas.h"
 
-#include "animation/AnimationState.h"
+#include "video/AnimationState.h"
 #include "error/Assert.h"
 #include "math/Scalar.h"
 #include "math/Transform.h"

@@ -1,6 +1,6 @@
 #include "video/Layer.h"
 
-#include "framework/GameEngine.h"
+#include "video/LayerBackdrop.h"
 #include "video/Renderable.h"
 
 namespace video {
@@ -23,7 +23,12 @@ template <typename T> bool moveToEnd(container::Vector<T> &array, T element) {
   return true;
 }
 
+LayerBackdrop *g_backdrop = nullptr;
+
 } // namespace
+
+void Layer::setBackdrop(LayerBackdrop *backdrop) { g_backdrop = backdrop; }
+LayerBackdrop *Layer::backdrop() { return g_backdrop; }
 
 Layer::Layer(Symbol name) : m_name(name) {}
 
@@ -56,8 +61,8 @@ void Layer::update(float dt) {
 void Layer::render(Canvas &canvas) {
   if (!m_enabled)
     return;
-  if (framework::GameEngine *engine = framework::GameEngine::current())
-    engine->renderLayer(canvas, m_name);
+  if (g_backdrop)
+    g_backdrop->renderLayer(canvas, m_name);
   for (uint32_t i = 0; i < m_renderables.size(); ++i)
     m_renderables[i]->render(canvas);
   for (uint32_t i = 0; i < m_renderGroups.size(); ++i)

@@ -6,12 +6,13 @@
 // the very arrays are being walked.
 
 #include "container/Vector.h"
-#include "framework/EventHandler.h"
+#include "input/EventHandler.h"
 #include "xstring/Symbol.h"
 
 namespace video {
 
 class Canvas;
+class LayerBackdrop;
 class Renderable;
 
 class Layer : public framework::EventHandler {
@@ -47,6 +48,10 @@ public:
     m_pendingEventHandler = handler;
   }
   void applyPendingMoves();
+
+  // What every layer draws first; null draws nothing. Not owned.
+  static void setBackdrop(LayerBackdrop *backdrop);
+  static LayerBackdrop *backdrop();
 
   const container::Vector<framework::EventHandler *> &eventHandlers() const {
     return m_eventHandlers;

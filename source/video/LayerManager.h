@@ -3,7 +3,7 @@
 // offered input last to first until a layer consumes it.
 
 #include "container/Vector.h"
-#include "framework/EventHandler.h"
+#include "input/EventHandler.h"
 #include "xstring/Symbol.h"
 
 namespace video {

@@ -4,7 +4,7 @@
 // animation. Drawables own their passes and hand them to the canvas; scripts
 // describe them as dictionaries, terrain caches store them as binary records.
 
-#include "animation/AnimationState.h"
+#include "video/AnimationState.h"
 #include "math/Color.h"
 #include "video/RenderKeywords.h"
 #include "xstring/Symbol.h"

@@ -1,6 +1,7 @@
 #include "error/Assert.h"
+#include "error/AssertHandler.h"
 #include "error/ChildProcess.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 
 #include <gtest/gtest.h>
 

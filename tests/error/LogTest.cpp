@@ -1,7 +1,7 @@
 #include "error/Log.h"
 #include "error/ChildProcess.h"
 #include "error/Redirect.h"
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "file/TempDir.h"
 #include "file/TextShape.h"
 #include "xstring/Print.h"

@@ -1,10 +1,10 @@
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "file/BuildDate.h"
 #include "file/Countdown.h"
 #include "file/RelativeDate.h"
 #include "file/SystemVersion.h"
 #include "file/TextShape.h"
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "framework/CorvaneDatabase.h"
 #include "FrameworkTestSupport.h"
 #include "error/ChildProcess.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 
 #include <gtest/gtest.h>
 

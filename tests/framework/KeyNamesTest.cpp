@@ -1,4 +1,4 @@
-#include "framework/Key.h"
+#include "input/Key.h"
 #include "framework/ShellTestSupport.h"
 
 #include <gtest/gtest.h>

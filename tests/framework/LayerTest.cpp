@@ -1,7 +1,7 @@
 #include "NullCanvas.h"
 
 #include "framework/GameEngine.h"
-#include "framework/InputEvent.h"
+#include "input/InputEvent.h"
 #include "video/Layer.h"
 #include "video/LayerManager.h"
 #include "video/RenderGroup.h"

@@ -1,6 +1,6 @@
 #include "framework/LocationDelegate.h"
 #include "framework/ShellTestSupport.h"
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "framework/BetaLog.h"
 #include "framework/Distributor.h"
-#include "framework/Report.h"
+#include "error/Report.h"
 #include "video/Window.h"
 
 using namespace testing_support;

@@ -1,4 +1,4 @@
-#include "platform/Pdl.h"
+#include "file/Pdl.h"
 
 #include <gtest/gtest.h>
 

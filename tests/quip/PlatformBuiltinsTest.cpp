@@ -1,7 +1,7 @@
 #include "BuiltinCases.h"
 
 #include "file/BuildDate.h"
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 using namespace quiptest;
 

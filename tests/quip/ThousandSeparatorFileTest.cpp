@@ -1,7 +1,7 @@
 #include "QuipTestSupport.h"
 
 #include "quip/Serializer.h"
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 using xstring::Localization;
 

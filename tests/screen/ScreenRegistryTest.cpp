@@ -1,4 +1,5 @@
 #include "screen/ScreenRegistry.h"
+#include "framework/BetaLog.h"
 #include "framework/ShellTestSupport.h"
 #include "quip/Interpreter.h"
 #include "quip/Parser.h"
@@ -43,6 +44,11 @@ struct Recorder : screen::ScreenListener {
   std::vector<std::string> calls;
 };
 
+// What the framework hands the registry as its log.
+void betaLogEvent(const String &event, const String &data) {
+  framework::BetaLog::instance().logEvent(event, data);
+}
+
 quip::Dictionary screenDictionary(const wchar_t *name) {
   quip::Dictionary d;
   d.set(SYM(L"name"), quip::Token(Symbol::intern(name), false));
@@ -70,6 +76,7 @@ TEST(Screens, SwitchingTellsListenersAndLogsOnlyRealSwitches) {
   Recorder first, second;
   screens.addListener(&first);
   screens.addListener(&second);
+  ScreenRegistry::setServices(nullptr, betaLogEvent);
 
   StderrCapture log;
   EXPECT_TRUE(screens.switchScreen(SYM(L"home")));
@@ -79,6 +86,7 @@ TEST(Screens, SwitchingTellsListenersAndLogsOnlyRealSwitches) {
   EXPECT_TRUE(screens.switchScreen(SYM(L"game")));
   EXPECT_TRUE(screens.switchScreen(SYM(L"home")));
   std::string text = log.finish();
+  ScreenRegistry::setServices(nullptr, nullptr);
 
   EXPECT_EQ(first.calls,
             (std::vector<std::string>{"entered home from ''", "leaving home for game",

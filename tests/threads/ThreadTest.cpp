@@ -1,5 +1,5 @@
 #include "file/BufferBinary.h"
-#include "file/Clock.h"
+#include "error/Clock.h"
 #include "threads/GetAddrInfoThread.h"
 #include "threads/QuickKillThread.h"
 #include "threads/Socket.h"

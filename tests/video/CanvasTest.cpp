@@ -1,7 +1,7 @@
 #include "GLTestSupport.h"
 
 #include "FakeTextures.h"
-#include "animation/AnimationState.h"
+#include "video/AnimationState.h"
 #include "math/Transform.h"
 #include "math/TransformDefinition.h"
 #include "video/DisplayHost.h"

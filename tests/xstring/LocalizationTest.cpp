@@ -1,4 +1,4 @@
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 #include "../file/TempDir.h"
 

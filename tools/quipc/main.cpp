@@ -12,6 +12,7 @@
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 #include "quip/Serializer.h"
+#include "quip/builtins/BuiltinTable.h"
 #include "xstring/Print.h"
 
 #include <malloc.h>
@@ -110,6 +111,7 @@ int show(const String &path) {
 int main(int argc, char **argv) {
   if (argc < 3)
     return usage();
+  quip::installBuiltins();
   String command = String::fromUtf8(argv[1]);
   if (command == L"run" && argc == 3)
     return run(String::fromUtf8(argv[2]));

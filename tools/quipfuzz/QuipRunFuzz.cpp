@@ -11,6 +11,7 @@
 
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
+#include "quip/builtins/BuiltinTable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,6 +64,7 @@ String printedStack(quip::Interpreter *interpreter) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+  quip::installBuiltins();
   if (!freopen("/dev/null", "w", stdout))
     return 0;
   return 0;

@@ -192,18 +192,14 @@ void registerInlineBuiltins() {
   setInlineBuiltin(INLINE_POP, builtin_pop);
 }
 
+void installBuiltins() {
+  // The inline ops are named first, so that every builtin token made through
+  // the registrar carries its op.
+  registerInlineBuiltins();
+  setBuiltinRegistrar(registerBuiltins);
+}
+
 uint32_t builtinCount() { return sizeof kTable / sizeof kTable[0]; }
 const wchar_t *builtinName(uint32_t index) { return kTable[index].name; }
 
 } // namespace quip
-
-// Managers in the core reach the table through a hook installed when this
-// file is linked in; the link options of the builtins library name this
-// symbol so that it always is.
-extern "C" {
-extern const int corvane_quip_builtin_table;
-// The inline ops are named first, so that every builtin token made through
-// the registrar carries its op.
-const int corvane_quip_builtin_table = (quip::registerInlineBuiltins(),
-                                         quip::setBuiltinRegistrar(quip::registerBuiltins), 1);
-}

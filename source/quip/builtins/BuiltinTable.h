@@ -5,6 +5,11 @@
 
 namespace quip {
 
+// Names the inline builtins, then has every script manager made from now on
+// bind the table. Programs that run scripts call it once before making their
+// managers (the framework, quipc, tests); calling it again changes nothing.
+void installBuiltins();
+
 // Binds every builtin of the table (or, with remove, takes every one of its
 // names out of the dictionary, leaving other entries alone).
 void registerBuiltins(Dictionary &dictionary, bool remove);

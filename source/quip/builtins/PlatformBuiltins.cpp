@@ -10,7 +10,7 @@
 
 #include "file/BuildDate.h"
 #include "file/SystemVersion.h"
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 namespace quip {
 

@@ -1,4 +1,4 @@
-#include "file/Clock.h"
+#include "error/Clock.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "xstring/LocalizationParser.h"
+#include "file/LocalizationParser.h"
 
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 namespace xstring {
 

@@ -1,4 +1,4 @@
-#include "framework/Report.h"
+#include "error/Report.h"
 
 #include "error/Log.h"
 #include "xstring/Print.h"

@@ -1,5 +1,5 @@
 // The character sets that text-entry fields accept.
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 namespace xstring {
 

@@ -1,5 +1,5 @@
 #include "container/HashTable.h"
-#include "framework/Key.h"
+#include "input/Key.h"
 
 namespace framework {
 

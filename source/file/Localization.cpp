@@ -1,9 +1,9 @@
-#include "xstring/Localization.h"
+#include "file/Localization.h"
 
 #include "file/Buffer.h"
 #include "file/Path.h"
 #include "file/XMLParser.h"
-#include "xstring/LocalizationParser.h"
+#include "file/LocalizationParser.h"
 
 #include <algorithm>
 #include <cstdio>
