@@ -13,7 +13,11 @@ namespace error {
 
 inline const wchar_t *messageText(const wchar_t *m) { return m; }
 // Any text that gives its wide characters (a String).
-template <typename Text> const wchar_t *messageText(const Text &m) { return m.c_str(); }
+template <typename Text>
+  requires requires(const Text &m) { m.c_str(); }
+const wchar_t *messageText(const Text &m) {
+  return m.c_str();
+}
 
 } // namespace error
 
