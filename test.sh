@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 tools/setup/deps.sh
 
 jobs=$(nproc)
-cmake --preset sanitize >/dev/null
+cmake --preset sanitize -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 
 # Window tests need an X server; start a private one (with -noreset, or SDL's
