@@ -9,7 +9,7 @@ tools/setup/deps.sh
 python3 tools/layercheck/layercheck.py
 
 jobs=$(nproc)
-cmake --preset sanitize >/dev/null
+cmake --preset sanitize -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 
 # Window tests need an X server; start a private one (with -noreset, or SDL's

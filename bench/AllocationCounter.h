@@ -1,28 +1,3 @@
-// Counts heap allocations while `allocationCounting` is set, so a benchmark
-// can report the allocations made inside the code it measures. Replaces the
-// global allocation functions: include it from exactly one file of a
-// benchmark program.
+// Moved to the test-support library; kept until the last include by this path goes.
 #pragma once
-
-#include <cstdlib>
-#include <new>
-
-inline bool allocationCounting = false;
-inline long allocationCount = 0;
-
-// The replacements pair malloc with free; the compiler cannot see that they
-// replace the whole family.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void *operator new(std::size_t n) {
-  if (allocationCounting)
-    ++allocationCount;
-  if (void *p = std::malloc(n ? n : 1))
-    return p;
-  throw std::bad_alloc();
-}
-void *operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+#include "support/AllocationCounter.h"

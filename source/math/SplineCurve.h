@@ -1,5 +1,5 @@
 #pragma once
-// The curve logic shared by the 2-D and 3-D B-spline kinds: uniform cubic
+// The curve logic of the B-spline kinds (BSplineCurve): uniform cubic
 // segments, each cached as twelve chord lengths and a bounding shape so that
 // length, distance and nearest-point questions need no integration.
 //

@@ -3,7 +3,10 @@
 // captured, for behaviour that ends the process (assertions) or changes the
 // process's streams (redirection).
 
+#include "support/TempFolder.h"
+
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <string>
 #include <sys/wait.h>
@@ -21,10 +24,20 @@ inline ChildResult runInChild(const std::function<void()> &body) {
   ChildResult result;
   fflush(stdout);
   fflush(stderr);
-  char outName[] = "/tmp/corvane-child-out-XXXXXX";
-  char errName[] = "/tmp/corvane-child-err-XXXXXX";
-  int outFd = mkstemp(outName);
-  int errFd = mkstemp(errName);
+  // The child's output goes to files of a folder made here, so that a file
+  // that cannot be made fails the test instead of losing the output.
+  testing_support::TempFolder folder;
+  std::string outName = folder.write("out", ""), errName = folder.write("err", "");
+  int outFd = open(outName.c_str(), O_WRONLY);
+  int errFd = open(errName.c_str(), O_WRONLY);
+  if (outFd < 0 || errFd < 0) {
+    ADD_FAILURE() << "cannot open the child's output files";
+    if (outFd >= 0)
+      close(outFd);
+    if (errFd >= 0)
+      close(errFd);
+    return result;
+  }
   pid_t pid = fork();
   if (pid == 0) {
     dup2(outFd, 1);
@@ -39,22 +52,10 @@ inline ChildResult runInChild(const std::function<void()> &body) {
     waitpid(pid, &status, 0);
   if (pid > 0 && WIFEXITED(status))
     result.exitStatus = WEXITSTATUS(status);
-  auto slurp = [](const char *name) {
-    std::string text;
-    if (FILE *f = fopen(name, "rb")) {
-      char chunk[4096];
-      for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;)
-        text.append(chunk, n);
-      fclose(f);
-    }
-    return text;
-  };
-  result.out = slurp(outName);
-  result.err = slurp(errName);
+  result.out = folder.read("out");
+  result.err = folder.read("err");
   close(outFd);
   close(errFd);
-  unlink(outName);
-  unlink(errName);
   return result;
 }
 

@@ -2,7 +2,7 @@
 #include "error/ChildProcess.h"
 #include "error/Redirect.h"
 #include "error/Clock.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 #include "file/TextShape.h"
 #include "xstring/Print.h"
 
@@ -80,7 +80,7 @@ TEST(Log, LinesCarryTheTimeAndTheElapsedTicks) {
 }
 
 TEST(Redirect, KeepsFilesWithTextAndRemovesEmptyOnes) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   String where(dir.path().c_str());
   struct Case {
     const char *name;
@@ -103,8 +103,8 @@ TEST(Redirect, KeepsFilesWithTextAndRemovesEmptyOnes) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    unlink(dir.narrow("stdout.txt").c_str());
-    unlink(dir.narrow("stderr.txt").c_str());
+    unlink(dir.path("stdout.txt").c_str());
+    unlink(dir.path("stderr.txt").c_str());
     auto child = runInChild([&] {
       if (!redirectOutput(c.toErr, "stderr.txt", c.toOut, "stdout.txt", &where))
         _exit(3);
@@ -112,13 +112,13 @@ TEST(Redirect, KeepsFilesWithTextAndRemovesEmptyOnes) {
       closeRedirectedOutput(c.toOut, c.toErr);
     });
     EXPECT_EQ(child.exitStatus, 0);
-    EXPECT_EQ(contentsOf(dir.narrow("stdout.txt")), c.out);
-    EXPECT_EQ(contentsOf(dir.narrow("stderr.txt")), c.err);
+    EXPECT_EQ(contentsOf(dir.path("stdout.txt")), c.out);
+    EXPECT_EQ(contentsOf(dir.path("stderr.txt")), c.err);
   }
 }
 
 TEST(Redirect, CurrentDirectoryAndFailure) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   auto here = runInChild([&] {
     if (chdir(dir.path().c_str()) != 0)
       _exit(4);
@@ -128,8 +128,8 @@ TEST(Redirect, CurrentDirectoryAndFailure) {
     closeRedirectedOutput(true, true);
   });
   EXPECT_EQ(here.exitStatus, 0);
-  EXPECT_EQ(contentsOf(dir.narrow("stdout.txt")), "kept\n");
-  EXPECT_EQ(contentsOf(dir.narrow("stderr.txt")), "<missing>");
+  EXPECT_EQ(contentsOf(dir.path("stdout.txt")), "kept\n");
+  EXPECT_EQ(contentsOf(dir.path("stderr.txt")), "<missing>");
 
   auto missing = runInChild([] {
     String nowhere = L"/nonexistent/dir";

@@ -3,7 +3,7 @@
 #include "file/BufferBinary.h"
 #include "file/FileWrapper.h"
 #include "file/ProducerSpan.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 #include "math/Size2i.h"
 
 #include <gtest/gtest.h>
@@ -181,30 +181,30 @@ TEST(BufferBinary, ByteAccessResizeAdoptDetach) {
 }
 
 TEST(BufferBinary, FilesSaveOpenAppendAndCopy) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   BufferBinary b;
-  EXPECT_FALSE(b.open(dir.file("missing")));
+  EXPECT_FALSE(b.open(dir.wide("missing")));
   EXPECT_EQ(b.size(), 0u);
   EXPECT_FALSE(b.open(String(dir.path().c_str()))) << "a directory is not a file";
 
   file::write(0x01020304u, b);
-  ASSERT_TRUE(b.save(dir.file("a.bin")));
-  ASSERT_TRUE(b.appendToFile(dir.file("a.bin")));
-  ASSERT_TRUE(BufferBinary::copyFile(dir.file("a.bin"), dir.file("b.bin")));
-  EXPECT_FALSE(BufferBinary::copyFile(dir.file("missing"), dir.file("c.bin")));
+  ASSERT_TRUE(b.save(dir.wide("a.bin")));
+  ASSERT_TRUE(b.appendToFile(dir.wide("a.bin")));
+  ASSERT_TRUE(BufferBinary::copyFile(dir.wide("a.bin"), dir.wide("b.bin")));
+  EXPECT_FALSE(BufferBinary::copyFile(dir.wide("missing"), dir.wide("c.bin")));
 
   BufferBinary loaded;
   file::write(99, loaded);
-  ASSERT_TRUE(loaded.open(dir.file("b.bin")));
+  ASSERT_TRUE(loaded.open(dir.wide("b.bin")));
   EXPECT_EQ(loaded.tell(), 0u);
   EXPECT_EQ(bytesOf(loaded), (Bytes{4, 3, 2, 1, 4, 3, 2, 1}));
-  EXPECT_FALSE(b.save(dir.file("no/such/dir/x.bin")));
+  EXPECT_FALSE(b.save(dir.wide("no/such/dir/x.bin")));
 }
 
 TEST(FileWrapper, WritesReadsAndMeasures) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   {
-    file::FileWrapper out(dir.file("w.bin"), L"wb", true);
+    file::FileWrapper out(dir.wide("w.bin"), L"wb", true);
     ASSERT_TRUE(out.hasFile());
     file::write(1.5f, out);
     EXPECT_EQ(out.size(), 4u);
@@ -212,7 +212,7 @@ TEST(FileWrapper, WritesReadsAndMeasures) {
     // A write forgets the cached size.
     EXPECT_EQ(out.size(), 6u);
   }
-  file::FileWrapper in(dir.file("w.bin"), L"rb", true);
+  file::FileWrapper in(dir.wide("w.bin"), L"rb", true);
   EXPECT_EQ(in.bytesRemaining(), 6u);
   float f = 0;
   file::read(f, in);
@@ -228,25 +228,25 @@ TEST(FileWrapper, WritesReadsAndMeasures) {
   EXPECT_EQ(in.size(), 0u);
   EXPECT_EQ(in.bytesRemaining(), 0u);
 
-  file::FileWrapper optional(dir.file("missing"), L"rb", false);
+  file::FileWrapper optional(dir.wide("missing"), L"rb", false);
   EXPECT_EQ(optional.file(), nullptr);
 }
 
 TEST(FileWrapper, FailuresAreAssertions) {
-  testing_support::TempDir dir;
-  String missing = dir.file("missing.bin");
+  testing_support::TempFolder dir;
+  String missing = dir.wide("missing.bin");
   auto mustOpen = testing_support::runInChild([&] { file::FileWrapper f(missing, L"rb", true); });
   EXPECT_EQ(mustOpen.exitStatus, 255);
   EXPECT_NE(mustOpen.err.find("source/file/FileWrapper("), std::string::npos) << mustOpen.err;
-  EXPECT_NE(mustOpen.err.find("FileWrapper() hasFile(): " + dir.narrow("missing.bin")),
+  EXPECT_NE(mustOpen.err.find("FileWrapper() hasFile(): " + dir.path("missing.bin")),
             std::string::npos)
       << mustOpen.err;
 
   BufferBinary two;
   file::write((short)1, two);
-  ASSERT_TRUE(two.save(dir.file("two.bin")));
+  ASSERT_TRUE(two.save(dir.wide("two.bin")));
   auto shortRead = testing_support::runInChild([&] {
-    file::FileWrapper f(dir.file("two.bin"), L"rb", true);
+    file::FileWrapper f(dir.wide("two.bin"), L"rb", true);
     int value;
     file::read(value, f);
   });

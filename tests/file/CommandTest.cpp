@@ -1,6 +1,6 @@
 #include "file/Command.h"
 #include "file/FileStatus.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ container::Vector<String> args(std::initializer_list<const wchar_t *> list) {
 } // namespace
 
 TEST(Command, RunsJoinedWithBlanks) {
-  testing_support::TempDir dir;
-  String target = dir.file("out.txt");
+  testing_support::TempFolder dir;
+  String target = dir.wide("out.txt");
   int status = runCommand(L"printf", args({L"'%s-%s'", L"a", L"b", L">", target.c_str()}));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   String text;
@@ -48,8 +48,8 @@ TEST(Command, CapturesOutput) {
 }
 
 TEST(Command, RunsInTheBackground) {
-  testing_support::TempDir dir;
-  String marker = dir.file("done");
+  testing_support::TempFolder dir;
+  String marker = dir.wide("done");
   ASSERT_TRUE(runCommandInBackground(L"touch", args({marker.c_str()})));
   // Wait (bounded) for the command to finish.
   for (int i = 0; i < 500 && !file::exists(marker); ++i)

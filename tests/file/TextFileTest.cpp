@@ -3,7 +3,7 @@
 #include "file/FileStatus.h"
 #include "file/Path.h"
 #include "file/PosixDirectory.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -50,11 +50,11 @@ TEST(TextBuffer, ByteOrderMarksAndPlainBytes) {
       {"bytes are characters", "\xE9\xFF", L"\u00e9\u00ff"},
       {"empty", "", String()},
   };
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    writeBytes(dir.narrow("t.txt"), c.bytes);
-    file::Buffer b(dir.file("t.txt"));
+    writeBytes(dir.path("t.txt"), c.bytes);
+    file::Buffer b(dir.wide("t.txt"));
     EXPECT_TRUE(b.isLoaded());
     EXPECT_EQ(b.characterCount(), c.text.length());
     EXPECT_EQ(b.wholeText(), c.text);
@@ -62,9 +62,9 @@ TEST(TextBuffer, ByteOrderMarksAndPlainBytes) {
 }
 
 TEST(TextBuffer, MissingFileAndDirectory) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   file::Buffer b;
-  EXPECT_FALSE(b.open(dir.file("missing")));
+  EXPECT_FALSE(b.open(dir.wide("missing")));
   EXPECT_FALSE(b.isLoaded());
   EXPECT_EQ(b.characterCount(), 0u);
   EXPECT_TRUE(b.wholeText().isEmpty());
@@ -77,9 +77,9 @@ TEST(TextBuffer, MissingFileAndDirectory) {
 }
 
 TEST(TextBuffer, ReadsLinesSkippingBlankOnes) {
-  testing_support::TempDir dir;
-  writeBytes(dir.narrow("l.txt"), "\n\nab\r\ncd");
-  file::Buffer b(dir.file("l.txt"));
+  testing_support::TempFolder dir;
+  writeBytes(dir.path("l.txt"), "\n\nab\r\ncd");
+  file::Buffer b(dir.wide("l.txt"));
   String line;
   ASSERT_TRUE(b.readLine(line));
   EXPECT_EQ(line, String(L"ab"));
@@ -90,9 +90,9 @@ TEST(TextBuffer, ReadsLinesSkippingBlankOnes) {
 }
 
 TEST(TextBuffer, PeekNextMatchReadAndMove) {
-  testing_support::TempDir dir;
-  writeBytes(dir.narrow("p.txt"), "hello");
-  file::Buffer b(dir.file("p.txt"));
+  testing_support::TempFolder dir;
+  writeBytes(dir.path("p.txt"), "hello");
+  file::Buffer b(dir.wide("p.txt"));
   wchar_t c = 0;
   EXPECT_FALSE(b.peek(0, c)) << "nothing read yet";
   ASSERT_TRUE(b.peek(1, c));
@@ -124,7 +124,7 @@ TEST(TextBuffer, PeekNextMatchReadAndMove) {
 }
 
 TEST(Paths, HelpersAndStatus) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   EXPECT_EQ(file::nativePath(L"a\\b\\c.txt"), String(L"a/b/c.txt"));
   EXPECT_EQ(file::absolutePath(L"/x/y"), String(L"/x/y"));
   char cwd[4096];
@@ -132,7 +132,7 @@ TEST(Paths, HelpersAndStatus) {
   EXPECT_EQ(file::currentDirectory(), String(cwd));
   EXPECT_EQ(file::absolutePath(L"name"), String(cwd) + L"/name");
 
-  String sub = dir.file("sub");
+  String sub = dir.wide("sub");
   EXPECT_FALSE(file::exists(sub));
   EXPECT_TRUE(file::makeDirectory(sub));
   EXPECT_FALSE(file::makeDirectory(sub));
@@ -144,7 +144,7 @@ TEST(Paths, HelpersAndStatus) {
   ASSERT_NE(f, nullptr);
   fputs("12345", f);
   file::closeFile(f);
-  EXPECT_EQ(access((dir.narrow("sub") + "/\xC3\xA9t\xC3\xA9.txt").c_str(), F_OK), 0);
+  EXPECT_EQ(access((dir.path("sub") + "/\xC3\xA9t\xC3\xA9.txt").c_str(), F_OK), 0);
   EXPECT_TRUE(file::exists(name));
   EXPECT_FALSE(file::isDirectory(name));
   unsigned int size = 0;
@@ -161,12 +161,12 @@ TEST(Paths, HelpersAndStatus) {
 
   time_t untouched = 42;
   unsigned int untouchedSize = 7;
-  EXPECT_FALSE(file::modificationTime(dir.file("missing"), untouched));
-  EXPECT_FALSE(file::fileSize(dir.file("missing"), untouchedSize));
-  EXPECT_FALSE(file::touch(dir.file("missing")));
+  EXPECT_FALSE(file::modificationTime(dir.wide("missing"), untouched));
+  EXPECT_FALSE(file::fileSize(dir.wide("missing"), untouchedSize));
+  EXPECT_FALSE(file::touch(dir.wide("missing")));
   EXPECT_EQ(untouched, 42);
   EXPECT_EQ(untouchedSize, 7u);
-  EXPECT_EQ(file::openFile(dir.file("missing"), L"rb"), nullptr);
+  EXPECT_EQ(file::openFile(dir.wide("missing"), L"rb"), nullptr);
 
   EXPECT_TRUE(file::removeFile(name));
   EXPECT_FALSE(file::removeFile(name));
@@ -202,13 +202,13 @@ TEST(Directory, FilterPatterns) {
 }
 
 TEST(Directory, ListsInNameOrder) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   for (const char *name : {"b.txt", "a.png", "C.txt", "a.txt", "notes"})
-    writeBytes(dir.narrow(name), "x");
-  ASSERT_TRUE(file::makeDirectory(dir.file("zdir")));
-  ASSERT_TRUE(file::makeDirectory(dir.file("adir")));
+    writeBytes(dir.path(name), "x");
+  ASSERT_TRUE(file::makeDirectory(dir.wide("zdir")));
+  ASSERT_TRUE(file::makeDirectory(dir.wide("adir")));
   // A dangling link has no status: it counts as both kinds.
-  ASSERT_EQ(symlink("/nonexistent/target", dir.narrow("link").c_str()), 0);
+  ASSERT_EQ(symlink("/nonexistent/target", dir.path("link").c_str()), 0);
   String root(dir.path().c_str());
 
   container::Vector<Symbol> out;

@@ -1,6 +1,6 @@
 #include "file/XMLParser.h"
 
-#include "TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -111,9 +111,9 @@ TEST(XMLParser, EscapeAndUnescape) {
 }
 
 TEST(XMLParser, ParsesAFile) {
-  testing_support::TempDir dir;
-  String path = dir.file("doc.xml");
-  FILE *f = fopen(dir.narrow("doc.xml").c_str(), "wb");
+  testing_support::TempFolder dir;
+  String path = dir.wide("doc.xml");
+  FILE *f = fopen(dir.path("doc.xml").c_str(), "wb");
   ASSERT_NE(f, nullptr);
   fputs("<list>\r\n  <item>one</item>\r\n</list>\r\n", f);
   fclose(f);
@@ -122,5 +122,5 @@ TEST(XMLParser, ParsesAFile) {
   ASSERT_TRUE(parser.parseFile(path));
   EXPECT_EQ(parser.events, String(L"doc{ <list> <item> item=[one] </item> </list> }doc"));
   EXPECT_EQ(parser.fileName(), path);
-  EXPECT_FALSE(parser.parseFile(dir.file("missing.xml")));
+  EXPECT_FALSE(parser.parseFile(dir.wide("missing.xml")));
 }

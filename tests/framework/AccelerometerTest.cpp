@@ -1,6 +1,7 @@
 #include "framework/Accelerometer.h"
 #include "framework/ShellTestSupport.h"
 #include "platform/TiltKeys.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -118,9 +119,8 @@ TEST(Accelerometer, JoystickStartedElsewhereIsNotOpened) {
 // A FIFO that SDL takes for joystick 0, so the axes are read from the device.
 TEST(Accelerometer, ReadsTheAxesOfJoystickZero) {
   Fresh fresh;
-  char dir[] = "/tmp/corvane-joystick-XXXXXX";
-  ASSERT_TRUE(mkdtemp(dir));
-  std::string path = std::string(dir) + "/js0";
+  testing_support::TempFolder folder;
+  std::string path = folder.path("js0");
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
   int fd = open(path.c_str(), O_RDWR | O_NONBLOCK);
   ASSERT_GE(fd, 0);
@@ -151,8 +151,6 @@ TEST(Accelerometer, ReadsTheAxesOfJoystickZero) {
   unsetenv("SDL_JOYSTICK_DEVICE");
   unsetenv("SDL_LINUX_JOYSTICK");
   close(fd);
-  unlink(path.c_str());
-  rmdir(dir);
 }
 
 TEST(Accelerometer, Listeners) {

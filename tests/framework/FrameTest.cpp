@@ -1,5 +1,5 @@
 #include "FrameworkTestSupport.h"
-#include "NullCanvas.h"
+#include "support/NullCanvas.h"
 
 #include "framework/FPSMeter.h"
 #include "framework/InputState.h"

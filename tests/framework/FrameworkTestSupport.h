@@ -7,56 +7,16 @@
 #include "framework/Framework.h"
 #include "framework/InputState.h"
 #include "gui/PageFactory.h"
+#include "support/TempFolder.h"
 #include "video/LayerManager.h"
 #include "video/RenderGroup.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace testing_support {
-
-class TempFolder {
-public:
-  TempFolder() {
-    char name[] = "/tmp/corvane-framework-XXXXXX";
-    m_path = mkdtemp(name) ? name : "/tmp";
-  }
-  ~TempFolder() { std::system(("rm -rf '" + m_path + "'").c_str()); }
-
-  const std::string &path() const { return m_path; }
-  String wide() const { return String::fromUtf8(m_path.c_str()); }
-  std::string file(const std::string &name) const { return m_path + "/" + name; }
-  void write(const std::string &name, const std::string &text) const {
-    std::system(("mkdir -p \"$(dirname '" + file(name) + "')\"").c_str());
-    if (FILE *out = fopen(file(name).c_str(), "wb")) {
-      fwrite(text.data(), 1, text.size(), out);
-      fclose(out);
-    }
-  }
-  bool exists(const std::string &name) const {
-    FILE *in = fopen(file(name).c_str(), "rb");
-    if (in)
-      fclose(in);
-    return in != nullptr;
-  }
-  std::string read(const std::string &name) const {
-    std::string text;
-    if (FILE *in = fopen(file(name).c_str(), "rb")) {
-      char chunk[4096];
-      for (size_t n; (n = fread(chunk, 1, sizeof chunk, in)) > 0;)
-        text.append(chunk, n);
-      fclose(in);
-    }
-    return text;
-  }
-
-private:
-  std::string m_path;
-};
 
 class TestFramework : public Framework {
 public:

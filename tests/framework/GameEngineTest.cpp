@@ -1,5 +1,5 @@
 #include "framework/GameEngine.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/ShellTestSupport.h"
 #include "quip/ScriptManager.h"
@@ -11,7 +11,7 @@
 
 using namespace framework;
 using namespace shelltest;
-using testing_support::TempDir;
+using testing_support::TempFolder;
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string contentsOf(const std::string &path) {
 
 // The current database rooted in a fresh folder.
 struct Root {
-  TempDir dir;
+  TempFolder dir;
   Root() { Database::current()->setPath(String(dir.path().c_str())); }
 };
 
@@ -56,13 +56,13 @@ TEST(GameEngine, NullEngineWritesItsOptionsInTheDatabaseRoot) {
   engine.activate();
   EXPECT_FALSE(engine.isActive());
   engine.loadOptions();
-  std::string text = contentsOf(root.dir.narrow("options.!"));
+  std::string text = contentsOf(root.dir.path("options.!"));
   EXPECT_EQ(text.rfind("% Game options for null\n\n", 0), 0u) << text;
   EXPECT_EQ(text, "% Game options for null\n\n" +
                       narrow(quip::Token(quip::Dictionary()).toString()) + "\n");
   // A second load reads the file it wrote and leaves it alone.
   engine.loadOptions();
-  EXPECT_EQ(contentsOf(root.dir.narrow("options.!")), text);
+  EXPECT_EQ(contentsOf(root.dir.path("options.!")), text);
 }
 
 TEST(GameEngine, OptionsGoToTheEngineConfigFolder) {
@@ -77,9 +77,9 @@ TEST(GameEngine, OptionsGoToTheEngineConfigFolder) {
   EXPECT_NE(warning.find("WARNING"), std::string::npos) << warning;
   EXPECT_NE(warning.find("options not saved"), std::string::npos) << warning;
 
-  ASSERT_EQ(mkdir(root.dir.narrow("engineConfig").c_str(), 0700), 0);
+  ASSERT_EQ(mkdir(root.dir.path("engineConfig").c_str(), 0700), 0);
   engine.saveOptions();
-  std::string text = contentsOf(root.dir.narrow("engineConfig/options.!"));
+  std::string text = contentsOf(root.dir.path("engineConfig/options.!"));
   EXPECT_EQ(text.rfind("% Game options for racer\n\n", 0), 0u) << text;
   EXPECT_NE(text.find("laps"), std::string::npos) << text;
   EXPECT_EQ(text.back(), '\n');

@@ -1,4 +1,4 @@
-#include "NullCanvas.h"
+#include "support/NullCanvas.h"
 
 #include "framework/GameEngine.h"
 #include "input/InputEvent.h"

@@ -1,7 +1,7 @@
 // The program itself, started as a person would under an X server (a private
 // Xvfb when no display is given), for 60 frames.
 
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -101,8 +101,8 @@ TEST(Program, RunsSixtyFramesUnderX) {
   }
   ASSERT_FALSE(display.empty()) << "no X server: set DISPLAY or install Xvfb";
 
-  testing_support::TempDir folder;
-  ASSERT_EQ(mkdir(folder.narrow("data").c_str(), 0700), 0);
+  testing_support::TempFolder folder;
+  ASSERT_EQ(mkdir(folder.path("data").c_str(), 0700), 0);
   pid_t pid = fork();
   if (pid == 0) {
     if (chdir(folder.path().c_str()) != 0)
@@ -118,7 +118,7 @@ TEST(Program, RunsSixtyFramesUnderX) {
   }
   ASSERT_GT(pid, 0);
   int status = waitFor(pid, 180);
-  std::string log = contentsOf(folder.narrow("stderr.txt"));
+  std::string log = contentsOf(folder.path("stderr.txt"));
   ASSERT_EQ(status, 0) << log;
 
   const char *lines[] = {"Database path: data",
@@ -141,5 +141,5 @@ TEST(Program, RunsSixtyFramesUnderX) {
   }
   EXPECT_NE(log.find("(60 frames in "), std::string::npos) << log;
   // Nothing went to standard output, so its file was removed.
-  EXPECT_NE(access(folder.narrow("stdout.txt").c_str(), F_OK), 0);
+  EXPECT_NE(access(folder.path("stdout.txt").c_str(), F_OK), 0);
 }

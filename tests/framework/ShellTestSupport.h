@@ -9,6 +9,7 @@
 #include "framework/InputState.h"
 #include "framework/Shell.h"
 #include "gui/PageFactory.h"
+#include "support/GLFixture.h"
 #include "video/LayerManager.h"
 #include "video/Window.h"
 
@@ -22,12 +23,9 @@
 
 namespace shelltest {
 
+// Started as for the rendering tests, with no stale events.
 inline void startSdl() {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE), 0) << SDL_GetError();
-  }
+  gltest::startVideo();
   SDL_Event stale;
   while (SDL_PollEvent(&stale)) {
   }

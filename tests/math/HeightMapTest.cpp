@@ -2,7 +2,7 @@
 
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
-#include "file/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -365,9 +365,9 @@ TEST(HeightMap, RefusesFilesThatDoNotHoldTheirGrid) {
 }
 
 TEST(HeightMap, SavesAndLoadsFiles) {
-  testing_support::TempDir dir;
-  const std::string path = dir.narrow("ground.bin");
-  const String widePath = dir.file("ground.bin");
+  testing_support::TempFolder dir;
+  const std::string path = dir.path("ground.bin");
+  const String widePath = dir.wide("ground.bin");
   HeightMap map = built(3, 3, Vector3(1, 1, 1), [](int i, int j) { return float(i - j); });
   ASSERT_TRUE(map.save(widePath));
   HeightMap loaded(Vector3(1, 1, 1));

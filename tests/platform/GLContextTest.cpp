@@ -1,4 +1,5 @@
 #include "platform/GLContext.h"
+#include "support/GLFixture.h"
 
 #include <GLES/gl.h>
 #include <gtest/gtest.h>
@@ -10,15 +11,6 @@
 
 namespace {
 
-// Headless: SDL's dummy driver and a surfaceless pbuffer.
-void startHeadlessVideo() {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE), 0) << SDL_GetError();
-  }
-}
-
 void readPixel(int x, int y, unsigned char out[4]) {
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, out);
@@ -27,7 +19,7 @@ void readPixel(int x, int y, unsigned char out[4]) {
 } // namespace
 
 TEST(GLContext, MakesARealOpenGLES11Context) {
-  startHeadlessVideo();
+  gltest::startVideo();
   ASSERT_EQ(platform::gl::setAttribute(SDL_GL_DEPTH_SIZE, 24), 0);
   ASSERT_EQ(platform::gl::setAttribute(SDL_GL_STENCIL_SIZE, 1), 0);
   SDL_Surface *screen = platform::gl::setVideoMode(320, 480, 0, SDL_OPENGL | SDL_ANYFORMAT);
@@ -59,7 +51,7 @@ TEST(GLContext, MakesARealOpenGLES11Context) {
 }
 
 TEST(GLContext, ANewModeGetsAFreshContextOfTheNewSize) {
-  startHeadlessVideo();
+  gltest::startVideo();
   ASSERT_NE(platform::gl::setVideoMode(320, 480, 0, SDL_OPENGL), nullptr) << SDL_GetError();
   ASSERT_NE(platform::gl::setVideoMode(480, 320, 0, SDL_OPENGL), nullptr) << SDL_GetError();
   glClearColor(0, 0, 1, 1);
@@ -74,7 +66,7 @@ TEST(GLContext, ANewModeGetsAFreshContextOfTheNewSize) {
 }
 
 TEST(GLContext, AttributesAndEntryPoints) {
-  startHeadlessVideo();
+  gltest::startVideo();
   int value = 0;
   EXPECT_EQ(platform::gl::setAttribute(999, 1), -1);
   EXPECT_EQ(platform::gl::getAttribute(-1, &value), -1);
@@ -88,7 +80,7 @@ TEST(GLContext, AttributesAndEntryPoints) {
 }
 
 TEST(GLContext, WithoutOpenGLTheModeHasNoContext) {
-  startHeadlessVideo();
+  gltest::startVideo();
   ASSERT_NE(platform::gl::setVideoMode(32, 32, 0, 0), nullptr);
   EXPECT_FALSE(platform::gl::hasContext());
   platform::gl::swapBuffers(); // nothing to present, nothing happens

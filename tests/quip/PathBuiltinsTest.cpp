@@ -2,6 +2,7 @@
 
 #include "file/Database.h"
 #include "file/Path.h"
+#include "support/TempFolder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -16,14 +17,10 @@ namespace {
 class PathBuiltins : public BuiltinTest {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/quippathsXXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root = pattern;
     for (const char *name : {"b.txt", "a.txt", "c.png", "gone.!.bin"})
-      fclose(fopen((root + "/" + name).c_str(), "w"));
-    std::filesystem::create_directory(root + "/sub");
+      folder.write(name, "");
+    std::filesystem::create_directory(folder.path("sub"));
   }
-  void TearDown() override { std::filesystem::remove_all(root); }
 
   // The script text with every @ replaced by the scratch directory.
   Outcome runIn(const std::string &text) {
@@ -34,7 +31,8 @@ protected:
     return run(wide.c_str());
   }
 
-  std::string root;
+  testing_support::TempFolder folder;
+  const std::string &root = folder.path();
 };
 
 TEST_F(PathBuiltins, Listings) {

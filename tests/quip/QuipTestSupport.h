@@ -6,11 +6,10 @@
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
 #include "quip/builtins/BuiltinTable.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace quiptest {
@@ -32,25 +31,6 @@ inline std::string utf8(const String &text) {
     out.pop_back();
   return out;
 }
-
-// A private folder for files, removed with everything in it.
-class TempDir {
-public:
-  TempDir() {
-    char name[] = "/tmp/quiptest-XXXXXX";
-    m_path = mkdtemp(name);
-  }
-  ~TempDir() { std::filesystem::remove_all(m_path); }
-  std::string path(const std::string &name) const { return m_path + "/" + name; }
-  String wide(const std::string &name) const { return String::fromUtf8(path(name).c_str()); }
-  std::string write(const std::string &name, const std::string &text) const {
-    std::ofstream(path(name), std::ios::binary) << text;
-    return path(name);
-  }
-
-private:
-  std::string m_path;
-};
 
 // Turns the diagnostics switch on for one scope.
 struct Diagnostics {

@@ -7,7 +7,7 @@
 using namespace quip;
 using quiptest::captureOutput;
 using quiptest::Diagnostics;
-using quiptest::TempDir;
+using testing_support::TempFolder;
 
 namespace {
 
@@ -143,7 +143,7 @@ TEST_F(ScriptControlTest, ParseReadAndDeserialize) {
   EXPECT_EQ(stack(broken), "[\"Parse Failed: No code generated\" false]");
   EXPECT_NE(printed.find("translation failed"), std::string::npos);
 
-  TempDir dir;
+  TempFolder dir;
   std::string script = dir.write("defs.!", "answer: 42 def");
   String value = dir.wide("value.bin");
   ASSERT_TRUE(Serializer(value).write(Token(code(L"( a: 1 )"), false)));

@@ -4,7 +4,7 @@
 #include "quip/Serializer.h"
 
 using namespace quip;
-using quiptest::TempDir;
+using testing_support::TempFolder;
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 class ScriptFileTest : public testing::Test {
 protected:
-  TempDir dir;
+  TempFolder dir;
   String source = dir.wide("script.!");
   std::string sourcePath = dir.path("script.!");
   std::string compiledPath = dir.path("script.!.bin");

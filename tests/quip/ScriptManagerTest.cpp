@@ -5,7 +5,7 @@
 
 using namespace quip;
 using quiptest::ScriptTest;
-using quiptest::TempDir;
+using testing_support::TempFolder;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_F(ScriptTest, FinishReturnsTheTopOperand) {
 
 class LibraryTest : public ScriptTest {
 protected:
-  TempDir dir;
+  TempFolder dir;
   bool load(const std::string &text) {
     std::string path = dir.write("library.!", text);
     testing::internal::CaptureStderr();

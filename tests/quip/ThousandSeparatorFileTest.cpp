@@ -8,7 +8,7 @@ using xstring::Localization;
 namespace {
 
 struct ThousandSeparatorFile : testing::Test {
-  quiptest::TempDir dir;
+  testing_support::TempFolder dir;
   void TearDown() override { Localization::setThousandSeparator(L','); }
 };
 

@@ -3,8 +3,6 @@
 #include "file/FileStatus.h"
 #include "quip/Serializer.h"
 
-#include <unistd.h>
-
 #include <vector>
 
 using namespace quip;
@@ -145,7 +143,8 @@ TEST(ValueFile, WriterRefusesMoreTextsThanIndexesReach) {
   file::BufferBinary fits;
   EXPECT_TRUE(Serializer::writeBytes(Token(many, false), fits));
 
-  String path = String::format(L"/tmp/quip-too-many-%d.bin", int(getpid()));
+  testing_support::TempFolder folder;
+  String path = folder.wide("too-many.bin");
   std::string printed;
   testing::internal::CaptureStderr();
   Array tooMany(0);
@@ -159,12 +158,12 @@ TEST(ValueFile, WriterRefusesMoreTextsThanIndexesReach) {
 }
 
 TEST(ValueFile, FileRoundTrip) {
-  String path = String::format(L"/tmp/quip-value-%d.bin", int(getpid()));
+  testing_support::TempFolder folder;
+  String path = folder.wide("value.bin");
   Array code = translate(String(L"{ 1 2 } 'x' \"y\""), String(L"t"));
   ASSERT_TRUE(Serializer(path).write(Token(code, false)));
   Token back = readValueFile(path);
   EXPECT_EQ(back.toString(), String(L"[{1 2} 'x' \"y\"]"));
-  file::removeFile(path);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "GLTestSupport.h"
+#include "support/GLFixture.h"
 
 #include "FakeTextures.h"
 #include "video/AnimationState.h"
@@ -12,21 +12,7 @@
 
 namespace {
 
-struct CanvasTest : testing::Test {
-  video::OpenGLCanvas *canvas = nullptr;
-  void SetUp() override {
-    gltest::resetWindow();
-    canvas = &gltest::canvas();
-    canvas->resetMatrices();
-    canvas->setScreenProjection(320.0f, 480.0f);
-    canvas->setColor(math::Color::white);
-  }
-  void TearDown() override {
-    while (canvas->colorStackSize())
-      canvas->popColor();
-    gltest::plainState();
-  }
-
+struct CanvasTest : gltest::CanvasFixture {
   // Model, view and projection as the GL would apply them.
   math::Vector3 project(float x, float y) const {
     using C = video::Canvas;

@@ -1,4 +1,4 @@
-#include "GLTestSupport.h"
+#include "support/GLFixture.h"
 
 #include "FakeTextures.h"
 #include "math/Rectangle.h"
@@ -14,18 +14,7 @@
 
 namespace {
 
-struct OpenGLCanvasTest : testing::Test {
-  video::OpenGLCanvas *canvas = nullptr;
-  void SetUp() override {
-    gltest::resetWindow();
-    canvas = &gltest::canvas();
-    canvas->resetMatrices();
-    canvas->setScreenProjection(320.0f, 480.0f);
-    gltest::plainState();
-    canvas->setClearColor(math::Color::black);
-    canvas->clear(video::Canvas::CLEAR_COLOR);
-  }
-
+struct OpenGLCanvasTest : gltest::CanvasFixture {
   // An axis-aligned rectangle as a triangle strip, in screen coordinates.
   void strip(float x0, float y0, float x1, float y1, const math::Color &color,
              int format = video::FORMAT_COLORED) {

@@ -1,4 +1,4 @@
-#include "GLTestSupport.h"
+#include "support/GLFixture.h"
 
 #include "video/OpenGLFunctions.h"
 

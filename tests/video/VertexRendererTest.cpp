@@ -1,23 +1,8 @@
-#include "GLTestSupport.h"
+#include "support/GLFixture.h"
 
 #include "video/VertexRenderer.h"
 
-namespace {
-
-struct VertexRendererTest : testing::Test {
-  video::OpenGLCanvas *canvas = nullptr;
-  void SetUp() override {
-    gltest::resetWindow();
-    canvas = &gltest::canvas();
-    canvas->resetMatrices();
-    canvas->setScreenProjection(320.0f, 480.0f);
-    gltest::plainState();
-    canvas->setClearColor(math::Color::black);
-    canvas->clear(video::Canvas::CLEAR_COLOR);
-  }
-};
-
-} // namespace
+using VertexRendererTest = gltest::CanvasFixture;
 
 TEST_F(VertexRendererTest, TheFirstVertexFixesTheDimension) {
   video::VertexRenderer &base = canvas->vertexRenderer();

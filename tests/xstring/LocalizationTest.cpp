@@ -1,6 +1,6 @@
 #include "file/Localization.h"
 
-#include "../file/TempDir.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST_F(LocalizationTable, RecordAndLookUp) {
 }
 
 TEST_F(LocalizationTable, WritesTheFileByteExactAndReadsItBack) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   Localization::setThousandSeparator(L'.');
   Localization::record(String(L"Fish & <Chips>"), String(L"\"Poisson\" & 'frites'"),
                        String(L"food"), String(L"Menu.! line 12 character 3"));
@@ -62,7 +62,7 @@ TEST_F(LocalizationTable, WritesTheFileByteExactAndReadsItBack) {
   Localization::record(String(L"Q&A"), String(L"Q&A"), String(L"help"),
                        String(L"R&D<1>.! line 5 character 2"));
 
-  ASSERT_TRUE(Localization::write(dir.file("strings.xml")));
+  ASSERT_TRUE(Localization::write(dir.wide("strings.xml")));
   // Sources in order without case (credits before Menu), the text escaped everywhere.
   const std::string expected = "<ulv_localization_data>\n"
                                "  <thousand_separator>.</thousand_separator>\n"
@@ -93,10 +93,10 @@ TEST_F(LocalizationTable, WritesTheFileByteExactAndReadsItBack) {
                                "    </source>\n"
                                "  </user_visible_text>\n"
                                "</ulv_localization_data>\n";
-  EXPECT_EQ(readBytes(dir.narrow("strings.xml")), expected);
+  EXPECT_EQ(readBytes(dir.path("strings.xml")), expected);
 
   Localization::setThousandSeparator(L',');
-  ASSERT_TRUE(Localization::load(dir.file("strings.xml")));
+  ASSERT_TRUE(Localization::load(dir.wide("strings.xml")));
   EXPECT_EQ(Localization::thousandSeparator(), L'.');
   EXPECT_EQ(Localization::table().count(), 3u);
   EXPECT_EQ(Localization::lookup(String(L"Fish & <Chips>"), String(L"food")),
@@ -107,29 +107,29 @@ TEST_F(LocalizationTable, WritesTheFileByteExactAndReadsItBack) {
   EXPECT_EQ(qa->locations[0], String(L"R&D<1>.! line 5 character 2"));
 
   // Writing what was read gives the same bytes.
-  ASSERT_TRUE(Localization::write(dir.file("again.xml")));
-  EXPECT_EQ(readBytes(dir.narrow("again.xml")), expected);
+  ASSERT_TRUE(Localization::write(dir.wide("again.xml")));
+  EXPECT_EQ(readBytes(dir.path("again.xml")), expected);
 }
 
 TEST_F(LocalizationTable, OrderByLineAndTextsBeyondAscii) {
-  testing_support::TempDir dir;
+  testing_support::TempFolder dir;
   Localization::record(String(L"late"), String(L"late"), String(L""), String(L"a.! line 20"));
   Localization::record(String(L"early"), String(L"früh"), String(L""), String(L"a.! line 3"));
   Localization::record(String(L"snow"), String(L"\u96EA"), String(L""), String(L"A.! line 10"));
-  ASSERT_TRUE(Localization::write(dir.file("order.xml")));
-  std::string bytes = readBytes(dir.narrow("order.xml"));
+  ASSERT_TRUE(Localization::write(dir.wide("order.xml")));
+  std::string bytes = readBytes(dir.path("order.xml"));
   size_t early = bytes.find("early"), snow = bytes.find("snow"), late = bytes.find("late");
   EXPECT_LT(early, snow);
   EXPECT_LT(snow, late);
 
-  ASSERT_TRUE(Localization::load(dir.file("order.xml")));
+  ASSERT_TRUE(Localization::load(dir.wide("order.xml")));
   EXPECT_EQ(Localization::lookup(String(L"early"), String(L"")), String(L"früh"));
   EXPECT_EQ(Localization::lookup(String(L"snow"), String(L"")), String(L"\u96EA"));
 }
 
 TEST_F(LocalizationTable, ReadingSkipsEntriesWithoutLocations) {
-  testing_support::TempDir dir;
-  writeBytes(dir.narrow("in.xml"), "<ulv_localization_data>\n"
+  testing_support::TempFolder dir;
+  writeBytes(dir.path("in.xml"), "<ulv_localization_data>\n"
                                    "  <thousand_separator> </thousand_separator>\n"
                                    "  <user_visible_text>\n"
                                    "    <text>Lost</text>\n"
@@ -146,7 +146,7 @@ TEST_F(LocalizationTable, ReadingSkipsEntriesWithoutLocations) {
                                    "  </user_visible_text>\n"
                                    "</ulv_localization_data>\n");
   Localization::record(String(L"Old"), String(L"Old"), String(L""), String(L"z.! line 1"));
-  ASSERT_TRUE(Localization::load(dir.file("in.xml")));
+  ASSERT_TRUE(Localization::load(dir.wide("in.xml")));
   EXPECT_EQ(Localization::thousandSeparator(), L' ');
   ASSERT_EQ(Localization::table().count(), 1u);
   // Fields not given keep the previous entry's: "Kept" takes "Perdu" and "c".
@@ -155,7 +155,7 @@ TEST_F(LocalizationTable, ReadingSkipsEntriesWithoutLocations) {
   EXPECT_EQ(kept->translation, String(L"Perdu"));
   EXPECT_EQ(kept->locations.size(), 2u);
 
-  EXPECT_FALSE(Localization::load(dir.file("missing.xml")));
+  EXPECT_FALSE(Localization::load(dir.wide("missing.xml")));
   EXPECT_EQ(Localization::table().count(), 0u);
   EXPECT_FALSE(Localization::write(String(L"/nonexistent-dir/out.xml")));
 }

@@ -6,30 +6,13 @@
 #include "quip/builtins/ScriptControlBuiltins.h"
 
 #include "file/Database.h"
+#include "quip/builtins/CallerManager.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 
 namespace quip {
 
 namespace {
-
-// The caller's manager; reported when the interpreter has none.
-ScriptManager *callerManager(Interpreter *interpreter, int *error, const char *function) {
-  ScriptManager *manager = interpreter->scriptManager();
-  if (!manager)
-    builtinError(interpreter, error, function, L"no script manager");
-  return manager;
-}
-
-// A manager by name in the registry of the caller's manager.
-ScriptManager *managerNamed(Interpreter *interpreter, int *error, const char *function,
-                            Symbol name) {
-  ScriptManager *own = interpreter->scriptManager();
-  ScriptManager *found = own && own->registry() ? own->registry()->find(name) : nullptr;
-  if (!found)
-    builtinError(interpreter, error, function, String(L"no script manager named ") + name.text());
-  return found;
-}
 
 uint32_t post(ScriptManager *manager, Symbol interpreterName, Symbol message, const Token &data) {
   uint32_t posted = 0;

@@ -7,21 +7,10 @@
 #include "quip/Parser.h"
 #include "quip/ScriptFile.h"
 #include "quip/ScriptManager.h"
-#include "quip/ScriptManagerRegistry.h"
 #include "quip/Serializer.h"
+#include "quip/builtins/CallerManager.h"
 
 namespace quip {
-
-namespace {
-
-ScriptManager *callerManager(Interpreter *interpreter, int *error, const char *function) {
-  ScriptManager *manager = interpreter->scriptManager();
-  if (!manager)
-    builtinError(interpreter, error, function, L"no script manager");
-  return manager;
-}
-
-} // namespace
 
 void builtin_spawn(Interpreter *interpreter, int *error) {
   Token script;
@@ -37,15 +26,8 @@ void builtin_spawnRemote(Interpreter *interpreter, int *error) {
     return;
   if (!popArgument(interpreter, error, __func__, L"script", TYPE_ARRAY, script))
     return;
-  ScriptManager *own = interpreter->scriptManager();
-  ScriptManager *manager =
-      own && own->registry() ? own->registry()->find(managerName.symbol()) : nullptr;
-  if (!manager) {
-    builtinError(interpreter, error, __func__,
-                 String(L"no script manager named ") + managerName.symbol().text());
-    return;
-  }
-  manager->spawn(script.array());
+  if (ScriptManager *manager = managerNamed(interpreter, error, __func__, managerName.symbol()))
+    manager->spawn(script.array());
 }
 
 void builtin_spawnToCompletion(Interpreter *interpreter, int *error) {

@@ -1,7 +1,8 @@
 #pragma once
 // A real OpenGL ES 1.1 context for the rendering tests: SDL's dummy video
 // driver and EGL on a surfaceless pbuffer, so no display is needed. One
-// canvas and one window per process, as in the program.
+// canvas and one window per process, as in the program; CanvasFixture gives
+// each test the canvas in a known state.
 
 #include "platform/GLContext.h"
 #include "video/Canvas.h"
@@ -91,5 +92,28 @@ inline Rgba glPixel(int x, int y) {
   glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
   return {p[0], p[1], p[2], p[3]};
 }
+
+// The canvas of a 320 x 480 screen, its matrices reset, plain state, white
+// colour and cleared to black; the colour stack emptied afterwards.
+class CanvasFixture : public testing::Test {
+protected:
+  void SetUp() override {
+    resetWindow();
+    canvas = &gltest::canvas();
+    canvas->resetMatrices();
+    canvas->setScreenProjection(320.0f, 480.0f);
+    plainState();
+    canvas->setColor(math::Color::white);
+    canvas->setClearColor(math::Color::black);
+    canvas->clear(video::Canvas::CLEAR_COLOR);
+  }
+  void TearDown() override {
+    while (canvas->colorStackSize())
+      canvas->popColor();
+    plainState();
+  }
+
+  video::OpenGLCanvas *canvas = nullptr;
+};
 
 } // namespace gltest
