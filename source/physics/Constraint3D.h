@@ -3,14 +3,14 @@
 // directly (so the velocity changes with the move). Atoms are named by their
 // index in the structure; an index at or beyond the atom count is ignored.
 
+#include "physics/Atom.h"
+#include "physics/Structure3D.h"
 #include "xstring/Symbol.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace physics {
-
-class Structure3D;
-struct Atom;
 
 class Constraint3D {
 public:
@@ -38,14 +38,52 @@ enum : uint32_t {
 };
 
 // Whether a constraint of the mode acts at squared distance x for length L.
-bool distanceModeActs(uint32_t mode, float squaredDistance, float length);
+inline bool distanceModeActs(uint32_t mode, float squaredDistance, float length) {
+  const float wanted = length * length;
+  switch (mode) {
+  case DISTANCE_EXACT:
+    return squaredDistance != wanted;
+  case DISTANCE_MAXIMUM:
+    return squaredDistance >= wanted;
+  case DISTANCE_MINIMUM:
+    return squaredDistance <= wanted;
+  default:
+    return true;
+  }
+}
 
 // Brings b to distance L from a, sharing the correction by mass (the lighter
 // atom moves more; two massless atoms share it equally). Nothing happens when
 // either atom is pinned or the mode does not act; the result says whether
-// the atoms moved. Atoms at the same place are set apart along -y.
-bool solveDistance(Atom &a, Atom &b, float length, uint32_t mode);
+// the atoms moved. Atoms at the same place are set apart along -y. Inline:
+// a cloth runs it for every stick several times a step.
+inline bool solveDistance(Atom &a, Atom &b, float length, uint32_t mode) {
+  if (a.pinned == 1 || b.pinned == 1)
+    return false;
+  math::Vector3 v = b.position - a.position;
+  const float x = v.lengthSquared();
+  if (!distanceModeActs(mode, x, length))
+    return false;
+  if (x != 0) {
+    const float s = std::sqrt(x);
+    v *= (length - s) / s;
+  } else {
+    v = math::Vector3(0, -length, 0);
+  }
+  const float total = a.mass + b.mass;
+  const float w = total == 0 ? 0.5f : a.mass / total;
+  a.position -= v * (1 - w);
+  b.position += v * w;
+  return true;
+}
+
 // The same by index; false for an index outside the structure.
-bool solveDistance(Structure3D &structure, uint32_t a, uint32_t b, float length, uint32_t mode);
+inline bool solveDistance(Structure3D &structure, uint32_t a, uint32_t b, float length,
+                          uint32_t mode) {
+  const uint32_t count = structure.atoms.size();
+  if (a >= count || b >= count)
+    return false;
+  return solveDistance(*structure.atoms[a], *structure.atoms[b], length, mode);
+}
 
 } // namespace physics

@@ -13,31 +13,36 @@ template <typename T> void removeFirst(container::Vector<T *> &list, T *item) {
 }
 } // namespace
 
-void Simulation::removeGeometry(WorldGeometry *geometry) { removeFirst(geometries, geometry); }
+void Simulation::addGeometry(WorldGeometry *geometry) {
+  geometries.push(geometry);
+  m_broadPhase.invalidate();
+  m_broadPhase.reserve(geometries.capacity());
+}
+
+void Simulation::removeGeometry(WorldGeometry *geometry) {
+  removeFirst(geometries, geometry);
+  m_broadPhase.invalidate();
+}
 
 void Simulation::removeStructure(Structure3D *structure) { removeFirst(structures, structure); }
 
 void Simulation::clear() {
   geometries.clear();
   structures.clear();
+  m_broadPhase.invalidate();
 }
 
 void Simulation::step(float previousStepTime, float stepTime) {
   stepping = 1;
   // Lists are walked by index and their counts read again each time: an
   // owner may add or remove objects from inside a listener.
-  for (uint32_t i = 0; i < structures.size(); ++i) {
-    Structure3D &s = *structures[i];
-    s.clearContactFlags();
-    s.accumulateAccelerations(previousStepTime, stepTime);
-    s.applyDrag(stepTime);
-    s.integrate(previousStepTime, stepTime);
-  }
+  for (uint32_t i = 0; i < structures.size(); ++i)
+    structures[i]->moveAtoms(previousStepTime, stepTime);
+  m_broadPhase.update(geometries);
   for (uint32_t i = 0; i < structures.size(); ++i) {
     Structure3D &s = *structures[i];
     if ((s.senseMask | s.slideMask | s.bounceMask) != 0)
-      for (uint32_t g = 0; g < geometries.size(); ++g)
-        geometries[g]->collide(s);
+      m_broadPhase.collide(s, geometries);
     s.applyConstraints();
   }
   for (uint32_t i = 0; i < structures.size(); ++i)

@@ -4,6 +4,7 @@
 // and die; step moves every structure and collides it with the geometries.
 
 #include "container/Vector.h"
+#include "physics/BroadPhase.h"
 
 #include <cstdint>
 
@@ -19,7 +20,7 @@ public:
   // True only while a step runs, so an owner can tell.
   uint8_t stepping = 0;
 
-  void addGeometry(WorldGeometry *geometry) { geometries.push(geometry); }
+  void addGeometry(WorldGeometry *geometry);
   void addStructure(Structure3D *structure) { structures.push(structure); }
   // The first entry equal to the pointer goes and the last takes its place;
   // an absent pointer changes nothing.
@@ -29,7 +30,8 @@ public:
 
   // Every structure moves, then each collides (unless its masks match
   // nothing) and runs its constraints, then every speed is clamped. Times in
-  // seconds. Allocates nothing.
+  // seconds. Only geometries whose bounds meet a structure's are tried, with
+  // the same results as trying all. Allocates nothing.
   void step(float previousStepTime, float stepTime);
 
   // Any canvas with drawStructure and drawGeometry: structures first.
@@ -39,6 +41,9 @@ public:
     for (uint32_t i = 0; i < geometries.size(); ++i)
       canvas.drawGeometry(*geometries[i]);
   }
+
+private:
+  BroadPhase m_broadPhase;
 };
 
 } // namespace physics

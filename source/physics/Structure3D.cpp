@@ -6,6 +6,7 @@
 #include "physics/Constraint3D.h"
 #include "physics/Drag3D.h"
 
+#include <bit>
 #include <cmath>
 
 namespace physics {
@@ -112,6 +113,10 @@ void Structure3D::accumulateAccelerations(float previousStepTime, float stepTime
     accelerations[i]->updateIfEnabled(stepTime);
     accelerations[i]->applyIfEnabled(*this);
   }
+  finishAccelerations(stepTime);
+}
+
+void Structure3D::finishAccelerations(float stepTime) {
   const float timeSquared = stepTime * stepTime;
   for (uint32_t i = 0; i < atoms.size(); ++i) {
     Atom &atom = *atoms[i];
@@ -126,25 +131,84 @@ void Structure3D::applyDrag(float stepTime) {
     drag->applyIfEnabled(*this, stepTime);
 }
 
-void Structure3D::integrate(float previousStepTime, float stepTime) {
-  const float ratio =
-      (fixedTimeStep || !(previousStepTime > 0)) ? 1.0f : stepTime / previousStepTime;
-  for (uint32_t i = 0; i < atoms.size(); ++i) {
-    Atom &atom = *atoms[i];
-    if (atom.pinned == 1)
-      continue;
+namespace {
+
+// The velocity keep factor of one step for an atom, as a power of its
+// per-second factor. The step time is the same for every atom and atoms
+// mostly share their factor, so the power is taken again only when the
+// factor's bits change.
+class KeepFactor {
+public:
+  KeepFactor(float previousStepTime, float stepTime)
+      : m_ratio((fixedTimeStep || !(previousStepTime > 0)) ? 1.0f : stepTime / previousStepTime),
+        m_stepTime(stepTime) {}
+
+  void integrate(Atom &atom) {
     math::Vector3 v = atom.position - atom.previousPosition;
     const float keep = atom.damping * atom.dragDamping;
     if (fixedTimeStep) {
       v *= keep;
     } else {
-      v *= ratio;
-      v *= float(std::pow(double(keep), double(stepTime)));
+      v *= m_ratio;
+      const uint32_t bits = std::bit_cast<uint32_t>(keep);
+      if (!m_havePower || bits != m_keepBits) {
+        m_power = float(std::pow(double(keep), double(m_stepTime)));
+        m_keepBits = bits;
+        m_havePower = true;
+      }
+      v *= m_power;
     }
     v += atom.acceleration;
     atom.previousPosition = atom.position;
     atom.position += v;
   }
+
+private:
+  float m_ratio;
+  float m_stepTime;
+  uint32_t m_keepBits = 0;
+  float m_power = 0;
+  bool m_havePower = false;
+};
+
+} // namespace
+
+void Structure3D::integrate(float previousStepTime, float stepTime) {
+  KeepFactor keep(previousStepTime, stepTime);
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    if (atom.pinned != 1)
+      keep.integrate(atom);
+  }
+}
+
+void Structure3D::moveAtoms(float previousStepTime, float stepTime) {
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    atom.contactFlags = 0;
+    atom.acceleration = math::Vector3();
+  }
+  for (uint32_t i = 0; i < accelerations.size(); ++i) {
+    accelerations[i]->updateIfEnabled(stepTime);
+    accelerations[i]->applyIfEnabled(*this);
+  }
+  if (drag != nullptr && drag->enabled) {
+    finishAccelerations(stepTime);
+    drag->apply(*this, stepTime);
+    integrate(previousStepTime, stepTime);
+    return;
+  }
+  // Without a drag nothing runs between the two loops: one walk does both.
+  const float timeSquared = stepTime * stepTime;
+  KeepFactor keep(previousStepTime, stepTime);
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    atom.acceleration =
+        (atom.acceleration + pendingAcceleration) * atom.accelerationFactor * timeSquared;
+    if (atom.pinned != 1)
+      keep.integrate(atom);
+  }
+  pendingAcceleration = math::Vector3();
 }
 
 void Structure3D::applyConstraints() {
@@ -183,10 +247,7 @@ void Structure3D::clampAxisSpeed(float stepTime) {
 }
 
 void Structure3D::step(float previousStepTime, float stepTime) {
-  clearContactFlags();
-  accumulateAccelerations(previousStepTime, stepTime);
-  applyDrag(stepTime);
-  integrate(previousStepTime, stepTime);
+  moveAtoms(previousStepTime, stepTime);
   applyConstraints();
   clampAxisSpeed(stepTime);
 }
