@@ -1,7 +1,10 @@
 // Simulation steps. A level-sized world: an 8-atom ball held by its
-// constraints, 200 one-atom debris structures and 300 geometries; and ten
-// 50-atom structures among 20 geometries. Each reports microseconds per step
-// and the heap allocations made inside the steps, which must be none.
+// constraints, 200 one-atom debris structures and 300 geometries; ten
+// 50-atom structures among 20 geometries; and debris strewn over a plane
+// among static shapes at three sizes, up to 2,000 debris and 3,000 shapes,
+// whose time should follow the number of contacts. Each reports
+// microseconds per step and the heap allocations made inside the steps,
+// which must be none.
 
 #include "math/Random.h"
 #include "physics/Acceleration3D.h"
@@ -16,6 +19,8 @@
 #include "physics/Wedge.h"
 
 #include "../AllocationCounter.h"
+
+#include <cmath>
 
 #include "SteppedWorld.h"
 
@@ -195,5 +200,91 @@ void SimulationStep(benchmark::State &state) {
   state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
 }
 BENCHMARK(SimulationStep)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Size k: 500 k debris and 750 k shapes on a square of 5,600 k square units,
+// so the density, and the contacts per debris, stay the same.
+struct DebrisField : SteppedWorld {
+  ContactCounter counter;
+
+  explicit DebrisField(int k) {
+    Random random(555);
+    const float half = 0.5f * std::sqrt(5600.0f * float(k));
+    auto spot = [&random, half](float low, float high) {
+      return Vector3(random.nextFloat(-half, half), random.nextFloat(low, high),
+                     random.nextFloat(-half, half));
+    };
+    auto *floor = new physics::Plane();
+    floor->addContactListener(&counter);
+    simulation.addGeometry(floor);
+    for (int i = 1; i < 750 * k; ++i) {
+      const Vector3 p = spot(0, 0.5f);
+      WorldGeometry *g;
+      switch (i % 4) {
+      case 0:
+        g = new physics::Sphere(p, 0.8f);
+        break;
+      case 1:
+        g = new physics::Capsule(math::Capsule(p, p + Vector3(2, 0, 0.5f), 0.3f));
+        break;
+      case 2: {
+        auto *wedge = new physics::Wedge(Vector3(), Vector3(1, 0.5f, 1));
+        wedge->slopeNormal = Vector3(-0.5f, 1, 0);
+        wedge->slopeNormal.normalize();
+        wedge->transform.translation = p;
+        wedge->transform.angle = float(i * 13 % 360);
+        g = wedge;
+        break;
+      }
+      default: {
+        auto *box = new physics::Box(Vector3(), Vector3(1, 0.5f, 0.7f));
+        box->transform.translation = p;
+        box->transform.angle = float(i * 7 % 90);
+        g = box;
+      }
+      }
+      g->addContactListener(&counter);
+      simulation.addGeometry(g);
+    }
+    for (int i = 0; i < 500 * k; ++i) {
+      auto *chunk = new Structure3D();
+      chunk->setAtomCount(1);
+      chunk->getAtom(0).resetPosition(spot(0.5f, 3));
+      chunk->getAtom(0).radius = 0.3f;
+      chunk->getAtom(0).bounce = 0.3f;
+      chunk->getAtom(0).damping = 0.5f;
+      chunk->addAcceleration(new physics::Acceleration3DVector(Vector3(0, -9.8f, 0)));
+      if (i % 3 == 0)
+        chunk->bounceMask = physics::CATEGORY_ALL;
+      else
+        chunk->slideMask = physics::CATEGORY_ALL;
+      simulation.addStructure(chunk);
+    }
+  }
+};
+
+void DebrisFieldStep(benchmark::State &state) {
+  DebrisField world(int(state.range(0)));
+  // Let the debris land first.
+  float previous = 0;
+  for (int i = 0; i < 60; ++i) {
+    world.step(previous, 1 / 60.0f);
+    previous = 1 / 60.0f;
+  }
+  world.counter.contacts = 0;
+  allocationCount = 0;
+  long steps = 0;
+  for (auto _ : state) {
+    allocationCounting = true;
+    world.step(previous, 1 / 60.0f);
+    allocationCounting = false;
+    ++steps;
+  }
+  const double contacts = double(world.counter.contacts) / double(steps);
+  state.counters["allocations/step"] = double(allocationCount) / double(steps);
+  state.counters["contacts/step"] = contacts;
+  state.counters["structures"] = double(world.simulation.structures.size());
+  state.counters["geometries"] = double(world.simulation.geometries.size());
+}
+BENCHMARK(DebrisFieldStep)->Arg(1)->Arg(2)->Arg(4)->Iterations(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -42,7 +42,6 @@ void BroadPhase::reserve(uint32_t geometryCount) {
   m_placements.reserve(geometryCount);
   m_bounds.reserve(geometryCount);
   m_wide.reserve(geometryCount);
-  m_stamps.reserve(geometryCount);
   m_candidates.reserve(geometryCount);
   m_entries.reserve(kMostCellsPerGeometry * geometryCount);
   m_bucketStart.reserve(bucketCount(geometryCount) + 1);
@@ -143,8 +142,12 @@ int BroadPhase::cellOf(float coordinate) const {
 }
 
 uint32_t BroadPhase::bucketOf(int x, int z) const {
-  uint32_t h = (uint32_t(x) * 0x9E3779B1u) ^ (uint32_t(z) * 0x85EBCA77u);
+  uint32_t h = uint32_t(x) * 0x8DA6B343u + uint32_t(z) * 0xD8163841u;
+  h ^= h >> 16;
+  h *= 0x85EBCA6Bu;
+  h ^= h >> 13;
   h *= 0xC2B2AE35u;
+  h ^= h >> 16;
   return m_bucketShift >= 32 ? 0 : h >> m_bucketShift;
 }
 
@@ -191,14 +194,25 @@ void BroadPhase::rebuildGrid() {
   m_bucketStart.setSize(buckets + 1);
   for (uint32_t b = 0; b <= buckets; ++b)
     m_bucketStart[b] = 0;
-  m_stamps.setSize(m_count);
-  for (uint32_t i = 0; i < m_count; ++i)
-    m_stamps[i] = 0;
-  m_stamp = 0;
 
   // Count each bucket's entries, keep the too-wide ones aside, then fill
-  // from the back so that each bucket lists its geometries in order.
+  // from the back so that each bucket lists its geometries in order. A
+  // geometry goes once into each bucket its cells fall in.
   m_wide.clear();
+  uint32_t cellBuckets[kMostCellsPerGeometry];
+  auto bucketsOf = [&](int x0, int x1, int z0, int z1) {
+    uint32_t n = 0;
+    for (int x = x0; x <= x1; ++x)
+      for (int z = z0; z <= z1; ++z) {
+        const uint32_t b = bucketOf(x, z);
+        bool seen = false;
+        for (uint32_t k = 0; k < n; ++k)
+          seen = seen || cellBuckets[k] == b;
+        if (!seen)
+          cellBuckets[n++] = b;
+      }
+    return n;
+  };
   auto cellsOf = [this](const Bounds &b, int &x0, int &x1, int &z0, int &z1) {
     x0 = cellOf(b.low[0]);
     x1 = cellOf(b.high[0]);
@@ -213,9 +227,9 @@ void BroadPhase::rebuildGrid() {
       m_wide.push(i);
       continue;
     }
-    for (int x = x0; x <= x1; ++x)
-      for (int z = z0; z <= z1; ++z)
-        ++m_bucketStart[bucketOf(x, z)];
+    const uint32_t n = bucketsOf(x0, x1, z0, z1);
+    for (uint32_t k = 0; k < n; ++k)
+      ++m_bucketStart[cellBuckets[k]];
   }
   uint32_t total = 0;
   for (uint32_t b = 0; b < buckets; ++b) {
@@ -232,9 +246,9 @@ void BroadPhase::rebuildGrid() {
     }
     int x0, x1, z0, z1;
     cellsOf(m_bounds[i], x0, x1, z0, z1);
-    for (int x = x0; x <= x1; ++x)
-      for (int z = z0; z <= z1; ++z)
-        m_entries[--m_bucketStart[bucketOf(x, z)]] = i;
+    const uint32_t n = bucketsOf(x0, x1, z0, z1);
+    for (uint32_t k = 0; k < n; ++k)
+      m_entries[--m_bucketStart[cellBuckets[k]]] = Entry{m_bounds[i], i};
   }
 }
 
@@ -248,21 +262,19 @@ void BroadPhase::gather(const Bounds &bounds, uint32_t first) {
         m_candidates.push(i);
     return;
   }
-  if (++m_stamp == 0) {
-    for (uint32_t i = 0; i < m_count; ++i)
-      m_stamps[i] = 0;
-    m_stamp = 1;
-  }
+  // A pair that meets is taken only in the cell holding the low corner of
+  // the two boxes' overlap, so a geometry filed under several cells (or met
+  // through several buckets) is taken once.
   for (int x = x0; x <= x1; ++x) {
     for (int z = z0; z <= z1; ++z) {
       const uint32_t b = bucketOf(x, z);
       for (uint32_t k = m_bucketStart[b]; k < m_bucketStart[b + 1]; ++k) {
-        const uint32_t i = m_entries[k];
-        if (i < first || m_stamps[i] == m_stamp)
+        const Entry &entry = m_entries[k];
+        if (entry.index < first || !entry.bounds.meets(bounds))
           continue;
-        m_stamps[i] = m_stamp;
-        if (m_bounds[i].meets(bounds))
-          m_candidates.push(i);
+        if (cellOf(std::max(bounds.low[0], entry.bounds.low[0])) == x &&
+            cellOf(std::max(bounds.low[2], entry.bounds.low[2])) == z)
+          m_candidates.push(entry.index);
       }
     }
   }

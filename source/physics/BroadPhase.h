@@ -76,11 +76,15 @@ private:
   float m_cellSize = 1;
   float m_inverseCellSize = 1;
   uint32_t m_bucketShift = 32;
+  // A geometry's box filed under one of its cells; the box is kept here so a
+  // search reads one bucket straight through.
+  struct Entry {
+    Bounds bounds;
+    uint32_t index;
+  };
   // Bucket b holds m_entries[m_bucketStart[b] .. m_bucketStart[b + 1]).
   container::Vector<uint32_t> m_bucketStart;
-  container::Vector<uint32_t> m_entries;
-  container::Vector<uint32_t> m_stamps;
-  uint32_t m_stamp = 0;
+  container::Vector<Entry> m_entries;
   container::Vector<uint32_t> m_candidates;
 };
 
