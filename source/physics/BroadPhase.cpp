@@ -37,8 +37,7 @@ uint32_t bucketCount(uint32_t geometryCount) {
 } // namespace
 
 void BroadPhase::reserve(uint32_t geometryCount) {
-  if (m_placements.capacity() >= geometryCount)
-    return;
+  // Each is a no-op once big enough; the buckets are needed even for none.
   m_placements.reserve(geometryCount);
   m_bounds.reserve(geometryCount);
   m_wide.reserve(geometryCount);

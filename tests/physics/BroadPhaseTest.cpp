@@ -164,3 +164,18 @@ TEST(BroadPhase, FarShapesAreNotAskedAndStrangePlacementsStillCollide) {
   sim.step(1, 1);
   EXPECT_EQ(far.asked, 1);
 }
+
+TEST(BroadPhase, WorldsWithoutGeometriesOrStructuresStep) {
+  Structure3D s;
+  s.setAtomCount(1);
+  s.bounceMask = physics::CATEGORY_ALL;
+  Simulation sim;
+  sim.step(0, 1);
+  sim.addStructure(&s);
+  sim.step(0, 1);
+  physics::Plane floor;
+  sim.addGeometry(&floor);
+  sim.removeGeometry(&floor);
+  sim.step(1, 1);
+  EXPECT_EQ(s.getAtom(0).contactFlags, 0u);
+}
