@@ -7,6 +7,7 @@
 #include "physics/Drag3D.h"
 
 #include <bit>
+#include <typeinfo>
 #include <cmath>
 
 namespace physics {
@@ -183,12 +184,23 @@ void Structure3D::integrate(float previousStepTime, float stepTime) {
 }
 
 void Structure3D::moveAtoms(float previousStepTime, float stepTime) {
+  // A plain vector field first in the list (gravity, mostly) adds the same to
+  // every atom: the clearing walk starts each atom there.
+  math::Vector3 start;
+  uint32_t firstField = 0;
+  if (!accelerations.isEmpty() && typeid(*accelerations[0]) == typeid(Acceleration3DVector)) {
+    Acceleration3D &field = *accelerations[0];
+    field.updateIfEnabled(stepTime);
+    if (field.enabled)
+      start += static_cast<Acceleration3DVector &>(field).vector;
+    firstField = 1;
+  }
   for (uint32_t i = 0; i < atoms.size(); ++i) {
     Atom &atom = *atoms[i];
     atom.contactFlags = 0;
-    atom.acceleration = math::Vector3();
+    atom.acceleration = start;
   }
-  for (uint32_t i = 0; i < accelerations.size(); ++i) {
+  for (uint32_t i = firstField; i < accelerations.size(); ++i) {
     accelerations[i]->updateIfEnabled(stepTime);
     accelerations[i]->applyIfEnabled(*this);
   }
