@@ -20,12 +20,11 @@
 
 #include "../AllocationCounter.h"
 
-#include <cmath>
-
 #include "SteppedWorld.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 
 namespace {
 

@@ -85,7 +85,7 @@ bool BroadPhase::readPlacement(const WorldGeometry &geometry, Placement &placeme
       sameBits(placement.angle, t.angle) && sameBits(placement.scale, t.scale) &&
       placement.flipX == t.flipX && placement.flipY == t.flipY && placement.flipZ == t.flipZ)
     return false;
-  placement.geometry = const_cast<WorldGeometry *>(&geometry);
+  placement.geometry = &geometry;
   placement.local = local;
   placement.bounded = bounded;
   placement.translation = t.translation;

@@ -47,7 +47,7 @@ private:
 
   // What a geometry's world box was made from, to tell when it moved.
   struct Placement {
-    WorldGeometry *geometry = nullptr;
+    const WorldGeometry *geometry = nullptr;
     math::Box3D local;
     bool bounded = false;
     math::Vector3 translation, axis;
