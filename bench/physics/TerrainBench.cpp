@@ -1,6 +1,6 @@
 // Ground and solid shapes at level size: a 64 x 64 height map (80 x 80 units
 // of rolling noise) under a ball and 200 debris atoms, with 100 boxes and 100
-// wedges on it, stepped with three collision passes; then the height map's
+// wedges on it, stepped by the simulation; then the height map's
 // own queries (projection, downward picks, sphere push-out), its rebuild,
 // and the noise that shapes it.
 
@@ -62,7 +62,7 @@ struct TerrainWorld : SteppedWorld {
     auto *terrain = new physics::HeightMapGeometry(&ground);
     terrain->useProjection = projection;
     terrain->addContactListener(&counter);
-    geometries.push(terrain);
+    simulation.addGeometry(terrain);
     for (int i = 0; i < 200; ++i) {
       WorldGeometry *g;
       if (i % 2) {
@@ -77,7 +77,7 @@ struct TerrainWorld : SteppedWorld {
         g = wedge;
       }
       g->addContactListener(&counter);
-      geometries.push(g);
+      simulation.addGeometry(g);
     }
 
     auto *ball = new Structure3D();
@@ -97,7 +97,7 @@ struct TerrainWorld : SteppedWorld {
             i, j, (ball->getAtom(j).position - ball->getAtom(i).position).length(), 0));
     ball->addAcceleration(new physics::Acceleration3DVector(Vector3(3, -9.8f, 1)));
     ball->bounceMask = physics::CATEGORY_ALL;
-    structures.push(ball);
+    simulation.addStructure(ball);
 
     for (int i = 0; i < 200; ++i) {
       auto *chunk = new Structure3D();
@@ -110,7 +110,7 @@ struct TerrainWorld : SteppedWorld {
         chunk->bounceMask = physics::CATEGORY_ALL;
       else
         chunk->slideMask = physics::CATEGORY_ALL;
-      structures.push(chunk);
+      simulation.addStructure(chunk);
     }
   }
 };

@@ -1,7 +1,10 @@
-// One frame of a level-sized world: an 8-atom ball held by its constraints,
-// 200 one-atom debris structures and 300 geometries, stepped with three
-// collision passes. Reports microseconds per step and the heap allocations
-// made inside the steps, which must be none.
+// Simulation steps. A level-sized world: an 8-atom ball held by its
+// constraints, 200 one-atom debris structures and 300 geometries; ten
+// 50-atom structures among 20 geometries; and debris strewn over a plane
+// among static shapes at three sizes, up to 2,000 debris and 3,000 shapes,
+// whose time should follow the number of contacts. Each reports
+// microseconds per step and the heap allocations made inside the steps,
+// which must be none.
 
 #include "math/Random.h"
 #include "physics/Acceleration3D.h"
@@ -21,9 +24,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <new>
-
+#include <cmath>
 
 namespace {
 
@@ -72,7 +73,7 @@ struct World : SteppedWorld {
     ball->speedRange = 8;
     ball->addContactListener(&counter);
     ball->addBounceListener(&counter);
-    structures.push(ball);
+    simulation.addStructure(ball);
 
     // Debris: single atoms, some on ropes to pins, some buoyant.
     for (int i = 0; i < 200; ++i) {
@@ -93,11 +94,11 @@ struct World : SteppedWorld {
       else
         chunk->slideMask = physics::CATEGORY_ALL;
       chunk->addContactListener(&counter);
-      structures.push(chunk);
+      simulation.addStructure(chunk);
     }
 
     // The level: a floor, then blocks, posts, rails and ramps.
-    geometries.push(new physics::Plane());
+    simulation.addGeometry(new physics::Plane());
     for (int i = 1; i < 300; ++i) {
       const Vector3 p = at(-40, 40);
       WorldGeometry *g;
@@ -123,7 +124,7 @@ struct World : SteppedWorld {
       }
       }
       g->addContactListener(&counter);
-      geometries.push(g);
+      simulation.addGeometry(g);
     }
   }
 };
@@ -140,10 +141,149 @@ void WorldStep(benchmark::State &state) {
     previous = 1 / 30.0f;
     ++steps;
   }
-  state.counters["allocations"] = double(allocationCount);
+  state.counters["allocations/step"] = double(allocationCount) / double(steps);
   state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
   state.counters["bounces/step"] = double(world.counter.bounces) / double(steps);
 }
 BENCHMARK(WorldStep)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
+// Ten chains of 50 atoms, each held by a rope and its spacing, falling onto
+// a floor with 19 shapes on it.
+struct ChainWorld : SteppedWorld {
+  ContactCounter counter;
+
+  ChainWorld() {
+    Random random(77);
+    simulation.addGeometry(new physics::Plane());
+    for (int i = 1; i < 20; ++i) {
+      const Vector3 p(random.nextFloat(-8, 8), random.nextFloat(0, 2), random.nextFloat(-8, 8));
+      WorldGeometry *g;
+      if (i % 2)
+        g = new physics::Sphere(p, 1.2f);
+      else
+        g = new physics::Box(p, Vector3(1.5f, 0.5f, 1.5f));
+      g->addContactListener(&counter);
+      simulation.addGeometry(g);
+    }
+    for (int c = 0; c < 10; ++c) {
+      auto *chain = new Structure3D();
+      chain->setAtomCount(50);
+      const Vector3 start(random.nextFloat(-8, 8), random.nextFloat(3, 6), random.nextFloat(-8, 8));
+      for (uint32_t i = 0; i < 50; ++i) {
+        chain->getAtom(i).resetPosition(start + Vector3(0.3f * float(i % 10), 0, 0.3f * float(i / 10)));
+        chain->getAtom(i).radius = 0.15f;
+        chain->getAtom(i).damping = 0.9f;
+        chain->getAtom(i).bounce = 0.2f;
+      }
+      chain->addConstraint(new physics::Constraint3DRope(0, 49, 0.3f, 1));
+      chain->addAcceleration(new physics::Acceleration3DVector(Vector3(0, -9.8f, 0)));
+      chain->bounceMask = physics::CATEGORY_ALL;
+      simulation.addStructure(chain);
+    }
+  }
+};
+
+void SimulationStep(benchmark::State &state) {
+  ChainWorld world;
+  float previous = 0;
+  allocationCount = 0;
+  long steps = 0;
+  for (auto _ : state) {
+    allocationCounting = true;
+    world.step(previous, 1 / 60.0f);
+    allocationCounting = false;
+    previous = 1 / 60.0f;
+    ++steps;
+  }
+  state.counters["allocations/step"] = double(allocationCount) / double(steps);
+  state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
+}
+BENCHMARK(SimulationStep)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Size k: 500 k debris and 750 k shapes on a square of 5,600 k square units,
+// so the density, and the contacts per debris, stay the same.
+struct DebrisField : SteppedWorld {
+  ContactCounter counter;
+
+  explicit DebrisField(int k) {
+    Random random(555);
+    const float half = 0.5f * std::sqrt(5600.0f * float(k));
+    auto spot = [&random, half](float low, float high) {
+      return Vector3(random.nextFloat(-half, half), random.nextFloat(low, high),
+                     random.nextFloat(-half, half));
+    };
+    auto *floor = new physics::Plane();
+    floor->addContactListener(&counter);
+    simulation.addGeometry(floor);
+    for (int i = 1; i < 750 * k; ++i) {
+      const Vector3 p = spot(0, 0.5f);
+      WorldGeometry *g;
+      switch (i % 4) {
+      case 0:
+        g = new physics::Sphere(p, 0.8f);
+        break;
+      case 1:
+        g = new physics::Capsule(math::Capsule(p, p + Vector3(2, 0, 0.5f), 0.3f));
+        break;
+      case 2: {
+        auto *wedge = new physics::Wedge(Vector3(), Vector3(1, 0.5f, 1));
+        wedge->slopeNormal = Vector3(-0.5f, 1, 0);
+        wedge->slopeNormal.normalize();
+        wedge->transform.translation = p;
+        wedge->transform.angle = float(i * 13 % 360);
+        g = wedge;
+        break;
+      }
+      default: {
+        auto *box = new physics::Box(Vector3(), Vector3(1, 0.5f, 0.7f));
+        box->transform.translation = p;
+        box->transform.angle = float(i * 7 % 90);
+        g = box;
+      }
+      }
+      g->addContactListener(&counter);
+      simulation.addGeometry(g);
+    }
+    for (int i = 0; i < 500 * k; ++i) {
+      auto *chunk = new Structure3D();
+      chunk->setAtomCount(1);
+      chunk->getAtom(0).resetPosition(spot(0.5f, 3));
+      chunk->getAtom(0).radius = 0.3f;
+      chunk->getAtom(0).bounce = 0.3f;
+      chunk->getAtom(0).damping = 0.5f;
+      chunk->addAcceleration(new physics::Acceleration3DVector(Vector3(0, -9.8f, 0)));
+      if (i % 3 == 0)
+        chunk->bounceMask = physics::CATEGORY_ALL;
+      else
+        chunk->slideMask = physics::CATEGORY_ALL;
+      simulation.addStructure(chunk);
+    }
+  }
+};
+
+void DebrisFieldStep(benchmark::State &state) {
+  DebrisField world(int(state.range(0)));
+  // Let the debris land first.
+  float previous = 0;
+  for (int i = 0; i < 60; ++i) {
+    world.step(previous, 1 / 60.0f);
+    previous = 1 / 60.0f;
+  }
+  world.counter.contacts = 0;
+  allocationCount = 0;
+  long steps = 0;
+  for (auto _ : state) {
+    allocationCounting = true;
+    world.step(previous, 1 / 60.0f);
+    allocationCounting = false;
+    ++steps;
+  }
+  const double contacts = double(world.counter.contacts) / double(steps);
+  state.counters["allocations/step"] = double(allocationCount) / double(steps);
+  state.counters["contacts/step"] = contacts;
+  state.counters["structures"] = double(world.simulation.structures.size());
+  state.counters["geometries"] = double(world.simulation.geometries.size());
+}
+BENCHMARK(DebrisFieldStep)->Arg(1)->Arg(2)->Arg(4)->Iterations(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace

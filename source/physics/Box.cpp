@@ -64,4 +64,12 @@ bool Box::overlapsSphere(const math::Sphere &sphere) const {
   return direction == 1 ? overlap : !overlap;
 }
 
+bool Box::getLocalBounds(math::Box3D &bounds) const {
+  // Held inside, a sphere is pulled in from anywhere.
+  if (direction == math::SIDE_INSIDE || !(extents.x >= 0 && extents.y >= 0 && extents.z >= 0))
+    return false;
+  bounds = math::Box3D(center, extents);
+  return true;
+}
+
 } // namespace physics

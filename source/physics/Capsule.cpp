@@ -5,6 +5,8 @@
 #include "math/SphereResolve.h"
 #include "quip/Token.h"
 
+#include <cmath>
+
 namespace physics {
 
 namespace {
@@ -64,6 +66,13 @@ bool Capsule::overlapsSphere(const math::Sphere &sphere) const {
 
 bool Capsule::overlapsCapsule(const math::Capsule &capsule) const {
   return shape().intersects(capsule);
+}
+
+bool Capsule::getLocalBounds(math::Box3D &bounds) const {
+  bounds = math::Box3D::fromCorners(start, end);
+  const float r = std::fabs(radius);
+  bounds.extents += math::Vector3(r, r, r);
+  return true;
 }
 
 } // namespace physics

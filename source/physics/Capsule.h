@@ -25,6 +25,7 @@ public:
   float getBoundingRadius() const override;
   math::Box3D getBounds() const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  bool getLocalBounds(math::Box3D &bounds) const override;
   bool overlapsCapsule(const math::Capsule &capsule) const override;
 
 private:

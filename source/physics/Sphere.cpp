@@ -4,6 +4,8 @@
 #include "math/SphereResolve.h"
 #include "quip/Token.h"
 
+#include <cmath>
+
 namespace physics {
 
 namespace {
@@ -50,6 +52,12 @@ bool Sphere::overlapsSphere(const math::Sphere &sphere) const {
 
 bool Sphere::overlapsCapsule(const math::Capsule &capsule) const {
   return math::Sphere(center, radius).intersects(capsule);
+}
+
+bool Sphere::getLocalBounds(math::Box3D &bounds) const {
+  const float r = std::fabs(radius);
+  bounds = math::Box3D(center, math::Vector3(r, r, r));
+  return true;
 }
 
 } // namespace physics

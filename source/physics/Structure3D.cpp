@@ -4,8 +4,11 @@
 #include "physics/Acceleration3D.h"
 #include "physics/BounceEvent.h"
 #include "physics/Constraint3D.h"
+#include "physics/DistanceConstraints.h"
 #include "physics/Drag3D.h"
 
+#include <bit>
+#include <typeinfo>
 #include <cmath>
 
 namespace physics {
@@ -112,6 +115,10 @@ void Structure3D::accumulateAccelerations(float previousStepTime, float stepTime
     accelerations[i]->updateIfEnabled(stepTime);
     accelerations[i]->applyIfEnabled(*this);
   }
+  finishAccelerations(stepTime);
+}
+
+void Structure3D::finishAccelerations(float stepTime) {
   const float timeSquared = stepTime * stepTime;
   for (uint32_t i = 0; i < atoms.size(); ++i) {
     Atom &atom = *atoms[i];
@@ -126,31 +133,125 @@ void Structure3D::applyDrag(float stepTime) {
     drag->applyIfEnabled(*this, stepTime);
 }
 
-void Structure3D::integrate(float previousStepTime, float stepTime) {
-  const float ratio =
-      (fixedTimeStep || !(previousStepTime > 0)) ? 1.0f : stepTime / previousStepTime;
-  for (uint32_t i = 0; i < atoms.size(); ++i) {
-    Atom &atom = *atoms[i];
-    if (atom.pinned == 1)
-      continue;
+namespace {
+
+// The velocity keep factor of one step for an atom, as a power of its
+// per-second factor. The step time is the same for every atom and atoms
+// mostly share their factor, so the power is taken again only when the
+// factor's bits change.
+class KeepFactor {
+public:
+  KeepFactor(float previousStepTime, float stepTime)
+      : m_ratio((fixedTimeStep || !(previousStepTime > 0)) ? 1.0f : stepTime / previousStepTime),
+        m_stepTime(stepTime) {}
+
+  void integrate(Atom &atom) {
     math::Vector3 v = atom.position - atom.previousPosition;
     const float keep = atom.damping * atom.dragDamping;
     if (fixedTimeStep) {
       v *= keep;
     } else {
-      v *= ratio;
-      v *= float(std::pow(double(keep), double(stepTime)));
+      v *= m_ratio;
+      const uint32_t bits = std::bit_cast<uint32_t>(keep);
+      if (!m_havePower || bits != m_keepBits) {
+        m_power = float(std::pow(double(keep), double(m_stepTime)));
+        m_keepBits = bits;
+        m_havePower = true;
+      }
+      v *= m_power;
     }
     v += atom.acceleration;
     atom.previousPosition = atom.position;
     atom.position += v;
   }
+
+private:
+  float m_ratio;
+  float m_stepTime;
+  uint32_t m_keepBits = 0;
+  float m_power = 0;
+  bool m_havePower = false;
+};
+
+} // namespace
+
+void Structure3D::integrate(float previousStepTime, float stepTime) {
+  KeepFactor keep(previousStepTime, stepTime);
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    if (atom.pinned != 1)
+      keep.integrate(atom);
+  }
+}
+
+void Structure3D::moveAtoms(float previousStepTime, float stepTime) {
+  // A plain vector field first in the list (gravity, mostly) adds the same to
+  // every atom: the clearing walk starts each atom there.
+  math::Vector3 start;
+  uint32_t firstField = 0;
+  if (!accelerations.isEmpty() && typeid(*accelerations[0]) == typeid(Acceleration3DVector)) {
+    Acceleration3D &field = *accelerations[0];
+    field.updateIfEnabled(stepTime);
+    if (field.enabled)
+      start += static_cast<Acceleration3DVector &>(field).vector;
+    firstField = 1;
+  }
+  const bool dragging = drag != nullptr && drag->enabled;
+  const float timeSquared = stepTime * stepTime;
+  KeepFactor keep(previousStepTime, stepTime);
+  if (firstField == accelerations.size() && !dragging) {
+    // Nothing runs between clearing, accumulating and integrating: one walk.
+    for (uint32_t i = 0; i < atoms.size(); ++i) {
+      Atom &atom = *atoms[i];
+      atom.contactFlags = 0;
+      atom.acceleration = (start + pendingAcceleration) * atom.accelerationFactor * timeSquared;
+      if (atom.pinned != 1)
+        keep.integrate(atom);
+    }
+    pendingAcceleration = math::Vector3();
+    return;
+  }
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    atom.contactFlags = 0;
+    atom.acceleration = start;
+  }
+  for (uint32_t i = firstField; i < accelerations.size(); ++i) {
+    accelerations[i]->updateIfEnabled(stepTime);
+    accelerations[i]->applyIfEnabled(*this);
+  }
+  if (dragging) {
+    finishAccelerations(stepTime);
+    drag->apply(*this, stepTime);
+    integrate(previousStepTime, stepTime);
+    return;
+  }
+  // Without a drag nothing runs between the two walks: one does both.
+  for (uint32_t i = 0; i < atoms.size(); ++i) {
+    Atom &atom = *atoms[i];
+    atom.acceleration =
+        (atom.acceleration + pendingAcceleration) * atom.accelerationFactor * timeSquared;
+    if (atom.pinned != 1)
+      keep.integrate(atom);
+  }
+  pendingAcceleration = math::Vector3();
 }
 
 void Structure3D::applyConstraints() {
-  for (uint32_t pass = 0; pass < relaxationPasses; ++pass)
-    for (uint32_t i = 0; i < constraints.size(); ++i)
-      constraints[i]->applyIfEnabled(*this);
+  // Sticks, by far the most common (a cloth has thousands), run inline.
+  for (uint32_t pass = 0; pass < relaxationPasses; ++pass) {
+    for (uint32_t i = 0; i < constraints.size(); ++i) {
+      Constraint3D &constraint = *constraints[i];
+      if (!constraint.enabled)
+        continue;
+      if (typeid(constraint) == typeid(Constraint3DStick)) {
+        const auto &stick = static_cast<const Constraint3DStick &>(constraint);
+        solveDistance(*this, stick.a, stick.b, stick.length, stick.mode);
+      } else {
+        constraint.apply(*this);
+      }
+    }
+  }
 }
 
 void Structure3D::clampAxisSpeed(float stepTime) {
@@ -183,10 +284,7 @@ void Structure3D::clampAxisSpeed(float stepTime) {
 }
 
 void Structure3D::step(float previousStepTime, float stepTime) {
-  clearContactFlags();
-  accumulateAccelerations(previousStepTime, stepTime);
-  applyDrag(stepTime);
-  integrate(previousStepTime, stepTime);
+  moveAtoms(previousStepTime, stepTime);
   applyConstraints();
   clampAxisSpeed(stepTime);
 }

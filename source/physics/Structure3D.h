@@ -95,8 +95,15 @@ public:
   void integrate(float previousStepTime, float stepTime);
   void applyConstraints();
   void clampAxisSpeed(float stepTime);
+  // clearContactFlags, accumulateAccelerations, applyDrag and integrate with
+  // the same results, in fewer walks over the atoms.
+  void moveAtoms(float previousStepTime, float stepTime);
   // All of the above without collisions.
   void step(float previousStepTime, float stepTime);
+
+private:
+  // The accumulated accelerations to displacements of this step.
+  void finishAccelerations(float stepTime);
 };
 
 } // namespace physics

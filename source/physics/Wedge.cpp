@@ -53,4 +53,11 @@ bool Wedge::overlapsSphere(const math::Sphere &sphere) const {
   return (moved - sphere.center).lengthSquared() > 1.0000001e-6f;
 }
 
+bool Wedge::getLocalBounds(math::Box3D &bounds) const {
+  if (!(extents.x >= 0 && extents.y >= 0 && extents.z >= 0))
+    return false;
+  bounds = math::Box3D(center, extents);
+  return true;
+}
+
 } // namespace physics

@@ -26,6 +26,7 @@ public:
   // The largest |extent|.
   float getBoundingRadius() const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  bool getLocalBounds(math::Box3D &bounds) const override;
 };
 
 } // namespace physics

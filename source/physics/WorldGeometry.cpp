@@ -38,9 +38,10 @@ void WorldGeometry::notifyContact(Structure3D &structure, int atomIndex) {
   structure.notifyContact(this, atomIndex);
 }
 
-void WorldGeometry::collide(Structure3D &structure) {
+bool WorldGeometry::collide(Structure3D &structure) {
   if (!enabled || !canCollide(structure))
-    return;
+    return false;
+  bool touched = false;
   for (uint32_t i = 0; i < structure.atoms.size(); ++i) {
     Atom &atom = *structure.atoms[i];
     if (atom.pinned == 1)
@@ -54,10 +55,12 @@ void WorldGeometry::collide(Structure3D &structure) {
       atom.respond(resolved, bouncesOff(structure), event);
     }
     atom.contactFlags |= category;
+    touched = true;
     notifyContact(structure, int(i));
     if (!enabled)
-      return;
+      return true;
   }
+  return touched;
 }
 
 math::Sphere WorldGeometry::toLocal(const math::Sphere &sphere) const {

@@ -58,13 +58,22 @@ public:
     (void)capsule;
     return false;
   }
+  // A box in the shape's own frame such that every sphere the shape moves has
+  // its centre within its radius of the box. False when the shape may reach
+  // any point (a plane, a keep-inside box, a shape that does not say): such
+  // a shape is tried against every structure.
+  virtual bool getLocalBounds(math::Box3D &bounds) const {
+    (void)bounds;
+    return false;
+  }
 
   void setOwner(GeometryOwner *newOwner) { owner = newOwner; }
   GeometryOwner *getOwner() const { return owner; }
   void addContactListener(ContactListener *listener) { contactListeners.push(listener); }
 
   // Pushes the structure's atoms out of the shape; see the class comment.
-  void collide(Structure3D &structure);
+  // True when any atom touched it.
+  bool collide(Structure3D &structure);
   bool canCollide(const Structure3D &structure);
   bool canRespond(const Structure3D &structure);
   bool bouncesOff(const Structure3D &structure) const;

@@ -1,48 +1,22 @@
-// A small world stepped the way a level steps its own: every structure
-// integrates, then passes of collisions each followed by that structure's
-// constraints, then the speed clamps.
+// A small world stepped by the simulation: every structure integrates, then
+// collides and runs its constraints, then the speed clamps.
 
 #include "physics/Acceleration3D.h"
 #include "physics/BounceEvent.h"
 #include "physics/DistanceConstraints.h"
 #include "physics/Plane.h"
+#include "physics/Simulation.h"
 #include "physics/Structure3D.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 using math::Vector3;
 using physics::Structure3D;
 using physics::WorldGeometry;
 
 namespace {
-
-struct World {
-  std::vector<WorldGeometry *> geometries;
-  std::vector<Structure3D *> structures;
-  int passes = 3;
-
-  void step(float previousStepTime, float stepTime) {
-    for (Structure3D *s : structures) {
-      s->clearContactFlags();
-      s->accumulateAccelerations(previousStepTime, stepTime);
-      s->applyDrag(stepTime);
-      s->integrate(previousStepTime, stepTime);
-    }
-    for (int pass = 0; pass < passes; ++pass) {
-      for (Structure3D *s : structures) {
-        if ((s->senseMask | s->slideMask | s->bounceMask) != 0)
-          for (WorldGeometry *g : geometries)
-            g->collide(*s);
-        s->applyConstraints();
-      }
-    }
-    for (Structure3D *s : structures)
-      s->clampAxisSpeed(stepTime);
-  }
-};
 
 struct Log : physics::ContactListener, physics::BounceListener {
   std::string *log;
@@ -81,9 +55,9 @@ TEST(World, BallFallsOntoTheGroundAndComesToRest) {
   ball.addContactListener(&ballLog);
   ball.addBounceListener(&ballLog);
 
-  World world;
-  world.geometries.push_back(&ground);
-  world.structures.push_back(&ball);
+  physics::Simulation world;
+  world.addGeometry(&ground);
+  world.addStructure(&ball);
   float previous = 0;
   bool touched = false;
   for (int frame = 0; frame < 600; ++frame) {
@@ -115,10 +89,9 @@ TEST(World, SensedGroundIsFallenThrough) {
   std::string log;
   Log ballLog(&log, "s");
   ball.addContactListener(&ballLog);
-  World world;
-  world.passes = 1;
-  world.geometries.push_back(&ground);
-  world.structures.push_back(&ball);
+  physics::Simulation world;
+  world.addGeometry(&ground);
+  world.addStructure(&ball);
   for (int frame = 0; frame < 30; ++frame)
     world.step(1 / 30.0f, 1 / 30.0f);
   EXPECT_LT(ball.getAtom(0).position.y, -1);
