@@ -18,7 +18,7 @@
 #include "physics/Structure3D.h"
 #include "physics/Wedge.h"
 
-#include "../AllocationCounter.h"
+#include "support/AllocationCounter.h"
 
 #include "SteppedWorld.h"
 

@@ -4,11 +4,10 @@
 // program.
 #pragma once
 
+#include "support/AllocationCount.h"
+
 #include <cstdlib>
 #include <new>
-
-inline bool allocationCounting = false;
-inline long allocationCount = 0;
 
 // The replacements pair malloc with free; the compiler cannot see that they
 // replace the whole family.

@@ -1,9 +1,10 @@
 // A physics step allocates nothing: the global allocation functions are
-// replaced for this test program and count while a step runs.
+// replaced for this test program (see
+// IdleFrameAllocationTest.cpp) and count while a step runs.
 
-#include "BusyWorld.h"
+#include "physics/BusyWorld.h"
 
-#include "../../bench/AllocationCounter.h"
+#include "support/AllocationCount.h"
 
 #include <gtest/gtest.h>
 
