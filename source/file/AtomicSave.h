@@ -3,6 +3,8 @@
 // the target; commit checks every write and the close, flushes the file to
 // the disk and renames it over the target. On any failure the temporary is
 // removed, the old file stays as it was, and the failure is reported.
+// Every file the system saves goes through here; none is opened for writing
+// under its own name.
 
 #include "file/NonCopyable.h"
 #include "xstring/String.h"
@@ -29,8 +31,6 @@ public:
   void fail(const String &reason);
   // True when the whole file now stands under the target's name.
   bool commit();
-
-  const String &path() const { return m_path; }
 
 private:
   bool abandon(const String &reason);
