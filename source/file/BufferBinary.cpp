@@ -1,6 +1,7 @@
 #include "file/BufferBinary.h"
 
 #include "error/Assert.h"
+#include "file/AtomicSave.h"
 #include "file/Path.h"
 
 #include <cstring>
@@ -87,7 +88,10 @@ bool BufferBinary::writeFile(const String &path, const char *mode, const char *f
   return fclose(file) == 0;
 }
 
-bool BufferBinary::save(const String &path) const { return writeFile(path, "wb", __func__); }
+// Whole or not at all: a full disk leaves the old file and returns false.
+bool BufferBinary::save(const String &path) const {
+  return saveWhole(path, m_buffer.data(), m_buffer.size());
+}
 
 bool BufferBinary::appendToFile(const String &path) const {
   return writeFile(path, "ab", __func__);

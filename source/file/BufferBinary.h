@@ -32,6 +32,8 @@ public:
   // Replaces the contents with the whole file; false (and empty) when it
   // cannot be opened.
   bool open(const String &path);
+  // The whole buffer or nothing replaces the file; false (reported) when it
+  // could not be saved, the old file then unchanged.
   bool save(const String &path) const;
   bool appendToFile(const String &path) const;
   void writeToFile(FILE *file) const;

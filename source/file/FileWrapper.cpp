@@ -26,12 +26,12 @@ bool FileWrapper::open(const String &path, const String &mode) {
   return m_file != nullptr;
 }
 
-void FileWrapper::close() {
-  if (m_file)
-    fclose(m_file);
+bool FileWrapper::close() {
+  bool closed = !m_file || fclose(m_file) == 0;
   m_file = nullptr;
   m_sizeKnown = false;
   m_size = 0;
+  return closed;
 }
 
 void FileWrapper::measureSize(const char *function) {

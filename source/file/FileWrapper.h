@@ -22,7 +22,8 @@ public:
   ~FileWrapper() override;
 
   bool open(const String &path, const String &mode);
-  void close();
+  // False when buffered bytes could not be written out.
+  bool close();
   FILE *file() const { return m_file; }
   bool hasFile() const { return m_file != nullptr; }
   // Measured once and cached until the next write.

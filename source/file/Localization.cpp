@@ -1,7 +1,7 @@
 #include "file/Localization.h"
 
+#include "file/AtomicSave.h"
 #include "file/Buffer.h"
-#include "file/Path.h"
 #include "file/XMLParser.h"
 #include "file/LocalizationParser.h"
 
@@ -70,7 +70,8 @@ public:
       return false;
     setFileName(path);
     parse(decodeUtf8(buffer.wholeText()));
-    return true;
+    // What was read is kept, but a file with errors is not a successful load.
+    return errorCount() == 0;
   }
 };
 
@@ -139,18 +140,15 @@ container::Vector<const Localization::Info *> Localization::sortedEntries() {
 }
 
 bool Localization::write(const String &path) {
-  FILE *file = file::openFile(path, String(L"w"));
-  if (!file)
-    return false;
+  file::AtomicSave out(path);
+  if (!out.file())
+    return out.commit();
 
   // Written piece by piece as UTF-8; the stream buffers it.
-  bool written = true;
   container::Vector<char> bytes;
   auto put = [&](const String &text) {
     text.toUtf8(bytes);
-    size_t length = bytes.size() - 1; // without the terminator
-    if (length > 0 && fwrite(bytes.data(), 1, length, file) != length)
-      written = false;
+    out.write(bytes.data(), bytes.size() - 1); // without the terminator
   };
   auto element = [&](const wchar_t *indent, const wchar_t *name, const String &text) {
     put(String(indent) + L"<" + name + L">");
@@ -172,8 +170,7 @@ bool Localization::write(const String &path) {
     put(String(L"    </source>\n  </user_visible_text>\n"));
   }
   put(String(L"</ulv_localization_data>\n"));
-  file::closeFile(file);
-  return written;
+  return out.commit();
 }
 
 } // namespace xstring

@@ -42,6 +42,7 @@ void XMLParser::parse(const String &text) {
   m_stopped = false;
   m_elements.clear();
   m_errors.clear();
+  m_errorCount = 0;
 
   beginDocument();
   element(0);
@@ -79,7 +80,7 @@ void XMLParser::element(uint32_t depth) {
       const String &owner = m_elements.isEmpty() ? tag : m_elements.last();
       elementText(owner, unescape(raw));
     } else {
-      for (uint32_t i = 0; i < raw.length(); ++i)
+      for (uint32_t i = 0; i < raw.length() && !m_stopped; ++i)
         if (!String::isWhitespace(raw[i]))
           error(L"non-space data not supported in elements with children");
       childList(depth);
@@ -170,7 +171,15 @@ void XMLParser::skipWhiteSpace() {
     next(c);
 }
 
+// Past the cap the parse stops: one report per bad character of a large file
+// would cost far more than the file.
 void XMLParser::error(const wchar_t *message) {
+  if (m_errorCount >= MaxErrors)
+    return;
+  if (++m_errorCount == MaxErrors) {
+    m_stopped = true;
+    message = L"too many errors; the rest of the file is skipped";
+  }
   reportError(String::format(L"%S(%u) : error: %S", m_fileName.c_str(), m_line, message));
 }
 

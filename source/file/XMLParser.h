@@ -35,8 +35,12 @@ public:
   const String &fileName() const { return m_fileName; }
   uint32_t line() const { return m_line; }
   const container::Vector<String> &elementStack() const { return m_elements; }
+  // A parse reports at most this many errors; the last says it stopped there.
+  static constexpr uint32_t MaxErrors = 100;
+
   // Every error of the last parse, formatted "file(line) : error: message".
   const container::Vector<String> &errors() const { return m_errors; }
+  uint32_t errorCount() const { return m_errorCount; }
 
 protected:
   // For texts parsed without parseFile: the name used in messages.
@@ -58,6 +62,7 @@ private:
   uint32_t m_line = 1;
   container::Vector<String> m_elements;
   container::Vector<String> m_errors;
+  uint32_t m_errorCount = 0;
 
   const String *m_text = nullptr;
   uint32_t m_position = 0;

@@ -1,7 +1,7 @@
 #include "framework/Distributor.h"
 
+#include "file/AtomicSave.h"
 #include "file/Buffer.h"
-#include "file/Path.h"
 #include "framework/Framework.h"
 
 #include <cstdio>
@@ -22,11 +22,11 @@ bool Distributor::isFullScreen() {
 }
 
 void Distributor::setFullScreen(bool fullScreen) {
-  FILE *out = file::openFile(fullScreenPath(), String(L"w"));
-  if (!out)
-    return;
-  fputc(fullScreen ? '1' : '0', out);
-  fclose(out);
+  // A place that cannot be written is skipped without a report.
+  file::AtomicSave out(fullScreenPath(), false);
+  if (out.file())
+    fputc(fullScreen ? '1' : '0', out.file());
+  out.commit();
 }
 
 } // namespace distributor

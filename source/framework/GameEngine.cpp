@@ -1,9 +1,9 @@
 #include "framework/GameEngine.h"
 
 #include "error/AssertHandler.h"
+#include "file/AtomicSave.h"
 #include "file/Database.h"
 #include "file/FileStatus.h"
-#include "file/Path.h"
 #include "framework/Framework.h"
 #include "error/Report.h"
 #include "gui/PageStateRecord.h"
@@ -95,16 +95,12 @@ void GameEngine::saveOptions() {
   quip::Dictionary options;
   writeOptions(options);
   String path = optionsPath();
-  FILE *out = file::openFile(path, String(L"w"));
-  // A folder that is missing or read-only must not take the program down.
-  if (!out) {
-    reportWarning(error::sourcePath(__FILE__).c_str(), __LINE__, L"saveOptions",
-                  String(L"Cannot write the options file ") + path + L"; options not saved");
-    return;
-  }
-  xstring::print(out, L"%% Game options for %S\n\n", m_name.text());
-  xstring::print(out, L"%S\n", quip::Token(options).toString().c_str());
-  fclose(out);
+  // A folder that is missing or read-only, or a full disk, keeps the old
+  // options and is reported by the save.
+  file::AtomicSave out(path);
+  xstring::print(out.file(), L"%% Game options for %S\n\n", m_name.text());
+  xstring::print(out.file(), L"%S\n", quip::Token(options).toString().c_str());
+  out.commit();
 }
 
 math::Vector2 GameEngine::viewCenter() { return video::Window::screenCenter(); }

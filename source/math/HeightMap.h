@@ -152,10 +152,16 @@ public:
   math::Vector3 resolveSphere(const math::Sphere &sphere, const Triangle **triangles,
                               int triangleCapacity, const Edge **edges, int edgeCapacity) const;
 
+  // A map in memory costs about a hundred times its file, so a reader takes
+  // no more grid points than this (512 x 512).
+  static constexpr uint64_t MaxPoints = 1u << 18;
+
   // The heights and diagonals only; the spacing is not stored.
   void write(file::ByteReceiver &out) const;
-  // False, the map unchanged, when the counts do not fit the bytes remaining.
+  // False, the map unchanged, when the counts do not fit the bytes remaining
+  // or ask for more than MaxPoints (reported).
   bool read(file::ByteProducer &in);
+  // Whole or not at all: false (reported) when the file could not be saved.
   bool save(const String &path) const;
   bool load(const String &path);
 

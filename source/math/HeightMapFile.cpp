@@ -1,7 +1,10 @@
 #include "math/HeightMap.h"
 
+#include "error/AssertHandler.h"
 #include "file/BinaryPrimitives.h"
+#include "file/BufferBinary.h"
 #include "file/FileWrapper.h"
+#include "error/Report.h"
 
 #include <cstdint>
 
@@ -19,9 +22,9 @@ void HeightMap::write(file::ByteReceiver &out) const {
       file::write(cell(i, j).diagonal, out);
 }
 
-// The counts are checked against the bytes that follow before anything is
-// allocated, so a damaged or truncated file cannot ask for a huge grid or
-// run the stream dry.
+// The counts are checked against the limit and the bytes that follow before
+// anything is allocated, so a damaged or truncated file cannot ask for a huge
+// grid or run the stream dry.
 bool HeightMap::read(file::ByteProducer &in) {
   if (in.bytesRemaining() < 9)
     return false;
@@ -32,6 +35,13 @@ bool HeightMap::read(file::ByteProducer &in) {
   file::read(nz, in);
   if (nx > INT32_MAX || nz > INT32_MAX)
     return false;
+  if (uint64_t(nx) * nz > MaxPoints) {
+    framework::reportWarning(error::sourcePath(__FILE__).c_str(), __LINE__, L"read",
+                             String::format(L"Height map of %u x %u points is too large (at most "
+                                            L"%u points); not read",
+                                            nx, nz, unsigned(MaxPoints)));
+    return false;
+  }
   const uint64_t cells = nx > 1 && nz > 1 ? uint64_t(nx - 1) * uint64_t(nz - 1) : 0;
   const uint64_t needed = uint64_t(nx) * uint64_t(nz) * 4 + cells;
   if (needed > in.bytesRemaining())
@@ -49,11 +59,9 @@ bool HeightMap::read(file::ByteProducer &in) {
 }
 
 bool HeightMap::save(const String &path) const {
-  file::FileWrapper out;
-  if (!out.open(path, String(L"wb")))
-    return false;
-  write(out);
-  return true;
+  file::BufferBinary bytes;
+  write(bytes);
+  return bytes.save(path);
 }
 
 bool HeightMap::load(const String &path) {

@@ -44,12 +44,23 @@ void saveSplinePoints(quip::Dictionary &dict, const container::Vector<V> &points
   dict.set(SYM(L"points"), quip::Token(list, false));
 }
 
-// A count, then the points; a count the remaining bytes cannot hold is refused.
+// Once its segments are cached a point costs about eight times its bytes, so a
+// read takes at most this many.
+constexpr unsigned maxSplinePoints = 1u << 16;
+// Reports a read refused for asking more points than maxSplinePoints.
+void reportTooManySplinePoints(unsigned count);
+
+// A count, then the points; a count the remaining bytes cannot hold, or above
+// maxSplinePoints (reported), is refused.
 template <typename V> bool readSplinePoints(file::ByteProducer &in, container::Vector<V> &points) {
   if (in.bytesRemaining() < 4)
     return false;
   unsigned count;
   file::read(count, in);
+  if (count > maxSplinePoints) {
+    reportTooManySplinePoints(count);
+    return false;
+  }
   if (in.bytesRemaining() / sizeof(V) < count)
     return false;
   points.clear();

@@ -287,11 +287,6 @@ private:
 
 Serializer::Serializer(const String &fileName) : m_fileName(fileName) {}
 
-Serializer::~Serializer() {
-  if (m_stream)
-    fclose(m_stream);
-}
-
 Token Serializer::read() {
   CORVANE_ASSERT_TEXT(m_buffer.open(m_fileName),
                       L"m_buffer.open( m_filename ) && \"Serializer failed to open file for "
@@ -308,15 +303,8 @@ bool Serializer::write(const Token &token) {
                    m_fileName.c_str());
     return false;
   }
-  m_stream = file::openFile(m_fileName, L"wb");
-  if (!m_stream) {
-    xstring::print(stderr, L"Serializer failed to open file for write: %S\n", m_fileName.c_str());
-    return false;
-  }
-  bool ok = bytes.size() == 0 || fwrite(bytes.data(), 1, bytes.size(), m_stream) == bytes.size();
-  ok = fclose(m_stream) == 0 && ok;
-  m_stream = nullptr;
-  return ok;
+  // A compiled file cut short would be newer than its source and be loaded.
+  return bytes.save(m_fileName);
 }
 
 Token Serializer::readBytes(file::BufferBinary &bytes) { return Reader(bytes).read(); }

@@ -20,13 +20,12 @@ public:
   explicit Serializer(const String &fileName);
   Serializer(const Serializer &) = delete;
   Serializer &operator=(const Serializer &) = delete;
-  ~Serializer();
 
   // The value of the file; an error token when the header does not match or
   // the contents are damaged. The file must exist (callers check first).
   Token read();
-  // Writes the file; false (and reported) when it cannot be created or the
-  // value holds more distinct texts than 16-bit indexes reach.
+  // Writes the file whole or not at all; false (and reported) when it cannot
+  // be saved or the value holds more distinct texts than 16-bit indexes reach.
   bool write(const Token &token);
 
   // The same on bytes in memory.
@@ -36,7 +35,6 @@ public:
 private:
   String m_fileName;
   file::BufferBinary m_buffer;
-  FILE *m_stream = nullptr;
 };
 
 Token readValueFile(const String &path);

@@ -4,8 +4,30 @@
 #include "xstring/String.h"
 
 #include <cctype>
+#include <climits>
 
 namespace http {
+
+namespace {
+
+// Decimal digits only, no sign, and a value that fits an int.
+bool readLength(const String &text, int &out) {
+  if (text.isEmpty())
+    return false;
+  long long value = 0;
+  for (uint32_t i = 0; i < text.length(); ++i) {
+    wchar_t c = text[i];
+    if (c < L'0' || c > L'9')
+      return false;
+    value = value * 10 + (c - L'0');
+    if (value > INT_MAX)
+      return false;
+  }
+  out = int(value);
+  return true;
+}
+
+} // namespace
 
 const wchar_t *const LineEnd = L"\r\n";
 const wchar_t *const HeaderEnd = L"\r\n\r\n";
@@ -43,12 +65,15 @@ bool readContentLength(const file::BufferBinary &response, unsigned int &headerL
     return false;
 
   String header;
-  for (unsigned int i = 0; i < size; ++i) {
+  bool complete = false;
+  for (unsigned int i = 0; i < size && !complete; ++i) {
     header.append(wchar_t(std::tolower(bytes[i])));
-    if (i >= 3 && bytes[i - 3] == '\r' && bytes[i - 2] == '\n' && bytes[i - 1] == '\r' &&
-        bytes[i] == '\n')
-      break;
+    complete = i >= 3 && bytes[i - 3] == '\r' && bytes[i - 2] == '\n' && bytes[i - 1] == '\r' &&
+               bytes[i] == '\n';
   }
+  // Without its blank line the header may still be arriving.
+  if (!complete)
+    return false;
 
   const String separators(L": ");
   uint32_t start = 0;
@@ -62,8 +87,9 @@ bool readContentLength(const file::BufferBinary &response, unsigned int &headerL
     container::Vector<String> parts;
     line.split(separators, parts);
     if (parts.size() == 2 && parts[0] == L"content-length") {
+      if (!readLength(parts[1], contentLength))
+        return false;
       headerLength = header.length();
-      contentLength = parts[1].toInt();
       return true;
     }
   }

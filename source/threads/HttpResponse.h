@@ -17,7 +17,9 @@ extern const wchar_t *const HeaderEnd;
 void readStatusLine(const file::BufferBinary &response, int &status, int &statusClass);
 
 // Finds the "content-length" field in any case. headerLength counts the
-// header with its blank line. False when the response is empty or lacks it.
+// header with its blank line. False when the response is empty or lacks it,
+// when the header has no blank line yet, or when the length is not a
+// non-negative decimal that fits an int (the outputs are then untouched).
 bool readContentLength(const file::BufferBinary &response, unsigned int &headerLength,
                        int &contentLength);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 
 namespace {
 
@@ -123,4 +124,31 @@ TEST(XMLParser, ParsesAFile) {
   EXPECT_EQ(parser.events, String(L"doc{ <list> <item> item=[one] </item> </list> }doc"));
   EXPECT_EQ(parser.fileName(), path);
   EXPECT_FALSE(parser.parseFile(dir.wide("missing.xml")));
+}
+
+// Hostile input costs at most a bounded number of reports, then the parse stops.
+TEST(XMLParser, ErrorsStopAtTheCap) {
+  auto repeated = [](const wchar_t *head, const wchar_t *unit, int times, const wchar_t *tail) {
+    String text(head);
+    text.reserve(uint32_t(times * wcslen(unit) + 64));
+    for (int i = 0; i < times; ++i)
+      text += unit;
+    return text + tail;
+  };
+  const String cases[] = {
+      repeated(L"<r>", L"x", 200000, L"<a>1</a></r>"),
+      repeated(L"<r>", L"<a>1</b>", 20000, L"</r>"),
+      repeated(L"<r>", L"<a>1</a>x<", 20000, L"</r>"),
+  };
+  for (const String &text : cases) {
+    Recorder parser;
+    testing::internal::CaptureStderr();
+    parser.parse(text);
+    std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(parser.errors().size(), file::XMLParser::MaxErrors);
+    EXPECT_GE(parser.errors().last().find(L"too many errors"), 0)
+        << parser.errors().last().c_str();
+    EXPECT_LT(err.size(), 200u * file::XMLParser::MaxErrors);
+    EXPECT_GE(parser.events.find(L"}doc"), 0);
+  }
 }

@@ -1,4 +1,5 @@
 #include "framework/GameEngine.h"
+#include "file/SaveUnderLimit.h"
 #include "support/TempFolder.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/ShellTestSupport.h"
@@ -75,7 +76,9 @@ TEST(GameEngine, OptionsGoToTheEngineConfigFolder) {
   std::string warning = log.finish();
   EXPECT_TRUE(engine.isActive());
   EXPECT_NE(warning.find("WARNING"), std::string::npos) << warning;
-  EXPECT_NE(warning.find("options not saved"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("Cannot save " + root.dir.path("engineConfig/options.!")),
+            std::string::npos)
+      << warning;
 
   ASSERT_EQ(mkdir(root.dir.path("engineConfig").c_str(), 0700), 0);
   engine.saveOptions();
@@ -120,4 +123,24 @@ TEST(GameEngine, CurrentEngineIsDeletedWithItsGroup) {
   GameEngine::deleteCurrent();
   EXPECT_EQ(GameEngine::current(), nullptr);
   EXPECT_FALSE(video::RenderGroupTable::instance().table().contains(Symbol::intern(L"blue")));
+}
+
+TEST(GameEngine, OptionsCutShortKeepTheOldFile) {
+  struct WordyEngine : GameEngine {
+    WordyEngine() : GameEngine(Symbol::intern(L"wordy")) {}
+    void writeOptions(quip::Dictionary &options) override {
+      options.set(Symbol::intern(L"notes"), quip::Token(String(std::wstring(4000, L'n').c_str())));
+    }
+  };
+  Scene scene(0, false);
+  Root root;
+  std::string folder = root.dir.path("engineConfig");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  WordyEngine engine;
+  testing_support::expectSaveFailsWhole(folder, folder + "/options.!", "% old options\n",
+                                        [&] {
+                                          engine.saveOptions();
+                                          return false;
+                                        },
+                                        {1024, false, true});
 }

@@ -1,9 +1,12 @@
 #include "FrameworkTestSupport.h"
 
 #include "framework/BetaLog.h"
+#include "file/SaveUnderLimit.h"
 #include "framework/Distributor.h"
 #include "error/Report.h"
 #include "video/Window.h"
+
+#include <sys/stat.h>
 
 using namespace testing_support;
 
@@ -122,4 +125,18 @@ TEST_F(FrameworkTest, FullScreenPreference) {
   testing::internal::CaptureStderr();
   settings.setFullScreen(false);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(FrameworkTest, FullScreenPreferenceCutShortKeepsTheOldOne) {
+  std::string documents = folder.path() + "/documents";
+  ASSERT_EQ(mkdir(documents.c_str(), 0700), 0);
+  framework->documents = documents;
+  distributor::Distributor settings;
+  // Not one byte may be written; the preference is skipped without a report.
+  expectSaveFailsWhole(documents, documents + "/fullScreen.txt", "1",
+                       [&] {
+                         settings.setFullScreen(false);
+                         return false;
+                       },
+                       {0, false, false});
 }

@@ -2,6 +2,7 @@
 
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
+#include "file/SaveUnderLimit.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -383,4 +384,46 @@ TEST(HeightMap, SavesAndLoadsFiles) {
   EXPECT_EQ(loaded.size(), Size2i(3, 3));
   std::remove(path.c_str());
   EXPECT_FALSE(loaded.load(widePath));
+}
+
+TEST(HeightMap, SaveCutShortKeepsTheOldFile) {
+  testing_support::TempFolder dir;
+  HeightMap map = built(40, 40, Vector3(1, 1, 1), [](int i, int j) { return float(i * j); });
+  testing_support::expectSaveFailsWhole(dir.path(), dir.path("ground.bin"), "old map",
+                                        [&] { return map.save(dir.wide("ground.bin")); });
+}
+
+// Grids larger than the limit are refused before anything is allocated, even
+// when the file holds every height they ask for.
+TEST(HeightMap, RefusesGridsAboveTheLimit) {
+  struct Case {
+    unsigned int nx, nz;
+    bool accepted;
+  } cases[] = {
+      {1, unsigned(HeightMap::MaxPoints), true},
+      {1, unsigned(HeightMap::MaxPoints) + 1, false},
+      {513, 513, false},
+      {unsigned(HeightMap::MaxPoints) + 1, 1, false},
+  };
+  for (const Case &c : cases) {
+    file::BufferBinary file;
+    file::write((unsigned char)1, file);
+    file::write(c.nx, file);
+    file::write(c.nz, file);
+    uint64_t points = uint64_t(c.nx) * c.nz;
+    uint64_t cells = uint64_t(c.nx - 1) * (c.nz - 1);
+    file.resize(uint32_t(file.size() + points * 4 + cells));
+    file.seek(0);
+    HeightMap target(Size2i(2, 2), Vector3(1, 1, 1));
+    testing::internal::CaptureStderr();
+    bool read = target.read(file);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(read, c.accepted) << c.nx << " x " << c.nz;
+    if (c.accepted) {
+      EXPECT_EQ(target.size(), Size2i(int(c.nx), int(c.nz)));
+      continue;
+    }
+    EXPECT_EQ(target.size(), Size2i(2, 2));
+    EXPECT_NE(err.find("too large"), std::string::npos) << err;
+  }
 }

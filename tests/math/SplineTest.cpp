@@ -3,6 +3,7 @@
 #include "math/BSpline3D.h"
 #include "math/CatmullRomSpline2D.h"
 #include "math/CatmullRomSpline3D.h"
+#include "math/SplinePoints.h"
 #include "quip/Token.h"
 
 #include <gtest/gtest.h>
@@ -170,4 +171,25 @@ TEST(Spline, BinaryForms) {
   EXPECT_FALSE(cut.read(buffer));
   EXPECT_EQ(cut.controlPointCount(), 0u);
   EXPECT_FALSE(buffer.overrun());
+}
+
+// More points than the limit are refused, even when the stream holds them all.
+TEST(Spline, BinaryReadRefusesCountsAboveTheLimit) {
+  struct Case {
+    unsigned count;
+    bool accepted;
+  } cases[] = {{math::maxSplinePoints, true}, {math::maxSplinePoints + 1, false}};
+  for (const Case &c : cases) {
+    file::BufferBinary buffer;
+    file::write(c.count, buffer);
+    buffer.resize(4 + c.count * 8);
+    buffer.seek(0);
+    CatmullRomSpline2D spline;
+    testing::internal::CaptureStderr();
+    bool read = spline.read(buffer);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(read, c.accepted) << c.count;
+    EXPECT_EQ(spline.controlPointCount(), c.accepted ? c.count : 0u);
+    EXPECT_EQ(err.find("too large") != std::string::npos, !c.accepted) << err;
+  }
 }

@@ -77,3 +77,36 @@ TEST(HttpResponse, StatusClassAndSecondLineEnd) {
   limit = 100;
   EXPECT_FALSE(http::findSecondLineEnd(responseOf("one\r\ntwo"), limit));
 }
+
+// content-length is a non-negative decimal that fits; a header without its
+// blank line is not complete yet.
+TEST(HttpResponse, ContentLengthIsStrict) {
+  struct Case {
+    const char *response;
+    bool found;
+    int contentLength;
+  } cases[] = {
+      {"HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", true, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 2147483647\r\n\r\n", true, 2147483647},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 007\r\n\r\n", true, 7},
+      {"HTTP/1.0 200 OK\r\nContent-Length: -5\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: +5\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 99999999999\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 2147483648\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 12abc\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 0x10\r\n\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 12\r\n", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 12\r\nServer: x", false, 0},
+      {"HTTP/1.0 200 OK\r\nContent-Length: 12", false, 0},
+  };
+  for (const Case &c : cases) {
+    unsigned int headerLength = 0;
+    int contentLength = 0;
+    EXPECT_EQ(http::readContentLength(responseOf(c.response), headerLength, contentLength),
+              c.found)
+        << c.response;
+    if (c.found) {
+      EXPECT_EQ(contentLength, c.contentLength) << c.response;
+    }
+  }
+}

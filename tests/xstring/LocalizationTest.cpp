@@ -189,3 +189,38 @@ TEST(LocalizationFilters, SetLengthsAndMembers) {
   // Each set is made once.
   EXPECT_EQ(&Localization::nameFilter(), &Localization::nameFilter());
 }
+
+// A file with errors loads what it can but says it failed; junk costs a
+// bounded number of reports.
+TEST_F(LocalizationTable, LoadWithErrorsFails) {
+  const std::string entry = "  <user_visible_text>\n"
+                            "    <text>Play</text>\n"
+                            "    <translation>Jouer</translation>\n"
+                            "    <context>menu</context>\n"
+                            "    <source>\n      <location>a.! line 1</location>\n    </source>\n"
+                            "  </user_visible_text>\n";
+  const std::string head = "<ulv_localization_data>\n";
+  const std::string tail = "</ulv_localization_data>\n";
+  struct Case {
+    const char *name;
+    std::string bytes;
+    bool loads;
+    uint32_t entries;
+  } cases[] = {
+      {"whole", head + entry + tail, true, 1},
+      {"cut mid-element", head + entry + entry.substr(0, 60), false, 1},
+      {"1 MB outside elements", head + std::string(1 << 20, 'x') + entry + tail, false, 0},
+      {"junk between entries", head + entry + std::string(1 << 20, 'x') + tail, false, 1},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::TempFolder dir;
+    writeBytes(dir.path("in.xml"), c.bytes);
+    testing::internal::CaptureStderr();
+    bool loaded = Localization::load(dir.wide("in.xml"));
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(loaded, c.loads);
+    EXPECT_EQ(Localization::table().count(), c.entries);
+    EXPECT_LT(err.size(), 64u * 1024) << "reports are not bounded";
+  }
+}
