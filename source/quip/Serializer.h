@@ -22,9 +22,11 @@ public:
   Serializer &operator=(const Serializer &) = delete;
   ~Serializer();
 
-  // The value of the file; an error token when the header does not match or
-  // the contents are damaged. The file must exist (callers check first).
+  // The value of the file; an error token when the file cannot be opened,
+  // the header does not match or the contents are damaged.
   Token read();
+  // False after a read that could not open the file.
+  bool opened() const { return m_opened; }
   // Writes the file; false (and reported) when it cannot be created or the
   // value holds more distinct texts than 16-bit indexes reach.
   bool write(const Token &token);
@@ -37,6 +39,7 @@ private:
   String m_fileName;
   file::BufferBinary m_buffer;
   FILE *m_stream = nullptr;
+  bool m_opened = false;
 };
 
 Token readValueFile(const String &path);
