@@ -5,6 +5,7 @@
 #include "quip/builtins/ArrayBuiltins.h"
 
 #include "container/HashTable.h"
+#include "quip/builtins/VisitedBodies.h"
 #include "math/Random.h"
 #include "quip/Builtin.h"
 #include "quip/Limits.h"
@@ -64,7 +65,7 @@ uint32_t builtDepthAbove(Array &stack, uint32_t n) {
 // array holding itself ends; an explicit list of arrays still to walk keeps
 // the C stack flat however deep the value.
 void replaceIn(const Array &root, const Token &oldValue, const Token &newValue) {
-  container::HashTable<const ArrayBody *, bool> seen;
+  VisitedBodies seen;
   container::Vector<Token> pending;
   pending.push(Token(root, false));
   while (!pending.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "quip/builtins/ControlBuiltins.h"
 
 #include "container/HashTable.h"
+#include "quip/builtins/VisitedBodies.h"
 #include "quip/InlineBuiltins.h"
 
 #include <cmath>
@@ -167,7 +168,7 @@ using Bindings = container::HashTable<Symbol, Token>;
 // once (remembered in a hash set, so a procedure bound into itself ends),
 // from an explicit list so that depth does not use the C stack.
 void bindBody(const Array &root, const Bindings &bindings) {
-  container::HashTable<const ArrayBody *, bool> seen;
+  VisitedBodies seen;
   container::Vector<Token> pending;
   pending.push(Token(root, true));
   while (!pending.isEmpty()) {
