@@ -69,7 +69,7 @@ public:
       u32(0);
       break;
     case 4: { // many levels at once
-      uint32_t levels = (arg + 1) * 64;
+      uint32_t levels = (arg + 1) * 40;
       for (uint32_t i = 0; i < levels && budget(1); ++i) {
         open('{');
         header('[', 1);
@@ -77,7 +77,7 @@ public:
       break;
     }
     case 5: { // many elements at once
-      uint32_t count = (arg + 1) * 4096;
+      uint32_t count = (arg + 1) * 1024;
       for (uint32_t i = 0; i < count && budget(1); ++i) {
         add(quip::Token(1.0f), "1");
         m_file.push_back('e');
@@ -124,7 +124,7 @@ private:
   };
 
   bool budget(uint32_t n) {
-    if (m_spent + n > (1u << 20))
+    if (m_spent + n > (1u << 17))
       return false;
     m_spent += n;
     return true;

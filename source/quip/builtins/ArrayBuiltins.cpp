@@ -311,7 +311,8 @@ void builtin_lookupRequired(Interpreter *in, int *error) {
     String message(L"Failed required lookup of key '");
     message += name.symbol().text();
     message += L"' in dictionary:\n";
-    message += dict.toReportString(true);
+    if (diagnostics()) // printed only when shown
+      message += dict.toReportString(true);
     builtinError(in, error, "builtin_lookupRequired", message);
     return;
   }
@@ -383,7 +384,8 @@ void builtin_defDictArgs(Interpreter *in, int *error) {
       String message(L"Key '");
       message += element.symbol().text();
       message += L"' not found in dictionary: ";
-      message += dict.toReportString();
+      if (diagnostics()) // printed only when shown
+        message += dict.toReportString();
       builtinError(in, error, function, message);
       return;
     }
