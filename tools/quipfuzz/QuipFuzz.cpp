@@ -77,18 +77,18 @@ public:
       break;
     }
     case 5: { // many elements at once
-      uint32_t count = (arg + 1) * 1024;
+      uint32_t count = (arg + 1) * 256;
       for (uint32_t i = 0; i < count && budget(1); ++i) {
         add(quip::Token(1.0f), "1");
         m_file.push_back('e');
       }
       break;
     }
-    case 6: // the last finished part, shared twice more
-      if (m_shares < 8 && !m_last.isError()) {
-        ++m_shares;
-        add(m_last, "");
-        add(m_last, "");
+    case 6: // the last finished part, shared twice more (within the budget
+            // of values the whole would expand to)
+      if (!m_last.isError() && budget(2 * m_lastSize)) {
+        addValue(m_last, m_lastSize);
+        addValue(m_last, m_lastSize);
       }
       break;
     default:
@@ -121,10 +121,11 @@ private:
   struct Open {
     quip::Token value;
     char close; // ']', '}' or ')'
+    uint64_t size = 1; // values it expands to, itself included
   };
 
-  bool budget(uint32_t n) {
-    if (m_spent + n > (1u << 17))
+  bool budget(uint64_t n) {
+    if (m_spent + n > (1u << 16))
       return false;
     m_spent += n;
     return true;
@@ -158,7 +159,8 @@ private:
     m_text += done.close;
     m_text += ' ';
     m_last = done.value;
-    addValue(done.value);
+    m_lastSize = done.size;
+    addValue(done.value, done.size);
   }
 
   void add(const quip::Token &value, const std::string &text) {
@@ -168,10 +170,11 @@ private:
       m_text += text;
       m_text += ' ';
     }
-    addValue(value);
+    addValue(value, 1);
   }
 
-  void addValue(const quip::Token &value) {
+  void addValue(const quip::Token &value, uint64_t size) {
+    m_open.back().size += size;
     quip::Token &into = m_open.back().value;
     if (into.isArray())
       into.array().append(value);
@@ -185,9 +188,9 @@ private:
   std::vector<unsigned char> m_file;
   std::string m_text;
   quip::Token m_last;
-  uint32_t m_shares = 0;
+  uint64_t m_lastSize = 0;
   uint32_t m_keys = 0;
-  uint32_t m_spent = 0;
+  uint64_t m_spent = 0;
 };
 
 } // namespace
