@@ -7,6 +7,10 @@
 
 #include <cstdint>
 
+namespace quip {
+class Token;
+}
+
 namespace math {
 
 struct Size2i {
@@ -21,7 +25,17 @@ struct Size2i {
 
 static_assert(sizeof(Size2i) == 8, "Size2i is written as one 8-byte block");
 
+// token.get(size) finds this reader: from an array of at least two numbers,
+// each truncated toward zero; anything else (or a number beyond the int
+// range) leaves the size unchanged and returns false.
+bool readToken(const quip::Token &token, Size2i &out);
+
 } // namespace math
+
+namespace quip {
+// A literal array of the width and the height.
+void toToken(const math::Size2i &value, Token &out);
+} // namespace quip
 
 namespace file {
 inline void write(const math::Size2i &size, ByteReceiver &out) { out.receiveBytes(&size, 8); }

@@ -1,14 +1,18 @@
 #include "quip/Array.h"
+#include "quip/BodyRelease.h"
 
 #include <utility>
 
 namespace quip {
 
-Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, n ? new Token[n] : nullptr, 1}) {}
+Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, n ? new Token[n] : nullptr, 1, 0}) {}
 
 void Array::destroy(ArrayBody *body) {
-  delete[] body->elements;
-  delete body;
+  quip::releaseBody(body, [](void *pending) {
+    ArrayBody *freed = static_cast<ArrayBody *>(pending);
+    delete[] freed->elements;
+    delete freed;
+  });
 }
 
 void Array::grow() { reserve(m_body->capacity ? 2 * m_body->capacity : 2); }

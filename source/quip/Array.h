@@ -17,6 +17,9 @@ struct ArrayBody {
   uint32_t count;
   Token *elements;
   uint32_t references;
+  // How deeply the "]" builder nested containers below this body (0 for
+  // bodies made otherwise); the builders refuse more than kMaxNesting.
+  uint16_t builtDepth;
 };
 
 class Array {
@@ -70,6 +73,8 @@ public:
 
   bool sameBody(const Array &other) const { return m_body == other.m_body; }
   const ArrayBody *body() const { return m_body; }
+  uint16_t builtDepth() const { return m_body->builtDepth; }
+  void setBuiltDepth(uint16_t depth) { m_body->builtDepth = depth; }
   uint32_t references() const { return m_body->references; }
 
 private:

@@ -32,6 +32,12 @@ void builtinError(Interpreter *interpreter, int *error, const char *function, co
 
 void typeCheckFailed(Interpreter *interpreter, int *error, const char *function,
                      const wchar_t *argumentName, const Token &token, Type expected) {
+  // The message prints the value: built only when it will be shown.
+  if (!diagnostics()) {
+    if (error)
+      *error = 1;
+    return;
+  }
   builtinError(interpreter, error, function, typeCheckMessage(argumentName, token, expected));
 }
 

@@ -1,4 +1,5 @@
 #include "quip/Dictionary.h"
+#include "quip/BodyRelease.h"
 
 #include <utility>
 
@@ -8,7 +9,7 @@ uint64_t g_bindingEpoch = 1;
 
 namespace {
 DictionaryBody *newBody() {
-  return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1,
+  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1, 0,
                             DictionaryBody::reciprocalOf(11)};
 }
 } // namespace
@@ -35,17 +36,20 @@ Dictionary &Dictionary::operator=(Dictionary &&other) noexcept {
 }
 
 void Dictionary::destroy(DictionaryBody *body) {
-  bindingsChanged();
-  for (uint32_t b = 0; b < body->bucketCount; ++b) {
-    DictionaryEntry *entry = body->buckets[b];
-    while (entry) {
-      DictionaryEntry *next = entry->next;
-      delete entry;
-      entry = next;
+  quip::releaseBody(body, [](void *pending) {
+    DictionaryBody *freed = static_cast<DictionaryBody *>(pending);
+    bindingsChanged();
+    for (uint32_t b = 0; b < freed->bucketCount; ++b) {
+      DictionaryEntry *entry = freed->buckets[b];
+      while (entry) {
+        DictionaryEntry *next = entry->next;
+        delete entry;
+        entry = next;
+      }
     }
-  }
-  delete[] body->buckets;
-  delete body;
+    delete[] freed->buckets;
+    delete freed;
+  });
 }
 
 Token *Dictionary::lookupTyped(Symbol key, Type) const { return lookup(key); }

@@ -29,6 +29,8 @@ struct DictionaryBody {
   uint32_t threshold;
   uint8_t frozen;
   uint32_t references;
+  // How deeply the ")" builder nested containers below this body.
+  uint16_t builtDepth;
   // bucketCount's reciprocal for a division-free modulo (see bucketOf).
   uint64_t reciprocal;
 
@@ -78,6 +80,8 @@ public:
   uint32_t count() const;
   bool sameBody(const Dictionary &other) const { return m_body == other.m_body; }
   const DictionaryBody *body() const { return m_body; }
+  uint16_t builtDepth() const { return m_body->builtDepth; }
+  void setBuiltDepth(uint16_t depth) { m_body->builtDepth = depth; }
   uint32_t references() const { return m_body->references; }
 
   // Visits every entry in key order: f(Symbol, Token&).

@@ -1,6 +1,7 @@
 #include "quip/Interpreter.h"
 
 #include "quip/InlineBuiltins.h"
+#include "quip/Limits.h"
 
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
@@ -156,6 +157,13 @@ inline bool Interpreter::executeBound(Symbol name) {
 void Interpreter::executeName(Symbol name) { executeBound(name); }
 
 void Interpreter::growProcedures(Array &&procedure, uint32_t position) {
+  // The stack only grows here (doubling from 32), so the limit is met
+  // exactly: the script ends with a report instead of taking all memory.
+  if (m_procedures.size() >= kMaxProcedureDepth) {
+    reportError(L"procedure stack overflow");
+    finish();
+    return;
+  }
   m_procedures.push(ProcedureFrame());
   ProcedureFrame &frame = m_procedures.last();
   frame.procedure = std::move(procedure);

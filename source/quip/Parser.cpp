@@ -1,5 +1,6 @@
 #include "quip/Parser.h"
 
+#include "quip/Limits.h"
 #include "xstring/Print.h"
 
 #include <cmath>
@@ -184,9 +185,9 @@ bool readQuoted(TextCursor &cursor, wchar_t close, String &out) {
 
 namespace {
 
-// Procedures nest by recursion; a text nested deeper than any script needs is
-// refused rather than allowed to exhaust the stack.
-constexpr int kMaxNesting = 1000;
+// Procedures nest by recursion; a text nested deeper than kMaxNesting (the
+// translated array being the outermost container) is refused rather than
+// allowed to exhaust the stack.
 int g_nesting = 0;
 
 struct NestingGuard {
@@ -208,9 +209,12 @@ Token readProcedure(TextCursor &cursor) {
       cursor.next();
       return Token(tokens, true);
     }
+    // A failure inside a nested procedure has been reported there: each
+    // level reporting it again would repeat the context once per level.
+    bool nested = cursor.peek() == L'{';
     Token token = readToken(cursor);
     if (token.isError())
-      return failed(cursor, L"error in array literal");
+      return nested ? Token() : failed(cursor, L"error in array literal");
     tokens.append(token);
   }
 }

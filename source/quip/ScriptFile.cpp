@@ -23,9 +23,12 @@ Array loadScript(const String &path) {
   }
   if (hasCompiled && (!hasSource || std::difftime(sourceTime, compiledTime) <= 0)) {
     logLine(String(L"loading binary: ") + compiledPath);
-    Token value = readValueFile(compiledPath);
-    // A damaged or foreign compiled file loads nothing.
-    return value.isArray() ? value.array() : Array(0);
+    Serializer serializer(compiledPath);
+    Token value = serializer.read();
+    // A damaged or foreign compiled file loads nothing; one that cannot be
+    // read at all (reported by the reader) leaves the source to be used.
+    if (serializer.opened() || !hasSource)
+      return value.isArray() ? value.array() : Array(0);
   }
   logLine(String(L"loading source: ") + path);
   file::Buffer buffer;

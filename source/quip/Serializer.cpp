@@ -1,5 +1,7 @@
 #include "quip/Serializer.h"
 
+#include "quip/Limits.h"
+
 #include "error/Assert.h"
 #include "file/Path.h"
 #include "xstring/Print.h"
@@ -13,8 +15,6 @@ namespace {
 const unsigned char kMagic = 0x21;
 const unsigned char kVersion[3] = {1, 2, 0};
 const uint32_t kMaxTexts = 65536;
-// Deeper values are refused: the reader and writer recurse once per level.
-const int kMaxDepth = 1000;
 
 // Writing.
 
@@ -53,8 +53,13 @@ private:
     return true;
   }
 
+  // Containers deeper than kMaxNesting, and more values than
+  // kMaxWrittenValues (a value whose parts are shared can stand for far more
+  // than memory holds), are refused; the walk recurses once per level.
   bool collect(const Token &token, int depth) {
-    if (depth > kMaxDepth)
+    if (++m_values > kMaxWrittenValues)
+      return false;
+    if ((token.isArray() || token.isDictionary()) && depth > kMaxNesting)
       return false;
     switch (token.type()) {
     case TYPE_STRING:
@@ -142,6 +147,7 @@ private:
   file::BufferBinary &m_out;
   container::Vector<String> m_texts;
   container::HashTable<String, uint16_t> m_index;
+  uint32_t m_values = 0;
 
 public:
   bool m_tooMany = false;
@@ -210,20 +216,32 @@ private:
   }
   bool text(uint16_t &index) { return u16(index) && index < m_texts.size(); }
 
+  // The bytes not yet owed to elements of the containers being read.
+  uint32_t unowed() const { return m_in.bytesRemaining() - m_owed; }
+
+  // Containers deeper than kMaxNesting are refused; the reader recurses
+  // once per level.
   bool value(Token &out, int depth) {
     unsigned char tag;
-    if (depth > kMaxDepth || !byte(tag))
+    if (!byte(tag))
       return false;
     bool executable = (tag >> 7) != 0;
-    switch (tag & 0x7F) {
+    char type = char(tag & 0x7F);
+    if ((type == '[' || type == '(') && depth > kMaxNesting)
+      return false;
+    switch (type) {
     case '[': {
       uint32_t count;
-      // Every element takes at least its tag byte.
-      if (!u32(count) || count > m_in.bytesRemaining())
+      // Every element takes at least its tag byte, and the elements still
+      // owed to the enclosing containers take theirs: what is reserved at all
+      // levels together never exceeds the bytes left.
+      if (!u32(count) || count > unowed())
         return false;
       Array array(0);
       array.reserve(count);
+      m_owed += count;
       for (uint32_t i = 0; i < count; ++i) {
+        --m_owed;
         Token element;
         if (!value(element, depth + 1))
           return false;
@@ -251,10 +269,12 @@ private:
     case '(': {
       uint32_t count;
       // Every entry takes at least a key (3 bytes) and a value tag.
-      if (!u32(count) || count > m_in.bytesRemaining() / 4)
+      if (!u32(count) || count > unowed() / 4)
         return false;
       Dictionary dictionary;
+      m_owed += 4 * count;
       for (uint32_t i = 0; i < count; ++i) {
+        m_owed -= 4;
         Token key, entry;
         if (!value(key, depth + 1) || !key.isSymbol() || !value(entry, depth + 1))
           return false;
@@ -279,6 +299,9 @@ private:
   }
 
   file::BufferBinary &m_in;
+  // Bytes the elements still to come of the open containers need at least
+  // (never more than the bytes remaining).
+  uint32_t m_owed = 0;
   container::Vector<Symbol> m_texts;
   container::Vector<String> m_strings;
 };
@@ -288,9 +311,13 @@ private:
 Serializer::Serializer(const String &fileName) : m_fileName(fileName) {}
 
 Token Serializer::read() {
-  CORVANE_ASSERT_TEXT(m_buffer.open(m_fileName),
-                      L"m_buffer.open( m_filename ) && \"Serializer failed to open file for "
-                      L"read: \"");
+  // A file that exists but cannot be read (permissions) is reported like a
+  // damaged one rather than ending the program.
+  m_opened = m_buffer.open(m_fileName);
+  if (!m_opened) {
+    xstring::print(stderr, L"Serializer failed to open file for read: %S\n", m_fileName.c_str());
+    return Token();
+  }
   return readBytes(m_buffer);
 }
 

@@ -21,9 +21,11 @@ public:
   Serializer(const Serializer &) = delete;
   Serializer &operator=(const Serializer &) = delete;
 
-  // The value of the file; an error token when the header does not match or
-  // the contents are damaged. The file must exist (callers check first).
+  // The value of the file; an error token when the file cannot be opened,
+  // the header does not match or the contents are damaged.
   Token read();
+  // False after a read that could not open the file.
+  bool opened() const { return m_opened; }
   // Writes the file whole or not at all; false (and reported) when it cannot
   // be saved or the value holds more distinct texts than 16-bit indexes reach.
   bool write(const Token &token);
@@ -35,6 +37,7 @@ public:
 private:
   String m_fileName;
   file::BufferBinary m_buffer;
+  bool m_opened = false;
 };
 
 Token readValueFile(const String &path);

@@ -217,7 +217,7 @@ String typeCheckMessage(const wchar_t *argumentName, const Token &token, Type ex
   String text(L"Type-check failed.  Argument '");
   text += argumentName;
   text += L"'\n(";
-  text += token.toString();
+  text += token.toReportString();
   text += L")\nis type '";
   text += typeName(token.type());
   text += L"', should be type '";

@@ -250,10 +250,15 @@ public:
     return readToken(*this, out);
   }
 
-  // Printed forms.
+  // Printed forms. Containers nested deeper than kMaxNesting print as
+  // "<<TOO DEEP>>"; a form longer than kMaxPrintedLength is cut and ends
+  // with "..." (quip/Limits.h).
   String toString() const;
   String toSortedString() const;
   String toIndentedString(int level = 0) const;
+  // The one-line form (sorted when asked) for a report: cut after
+  // kMaxReportLength characters.
+  String toReportString(bool sorted = false) const;
 
 private:
   // Payloads copied and dropped bit for bit.

@@ -1,6 +1,7 @@
 // The printed forms of values: one line, one line with sorted keys, and the
 // indented form. Literal forms read back through the text syntax.
 
+#include "quip/Limits.h"
 #include "quip/Token.h"
 
 namespace quip {
@@ -46,39 +47,68 @@ container::Vector<Symbol> sortedKeys(const Dictionary &dictionary) {
   return keys;
 }
 
-// The bodies being printed, outermost first: an array or dictionary that
-// holds itself prints as a cycle mark instead of recursing without end.
-struct Path {
-  container::Vector<const void *> bodies;
+// One printing: the output, the bodies being printed (outermost first: an
+// array or dictionary that holds itself prints as a cycle mark instead of
+// recursing without end), and the length after which the text is cut.
+// Containers deeper than the nesting limit print as a mark, so the
+// recursion is bounded whatever the value.
+class Printer {
+public:
+  Printer(String &out, uint32_t limit) : m_out(out), m_limit(limit) {}
+
+  void line(const Token &token, bool sorted, int depth);
+  void indented(const Token &token, int level, int depth);
+
+  // Cuts the text at the limit, with a marker.
+  void finish() {
+    if (!full())
+      return;
+    m_out.resize(m_limit);
+    m_out += L"...";
+  }
+
+private:
+  bool full() const { return m_out.length() > m_limit; }
   bool enter(const Token &token) {
     const void *body = token.isArray() ? static_cast<const void *>(token.array().body())
                                        : static_cast<const void *>(token.dictionary().body());
-    if (bodies.indexOf(body) >= 0)
+    if (m_bodies.indexOf(body) >= 0)
       return false;
-    bodies.push(body);
+    m_bodies.push(body);
     return true;
   }
-  void leave() { bodies.pop(); }
+  void leave() { m_bodies.pop(); }
+  void value(const Token &token, bool sorted, int depth);
+  void indentedValue(const Token &token, int level, int depth);
+
+  String &m_out;
+  uint32_t m_limit;
+  container::Vector<const void *> m_bodies;
 };
 
-thread_local Path t_path;
+const wchar_t *const kTooDeep = L"<<TOO DEEP>>";
 
-void appendValue(String &out, const Token &token, bool sorted);
-
-void appendLine(String &out, const Token &token, bool sorted) {
+void Printer::line(const Token &token, bool sorted, int depth) {
+  if (full())
+    return;
   if (!token.isArray() && !token.isDictionary()) {
-    appendValue(out, token, sorted);
+    value(token, sorted, depth);
     return;
   }
-  if (!t_path.enter(token)) {
-    out += L"<<CYCLE>>";
+  if (depth > kMaxNesting) {
+    m_out += kTooDeep;
     return;
   }
-  appendValue(out, token, sorted);
-  t_path.leave();
+  if (!enter(token)) {
+    m_out += L"<<CYCLE>>";
+    return;
+  }
+  value(token, sorted, depth);
+  leave();
 }
 
-void appendValue(String &out, const Token &token, bool sorted) {
+void Printer::value(const Token &token, bool sorted, int depth) {
+  String &out = m_out;
   switch (token.type()) {
   case TYPE_ERROR:
     out += L"<<ERROR>>";
@@ -103,10 +133,10 @@ void appendValue(String &out, const Token &token, bool sorted) {
   case TYPE_ARRAY: {
     const Array &array = token.array();
     out += token.isExecutable() ? L'{' : L'[';
-    for (uint32_t i = 0; i < array.count(); ++i) {
+    for (uint32_t i = 0; i < array.count() && !full(); ++i) {
       if (i)
         out += L' ';
-      appendLine(out, array[i], sorted);
+      line(array[i], sorted, depth + 1);
     }
     out += token.isExecutable() ? L'}' : L']';
     break;
@@ -116,6 +146,8 @@ void appendValue(String &out, const Token &token, bool sorted) {
     out += L'(';
     bool first = true;
     auto entry = [&](Symbol key, const Token &value) {
+      if (full())
+        return;
       if (!first)
         out += L' ';
       first = false;
@@ -127,7 +159,7 @@ void appendValue(String &out, const Token &token, bool sorted) {
         appendEscaped(out, key.toString());
         out += L"' ";
       }
-      appendLine(out, value, sorted);
+      line(value, sorted, depth + 1);
     };
     if (sorted) {
       for (Symbol key : sortedKeys(dictionary))
@@ -152,29 +184,30 @@ void appendIndent(String &out, int level) {
     out += L' ';
 }
 
-void appendIndentedValue(String &out, const Token &token, int level);
-
-void appendIndented(String &out, const Token &token, int level) {
+void Printer::indented(const Token &token, int level, int depth) {
+  if (full())
+    return;
   if (!token.isArray() && !token.isDictionary()) {
-    appendIndentedValue(out, token, level);
+    indentedValue(token, level, depth);
     return;
   }
-  if (!t_path.enter(token)) {
-    appendIndent(out, level);
-    out += L"<<CYCLE>>";
+  if (depth > kMaxNesting || !enter(token)) {
+    appendIndent(m_out, level);
+    m_out += depth > kMaxNesting ? kTooDeep : L"<<CYCLE>>";
     return;
   }
-  appendIndentedValue(out, token, level);
-  t_path.leave();
+  indentedValue(token, level, depth);
+  leave();
 }
 
-void appendIndentedValue(String &out, const Token &token, int level) {
+void Printer::indentedValue(const Token &token, int level, int depth) {
+  String &out = m_out;
   appendIndent(out, level);
   if (token.isArray()) {
     const Array &array = token.array();
     out += token.isExecutable() ? L"{\n" : L"[\n";
-    for (uint32_t i = 0; i < array.count(); ++i) {
-      appendIndented(out, array[i], level + 1);
+    for (uint32_t i = 0; i < array.count() && !full(); ++i) {
+      indented(array[i], level + 1, depth + 1);
       out += L'\n';
     }
     appendIndent(out, level);
@@ -183,43 +216,51 @@ void appendIndentedValue(String &out, const Token &token, int level) {
     const Dictionary &dictionary = token.dictionary();
     out += L"(\n";
     for (Symbol key : sortedKeys(dictionary)) {
+      if (full())
+        break;
       const Token &value = *dictionary.lookup(key);
       appendIndent(out, level + 1);
       appendKey(out, key, L":");
       if (value.isArray() || value.isDictionary()) {
         out += L'\n';
-        appendIndented(out, value, level + 1);
+        indented(value, level + 1, depth + 1);
         out += L'\n';
       } else {
         out += L' ';
-        appendLine(out, value, true);
+        line(value, true, depth + 1);
         out += L'\n';
       }
     }
     appendIndent(out, level);
     out += L')';
   } else {
-    appendLine(out, token, true);
+    line(token, true, depth);
   }
+}
+
+String printed(const Token &token, bool sorted, uint32_t limit) {
+  String out;
+  Printer printer(out, limit);
+  printer.line(token, sorted, 0);
+  printer.finish();
+  return out;
 }
 
 } // namespace
 
-String Token::toString() const {
-  String out;
-  appendLine(out, *this, false);
-  return out;
-}
+String Token::toString() const { return printed(*this, false, kMaxPrintedLength); }
 
-String Token::toSortedString() const {
-  String out;
-  appendLine(out, *this, true);
-  return out;
+String Token::toSortedString() const { return printed(*this, true, kMaxPrintedLength); }
+
+String Token::toReportString(bool sorted) const {
+  return printed(*this, sorted, kMaxReportLength);
 }
 
 String Token::toIndentedString(int level) const {
   String out;
-  appendIndented(out, *this, level);
+  Printer printer(out, kMaxPrintedLength);
+  printer.indented(*this, level, 0);
+  printer.finish();
   return out;
 }
 

@@ -1,14 +1,21 @@
 #include "xstring/Symbol.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <mutex>
+#include <random>
 
 namespace {
 
-constexpr uint32_t kBuckets = 10007;
+// The table doubles as it fills (one text per bucket on average), and the
+// hash is keyed by a seed drawn once per process: texts chosen to land in one
+// chain cannot be known in advance, so interning stays fast for any input.
+// Callers never see the bucket order (they sort).
+constexpr uint32_t kFirstBuckets = 16384;
 
 struct Node {
   wchar_t *text;
+  uint64_t hash;
   Node *next;
 };
 
@@ -20,14 +27,49 @@ std::mutex &tableMutex() {
 }
 
 Node **g_buckets = nullptr;
+uint32_t g_bucketCount = 0;
+uint32_t g_count = 0;
+uint64_t g_seed = 0;
 
-uint32_t internHash(const wchar_t *text) {
-  uint32_t h = 0, a = 31415;
-  for (; *text; ++text) {
-    h = (uint32_t(*text) + a * h) % kBuckets;
-    a = (27183 * a) % (kBuckets - 1);
+uint64_t internHash(const wchar_t *text, size_t &length) {
+  uint64_t h = g_seed;
+  const wchar_t *c = text;
+  for (; *c; ++c) {
+    h = (h ^ uint32_t(*c)) * 0x9E3779B97F4A7C15ull;
+    h ^= h >> 32;
   }
+  length = size_t(c - text);
+  h ^= length;
+  h ^= h >> 29;
+  h *= 0xBF58476D1CE4E5B9ull;
+  h ^= h >> 32;
   return h;
+}
+
+void createTable() {
+  std::random_device device;
+  g_seed = (uint64_t(device()) << 32 | device()) | 1;
+  g_bucketCount = kFirstBuckets;
+  g_buckets = new Node *[g_bucketCount]();
+  g_count = 0;
+}
+
+void growTable() {
+  uint32_t count = 2 * g_bucketCount;
+  Node **buckets = new Node *[count]();
+  for (uint32_t b = 0; b < g_bucketCount; ++b) {
+    Node *node = g_buckets[b];
+    while (node) {
+      Node *next = node->next;
+      Node *&head = buckets[node->hash & (count - 1)];
+      node->next = head;
+      head = node;
+      node = next;
+    }
+  }
+  delete[] g_buckets;
+  g_buckets = buckets;
+  g_bucketCount = count;
 }
 
 } // namespace
@@ -37,15 +79,19 @@ Symbol Symbol::intern(const wchar_t *text) {
     text = L"";
   std::lock_guard<std::mutex> lock(tableMutex());
   if (!g_buckets)
-    g_buckets = new Node *[kBuckets]();
-  uint32_t h = internHash(text);
-  for (Node *node = g_buckets[h]; node; node = node->next)
-    if (std::wcscmp(node->text, text) == 0)
+    createTable();
+  size_t n = 0;
+  uint64_t h = internHash(text, n);
+  for (Node *node = g_buckets[h & (g_bucketCount - 1)]; node; node = node->next)
+    if (node->hash == h && std::wcscmp(node->text, text) == 0)
       return Symbol(node->text);
-  size_t n = std::wcslen(text);
+  if (g_count >= g_bucketCount)
+    growTable();
   wchar_t *copy = new wchar_t[n + 1];
   std::wmemcpy(copy, text, n + 1);
-  g_buckets[h] = new Node{copy, g_buckets[h]};
+  Node *&head = g_buckets[h & (g_bucketCount - 1)];
+  head = new Node{copy, h, head};
+  ++g_count;
   return Symbol(copy);
 }
 
@@ -58,7 +104,7 @@ void Symbol::releaseTable() {
   std::lock_guard<std::mutex> lock(tableMutex());
   if (!g_buckets)
     return;
-  for (uint32_t b = 0; b < kBuckets; ++b) {
+  for (uint32_t b = 0; b < g_bucketCount; ++b) {
     Node *node = g_buckets[b];
     while (node) {
       Node *next = node->next;
@@ -69,6 +115,8 @@ void Symbol::releaseTable() {
   }
   delete[] g_buckets;
   g_buckets = nullptr;
+  g_bucketCount = 0;
+  g_count = 0;
 }
 
 void filterSymbols(container::Vector<Symbol> &symbols, const String &filter) {
@@ -94,11 +142,7 @@ void filterSymbols(container::Vector<Symbol> &symbols, const String &filter) {
 }
 
 void sortSymbols(container::Vector<Symbol> &symbols) {
-  uint32_t n = symbols.size();
-  if (n < 2)
-    return;
-  for (uint32_t i = 0; i + 1 < n; ++i)
-    for (uint32_t j = n - 1; j > i; --j)
-      if (std::wcscmp(symbols[j].text(), symbols[j - 1].text()) < 0)
-        symbols.swap(j, j - 1);
+  // Stable, so equal texts keep their order as an exchange sort leaves them.
+  std::stable_sort(symbols.data(), symbols.data() + symbols.size(),
+                   [](Symbol a, Symbol b) { return std::wcscmp(a.text(), b.text()) < 0; });
 }

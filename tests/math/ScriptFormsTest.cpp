@@ -2,6 +2,7 @@
 #include "file/BufferBinary.h"
 #include "math/Quaternion.h"
 #include "math/Random.h"
+#include "math/Size2i.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
@@ -73,6 +74,31 @@ TEST(ScriptForms, MalformedTokensLeaveTheTargetUnchanged) {
   EXPECT_FALSE(i.fromToken(quip::Token(2.0f)));
   EXPECT_EQ(i.x, 5);
   EXPECT_EQ(i.y, 6);
+}
+
+TEST(ScriptForms, Size2iThroughArrays) {
+  math::Size2i size;
+  EXPECT_TRUE(numbers({640.9f, -480.9f, 7}).get(size)); // truncated; extra elements ignored
+  EXPECT_TRUE(size == math::Size2i(640, -480));
+  quip::Token out;
+  quip::toToken(math::Size2i(-3, 2147483392), out);
+  ASSERT_TRUE(out.isArray());
+  EXPECT_FALSE(out.isExecutable());
+  ASSERT_EQ(out.array().count(), 2u);
+  EXPECT_TRUE(out.array()[0] == quip::Token(-3.0f));
+  EXPECT_TRUE(out.get(size));
+  EXPECT_TRUE(size == math::Size2i(-3, 2147483392));
+
+  quip::Array mixed(2);
+  mixed.set(quip::Token(1.0f), 0);
+  mixed.set(quip::Token(L"2"), 1);
+  const quip::Token bad[] = {quip::Token(), quip::Token(5.0f), numbers({1}),
+                             numbers({3e9f, 1}), quip::Token(mixed, false)};
+  for (const quip::Token &t : bad) {
+    math::Size2i kept(7, 8);
+    EXPECT_FALSE(t.get(kept));
+    EXPECT_TRUE(kept == math::Size2i(7, 8));
+  }
 }
 
 TEST(ScriptForms, LookupVector3) {

@@ -77,16 +77,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   String text;
   for (size_t i = 1; i < size; ++i)
     text.append(wchar_t(data[i]));
+  // Each run gets its own translation: a script may change its own code in
+  // place ("removeByIndex" on a procedure literal), and that must not reach
+  // the other run.
   quip::Array code = quip::translate(text, String(L"fuzz"));
   if (code.count() == 0 || (code.count() == 1 && code[0].isError()))
     return 0;
+  quip::Array sameCode = quip::translate(text, String(L"fuzz"));
 
   static quip::ScriptManager *budgetedManager = makeManager("budgeted");
   static quip::ScriptManager *steppedManager = makeManager("stepped");
   budgetedManager->globals().clear();
   steppedManager->globals().clear();
   quip::Interpreter *budgeted = budgetedManager->spawn(code);
-  quip::Interpreter *stepped = steppedManager->spawn(code);
+  quip::Interpreter *stepped = steppedManager->spawn(sameCode);
   for (unsigned int spent = 0; spent < 4000; spent += budget) {
     unsigned int a = budgeted->run(budget, 0);
     unsigned int b = runBySteps(stepped, budget);

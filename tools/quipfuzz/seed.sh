@@ -17,4 +17,8 @@ while IFS= read -r -d '' script; do
     mv "$out/script$n.!.bin" "$out/value$n.bin"
   fi
 done < <(find "$root/data" -name '*.!' -print0)
+# Structure-aware inputs of quip_fuzz (first byte 0xA5): a deep chain, a wide
+# array, shared parts, nested dictionaries.
+printf '\xa5\xfc\xfd\x02\x06\x06\x06\x19\x03\xf8\x05\x02\x02\x06\x06' >"$out/structure1"
+printf '\xa5\x28\x03\x28\x03\x28\x03\x02\x02\x02\x19\x03\x07\x02' >"$out/structure2"
 echo "$n scripts in $out"

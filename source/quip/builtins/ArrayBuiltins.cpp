@@ -4,8 +4,11 @@
 
 #include "quip/builtins/ArrayBuiltins.h"
 
+#include "container/HashTable.h"
+#include "quip/builtins/VisitedBodies.h"
 #include "math/Random.h"
 #include "quip/Builtin.h"
+#include "quip/Limits.h"
 #include "quip/builtins/NumberBuiltins.h"
 #include "xstring/Print.h"
 
@@ -37,18 +40,47 @@ int64_t findMark(Array &stack, Symbol mark) {
   return -1;
 }
 
-// Walks an array in place, each body once, so an array holding itself ends.
-void replaceIn(Array &array, const Token &oldValue, const Token &newValue,
-               container::Vector<const ArrayBody *> &seen) {
-  if (seen.indexOf(array.body()) >= 0)
-    return;
-  seen.push(array.body());
-  for (uint32_t i = 0; i < array.count(); ++i) {
-    Token &element = array[i];
-    if (element.isArray())
-      replaceIn(element.array(), oldValue, newValue, seen);
-    else if (element == oldValue)
-      element = newValue;
+// How deeply the builders nested containers into the values above a mark:
+// more than kMaxNesting is refused (the nesting the parser, the value-file
+// writer and reader and the printers accept).
+uint32_t builtDepthOf(const Token &token) {
+  if (token.isArray())
+    return token.array().builtDepth() + 1u;
+  if (token.isDictionary())
+    return token.dictionary().builtDepth() + 1u;
+  return 0;
+}
+
+uint32_t builtDepthAbove(Array &stack, uint32_t n) {
+  uint32_t depth = 0;
+  for (uint32_t i = stack.count() - n; i < stack.count(); ++i) {
+    uint32_t d = builtDepthOf(stack[i]);
+    if (d > depth)
+      depth = d;
+  }
+  return depth;
+}
+
+// Walks an array in place, each body once (remembered in a hash set), so an
+// array holding itself ends; an explicit list of arrays still to walk keeps
+// the C stack flat however deep the value.
+void replaceIn(const Array &root, const Token &oldValue, const Token &newValue) {
+  VisitedBodies seen;
+  container::Vector<Token> pending;
+  pending.push(Token(root, false));
+  while (!pending.isEmpty()) {
+    Token next = pending.pop();
+    Array &array = next.array();
+    if (seen.contains(array.body()))
+      continue;
+    seen.put(array.body(), true);
+    for (uint32_t i = 0; i < array.count(); ++i) {
+      Token &element = array[i];
+      if (element.isArray())
+        pending.push(element);
+      else if (element == oldValue)
+        element = newValue;
+    }
   }
 }
 
@@ -63,7 +95,13 @@ void builtin_makearray(Interpreter *in, int *error) {
     return;
   }
   uint32_t n = uint32_t(depth);
+  uint32_t nesting = builtDepthAbove(stack, n);
+  if (nesting > uint32_t(kMaxNesting)) {
+    builtinError(in, error, "builtin_makearray", L"nested too deeply");
+    return;
+  }
   Array result(n);
+  result.setBuiltDepth(uint16_t(nesting));
   uint32_t base = stack.count() - n;
   // Swapping leaves error tokens in the vacated slots; no copies are made.
   for (uint32_t i = 0; i < n; ++i)
@@ -86,11 +124,17 @@ void builtin_makedict(Interpreter *in, int *error) {
   uint32_t n = uint32_t(depth);
   if (n % 2) {
     for (uint32_t d = n; d >= 1; --d)
-      xstring::print(stderr, L"arg %3d: %S\n", int(d), in->peek(d - 1)->toString().c_str());
+      xstring::print(stderr, L"arg %3d: %S\n", int(d), in->peek(d - 1)->toReportString().c_str());
     builtinError(in, error, function, L"Odd number of items in dictionary");
     return;
   }
+  uint32_t nesting = builtDepthAbove(stack, n);
+  if (nesting > uint32_t(kMaxNesting)) {
+    builtinError(in, error, function, L"nested too deeply");
+    return;
+  }
   Dictionary dictionary;
+  dictionary.setBuiltDepth(uint16_t(nesting));
   for (uint32_t i = 0; i < n / 2; ++i) {
     Token value, key;
     in->pop(value);
@@ -217,8 +261,7 @@ void builtin_replace(Interpreter *in, int *error) {
     builtinError(in, error, "builtin_replace", L"Unsupported source type for 'replace' builtin");
     return;
   }
-  container::Vector<const ArrayBody *> seen;
-  replaceIn(source.array(), oldValue, newValue, seen);
+  replaceIn(source.array(), oldValue, newValue);
   in->push(source);
 }
 
@@ -268,7 +311,8 @@ void builtin_lookupRequired(Interpreter *in, int *error) {
     String message(L"Failed required lookup of key '");
     message += name.symbol().text();
     message += L"' in dictionary:\n";
-    message += dict.toSortedString();
+    if (diagnostics()) // printed only when shown
+      message += dict.toReportString(true);
     builtinError(in, error, "builtin_lookupRequired", message);
     return;
   }
@@ -340,7 +384,8 @@ void builtin_defDictArgs(Interpreter *in, int *error) {
       String message(L"Key '");
       message += element.symbol().text();
       message += L"' not found in dictionary: ";
-      message += dict.toString();
+      if (diagnostics()) // printed only when shown
+        message += dict.toReportString();
       builtinError(in, error, function, message);
       return;
     }

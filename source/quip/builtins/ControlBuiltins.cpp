@@ -6,6 +6,7 @@
 #include "quip/builtins/ControlBuiltins.h"
 
 #include "container/HashTable.h"
+#include "quip/builtins/VisitedBodies.h"
 #include "quip/InlineBuiltins.h"
 
 #include <cmath>
@@ -163,21 +164,27 @@ namespace {
 
 using Bindings = container::HashTable<Symbol, Token>;
 
-// Replaces bound names in place, walking executable sub-arrays (each body
-// once, so a procedure bound into itself ends).
-void bindBody(Array &body, const Bindings &bindings, container::Vector<const ArrayBody *> &seen) {
-  if (seen.indexOf(body.body()) >= 0)
-    return;
-  seen.push(body.body());
-  for (uint32_t i = 0; i < body.count(); ++i) {
-    Token &element = body[i];
-    if (element.isSymbol() && element.isExecutable()) {
-      if (const Token *bound = bindings.lookup(element.symbol()))
-        element = *bound;
-    }
-    if (element.isProcedure()) {
-      Array inner = element.array();
-      bindBody(inner, bindings, seen);
+// Replaces bound names in place, walking executable sub-arrays, each body
+// once (remembered in a hash set, so a procedure bound into itself ends),
+// from an explicit list so that depth does not use the C stack.
+void bindBody(const Array &root, const Bindings &bindings) {
+  VisitedBodies seen;
+  container::Vector<Token> pending;
+  pending.push(Token(root, true));
+  while (!pending.isEmpty()) {
+    Token next = pending.pop();
+    Array &body = next.array();
+    if (seen.contains(body.body()))
+      continue;
+    seen.put(body.body(), true);
+    for (uint32_t i = 0; i < body.count(); ++i) {
+      Token &element = body[i];
+      if (element.isSymbol() && element.isExecutable()) {
+        if (const Token *bound = bindings.lookup(element.symbol()))
+          element = *bound;
+      }
+      if (element.isProcedure())
+        pending.push(element);
     }
   }
 }
@@ -200,19 +207,18 @@ void builtin_bind(Interpreter *interpreter, int *error) {
     const Token &name = names[i];
     if (!name.isSymbol()) {
       builtinError(interpreter, error, __func__,
-                   String(L"non-symbol found in binding set: ") + name.toString());
+                   String(L"non-symbol found in binding set: ") + name.toReportString());
       return;
     }
     const Token *value = interpreter->lookup(name.symbol());
     if (!value) {
       builtinError(interpreter, error, __func__,
-                   String(L"undefined variable to bind: ") + name.toString());
+                   String(L"undefined variable to bind: ") + name.toReportString());
       return;
     }
     bindings.put(name.symbol(), *value);
   }
-  container::Vector<const ArrayBody *> seen;
-  bindBody(function.array(), bindings, seen);
+  bindBody(function.array(), bindings);
   interpreter->push(function);
 }
 

@@ -4,6 +4,7 @@
 #include "quip/builtins/SpawnBuiltins.h"
 
 #include "file/FileStatus.h"
+#include "quip/Limits.h"
 #include "quip/Parser.h"
 #include "quip/ScriptFile.h"
 #include "quip/ScriptManager.h"
@@ -11,6 +12,13 @@
 #include "quip/builtins/CallerManager.h"
 
 namespace quip {
+
+namespace {
+
+// Runs to completion nested inside one another on this thread.
+thread_local int t_completionDepth = 0;
+
+} // namespace
 
 void builtin_spawn(Interpreter *interpreter, int *error) {
   Token script;
@@ -34,8 +42,17 @@ void builtin_spawnToCompletion(Interpreter *interpreter, int *error) {
   Token script;
   if (!popArgument(interpreter, error, __func__, L"script", TYPE_ARRAY, script))
     return;
-  if (ScriptManager *manager = callerManager(interpreter, error, __func__))
-    manager->spawn(script.array())->runToCompletion();
+  ScriptManager *manager = callerManager(interpreter, error, __func__);
+  if (!manager)
+    return;
+  // Each run nests inside the caller's on the C stack.
+  if (t_completionDepth >= kMaxSpawnDepth) {
+    builtinError(interpreter, error, __func__, L"nested too deeply");
+    return;
+  }
+  ++t_completionDepth;
+  manager->spawn(script.array())->runToCompletion();
+  --t_completionDepth;
 }
 
 void builtin_read(Interpreter *interpreter, int *error) {
@@ -79,7 +96,12 @@ void builtin_deserialize(Interpreter *interpreter, int *error) {
     interpreter->push(Token());
     return;
   }
-  interpreter->push(readValueFile(source.string()));
+  Serializer serializer(source.string());
+  Token value = serializer.read();
+  if (!serializer.opened())
+    builtinError(interpreter, error, __func__,
+                 String(L"Unable to open value file: ") + source.string());
+  interpreter->push(value);
 }
 
 } // namespace quip
