@@ -1,0 +1,7 @@
+#include "texture/Texture.h"
+
+#include "file/TextBinary.h"
+
+void Texture::read(file::ByteProducer &in) { file::read(m_name, in); }
+
+void Texture::write(file::ByteReceiver &out) const { file::write(m_name, out); }
