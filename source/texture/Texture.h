@@ -19,7 +19,9 @@ public:
   enum Kind : uint32_t { SIMPLE, ANIMATED };
 
   explicit Texture(Database *database) : m_database(database) {}
-  virtual ~Texture() = default;
+  // The render state forgets it, so that no later texture made at the same
+  // address is taken for it.
+  virtual ~Texture();
 
   virtual uint32_t kind() const = 0;
   // The record of the texture file; the base reads and writes the name.
