@@ -3,6 +3,7 @@
 #include "math/Color.h"
 #include "math/Rectangle.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -213,4 +214,19 @@ TEST(PixelBuffer, DitheringSpreadsTheError) {
   EXPECT_GT(low, 0);
   EXPECT_GT(high, 0);
   EXPECT_NEAR(sum / 64.0, 100.0, 1.0);
+}
+
+TEST(PixelBuffer, SDLSurfaceOfTheImage) {
+  PixelBuffer buffer = make(2, 1, PixelBuffer::RGBA4444);
+  buffer.setPixel(1, 0, 255, 0, 128, 64);
+  SDL_Surface *surface = buffer.toSDLSurface();
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(surface->w, 2);
+  EXPECT_EQ(surface->format->BytesPerPixel, 4);
+  const uint8_t *p = static_cast<const uint8_t *>(surface->pixels) + 4;
+  EXPECT_EQ(p[0], 240);
+  EXPECT_EQ(p[1], 0);
+  EXPECT_EQ(p[2], 128);
+  EXPECT_EQ(p[3], 64);
+  SDL_FreeSurface(surface);
 }

@@ -4,6 +4,7 @@
 #include "GLTestSupport.h"
 
 #include "TexturePacker.h"
+#include "texture/PVRTC.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkTestSupport.h"
 #include "framework/TextureAssets.h"
@@ -118,6 +119,8 @@ TEST_F(TextureStrip, EachKindOfTextureDrawsItsColours) {
   // Beyond the strip nothing was drawn; what was not drawn was not uploaded.
   EXPECT_EQ(gltest::glPixel(290, 32).r, 0);
   EXPECT_EQ(static_cast<TextureSimple *>(texture(L"checker"))->existingGLName(), 0u);
+  // llvmpipe offers no PVRTC.
+  EXPECT_FALSE(isPVRTCSupported());
 }
 
 TEST_F(TextureStrip, AnimatedTexturesDrawTheirCurrentFrame) {
