@@ -5,6 +5,7 @@
 
 #include "TexturePacker.h"
 #include "texture/PVRTC.h"
+#include "texture/TextureFileBuilder.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkTestSupport.h"
 #include "framework/TextureAssets.h"
@@ -14,6 +15,7 @@
 #include "video/VertexRenderer.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -136,4 +138,51 @@ TEST_F(TextureStrip, AnimatedTexturesDrawTheirCurrentFrame) {
   EXPECT_GT(middle.r, 200);
   EXPECT_GT(middle.g, 100);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+namespace {
+
+// A texture file of image data that is cut short or damaged, in a manager
+// of its own.
+struct DamagedImages : testing::Test {
+  testing_support::TempFolder folder;
+  Database database{Symbol::intern(L"damagedImages"), L"."};
+  TextureManager manager{&database};
+  void SetUp() override {
+    gltest::resetWindow();
+    gltest::plainState();
+  }
+};
+
+} // namespace
+
+TEST_F(DamagedImages, FailToUploadWithAWarningAndNoCrash) {
+  texturetest::TextureFileBuilder file;
+  std::vector<unsigned char> pvr(52 + 32, 0);
+  const uint32_t header[] = {52, 8, 8, 0, 25, 32};
+  memcpy(pvr.data(), header, sizeof header);
+  memcpy(&pvr[44], "PVR!", 4);
+  // A ULV image whose header announces a 512 x 512 rgba8888 image.
+  std::vector<unsigned char> ulv = texturetest::ulv(
+      texturetest::solid(4, 4, PixelBuffer::RGB888, 1, 2, 3), PixelBuffer::RGB565, false);
+  ulv[1] = 0;
+  ulv[2] = 2;
+  file.simple(L"bigUlv", TEXTURE_ULV, 4, ulv);
+  // The last image loses its last bytes.
+  file.simple(L"cutPvr", TEXTURE_PVR, 8, pvr);
+  std::string bytes = file.bytes();
+  folder.write("t.dat", bytes.substr(0, bytes.size() - 10));
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(manager.loadMonolith(String::fromUtf8(folder.file("t.dat").c_str())));
+  for (const wchar_t *name : {L"cutPvr", L"bigUlv"}) {
+    auto *texture = static_cast<TextureSimple *>(manager.find(Symbol::intern(name)));
+    ASSERT_NE(texture, nullptr);
+    EXPECT_NE(texture->glName(), 0u) << name;
+    EXPECT_FALSE(texture->uploaded()) << name;
+  }
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("Failed to create OpenGL texture object: cutPvr"), std::string::npos) << err;
+  EXPECT_NE(err.find("Failed to create OpenGL texture object: bigUlv"), std::string::npos) << err;
+  for (uint32_t i = 0; i < manager.count(); ++i)
+    manager.at(i)->unload();
 }
