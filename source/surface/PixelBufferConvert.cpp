@@ -3,7 +3,6 @@
 #include "surface/PixelBuffer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -55,16 +54,13 @@ void PixelBuffer::convert(const PixelBuffer &source, int format, bool swapRedBlu
 }
 
 void PixelBuffer::ditherTo(PixelBuffer &destination, int format) const {
+  if (&destination == this) {
+    PixelBuffer source;
+    source.copy(*this);
+    source.ditherTo(destination, format);
+    return;
+  }
   const uint32_t w = m_width, h = m_height;
-  std::vector<float> grid(size_t(w) * h * 4);
-  for (uint32_t y = 0; y < h; ++y)
-    for (uint32_t x = 0; x < w; ++x) {
-      uint8_t c[4];
-      getPixel(x, y, c[0], c[1], c[2], c[3]);
-      for (int k = 0; k < 4; ++k)
-        grid[(size_t(y) * w + x) * 4 + k] = c[k];
-    }
-
   uint32_t masks[4];
   int bits[4], shifts[4];
   channelMasks(format, masks[0], masks[1], masks[2], masks[3]);
@@ -73,35 +69,55 @@ void PixelBuffer::ditherTo(PixelBuffer &destination, int format) const {
   float levels[4];
   for (int k = 0; k < 4; ++k)
     levels[k] = float(masks[k] >> shifts[k]);
+  destination.create(w, h, format);
 
-  auto spread = [&](uint32_t x, uint32_t y, int k, float amount) {
-    if (x < w && y < h)
-      grid[(size_t(y) * w + x) * 4 + k] += amount;
+  // Two rows of float RGBA: the row being quantised and the one below it,
+  // each loaded with its source values before any error reaches it.
+  std::vector<float> rows(size_t(w) * 8);
+  float *row = rows.data(), *below = row + size_t(w) * 4;
+  auto load = [&](uint32_t y, float *out) {
+    for (uint32_t x = 0; x < w; ++x) {
+      uint8_t c[4];
+      getPixel(x, y, c[0], c[1], c[2], c[3]);
+      for (int k = 0; k < 4; ++k)
+        out[4 * x + k] = c[k];
+    }
   };
-  for (uint32_t y = 0; y < h; ++y)
+  if (h)
+    load(0, row);
+  for (uint32_t y = 0; y < h; ++y) {
+    const bool last = y + 1 == h;
+    if (!last)
+      load(y + 1, below);
     for (uint32_t x = 0; x < w; ++x)
       for (int k = 0; k < 4; ++k) {
-        float &c = grid[(size_t(y) * w + x) * 4 + k];
+        float &c = row[4 * x + k];
         const float scaled = c / 255.0f * levels[k];
-        float q = std::floor(scaled);
-        if (scaled - q > 0.5f)
-          q += 1.0f;
-        const float quantised = float(int(q) << (8 - bits[k]));
+        // floor without a library call; halves go down.
+        int q = int(scaled);
+        if (float(q) > scaled)
+          --q;
+        if (scaled - float(q) > 0.5f)
+          ++q;
+        const float quantised = float(q << (8 - bits[k]));
         const float error = c - quantised;
         c = quantised;
-        spread(x + 1, y, k, error * 0.4375f);
+        if (x + 1 < w)
+          row[4 * (x + 1) + k] += error * 0.4375f;
+        if (last)
+          continue;
         if (x > 0)
-          spread(x - 1, y + 1, k, error * 0.1875f);
-        spread(x, y + 1, k, error * 0.3125f);
-        spread(x + 1, y + 1, k, error * 0.0625f);
+          below[4 * (x - 1) + k] += error * 0.1875f;
+        below[4 * x + k] += error * 0.3125f;
+        if (x + 1 < w)
+          below[4 * (x + 1) + k] += error * 0.0625f;
       }
-
-  destination.create(w, h, format);
-  for (uint32_t y = 0; y < h; ++y)
     for (uint32_t x = 0; x < w; ++x) {
       uint8_t c[4];
       for (int k = 0; k < 4; ++k)
-        c[k] = uint8_t(std::clamp(grid[(size_t(y) * w + x) * 4 + k], 0.0f, 255.0f));
+        c[k] = uint8_t(std::clamp(row[4 * x + k], 0.0f, 255.0f));
       destination.setPixel(x, y, c[0], c[1], c[2], c[3]);
     }
+    std::swap(row, below);
+  }
 }
