@@ -1,8 +1,8 @@
 #include "audio/WAVLoader.h"
 
+#include "error/AssertHandler.h"
 #include "file/FileWrapper.h"
 #include "framework/MediaFormats.h"
-#include "error/AssertHandler.h"
 #include "framework/Report.h"
 
 #include <algorithm>

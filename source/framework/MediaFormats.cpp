@@ -27,9 +27,9 @@ const Symbol (&layouts())[LAYOUT_COUNT] {
 }
 
 const Symbol (&rateNames())[sampleRateCount] {
-  static const Symbol table[sampleRateCount] = {
-      Symbol::intern(L"8000"),  Symbol::intern(L"11025"), Symbol::intern(L"16000"),
-      Symbol::intern(L"22050"), Symbol::intern(L"32000"), Symbol::intern(L"44100")};
+  static const Symbol table[sampleRateCount] = {Symbol::intern(L"8000"),  Symbol::intern(L"11025"),
+                                                Symbol::intern(L"16000"), Symbol::intern(L"22050"),
+                                                Symbol::intern(L"32000"), Symbol::intern(L"44100")};
   return table;
 }
 

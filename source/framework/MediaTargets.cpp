@@ -16,7 +16,8 @@ const wchar_t *const folders[TARGET_COUNT] = {L"media", L"mediaIOSSmall", L"medi
                                               L"mediaPalm"};
 
 const Symbol *names() {
-  static const Symbol table[TARGET_COUNT] = {Symbol::intern(L"default"), Symbol::intern(L"iosSmall"),
+  static const Symbol table[TARGET_COUNT] = {Symbol::intern(L"default"),
+                                             Symbol::intern(L"iosSmall"),
                                              Symbol::intern(L"iosMedium"), Symbol::intern(L"palm")};
   return table;
 }

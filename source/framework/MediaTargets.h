@@ -10,15 +10,21 @@
 
 namespace media {
 
-enum Target : uint32_t { TARGET_DEFAULT, TARGET_IOS_SMALL, TARGET_IOS_MEDIUM, TARGET_PALM, TARGET_COUNT };
+enum Target : uint32_t {
+  TARGET_DEFAULT,
+  TARGET_IOS_SMALL,
+  TARGET_IOS_MEDIUM,
+  TARGET_PALM,
+  TARGET_COUNT
+};
 
 // Folder and tool script names.
-extern const wchar_t *const shipFolderName;        // "ship"
-extern const wchar_t *const cacheFolderName;       // "mediaCache"
-extern const wchar_t *const intermediateFolderName; // "mediaInt"
-extern const wchar_t *const configFolderName;      // "config"
-extern const wchar_t *const processScriptName;     // "process.!"
-extern const wchar_t *const jpegifyScriptName;     // "jpegify.!"
+extern const wchar_t *const shipFolderName;             // "ship"
+extern const wchar_t *const cacheFolderName;            // "mediaCache"
+extern const wchar_t *const intermediateFolderName;     // "mediaInt"
+extern const wchar_t *const configFolderName;           // "config"
+extern const wchar_t *const processScriptName;          // "process.!"
+extern const wchar_t *const jpegifyScriptName;          // "jpegify.!"
 extern const wchar_t *const animatedTexturesScriptName; // "animatedTextures.!"
 
 uint32_t currentTarget();

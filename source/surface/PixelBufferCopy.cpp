@@ -112,8 +112,7 @@ void PixelBuffer::copyScaled(math::Vector2i from, math::Vector2i to, math::Vecto
       for (int k = 0; k < 4; ++k)
         out[k] = uint8_t((1 - fx) * (1 - fy) * c[0][k] + (1 - fx) * fy * c[1][k] +
                          fx * (1 - fy) * c[2][k] + fx * fy * c[3][k]);
-      destination.setPixel(uint32_t(to.x + i), uint32_t(to.y + j), out[0], out[1], out[2],
-                           out[3]);
+      destination.setPixel(uint32_t(to.x + i), uint32_t(to.y + j), out[0], out[1], out[2], out[3]);
     }
   }
 }

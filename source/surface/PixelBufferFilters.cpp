@@ -71,8 +71,8 @@ void PixelBuffer::bleedTransparentPixels() {
     }
   if (!any)
     return;
-  static const int offsets[9][2] = {{-1, 1},  {0, 1},  {1, 1},  {-1, 0}, {0, 0},
-                                    {1, 0},   {-1, -1}, {0, -1}, {1, -1}};
+  static const int offsets[9][2] = {{-1, 1}, {0, 1},   {1, 1},  {-1, 0}, {0, 0},
+                                    {1, 0},  {-1, -1}, {0, -1}, {1, -1}};
   for (uint32_t x = 0; x < w; ++x)
     for (uint32_t y = 0; y < h; ++y) {
       if (!marked[size_t(y) * w + x])
@@ -116,9 +116,9 @@ void PixelBuffer::adjustHSV(float hueOffset, float saturationOffset, float value
 }
 
 SDL_Surface *PixelBuffer::toSDLSurface() const {
-  SDL_Surface *surface = SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, int(m_width),
-                                              int(m_height), 32, 0x000000FF, 0x0000FF00,
-                                              0x00FF0000, 0xFF000000);
+  SDL_Surface *surface =
+      SDL_CreateRGBSurface(SDL_SWSURFACE | SDL_SRCALPHA, int(m_width), int(m_height), 32,
+                           0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
   if (!surface)
     return nullptr;
   const bool lock = SDL_MUSTLOCK(surface);
@@ -131,8 +131,8 @@ SDL_Surface *PixelBuffer::toSDLSurface() const {
     for (uint32_t x = 0; x < m_width; ++x) {
       uint8_t r, g, b, a;
       getPixel(x, y, r, g, b, a);
-      Uint32 value = alpha ? SDL_MapRGBA(surface->format, r, g, b, a)
-                           : SDL_MapRGB(surface->format, r, g, b);
+      Uint32 value =
+          alpha ? SDL_MapRGBA(surface->format, r, g, b, a) : SDL_MapRGB(surface->format, r, g, b);
       uint8_t *p = row + x * bytes;
       for (int k = 0; k < bytes && k < 4; ++k)
         p[k] = uint8_t(value >> (8 * k));

@@ -34,8 +34,9 @@ int pixelBufferFormat(int numComponents) {
     return PixelBuffer::RGB888;
   if (numComponents == 4)
     return PixelBuffer::RGBA8888;
-  RENDER_WARNING(L"pixelBufferFormat", String(L"Image format not supported by PixelBuffer, numComponents:") +
-                                           String::toString(numComponents));
+  RENDER_WARNING(L"pixelBufferFormat",
+                 String(L"Image format not supported by PixelBuffer, numComponents:") +
+                     String::toString(numComponents));
   return PixelBuffer::NONE;
 }
 

@@ -37,8 +37,7 @@ uint64_t totalByteSize(const ULVHeader &header) {
 }
 
 bool isValid(const ULVHeader &header) {
-  return header.format >= 0 && header.format < PixelBuffer::NONE && header.width &&
-         header.height;
+  return header.format >= 0 && header.format < PixelBuffer::NONE && header.width && header.height;
 }
 
 bool readULVInfo(const String &fileName, ULVHeader &header) {
@@ -95,9 +94,9 @@ bool write(file::ByteReceiver &out, const PixelBuffer &source, int format, bool 
   header.height = source.height();
   header.mipmapped = mipmapped;
   header.write(out);
-  const bool dither = (source.format() == PixelBuffer::RGB888 ||
-                       source.format() == PixelBuffer::RGBA8888) &&
-                      PixelBuffer::bytesPerPixel(format) == 2;
+  const bool dither =
+      (source.format() == PixelBuffer::RGB888 || source.format() == PixelBuffer::RGBA8888) &&
+      PixelBuffer::bytesPerPixel(format) == 2;
   const math::Vector2i origin(0, 0);
   const math::Vector2i full(int(source.width()), int(source.height()));
   for (uint32_t level = 0, n = levelCount(header); level < n; ++level) {

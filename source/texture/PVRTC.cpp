@@ -62,10 +62,9 @@ bool uploadPVRTC(const file::BufferBinary &buffer, uint32_t &width, uint32_t &he
     return true;
   for (uint32_t i = 0; i < info.levels.size(); ++i) {
     const PVRLevel &level = info.levels[i];
-    OpenGLFunctions::compressedTexImage2D(GL_TEXTURE_2D, GLint(i), GLenum(info.glFormat),
-                                          GLsizei(level.width), GLsizei(level.height), 0,
-                                          GLsizei(level.size),
-                                          buffer.data() + headerBytes + level.offset);
+    OpenGLFunctions::compressedTexImage2D(
+        GL_TEXTURE_2D, GLint(i), GLenum(info.glFormat), GLsizei(level.width), GLsizei(level.height),
+        0, GLsizei(level.size), buffer.data() + headerBytes + level.offset);
   }
   return true;
 }

@@ -3,9 +3,9 @@
 namespace {
 
 const Symbol *formatNames() {
-  static const Symbol names[TEXTURE_FORMAT_COUNT] = {
-      Symbol::intern(L"pvr"), Symbol::intern(L"ulv"), Symbol::intern(L"png"),
-      Symbol::intern(L"jpeg")};
+  static const Symbol names[TEXTURE_FORMAT_COUNT] = {Symbol::intern(L"pvr"), Symbol::intern(L"ulv"),
+                                                     Symbol::intern(L"png"),
+                                                     Symbol::intern(L"jpeg")};
   return names;
 }
 

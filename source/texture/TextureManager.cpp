@@ -56,8 +56,7 @@ Texture *TextureManager::getTexture(Symbol name) {
     return texture;
   if (warnMissing)
     renderError(String(L"Texture ") + name.toString() + L" not found in database " +
-                (m_database ? m_database->name().toString() : String()) +
-                L".  Using placeholder.");
+                (m_database ? m_database->name().toString() : String()) + L".  Using placeholder.");
   auto *pixels = new PixelBuffer;
   pixels->create(8, 8, PixelBuffer::RGB888);
   pixels->fill(255, 0, 255, 255);
@@ -79,9 +78,8 @@ container::Vector<Symbol> TextureManager::findNames(const String &filter) const 
     if (all)
       names.push(texture->name());
   }
-  std::sort(names.begin(), names.end(), [](Symbol a, Symbol b) {
-    return String::compare(a.text(), b.text()) < 0;
-  });
+  std::sort(names.begin(), names.end(),
+            [](Symbol a, Symbol b) { return String::compare(a.text(), b.text()) < 0; });
   return names;
 }
 

@@ -40,8 +40,7 @@ public:
   bool loadMonolith(const String &path);
   // Writes the directory of the given textures (simple ones first) as the
   // texture file's head.
-  static void writeDirectory(const container::Vector<Texture *> &textures,
-                             file::ByteReceiver &out);
+  static void writeDirectory(const container::Vector<Texture *> &textures, file::ByteReceiver &out);
 
   // Every animated texture advances one frame.
   void update();

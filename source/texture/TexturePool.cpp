@@ -11,9 +11,8 @@
 namespace {
 
 bool imageState(TextureSimple &texture) {
-  return texture.holdsPixels() ||
-         (texture.inMonolith &&
-          (texture.address.format == TEXTURE_PNG || texture.address.format == TEXTURE_JPEG));
+  return texture.holdsPixels() || (texture.inMonolith && (texture.address.format == TEXTURE_PNG ||
+                                                          texture.address.format == TEXTURE_JPEG));
 }
 
 } // namespace

@@ -127,7 +127,8 @@ void TextureSimple::loadPixelBuffer(PixelBuffer &out) {
   FILE *file = owner ? owner->monolith().file() : nullptr;
   bool decoded = false;
   if (file && address.format == TEXTURE_PNG) {
-    decoded = fseek(file, long(address.colorOffset), SEEK_SET) == 0 && PNGLoader::loadPNG(file, out);
+    decoded =
+        fseek(file, long(address.colorOffset), SEEK_SET) == 0 && PNGLoader::loadPNG(file, out);
   } else if (file && address.alphaSize == 0) {
     decoded =
         fseek(file, long(address.colorOffset), SEEK_SET) == 0 && JPEGLoader::loadJPEG(file, out);

@@ -99,8 +99,8 @@ void TextureSimple::uploadOpenGLPixelData() {
     return;
   bind();
   if (m_pixels) {
-    m_uploaded = uploadLevel(0, m_pixels->width(), m_pixels->height(), m_pixels->format(),
-                             m_pixels->data());
+    m_uploaded =
+        uploadLevel(0, m_pixels->width(), m_pixels->height(), m_pixels->format(), m_pixels->data());
     if (inMonolith) {
       delete m_pixels;
       m_pixels = nullptr;

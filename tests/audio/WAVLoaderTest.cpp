@@ -40,10 +40,12 @@ TEST(WAVLoader, InfoByHeader) {
   ASSERT_TRUE(WAVLoader::loadInfo(String::fromUtf8(folder.file("a.WAV").c_str()), layout, rate));
   EXPECT_EQ(layout, uint32_t(media::STEREO16LE));
   EXPECT_EQ(rate, 22050u);
-  EXPECT_FALSE(WAVLoader::loadInfo(String::fromUtf8(folder.file("short.wav").c_str()), layout, rate));
+  EXPECT_FALSE(
+      WAVLoader::loadInfo(String::fromUtf8(folder.file("short.wav").c_str()), layout, rate));
   EXPECT_FALSE(WAVLoader::loadInfo(L"x.ogg", layout, rate));
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(WAVLoader::loadInfo(String::fromUtf8(folder.file("none.wav").c_str()), layout, rate));
+  EXPECT_FALSE(
+      WAVLoader::loadInfo(String::fromUtf8(folder.file("none.wav").c_str()), layout, rate));
   EXPECT_NE(testing::internal::GetCapturedStderr().find("WAVLoader failed to open file: '"),
             std::string::npos);
 }

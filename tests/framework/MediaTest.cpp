@@ -29,7 +29,8 @@ TEST(Media, TargetsAndPaths) {
 TEST(Media, Vocabularies) {
   struct Layout {
     uint32_t bits, channels, layout;
-  } layouts[] = {{24, 2, 4}, {8, 1, MONO8}, {8, 2, STEREO8}, {16, 1, MONO16LE}, {16, 6, STEREO16LE}};
+  } layouts[] = {
+      {24, 2, 4}, {8, 1, MONO8}, {8, 2, STEREO8}, {16, 1, MONO16LE}, {16, 6, STEREO16LE}};
   for (const Layout &l : layouts)
     EXPECT_EQ(layoutFor(l.bits, l.channels), l.layout) << l.bits << "/" << l.channels;
   EXPECT_EQ(soundFormatOfPath(L"sounds/Boom.WAV"), uint32_t(SOUND_WAV));
@@ -49,12 +50,10 @@ TEST(Media, DefaultsAndStoredPixelFormats) {
     uint32_t format;
     bool opaque;
     int pixelFormat;
-  } cases[] = {{TEXTURE_PNG, true, PixelBuffer::RGBA8888},
-               {TEXTURE_JPEG, true, PixelBuffer::RGB888},
-               {TEXTURE_JPEG, false, PixelBuffer::RGBA8888},
-               {TEXTURE_ULV, true, PixelBuffer::RGB565},
-               {TEXTURE_ULV, false, PixelBuffer::RGBA4444},
-               {TEXTURE_PVR, true, PixelBuffer::NONE}};
+  } cases[] = {
+      {TEXTURE_PNG, true, PixelBuffer::RGBA8888},   {TEXTURE_JPEG, true, PixelBuffer::RGB888},
+      {TEXTURE_JPEG, false, PixelBuffer::RGBA8888}, {TEXTURE_ULV, true, PixelBuffer::RGB565},
+      {TEXTURE_ULV, false, PixelBuffer::RGBA4444},  {TEXTURE_PVR, true, PixelBuffer::NONE}};
   for (const Case &c : cases) {
     TextureOptions options;
     options.format = c.format;

@@ -96,8 +96,8 @@ TEST_F(ImageFiles, SavingConvertsOnlyWhenAllowed) {
 
   testing::internal::CaptureStderr();
   EXPECT_FALSE(buffer.saveImageBySuffix(path("a.tga"), true));
-  EXPECT_NE(testing::internal::GetCapturedStderr().find(
-                "File: '" + folder.file("a.tga") + "' has unknown suffix: 'tga'"),
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("File: '" + folder.file("a.tga") +
+                                                        "' has unknown suffix: 'tga'"),
             std::string::npos);
 }
 

@@ -36,12 +36,10 @@ TEST(PixelBuffer, WhiteReadsAsEachFormatsMaximum) {
   struct Case {
     int format;
     Rgba white;
-  } cases[] = {{PixelBuffer::RGB555, {248, 248, 248, 255}},
-               {PixelBuffer::RGB565, {248, 252, 248, 255}},
-               {PixelBuffer::RGBA5551, {248, 248, 248, 128}},
-               {PixelBuffer::RGBA4444, {240, 240, 240, 240}},
-               {PixelBuffer::RGB888, {255, 255, 255, 255}},
-               {PixelBuffer::RGBA8888, {255, 255, 255, 255}}};
+  } cases[] = {
+      {PixelBuffer::RGB555, {248, 248, 248, 255}},   {PixelBuffer::RGB565, {248, 252, 248, 255}},
+      {PixelBuffer::RGBA5551, {248, 248, 248, 128}}, {PixelBuffer::RGBA4444, {240, 240, 240, 240}},
+      {PixelBuffer::RGB888, {255, 255, 255, 255}},   {PixelBuffer::RGBA8888, {255, 255, 255, 255}}};
   for (const Case &c : cases) {
     PixelBuffer buffer = make(2, 1, c.format);
     buffer.setPixel(1, 0, 255, 255, 255, 255);

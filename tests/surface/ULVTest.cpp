@@ -37,7 +37,7 @@ TEST(ULV, LevelCountsAndSizes) {
     bool mip;
     uint32_t levels;
     uint64_t bytes; // rgb565
-  } cases[] = {{4, 4, true, 3, 42}, {8, 8, true, 4, 170}, {8, 2, true, 2, 40},
+  } cases[] = {{4, 4, true, 3, 42},   {8, 8, true, 4, 170},  {8, 2, true, 2, 40},
                {16, 4, true, 3, 168}, {1, 64, true, 1, 128}, {4, 4, false, 1, 32}};
   for (const Case &c : cases) {
     ULVHeader h = header(PixelBuffer::RGB565, c.w, c.h, c.mip);
@@ -105,9 +105,12 @@ TEST(ULV, UntrustedHeadersAreRefused) {
     uint32_t w, h;
     uint32_t pixelBytes;
     bool accepted;
-  } cases[] = {{"good", 1, 2, 2, 8, true},      {"format 6", 6, 2, 2, 8, false},
-               {"format 200", 200, 2, 2, 8, false}, {"zero width", 1, 0, 2, 8, false},
-               {"zero height", 1, 2, 0, 8, false},  {"short data", 1, 2, 2, 7, false},
+  } cases[] = {{"good", 1, 2, 2, 8, true},
+               {"format 6", 6, 2, 2, 8, false},
+               {"format 200", 200, 2, 2, 8, false},
+               {"zero width", 1, 0, 2, 8, false},
+               {"zero height", 1, 2, 0, 8, false},
+               {"short data", 1, 2, 2, 7, false},
                {"huge", 5, 0x10000, 0x10000, 8, false}};
   for (const Case &c : cases) {
     file::BufferBinary in;
@@ -133,8 +136,8 @@ TEST(ULV, UntrustedHeadersAreRefused) {
 TEST(ULV, FilesSaveWholeAndReportWhatIsMissing) {
   testing_support::TempFolder folder;
   String name = String::fromUtf8(folder.file("a.ulv").c_str());
-  ASSERT_TRUE(ULVLoader::saveULV(name, gradient(8, 8, PixelBuffer::RGBA8888),
-                                 PixelBuffer::RGBA4444, true));
+  ASSERT_TRUE(
+      ULVLoader::saveULV(name, gradient(8, 8, PixelBuffer::RGBA8888), PixelBuffer::RGBA4444, true));
   ULVHeader info;
   ASSERT_TRUE(ULVLoader::readULVInfo(name, info));
   EXPECT_EQ(info.width, 8u);

@@ -7,7 +7,7 @@
 namespace {
 
 std::vector<unsigned char> pvrFile(uint32_t w, uint32_t h, uint32_t flags, uint32_t dataLength,
-                                     uint32_t actualData, const char *tag = "PVR!") {
+                                   uint32_t actualData, const char *tag = "PVR!") {
   std::vector<unsigned char> bytes(52 + actualData, 0);
   auto put = [&](uint32_t offset, uint32_t v) { memcpy(&bytes[offset], &v, 4); };
   put(0, 52);

@@ -182,7 +182,8 @@ TEST_F(Textures, MissingOrEmptyFiles) {
   EXPECT_EQ(load(std::string(8, '\0'), &ok), "");
   EXPECT_TRUE(ok);
   EXPECT_EQ(manager.count(), 0u);
-  EXPECT_TRUE(static_cast<TextureSimple *>(manager.getTexture(Symbol::intern(L"x")))->placeholder());
+  EXPECT_TRUE(
+      static_cast<TextureSimple *>(manager.getTexture(Symbol::intern(L"x")))->placeholder());
 }
 
 TEST_F(Textures, EveryTruncationStopsCleanlyKeepingWhatWasRead) {

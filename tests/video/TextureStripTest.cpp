@@ -4,11 +4,11 @@
 #include "GLTestSupport.h"
 
 #include "TexturePacker.h"
-#include "texture/PVRTC.h"
-#include "texture/TextureFileBuilder.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkTestSupport.h"
 #include "framework/TextureAssets.h"
+#include "texture/PVRTC.h"
+#include "texture/TextureFileBuilder.h"
 #include "texture/TextureManager.h"
 #include "texture/TextureSimple.h"
 #include "video/TextureAccess.h"

@@ -76,17 +76,19 @@ void flame(const ImageRecipe &r, PixelBuffer &out) {
     for (uint32_t x = 0; x < r.size; ++x) {
       const float dx = float(x) - c, dy = (float(y) - c) * 0.8f;
       const float t = std::clamp(std::sqrt(dx * dx + dy * dy) / reach, 0.0f, 1.0f);
-      out.setPixel(x, y, 255, uint8_t(220.0f * (1.0f - t)), uint8_t(60.0f * (1.0f - t) * (1.0f - t)),
-                   uint8_t(255.0f * (1.0f - t)));
+      out.setPixel(x, y, 255, uint8_t(220.0f * (1.0f - t)),
+                   uint8_t(60.0f * (1.0f - t) * (1.0f - t)), uint8_t(255.0f * (1.0f - t)));
     }
 }
 
 } // namespace
 
 bool makeImage(const ImageRecipe &recipe, PixelBuffer &out) {
-  static const Symbol solidKind = Symbol::intern(L"solid"), gradientKind = Symbol::intern(L"gradient"),
+  static const Symbol solidKind = Symbol::intern(L"solid"),
+                      gradientKind = Symbol::intern(L"gradient"),
                       checkerKind = Symbol::intern(L"checker"), lineKind = Symbol::intern(L"line"),
-                      pointerKind = Symbol::intern(L"pointer"), flameKind = Symbol::intern(L"flame");
+                      pointerKind = Symbol::intern(L"pointer"),
+                      flameKind = Symbol::intern(L"flame");
   out.clear();
   if (!recipe.size)
     return false;

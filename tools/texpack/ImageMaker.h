@@ -10,7 +10,7 @@
 namespace texpack {
 
 struct ImageRecipe {
-  Symbol kind;       // solid, gradient, checker, line, pointer, flame
+  Symbol kind; // solid, gradient, checker, line, pointer, flame
   uint32_t size = 32;
   math::PackedColor color{255, 255, 255, 255};
   math::PackedColor color2{0, 0, 0, 255};
