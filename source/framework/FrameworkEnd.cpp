@@ -5,14 +5,14 @@
 
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
-#include "framework/GameEngine.h"
 #include "framework/CorvaneDatabase.h"
+#include "framework/GameEngine.h"
 #include "framework/Shell.h"
 #include "framework/TextureAssets.h"
-#include "texture/TexturePool.h"
 #include "gui/PageFactory.h"
 #include "gui/PageStateRecord.h"
 #include "screen/ScreenRegistry.h"
+#include "texture/TexturePool.h"
 #include "threads/Socket.h"
 #include "xstring/Print.h"
 

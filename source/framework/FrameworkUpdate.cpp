@@ -4,8 +4,8 @@
 
 #include "framework/Accelerometer.h"
 #include "framework/CorvaneDatabase.h"
-#include "framework/TextureAssets.h"
 #include "framework/InputState.h"
+#include "framework/TextureAssets.h"
 #include "gui/PageFactory.h"
 #include "quip/ScriptManager.h"
 #include "screen/ScreenRegistry.h"

@@ -77,8 +77,8 @@ public:
                   math::Vector2i toSize, PixelBuffer &destination) const;
   // Alpha blend (or additive) into the destination; with wrap, coordinates
   // outside it wrap around, else those pixels are skipped.
-  void blend(math::Vector2i from, math::Vector2i to, math::Vector2i size,
-             PixelBuffer &destination, bool additive, bool wrap) const;
+  void blend(math::Vector2i from, math::Vector2i to, math::Vector2i size, PixelBuffer &destination,
+             bool additive, bool wrap) const;
   // Halves a block by 2 x 2 averaging of raw bytes (rgb888 and rgba8888).
   void downsample(math::Vector2i from, math::Vector2i size, PixelBuffer &destination,
                   math::Vector2i to) const;
