@@ -8,6 +8,8 @@ tools/setup/deps.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
+# The texture file is generated, never committed.
+build/release/tools/texpack data/textures.! data >/dev/null
 
 program=(build/release/source/app/corvane)
 

@@ -9,12 +9,16 @@
 #include "framework/InputState.h"
 #include "error/Report.h"
 #include "framework/Shell.h"
+#include "framework/TextureAssets.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 #include "quip/builtins/BuiltinTable.h"
 #include "screen/ScreenRegistry.h"
 #include "framework/BetaLog.h"
+#include "texture/Texture.h"
+#include "texture/TextureManager.h"
+#include "texture/TexturePool.h"
 #include "video/BufferObject.h"
 #include "video/Canvas.h"
 #include "video/Layer.h"
@@ -64,6 +68,7 @@ Framework::Framework() {
 
   // Before the first script manager, so that it binds the language's builtins.
   quip::installBuiltins();
+  installTextureAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -123,6 +128,8 @@ Framework::~Framework() {
     xstring::Localization::release();
   }
   delete m_loadingScreen;
+  delete m_texturePool;
+  m_texturePool = nullptr;
   for (uint32_t i = 0; i < m_pageSets.size(); ++i)
     delete m_pageSets[i];
   for (uint32_t i = 0; i < m_scriptLibraries.size(); ++i)
@@ -152,9 +159,22 @@ void Framework::setPaused(bool paused) {
 // No audio library is loaded yet, so no sound holds a mixer chunk.
 void Framework::releaseSounds() {}
 
-void Framework::releaseGraphics(const container::Vector<Symbol> *) {
+void Framework::releaseGraphics(const container::Vector<Symbol> *keep) {
   video::Shader::releaseAll();
   video::BufferObjectPool::instance().releaseAll();
+  for (Symbol name : Database::names()) {
+    Database *database = Database::find(name);
+    TextureManager *textures = database ? existingTextureManager(*database) : nullptr;
+    for (uint32_t i = 0; textures && i < textures->count(); ++i)
+      if (!keep || keep->indexOf(textures->at(i)->name()) < 0)
+        textures->at(i)->unload();
+  }
+}
+
+TexturePool &Framework::texturePool() {
+  if (!m_texturePool)
+    m_texturePool = new TexturePool(Database::current(), String(L"frameworkTexturePool"));
+  return *m_texturePool;
 }
 
 void Framework::log(const String &text, bool enabled) {

@@ -170,6 +170,9 @@ public:
   float frameTime() const { return m_frameTime; }
   video::Capture &capture() { return m_capture; }
   SplitImage *loadingScreen() const { return m_loadingScreen; }
+  // The pool named "frameworkTexturePool", made on first use with the
+  // current database.
+  TexturePool &texturePool();
 
   // "FrameRate: ..." with the counts so far.
   String frameRateText() const;

@@ -5,11 +5,14 @@
 
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
+#include "framework/CorvaneDatabase.h"
 #include "framework/GameEngine.h"
 #include "framework/Shell.h"
+#include "framework/TextureAssets.h"
 #include "gui/PageFactory.h"
 #include "gui/PageStateRecord.h"
 #include "screen/ScreenRegistry.h"
+#include "texture/TexturePool.h"
 #include "threads/Socket.h"
 #include "xstring/Print.h"
 
@@ -35,6 +38,12 @@ void Framework::end() {
   GUI::PageFactory *pages = GUI::PageFactory::instance();
   pages->trashAll();
   pages->emptyTrash();
+
+  delete m_texturePool;
+  m_texturePool = nullptr;
+  if (CorvaneDatabase *database = corvaneDatabase())
+    if (TextureManager *textures = existingTextureManager(*database))
+      textures->releaseBuffers();
 
   screen::ScreenRegistry::destroyInstance();
 

@@ -3,7 +3,9 @@
 #include "framework/Framework.h"
 
 #include "framework/Accelerometer.h"
+#include "framework/CorvaneDatabase.h"
 #include "framework/InputState.h"
+#include "framework/TextureAssets.h"
 #include "gui/PageFactory.h"
 #include "quip/ScriptManager.h"
 #include "screen/ScreenRegistry.h"
@@ -44,6 +46,9 @@ void Framework::update(float dt) {
 void Framework::updateRunning(float dt) {
   if (usesAccelerometer())
     framework::Accelerometer::instance().read();
+  if (CorvaneDatabase *database = corvaneDatabase())
+    if (TextureManager *textures = existingTextureManager(*database))
+      textures->update();
   GUI::PageFactory::instance()->update(dt);
   scriptManager().update(20, dt);
   screen::ScreenRegistry::instance().update(dt);

@@ -14,6 +14,8 @@ const Masks masks[] = {{0x7C00, 0x03E0, 0x001F, 0},
                        {0xFF000000u, 0xFF0000, 0xFF00, 0xFF},
                        {0, 0, 0, 0}};
 
+const int NONE_INDEX = 6;
+
 bool validFormat(int format) { return format >= 0 && format <= PixelBuffer::NONE; }
 
 int bitCount(uint32_t mask) {
@@ -108,6 +110,45 @@ void PixelBuffer::channelShifts(int format, int &r, int &g, int &b, int &a) {
   g = shifts[1];
   b = shifts[2];
   a = shifts[3];
+}
+
+void PixelBuffer::channelMaximums(int format, uint8_t &r, uint8_t &g, uint8_t &b, uint8_t &a) {
+  uint32_t m[4];
+  channelMasks(format, m[0], m[1], m[2], m[3]);
+  const int f = validFormat(format) ? format : NONE;
+  uint8_t out[4];
+  for (int c = 0; c < 4; ++c)
+    out[c] = readChannel(m[c], m[c], derived().bits[f][c], derived().shifts[f][c]);
+  r = out[0];
+  g = out[1];
+  b = out[2];
+  a = out[3];
+}
+
+int PixelBuffer::formatFor(bool alpha, unsigned bytes) {
+  if (alpha)
+    return RGBA8888;
+  return bytes == 2 ? RGB565 : bytes == 3 ? RGB888 : NONE;
+}
+
+namespace {
+const Symbol *formatNames() {
+  static const Symbol names[NONE_INDEX] = {
+      Symbol::intern(L"rgb555"),   Symbol::intern(L"rgb565"), Symbol::intern(L"rgba5551"),
+      Symbol::intern(L"rgba4444"), Symbol::intern(L"rgb888"), Symbol::intern(L"rgba8888")};
+  return names;
+}
+} // namespace
+
+Symbol PixelBuffer::formatSymbol(int format) {
+  return format >= 0 && format < NONE ? formatNames()[format] : Symbol::emptySymbol();
+}
+
+int PixelBuffer::formatFromSymbol(Symbol name) {
+  for (int f = 0; f < NONE; ++f)
+    if (formatNames()[f] == name)
+      return f;
+  return NONE;
 }
 
 uint32_t PixelBuffer::byteSize() const {

@@ -1,0 +1,24 @@
+#pragma once
+// The pictures the packer draws itself, each square and rgba8888.
+
+#include "math/Color.h"
+#include "surface/PixelBuffer.h"
+#include "xstring/Symbol.h"
+
+#include <cstdint>
+
+namespace texpack {
+
+struct ImageRecipe {
+  Symbol kind; // solid, gradient, checker, line, pointer, flame
+  uint32_t size = 32;
+  math::PackedColor color{255, 255, 255, 255};
+  math::PackedColor color2{0, 0, 0, 255};
+  uint32_t cell = 8;  // checker squares
+  uint32_t frame = 1; // flame frames differ
+};
+
+// False for an unknown kind (the buffer is then empty).
+bool makeImage(const ImageRecipe &recipe, PixelBuffer &out);
+
+} // namespace texpack
