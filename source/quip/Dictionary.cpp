@@ -8,7 +8,7 @@ uint64_t g_bindingEpoch = 1;
 
 namespace {
 DictionaryBody *newBody() {
-  return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1,
+  return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1, 0,
                             DictionaryBody::reciprocalOf(11)};
 }
 } // namespace
@@ -35,7 +35,8 @@ Dictionary &Dictionary::operator=(Dictionary &&other) noexcept {
 }
 
 void Dictionary::destroy(DictionaryBody *body) {
-  bindingsChanged();
+  // A body on a dictionary stack is held by it: it is freed only after it
+  // has left every stack, which already changed the epoch.
   for (uint32_t b = 0; b < body->bucketCount; ++b) {
     DictionaryEntry *entry = body->buckets[b];
     while (entry) {
@@ -56,7 +57,7 @@ bool Dictionary::set(Symbol key, const Token &value) {
     if (entry->key == key) {
       // Interpreters remember which builtin a name runs: replacing one in
       // place must make them look again.
-      if (entry->value.isBuiltin() || value.isBuiltin())
+      if (m_body->scopes && (entry->value.isBuiltin() || value.isBuiltin()))
         bindingsChanged();
       entry->value = value;
       return true;
@@ -64,7 +65,8 @@ bool Dictionary::set(Symbol key, const Token &value) {
   }
   if (m_body->frozen)
     return false;
-  bindingsChanged();
+  if (m_body->scopes)
+    bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
   m_body->buckets[index] = new DictionaryEntry{key, value, m_body->buckets[index]};
@@ -77,7 +79,7 @@ bool Dictionary::set(Symbol key, Token &&value) {
   uint32_t index = m_body->bucketOf(container::hash(key));
   for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
     if (entry->key == key) {
-      if (entry->value.isBuiltin() || value.isBuiltin())
+      if (m_body->scopes && (entry->value.isBuiltin() || value.isBuiltin()))
         bindingsChanged();
       entry->value.swap(value);
       return true;
@@ -85,7 +87,8 @@ bool Dictionary::set(Symbol key, Token &&value) {
   }
   if (m_body->frozen)
     return false;
-  bindingsChanged();
+  if (m_body->scopes)
+    bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
   m_body->buckets[index] = new DictionaryEntry{key, std::move(value), m_body->buckets[index]};
@@ -131,7 +134,8 @@ bool Dictionary::remove(Symbol key) {
     if (entry->key == key) {
       *link = entry->next;
       delete entry;
-      bindingsChanged();
+      if (m_body->scopes)
+        bindingsChanged();
       if (!m_body->buckets[index])
         --m_body->usedBuckets;
       return true;

@@ -77,6 +77,7 @@ bool Interpreter::popDictionary(Dictionary *out) {
     return false;
   }
   Dictionary *top = m_dictionaries.pop();
+  top->leaveScope();
   bindingsChanged();
   if (out)
     *out = *top;
@@ -208,8 +209,11 @@ void Interpreter::waitForMessages(float seconds, const Dictionary &handlers) {
 }
 
 void Interpreter::finish() {
-  while (!m_dictionaries.isEmpty())
-    delete m_dictionaries.pop();
+  while (!m_dictionaries.isEmpty()) {
+    Dictionary *dictionary = m_dictionaries.pop();
+    dictionary->leaveScope();
+    delete dictionary;
+  }
   bindingsChanged();
   while (!m_procedures.isEmpty()) {
     Array released(std::move(m_procedures.last().procedure));
