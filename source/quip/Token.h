@@ -134,7 +134,11 @@ public:
     other.m_payload.raw = 0;
   }
   ~Token() {
-    if (!isPlain())
+    // Arrays are the values most often dropped in a step (procedure bodies,
+    // elements read by "at"): their handle is let go inline, as release() does.
+    if (m_head.type == TYPE_ARRAY)
+      m_payload.array.~Array();
+    else if (!isPlain())
       releasePayload();
   }
 

@@ -181,6 +181,23 @@ void builtin_toString(Interpreter *in, int *error) {
     pushResult(in, x);
     return;
   }
+  // The printed form of a whole number is its digits ("%d"): written here
+  // by hand, as formatted output costs far more than the digits.
+  if (x.isNumber() && x.number() >= -16777216.0f && x.number() <= 16777216.0f &&
+      float(int(x.number())) == x.number()) {
+    wchar_t digits[16];
+    wchar_t *end = digits + 16, *p = end;
+    int whole = int(x.number());
+    unsigned int n = whole < 0 ? 0u - unsigned(whole) : unsigned(whole);
+    do {
+      *--p = wchar_t(L'0' + n % 10);
+      n /= 10;
+    } while (n);
+    if (whole < 0)
+      *--p = L'-';
+    pushString(in, String(p, uint32_t(end - p)));
+    return;
+  }
   pushString(in, x.toString());
 }
 
@@ -202,7 +219,19 @@ void builtin_toNumber(Interpreter *in, int *error) {
   Token str;
   if (!popString(in, error, "builtin_toNumber", L"str", str))
     return;
-  in->push(Token(String::toFloat(str.string().c_str())));
+  // A plain whole number of up to 7 digits is exact in a float: read here
+  // without the scanner, which costs far more than the digits.
+  const wchar_t *text = str.string().c_str();
+  const wchar_t *p = text + (text[0] == L'-');
+  int whole = 0, digits = 0;
+  while (digits < 8 && p[digits] >= L'0' && p[digits] <= L'9')
+    whole = whole * 10 + (p[digits++] - L'0');
+  if (digits > 0 && digits <= 7 && p[digits] == 0) {
+    float value = float(whole);
+    in->push(Token(p == text ? value : -value));
+    return;
+  }
+  in->push(Token(String::toFloat(text)));
 }
 
 } // namespace quip
