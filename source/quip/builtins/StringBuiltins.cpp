@@ -20,6 +20,28 @@ inline bool popString(Interpreter *in, int *error, const char *function, const w
   return popArgument(in, error, function, name, TYPE_STRING, out);
 }
 
+// Appends a value's printed form. That of a whole number is its digits, as
+// "%d" writes them: written here by hand, since formatted output costs far
+// more than the digits.
+void appendPrinted(String &out, const Token &value) {
+  if (!value.isNumber() || !(value.number() >= -16777216.0f && value.number() <= 16777216.0f) ||
+      float(int(value.number())) != value.number()) {
+    out.append(value.toString());
+    return;
+  }
+  wchar_t digits[16];
+  wchar_t *end = digits + 16, *p = end;
+  int whole = int(value.number());
+  unsigned int n = whole < 0 ? 0u - unsigned(whole) : unsigned(whole);
+  do {
+    *--p = wchar_t(L'0' + n % 10);
+    n /= 10;
+  } while (n);
+  if (whole < 0)
+    *--p = L'-';
+  out.append(p, uint32_t(end - p));
+}
+
 // Pushes a string token that takes the text over (no copy of the characters).
 inline void pushString(Interpreter *in, String &&text) {
   Token result(L"");
@@ -75,7 +97,7 @@ void builtin_sprintf(Interpreter *in, int *error) {
     if (element.isString())
       result.append(element.string());
     else
-      result.append(element.toString());
+      appendPrinted(result, element);
   }
   pushString(in, std::move(result));
 }
@@ -181,24 +203,9 @@ void builtin_toString(Interpreter *in, int *error) {
     pushResult(in, x);
     return;
   }
-  // The printed form of a whole number is its digits ("%d"): written here
-  // by hand, as formatted output costs far more than the digits.
-  if (x.isNumber() && x.number() >= -16777216.0f && x.number() <= 16777216.0f &&
-      float(int(x.number())) == x.number()) {
-    wchar_t digits[16];
-    wchar_t *end = digits + 16, *p = end;
-    int whole = int(x.number());
-    unsigned int n = whole < 0 ? 0u - unsigned(whole) : unsigned(whole);
-    do {
-      *--p = wchar_t(L'0' + n % 10);
-      n /= 10;
-    } while (n);
-    if (whole < 0)
-      *--p = L'-';
-    pushString(in, String(p, uint32_t(end - p)));
-    return;
-  }
-  pushString(in, x.toString());
+  String text;
+  appendPrinted(text, x);
+  pushString(in, std::move(text));
 }
 
 void builtin_symbolToString(Interpreter *in, int *error) {
