@@ -417,8 +417,15 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return swap(stack);
   case INLINE_POP:
     return pop(stack);
-  default:
-    return runLess(op, interpreter, stack);
+  default: {
+    // The call works on a copy, so that the caller's stack (the step loop's
+    // registers) never has its address taken.
+    Operands copy = stack;
+    if (!runLess(op, interpreter, copy))
+      return false;
+    stack.n = copy.n;
+    return true;
+  }
   }
 }
 
