@@ -1,9 +1,8 @@
--- Recursive fib(25). Names are globals, as every quip name is a dictionary entry.
-function fib(n)
+-- Recursive fib(36).
+local function fib(n)
   if n < 2 then
     return n
   end
   return fib(n - 1) + fib(n - 2)
 end
-
-print(fib(25))
+print(fib(36))

@@ -1,16 +1,43 @@
 #include "quip/Array.h"
 #include "quip/BodyRelease.h"
 
+#include <cstdlib>
+#include <new>
 #include <utility>
 
 namespace quip {
 
-Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, n ? new Token[n] : nullptr, 1, 0}) {}
+namespace {
+
+// An error token is all zero bits, so a zeroed block is a block of error
+// tokens. Taking it from calloc means a large block is mapped untouched:
+// pages count toward the resident size only once elements are written, so a
+// new array that replaces an old one (made while the old one is still bound)
+// does not double the peak.
+static_assert(sizeof(Token) == 16);
+Token *allocateElements(uint32_t n) {
+  if (n == 0)
+    return nullptr;
+  void *block = std::calloc(n, sizeof(Token));
+  if (!block)
+    throw std::bad_alloc();
+  return static_cast<Token *>(block);
+}
+
+void freeElements(Token *elements, uint32_t capacity) {
+  for (uint32_t i = 0; i < capacity; ++i)
+    elements[i].~Token();
+  std::free(elements);
+}
+
+} // namespace
+
+Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, allocateElements(n), 1, 0}) {}
 
 void Array::destroy(ArrayBody *body) {
   quip::releaseBody(body, [](void *pending) {
     ArrayBody *freed = static_cast<ArrayBody *>(pending);
-    delete[] freed->elements;
+    freeElements(freed->elements, freed->capacity);
     delete freed;
   });
 }
@@ -18,12 +45,12 @@ void Array::destroy(ArrayBody *body) {
 void Array::grow() { reserve(m_body->capacity ? 2 * m_body->capacity : 2); }
 
 void Array::reserve(unsigned int n) {
-  Token *fresh = n ? new Token[n] : nullptr;
+  Token *fresh = allocateElements(n);
   uint32_t keep = m_body->count < n ? m_body->count : n;
   // Moving by swap leaves every reference count as it was.
   for (uint32_t i = 0; i < keep; ++i)
     fresh[i].swap(m_body->elements[i]);
-  delete[] m_body->elements;
+  freeElements(m_body->elements, m_body->capacity);
   m_body->elements = fresh;
   m_body->capacity = n;
   m_body->count = keep;

@@ -9,7 +9,7 @@ uint64_t g_bindingEpoch = 1;
 
 namespace {
 DictionaryBody *newBody() {
-  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1, 0,
+  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1, 0, 0,
                             DictionaryBody::reciprocalOf(11)};
 }
 } // namespace
@@ -36,9 +36,10 @@ Dictionary &Dictionary::operator=(Dictionary &&other) noexcept {
 }
 
 void Dictionary::destroy(DictionaryBody *body) {
+  // A body on a dictionary stack is held by it: it is freed only after it
+  // has left every stack, which already changed the epoch.
   quip::releaseBody(body, [](void *pending) {
     DictionaryBody *freed = static_cast<DictionaryBody *>(pending);
-    bindingsChanged();
     for (uint32_t b = 0; b < freed->bucketCount; ++b) {
       DictionaryEntry *entry = freed->buckets[b];
       while (entry) {
@@ -60,7 +61,7 @@ bool Dictionary::set(Symbol key, const Token &value) {
     if (entry->key == key) {
       // Interpreters remember which builtin a name runs: replacing one in
       // place must make them look again.
-      if (entry->value.isBuiltin() || value.isBuiltin())
+      if (m_body->scopes && (entry->value.isBuiltin() || value.isBuiltin()))
         bindingsChanged();
       entry->value = value;
       return true;
@@ -68,7 +69,8 @@ bool Dictionary::set(Symbol key, const Token &value) {
   }
   if (m_body->frozen)
     return false;
-  bindingsChanged();
+  if (m_body->scopes)
+    bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
   m_body->buckets[index] = new DictionaryEntry{key, value, m_body->buckets[index]};
@@ -81,7 +83,7 @@ bool Dictionary::set(Symbol key, Token &&value) {
   uint32_t index = m_body->bucketOf(container::hash(key));
   for (DictionaryEntry *entry = m_body->buckets[index]; entry; entry = entry->next) {
     if (entry->key == key) {
-      if (entry->value.isBuiltin() || value.isBuiltin())
+      if (m_body->scopes && (entry->value.isBuiltin() || value.isBuiltin()))
         bindingsChanged();
       entry->value.swap(value);
       return true;
@@ -89,7 +91,8 @@ bool Dictionary::set(Symbol key, Token &&value) {
   }
   if (m_body->frozen)
     return false;
-  bindingsChanged();
+  if (m_body->scopes)
+    bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
   m_body->buckets[index] = new DictionaryEntry{key, std::move(value), m_body->buckets[index]};
@@ -135,7 +138,8 @@ bool Dictionary::remove(Symbol key) {
     if (entry->key == key) {
       *link = entry->next;
       delete entry;
-      bindingsChanged();
+      if (m_body->scopes)
+        bindingsChanged();
       if (!m_body->buckets[index])
         --m_body->usedBuckets;
       return true;

@@ -17,8 +17,11 @@ enum Type : uint8_t;
 struct DictionaryEntry;
 
 // Counts the changes to where names are bound: a key added to or removed from
-// any dictionary, a body freed, a handle moved to another body, a dictionary
-// pushed or popped. A cached name resolution holds while it is unchanged.
+// a dictionary that is on some interpreter's dictionary stack, a handle moved
+// to another body, a dictionary pushed or popped. A cached name resolution
+// holds while it is unchanged. Dictionaries used as data (records, tables)
+// are on no dictionary stack: their keys come and go without forgetting
+// every interpreter's cached names.
 extern uint64_t g_bindingEpoch;
 inline void bindingsChanged() { ++g_bindingEpoch; }
 
@@ -31,6 +34,9 @@ struct DictionaryBody {
   uint32_t references;
   // How deeply the ")" builder nested containers below this body.
   uint16_t builtDepth;
+  // How many dictionary-stack handles hold this body; only a change to such
+  // a body can change what a name resolves to.
+  uint32_t scopes;
   // bucketCount's reciprocal for a division-free modulo (see bucketOf).
   uint64_t reciprocal;
 
@@ -73,6 +79,10 @@ public:
   void clear();
   void freeze() { m_body->frozen = 1; }
   bool isFrozen() const { return m_body->frozen != 0; }
+  // Marks the body as held (or no longer held) by a dictionary stack; the
+  // handle doing so must not be moved to another body meanwhile.
+  void enterScope() { ++m_body->scopes; }
+  void leaveScope() { --m_body->scopes; }
 
   uint32_t bucketCount() const { return m_body->bucketCount; }
   uint32_t usedBuckets() const { return m_body->usedBuckets; }

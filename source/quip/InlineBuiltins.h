@@ -1,14 +1,17 @@
 #pragma once
-// The common case of the hottest builtins ("if", "ifelse", arithmetic and
-// comparisons on two numbers, "+=" and "-=" on a number, "dup", "swap",
-// "pop"), written once and used twice: by the builtin functions themselves,
-// and by the interpreter, which runs them in its step loop without a call
-// when the bound token carries their op. Each returns false, having changed nothing,
+// The common case of the hot builtins (control, arithmetic, comparisons and
+// equality, compound assignment, stack slots, "def", array elements,
+// dictionary reads and updates of existing keys), written once: the
+// interpreter runs them in its step loop without a call when the bound token
+// carries their op, and some builtin functions use them as their own fast
+// path. A builtin call costs far more than its common case, and ordinary
+// programs are made of these. Each returns false, having changed nothing,
 // when its arguments are not the common case; the caller then runs the whole
 // builtin, which reports the error. None of them changes the interpreter's
 // state (running, atomic, waiting, finished).
 
 #include "quip/Interpreter.h"
+#include "quip/NumberConversion.h"
 
 namespace quip {
 
@@ -28,9 +31,9 @@ struct Operands {
   ArrayBody *body;
   uint32_t n;
 
-  Token &at(uint32_t i) const { return body->elements[i]; }
-  Token &fromTop(uint32_t depth) const { return body->elements[n - 1 - depth]; }
-  void setCount(uint32_t count) {
+  [[gnu::always_inline]] Token &at(uint32_t i) const { return body->elements[i]; }
+  [[gnu::always_inline]] Token &fromTop(uint32_t depth) const { return body->elements[n - 1 - depth]; }
+  [[gnu::always_inline]] void setCount(uint32_t count) {
     n = count;
     body->count = count;
   }
@@ -69,10 +72,10 @@ struct Operands {
 
 // The result written over the left operand's slot, which holds a number: a
 // comparison gives the literal symbol "true" or "false".
-inline void setResult(Token &lhs, bool value) {
+[[gnu::always_inline]] inline void setResult(Token &lhs, bool value) {
   lhs.setPlainSymbol(value ? trueSymbol() : falseSymbol());
 }
-inline void setResult(Token &lhs, float value) { lhs.setPlainNumber(value); }
+[[gnu::always_inline]] inline void setResult(Token &lhs, float value) { lhs.setPlainNumber(value); }
 
 // Two numbers on top: the result replaces them.
 template <typename Op>
@@ -128,6 +131,199 @@ template <typename Op>
   return true;
 }
 
+// The executable "true" or "false" of equality and logic written over a
+// slot whose payload is already released.
+[[gnu::always_inline]] inline void setTruth(Token &slot, bool value) {
+  slot.setPlainSymbol(value ? trueSymbol() : falseSymbol(), true);
+}
+
+// "==" and "!=": any two values.
+[[gnu::always_inline]] inline bool equality(Operands &stack, bool wantEqual) {
+  if (stack.n < 2)
+    return false;
+  Token &b = stack.fromTop(0);
+  Token &a = stack.fromTop(1);
+  bool equal = a.isNumber() && b.isNumber() ? a.number() == b.number() : a == b;
+  b.release();
+  a.release();
+  setTruth(a, equal == wantEqual);
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
+[[gnu::always_inline]] inline bool logicalNot(Operands &stack) {
+  if (stack.n < 1)
+    return false;
+  Token &x = stack.fromTop(0);
+  bool value = !x.toBool();
+  x.release();
+  setTruth(x, value);
+  return true;
+}
+
+// "and" (both) or "or" (either) of two truth values.
+[[gnu::always_inline]] inline bool logical(Operands &stack, bool both) {
+  if (stack.n < 2)
+    return false;
+  Token &b = stack.fromTop(0);
+  Token &a = stack.fromTop(1);
+  bool value = both ? a.toBool() && b.toBool() : a.toBool() || b.toBool();
+  b.release();
+  a.release();
+  setTruth(a, value);
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
+// Both truncated, the remainder with the sign of lhs; NaN and a zero divisor
+// are the builtin's to report.
+[[gnu::always_inline]] inline bool modulus(Operands &stack) {
+  if (stack.n < 2)
+    return false;
+  Token &rhs = stack.fromTop(0);
+  Token &lhs = stack.fromTop(1);
+  if (!rhs.isNumber() || !lhs.isNumber() || std::isnan(lhs.number()) || std::isnan(rhs.number()))
+    return false;
+  int divisor = clampToInt(rhs.number());
+  if (divisor == 0)
+    return false;
+  // A 32-bit division is much cheaper than a 64-bit one; -1 would overflow
+  // on INT32_MIN and always leaves 0.
+  int remainder = divisor == -1 ? 0 : clampToInt(lhs.number()) % divisor;
+  lhs.setPlainNumber(float(remainder));
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
+template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack, Op op) {
+  if (stack.n < 1 || !stack.fromTop(0).isNumber())
+    return false;
+  Token &x = stack.fromTop(0);
+  x.setPlainNumber(op(x.number()));
+  return true;
+}
+
+// "index": a copy of the value at a stack position replaces the position.
+[[gnu::always_inline]] inline bool index(Operands &stack) {
+  if (stack.n < 1 || !stack.fromTop(0).isNumber())
+    return false;
+  uint32_t slot;
+  if (!stackSlot(stack.n - 1, stack.fromTop(0).number(), slot))
+    return false;
+  stack.fromTop(0) = stack.at(slot);
+  return true;
+}
+
+// "putIndex": the value on top goes into the slot at the position below it.
+[[gnu::always_inline]] inline bool putIndex(Operands &stack) {
+  if (stack.n < 2 || !stack.fromTop(1).isNumber())
+    return false;
+  uint32_t slot;
+  if (!stackSlot(stack.n - 2, stack.fromTop(1).number(), slot))
+    return false;
+  Token &value = stack.fromTop(0);
+  stack.at(slot).swap(value);
+  value.release();
+  stack.setCount(stack.n - 2);
+  return true;
+}
+
+// A value stored over an existing entry: where names are bound does not
+// change, unless a builtin comes or goes (that is the full store's case).
+[[gnu::always_inline]] inline bool storeOver(Token *stored, Token &value) {
+  if (!stored || stored->isBuiltin() || value.isBuiltin())
+    return false;
+  stored->swap(value);
+  value.release();
+  return true;
+}
+
+// "def" of a name the top dictionary already holds.
+[[gnu::always_inline]] inline bool define(Interpreter *interpreter, Operands &stack) {
+  if (stack.n < 2 || !stack.fromTop(1).isSymbol())
+    return false;
+  Dictionary *top = interpreter->topDictionaryIfAny();
+  if (!top || !storeOver(top->lookup(stack.fromTop(1).symbol()), stack.fromTop(0)))
+    return false;
+  stack.setCount(stack.n - 2);
+  return true;
+}
+
+// "insert" of a key the dictionary already holds.
+[[gnu::always_inline]] inline bool insert(Operands &stack) {
+  if (stack.n < 3 || !stack.fromTop(1).isSymbol() || !stack.fromTop(2).isDictionary())
+    return false;
+  Token &dictionary = stack.fromTop(2);
+  if (!storeOver(dictionary.dictionary().lookup(stack.fromTop(1).symbol()), stack.fromTop(0)))
+    return false;
+  dictionary.release();
+  stack.setCount(stack.n - 3);
+  return true;
+}
+
+// "at": a copy of the element replaces the array and the index.
+[[gnu::always_inline]] inline bool at(Operands &stack) {
+  if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isArray())
+    return false;
+  Token &array = stack.fromTop(1);
+  uint32_t i = clampToUnsigned(stack.fromTop(0).number());
+  if (i >= array.array().count())
+    return false;
+  // The copy is made before the array's handle goes: it may be the last.
+  Token element(array.array()[i]);
+  array.swap(element);
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
+// "put": the value becomes the element; the old element is released.
+[[gnu::always_inline]] inline bool put(Operands &stack) {
+  if (stack.n < 3 || !stack.fromTop(1).isNumber() || !stack.fromTop(2).isArray())
+    return false;
+  Token &array = stack.fromTop(2);
+  int i = roundHalfDown(stack.fromTop(1).number());
+  if (i < 0 || uint32_t(i) >= array.array().count())
+    return false;
+  Token &value = stack.fromTop(0);
+  array.array()[uint32_t(i)].swap(value);
+  value.release();
+  array.release();
+  stack.setCount(stack.n - 3);
+  return true;
+}
+
+[[gnu::always_inline]] inline bool size(Operands &stack) {
+  if (stack.n < 1 || !stack.fromTop(0).isArray())
+    return false;
+  Token &array = stack.fromTop(0);
+  float count = float(array.array().count());
+  array.release();
+  array.setPlainNumber(count);
+  return true;
+}
+
+// "lookup": the value under the name, or the literal empty symbol.
+[[gnu::always_inline]] inline bool lookup(Operands &stack) {
+  if (stack.n < 2 || !stack.fromTop(0).isSymbol() || !stack.fromTop(1).isDictionary())
+    return false;
+  Token &dictionary = stack.fromTop(1);
+  const Token *value = dictionary.dictionary().lookup(stack.fromTop(0).symbol());
+  Token result = value ? Token(*value) : Token(Symbol::emptySymbol(), false);
+  dictionary.swap(result);
+  stack.setCount(stack.n - 1);
+  return true;
+}
+
+[[gnu::always_inline]] inline bool stringLength(Operands &stack) {
+  if (stack.n < 1 || !stack.fromTop(0).isString())
+    return false;
+  Token &text = stack.fromTop(0);
+  float length = float(text.string().length());
+  text.release();
+  text.setPlainNumber(length);
+  return true;
+}
+
 inline float add(float l, float r) { return l + r; }
 inline float subtract(float l, float r) { return l - r; }
 inline float multiply(float l, float r) { return l * r; }
@@ -136,6 +332,57 @@ inline bool less(float l, float r) { return l < r; }
 inline bool greater(float l, float r) { return l > r; }
 inline bool lessOrEqual(float l, float r) { return l <= r; }
 inline bool greaterOrEqual(float l, float r) { return l >= r; }
+
+// The ops met less often, behind a call of their own: one dispatch over every
+// op predicts worse than two, and the hottest ops stay in a small switch.
+[[gnu::noinline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
+  switch (op) {
+  case INLINE_EQUAL:
+    return equality(stack, true);
+  case INLINE_NOT_EQUAL:
+    return equality(stack, false);
+  case INLINE_NOT:
+    return logicalNot(stack);
+  case INLINE_AND:
+    return logical(stack, true);
+  case INLINE_OR:
+    return logical(stack, false);
+  case INLINE_MODULUS:
+    return modulus(stack);
+  case INLINE_MIN:
+    return binary(stack, [](float l, float r) { return l < r ? l : r; });
+  case INLINE_MAX:
+    return binary(stack, [](float l, float r) { return l > r ? l : r; });
+  case INLINE_NEG:
+    return unary(stack, [](float v) { return -v; });
+  case INLINE_ABS:
+    return unary(stack, [](float v) { return v < 0 ? -v : v; });
+  case INLINE_TIMES_EQUALS:
+    return compoundAssign(interpreter, stack, multiply);
+  case INLINE_DIVIDE_EQUALS:
+    return compoundAssign(interpreter, stack, divide);
+  case INLINE_INDEX:
+    return index(stack);
+  case INLINE_PUT_INDEX:
+    return putIndex(stack);
+  case INLINE_DEF:
+    return define(interpreter, stack);
+  case INLINE_AT:
+    return at(stack);
+  case INLINE_PUT:
+    return put(stack);
+  case INLINE_SIZE:
+    return size(stack);
+  case INLINE_LOOKUP:
+    return lookup(stack);
+  case INLINE_INSERT:
+    return insert(stack);
+  case INLINE_STRING_LENGTH:
+    return stringLength(stack);
+  default:
+    return false;
+  }
+}
 
 // Runs the common case of an op; false when the whole builtin must run.
 [[gnu::always_inline]] inline bool run(InlineOp op, Interpreter *interpreter, Operands &stack) {
@@ -170,8 +417,15 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return swap(stack);
   case INLINE_POP:
     return pop(stack);
-  default:
-    return false;
+  default: {
+    // The call works on a copy, so that the caller's stack (the step loop's
+    // registers) never has its address taken.
+    Operands copy = stack;
+    if (!runLess(op, interpreter, copy))
+      return false;
+    stack.n = copy.n;
+    return true;
+  }
   }
 }
 

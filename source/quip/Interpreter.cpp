@@ -78,6 +78,7 @@ bool Interpreter::popDictionary(Dictionary *out) {
     return false;
   }
   Dictionary *top = m_dictionaries.pop();
+  top->leaveScope();
   bindingsChanged();
   if (out)
     *out = *top;
@@ -216,8 +217,11 @@ void Interpreter::waitForMessages(float seconds, const Dictionary &handlers) {
 }
 
 void Interpreter::finish() {
-  while (!m_dictionaries.isEmpty())
-    delete m_dictionaries.pop();
+  while (!m_dictionaries.isEmpty()) {
+    Dictionary *dictionary = m_dictionaries.pop();
+    dictionary->leaveScope();
+    delete dictionary;
+  }
   bindingsChanged();
   while (!m_procedures.isEmpty()) {
     Array released(std::move(m_procedures.last().procedure));
@@ -451,6 +455,49 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         }
         break;
       case TYPE_ARRAY:
+        // A procedure literal followed by "if", or two followed by "ifelse",
+        // is how every conditional and loop is written: the chosen literal
+        // goes straight into a frame instead of through the operand stack.
+        // The steps are counted as if taken one by one (the budget cannot
+        // end between them), and the operator is the builtin its name was
+        // last found bound to (the stamp vouches for that).
+        if (value == &token && !last && stack.n >= 1 && remaining >= 2) {
+          const Token *chosen = nullptr;
+          uint32_t fused = 0;
+          if (pc->type() == TYPE_SYMBOL && pc->isExecutable() &&
+              pc->rememberedOp(stamp) == INLINE_IF) {
+            fused = 1;
+            chosen = stack.fromTop(0).toBool() ? &token : nullptr;
+          } else if (pc->type() == TYPE_ARRAY && stop - pc >= 2 && remaining >= 3 &&
+                     pc[1].type() == TYPE_SYMBOL && pc[1].isExecutable() &&
+                     pc[1].rememberedOp(stamp) == INLINE_IFELSE) {
+            fused = 2;
+            chosen = stack.fromTop(0).toBool() ? &token : pc;
+          }
+          if (fused) {
+            stack.fromTop(0).release();
+            stack.setCount(stack.n - 1);
+            pc += fused;
+            remaining -= fused;
+            bool retired = pc == stop;
+            if (retired) {
+              // The operator was the frame's last token: the frame goes
+              // first, its body kept alive for the chosen literal.
+              m_retired.releaseBody();
+              m_retired = std::move(m_top->procedure);
+              dropTopFrame();
+            } else {
+              savePosition(pc);
+            }
+            if (chosen) {
+              pushProcedure(chosen->array());
+              goto reload;
+            }
+            if (retired)
+              goto reload;
+            goto next;
+          }
+        }
         if (stack.n < stack.body->capacity) {
           stack.at(stack.n).assignArray(*value);
           stack.setCount(stack.n + 1);

@@ -105,16 +105,22 @@ public:
   // Dictionary stack (index 0 of the accessors is the top).
   void pushDictionary(const Dictionary &dictionary) {
     m_dictionaries.push(new Dictionary(dictionary));
+    m_dictionaries.last()->enterScope();
     bindingsChanged();
   }
+  // Handles on the stack may be stored through, never moved to another body.
   Dictionary *dictionaryAt(uint32_t depth);
   Dictionary *topDictionary();
+  // The same without a report: null when the stack is empty.
+  Dictionary *topDictionaryIfAny() const {
+    return m_dictionaries.isEmpty() ? nullptr : m_dictionaries.last();
+  }
   // Refuses to expose the manager's two shared dictionaries.
   bool popDictionary(Dictionary *out = nullptr);
   uint32_t dictionaryDepth() const { return m_dictionaries.size(); }
   // The value of a name, searched from the top dictionary down; null when
   // undefined (reported as "undefined symbol: " + name when asked).
-  Token *lookup(Symbol name, bool reportUndefined = false) {
+  [[gnu::always_inline]] Token *lookup(Symbol name, bool reportUndefined = false) {
     Token *value = resolve(name);
     if (!value && reportUndefined)
       undefinedLookup(name);
@@ -124,7 +130,7 @@ public:
   void executeName(Symbol name);
 
   // Procedure stack. An empty procedure is not pushed.
-  void pushProcedure(const Array &procedure, uint32_t position = 0) {
+  [[gnu::always_inline]] void pushProcedure(const Array &procedure, uint32_t position = 0) {
     if (procedure.count() == 0)
       return;
     uint32_t n = m_procedures.size();
@@ -144,7 +150,7 @@ public:
   }
   // The same, taking the handle over (no reference is counted); the moved-from
   // handle may only be assigned to or destroyed.
-  void pushProcedure(Array &&procedure) {
+  [[gnu::always_inline]] void pushProcedure(Array &&procedure) {
     if (procedure.count() == 0)
       return;
     uint32_t n = m_procedures.size();
@@ -236,7 +242,8 @@ private:
   // Recent name resolutions: the value slot where a name was found, all
   // valid while the binding epoch they were made in holds, and forgotten
   // together when it changes. A slot is a dictionary entry, which stays put
-  // until its key is removed or its body freed (both change the epoch); a
+  // until its key is removed or its body freed (a body is freed only after
+  // it has left the stack; both change the epoch); a
   // store into an existing entry changes the slot's value in place.
   struct CachedName {
     const void *name;
@@ -245,13 +252,13 @@ private:
   static constexpr uint32_t kNameCacheSize = 64;
   CachedName m_nameCache[kNameCacheSize] = {};
   uint64_t m_nameCacheEpoch = 0;
-  Token *resolve(Symbol name) {
+  [[gnu::always_inline]] Token *resolve(Symbol name) {
     if (m_nameCacheEpoch != g_bindingEpoch)
       forgetNames();
     return resolveCached(name);
   }
   // resolve() where the epoch is known to be the cache's.
-  Token *resolveCached(Symbol name) {
+  [[gnu::always_inline]] Token *resolveCached(Symbol name) {
     // Symbols are allocated 16-byte aligned: the bits above those pick the
     // entry, already scaled to its size.
     static_assert(sizeof(CachedName) == 16);

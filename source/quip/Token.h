@@ -50,6 +50,27 @@ enum InlineOp : uint8_t {
   INLINE_DUP,
   INLINE_SWAP,
   INLINE_POP,
+  INLINE_EQUAL,
+  INLINE_NOT_EQUAL,
+  INLINE_NOT,
+  INLINE_AND,
+  INLINE_OR,
+  INLINE_MODULUS,
+  INLINE_MIN,
+  INLINE_MAX,
+  INLINE_NEG,
+  INLINE_ABS,
+  INLINE_TIMES_EQUALS,
+  INLINE_DIVIDE_EQUALS,
+  INLINE_INDEX,
+  INLINE_PUT_INDEX,
+  INLINE_DEF,
+  INLINE_AT,
+  INLINE_PUT,
+  INLINE_SIZE,
+  INLINE_LOOKUP,
+  INLINE_INSERT,
+  INLINE_STRING_LENGTH,
   INLINE_COUNT
 };
 InlineOp inlineOpOf(Builtin function);
@@ -113,7 +134,11 @@ public:
     other.m_payload.raw = 0;
   }
   ~Token() {
-    if (!isPlain())
+    // Arrays are the values most often dropped in a step (procedure bodies,
+    // elements read by "at"): their handle is let go inline, as release() does.
+    if (m_head.type == TYPE_ARRAY)
+      m_payload.array.~Array();
+    else if (!isPlain())
       releasePayload();
   }
 
@@ -155,13 +180,13 @@ public:
   }
   // Overwrite a number, symbol or builtin token (the caller has tested its
   // tag): there is no payload to release.
-  void setPlainNumber(float number) {
+  [[gnu::always_inline]] void setPlainNumber(float number) {
     m_head = Header{TYPE_NUMBER, false, INLINE_NONE, {}, 0};
     m_payload.raw = 0;
     m_payload.number = number;
   }
-  void setPlainSymbol(Symbol symbol) {
-    m_head = Header{TYPE_SYMBOL, false, INLINE_NONE, {}, 0};
+  [[gnu::always_inline]] void setPlainSymbol(Symbol symbol, bool executable = false) {
+    m_head = Header{TYPE_SYMBOL, executable, INLINE_NONE, {}, 0};
     new (&m_payload.symbol) Symbol(symbol);
   }
   // Exchanges two tokens without touching any reference count.
@@ -170,7 +195,7 @@ public:
     std::swap(m_payload.raw, other.m_payload.raw);
   }
   // Frees the payload and leaves an error token.
-  void release() {
+  [[gnu::always_inline]] void release() {
     if (m_head.type == TYPE_ARRAY)
       m_payload.array.~Array();
     else if (!isPlain())
@@ -218,7 +243,7 @@ public:
   int toInt() const;
   unsigned int toUnsigned() const;
   // Only the symbol "false" is false.
-  bool toBool() const { return !(m_head.type == TYPE_SYMBOL && m_payload.symbol == falseSymbol()); }
+  [[gnu::always_inline]] bool toBool() const { return !(m_head.type == TYPE_SYMBOL && m_payload.symbol == falseSymbol()); }
 
   bool operator==(const Token &other) const;
   bool operator!=(const Token &other) const { return !(*this == other); }
@@ -356,7 +381,7 @@ inline void Array::append(const Token &token) {
   m_body->elements[m_body->count++] = token;
 }
 
-inline Token *Dictionary::lookup(Symbol key) const {
+[[gnu::always_inline]] inline Token *Dictionary::lookup(Symbol key) const {
   DictionaryEntry *entry = m_body->buckets[m_body->bucketOf(container::hash(key))];
   for (; entry; entry = entry->next)
     if (entry->key == key)

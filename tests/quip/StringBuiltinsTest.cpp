@@ -32,6 +32,13 @@ TEST_F(StringBuiltins, Results) {
       {L"go: symbolToString \"a b\" stringToSymbol", "\"go\" 'a b'", ""},
       {L"\"x\" stringToSymbol symbolToString", "\"x\"", ""},
       {L"\"3.5abc\" toNumber \"abc\" toNumber \"-2\" toNumber", "3.5 0 -2", ""},
+      // Whole numbers take a shorter way in both directions; the results are
+      // those of the printed form and of the scanner.
+      {L"-0 toString -12 toString 16777216 toString 16777217 toString 100000000 toString",
+       "\"0\" \"-12\" \"16777216\" \"16777216\" \"100000000\"", ""},
+      {L"\"0012\" toNumber \"-0\" toNumber 1 swap / \"1234567\" toNumber \"12345678\" toNumber",
+       "12 -inf 1234567 12345678", ""},
+      {L"\" 7\" toNumber \"-\" toNumber \"7 \" toNumber \"-34\" toNumber", "7 0 7 -34", ""},
   };
   CHECK_CASES(cases);
 }

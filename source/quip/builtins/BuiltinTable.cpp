@@ -190,6 +190,27 @@ void registerInlineBuiltins() {
   setInlineBuiltin(INLINE_DUP, builtin_dup);
   setInlineBuiltin(INLINE_SWAP, builtin_swap);
   setInlineBuiltin(INLINE_POP, builtin_pop);
+  setInlineBuiltin(INLINE_EQUAL, builtin_eq);
+  setInlineBuiltin(INLINE_NOT_EQUAL, builtin_not_eq);
+  setInlineBuiltin(INLINE_NOT, builtin_not);
+  setInlineBuiltin(INLINE_AND, builtin_and);
+  setInlineBuiltin(INLINE_OR, builtin_or);
+  setInlineBuiltin(INLINE_MODULUS, builtin_modulus);
+  setInlineBuiltin(INLINE_MIN, builtin_min);
+  setInlineBuiltin(INLINE_MAX, builtin_max);
+  setInlineBuiltin(INLINE_NEG, builtin_neg);
+  setInlineBuiltin(INLINE_ABS, builtin_abs);
+  setInlineBuiltin(INLINE_TIMES_EQUALS, builtin_timesEquals);
+  setInlineBuiltin(INLINE_DIVIDE_EQUALS, builtin_divideEquals);
+  setInlineBuiltin(INLINE_INDEX, builtin_index);
+  setInlineBuiltin(INLINE_PUT_INDEX, builtin_putIndex);
+  setInlineBuiltin(INLINE_DEF, builtin_def);
+  setInlineBuiltin(INLINE_AT, builtin_at);
+  setInlineBuiltin(INLINE_PUT, builtin_put);
+  setInlineBuiltin(INLINE_SIZE, builtin_size);
+  setInlineBuiltin(INLINE_LOOKUP, builtin_lookup);
+  setInlineBuiltin(INLINE_INSERT, builtin_insert);
+  setInlineBuiltin(INLINE_STRING_LENGTH, builtin_stringLength);
 }
 
 void installBuiltins() {

@@ -251,22 +251,6 @@ inline void compoundAssign(Interpreter *interpreter, int *error, const char *fun
     compoundAssignPopped(interpreter, error, function, op);
 }
 
-// Half-way values round down: 2.5 is 2, -2.5 is -3, 2.6 is 3.
-bool stackSlot(Interpreter *interpreter, float position, uint32_t &slot) {
-  double floor = std::floor(double(position));
-  double rounded = double(position) - floor > 0.5 ? floor + 1 : floor;
-  double n = interpreter->stackSize();
-  if (rounded >= 0 && rounded < n) {
-    slot = uint32_t(n - 1 - rounded);
-    return true;
-  }
-  if (rounded <= -1 && rounded >= -n) {
-    slot = uint32_t(-rounded - 1);
-    return true;
-  }
-  return false;
-}
-
 } // namespace
 
 void builtin_plusEquals(Interpreter *interpreter, int *error) {
@@ -290,7 +274,7 @@ void builtin_index(Interpreter *interpreter, int *error) {
   if (!popArgument(interpreter, error, __func__, L"v", TYPE_NUMBER, position))
     return;
   uint32_t slot;
-  if (!stackSlot(interpreter, position.number(), slot)) {
+  if (!stackSlot(interpreter->stackSize(), position.number(), slot)) {
     builtinError(interpreter, error, __func__, L"index out of bounds");
     return;
   }
@@ -305,7 +289,7 @@ void builtin_putIndex(Interpreter *interpreter, int *error) {
   if (!popArgument(interpreter, error, __func__, L"index", TYPE_NUMBER, position))
     return;
   uint32_t slot;
-  if (!stackSlot(interpreter, position.number(), slot)) {
+  if (!stackSlot(interpreter->stackSize(), position.number(), slot)) {
     builtinError(interpreter, error, __func__, L"index out of bounds");
     return;
   }

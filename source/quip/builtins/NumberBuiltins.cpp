@@ -13,29 +13,6 @@
 
 namespace quip {
 
-int clampToInt(float value) {
-  if (!(value == value))
-    return 0;
-  if (value >= 2147483648.0f)
-    return INT32_MAX;
-  if (value <= -2147483648.0f)
-    return INT32_MIN;
-  return int(value);
-}
-
-unsigned int clampToUnsigned(float value) {
-  if (!(value > 0))
-    return 0; // negatives and NaN
-  if (value >= 4294967296.0f)
-    return UINT32_MAX;
-  return (unsigned int)value;
-}
-
-int roundHalfDown(float value) {
-  float low = std::floor(value);
-  return clampToInt(value - low > 0.5f ? low + 1.0f : low);
-}
-
 namespace {
 
 // The literal symbol "true" or "false", as boolToken makes it (built in place:

@@ -2,6 +2,7 @@
 // Number and comparison builtins.
 
 #include "quip/Builtin.h"
+#include "quip/NumberConversion.h"
 
 namespace quip {
 
@@ -19,13 +20,6 @@ void builtin_lessorequal(Interpreter *interpreter, int *error);    // "<="
 void builtin_greaterorequal(Interpreter *interpreter, int *error); // ">="
 void builtin_abs(Interpreter *interpreter, int *error);            // "abs"
 
-// Float-to-integer conversions for indexes and counts. Out-of-range values
-// clamp to the nearest end and NaN gives 0, so no conversion is undefined.
-int clampToInt(float value);
-// Negative values and NaN give 0.
-unsigned int clampToUnsigned(float value);
-// Rounds up only when the fraction is above one half (2.5 gives 2, -2.5 gives -3).
-int roundHalfDown(float value);
 
 // Pushes a token by moving it onto the operand stack (no copy of its payload).
 inline void pushMoved(Interpreter *interpreter, Token &token) {

@@ -20,6 +20,28 @@ inline bool popString(Interpreter *in, int *error, const char *function, const w
   return popArgument(in, error, function, name, TYPE_STRING, out);
 }
 
+// Appends a value's printed form. That of a whole number is its digits, as
+// "%d" writes them: written here by hand, since formatted output costs far
+// more than the digits.
+void appendPrinted(String &out, const Token &value) {
+  if (!value.isNumber() || !(value.number() >= -16777216.0f && value.number() <= 16777216.0f) ||
+      float(int(value.number())) != value.number()) {
+    out.append(value.toString());
+    return;
+  }
+  wchar_t digits[16];
+  wchar_t *end = digits + 16, *p = end;
+  int whole = int(value.number());
+  unsigned int n = whole < 0 ? 0u - unsigned(whole) : unsigned(whole);
+  do {
+    *--p = wchar_t(L'0' + n % 10);
+    n /= 10;
+  } while (n);
+  if (whole < 0)
+    *--p = L'-';
+  out.append(p, uint32_t(end - p));
+}
+
 // Pushes a string token that takes the text over (no copy of the characters).
 inline void pushString(Interpreter *in, String &&text) {
   Token result(L"");
@@ -75,7 +97,7 @@ void builtin_sprintf(Interpreter *in, int *error) {
     if (element.isString())
       result.append(element.string());
     else
-      result.append(element.toString());
+      appendPrinted(result, element);
   }
   pushString(in, std::move(result));
 }
@@ -181,7 +203,9 @@ void builtin_toString(Interpreter *in, int *error) {
     pushResult(in, x);
     return;
   }
-  pushString(in, x.toString());
+  String text;
+  appendPrinted(text, x);
+  pushString(in, std::move(text));
 }
 
 void builtin_symbolToString(Interpreter *in, int *error) {
@@ -202,7 +226,19 @@ void builtin_toNumber(Interpreter *in, int *error) {
   Token str;
   if (!popString(in, error, "builtin_toNumber", L"str", str))
     return;
-  in->push(Token(String::toFloat(str.string().c_str())));
+  // A plain whole number of up to 7 digits is exact in a float: read here
+  // without the scanner, which costs far more than the digits.
+  const wchar_t *text = str.string().c_str();
+  const wchar_t *p = text + (text[0] == L'-');
+  int whole = 0, digits = 0;
+  while (digits < 8 && p[digits] >= L'0' && p[digits] <= L'9')
+    whole = whole * 10 + (p[digits++] - L'0');
+  if (digits > 0 && digits <= 7 && p[digits] == 0) {
+    float value = float(whole);
+    in->push(Token(p == text ? value : -value));
+    return;
+  }
+  in->push(Token(String::toFloat(text)));
 }
 
 } // namespace quip

@@ -1,0 +1,91 @@
+// The step loop runs the common case of many builtins itself. Every case,
+// common or not, must leave what the builtin function leaves: the same stack
+// and the same reports.
+
+#include "QuipTestSupport.h"
+#include "quip/InlineBuiltins.h"
+
+namespace {
+
+using namespace quip;
+using namespace quiptest;
+
+// Stack and reports of a script run to its end by a new manager.
+std::string runInNewManager(const wchar_t *text) {
+  ScriptManager manager(Symbol::intern(L"inline"));
+  Diagnostics on;
+  Interpreter *interpreter = nullptr;
+  std::string printed = captureOutput([&] {
+    interpreter = manager.spawn(Symbol::intern(L"script"), translate(String(text), String(L"test")));
+    interpreter->run(0, 0);
+  });
+  String out;
+  Array &operands = interpreter->operands();
+  for (uint32_t i = 0; i < operands.count(); ++i)
+    out += operands[i].toString() + L" ";
+  return utf8(out) + "| " + printed;
+}
+
+// Managers made while no op is named bind builtins that always run as calls.
+std::string runWithoutInlineOps(const wchar_t *text) {
+  for (int op = INLINE_NONE + 1; op < INLINE_COUNT; ++op)
+    setInlineBuiltin(InlineOp(op), nullptr);
+  std::string result = runInNewManager(text);
+  registerInlineBuiltins();
+  return result;
+}
+
+TEST(InlineBuiltins, EveryCaseLeavesWhatTheBuiltinLeaves) {
+  const wchar_t *cases[] = {
+      // equality and logic
+      L"1 1 == 1 2 == \"a\" \"a\" == \"a\" 'a' == [1] dup == [1] [1] == ( ) dup != 0 0 / dup ==",
+      L"1 ==",
+      L"false: not 1 not 'true' 'false' and 1 false: or false: false: or and",
+      // numbers
+      L"7 3 modulus -7 3 modulus 7 -3 modulus 7.9 3 modulus -2147483648 -1 modulus 5 1000000000 modulus",
+      L"7 0.5 modulus",
+      L"0 0 / 3 modulus",
+      L"\"a\" 3 modulus",
+      L"5 5 min 1 2 max 0 neg -0 abs -3 abs 1 0 0 / min",
+      L"\"s\" neg",
+      L"x: 2 def x: 3 *= x: 4 /= x x: 0 /= x",
+      L"y: \"s\" def y: 2 *= y",
+      L"nowhere: 2 *=",
+      // stack slots
+      L"1 2 3 0 index 1 2 3 -1 index 1 2 3 2.5 index 2.6 index",
+      L"1 2 3 5 index",
+      L"1 2 3 -4 index",
+      L"1 'a' index",
+      L"1 2 3 0 9 putIndex -1 \"s\" putIndex",
+      L"1 2 3 7 9 putIndex",
+      L"1 2 3 -4 9 putIndex",
+      // definitions
+      L"a: 1 def a: 2 def a a: \"t\" def a a: [ 1 ] def a",
+      L"b: { 3 } def b b: 4 def b",
+      L"c: 1 def c: 'pop' load def 5 6 c",
+      L"5 def",
+      L"7 8 def",
+      // array elements
+      L"[1 2 3] 1 at [1 2 3] 1.7 at [1 2 3] -1 at [[1 2]] 0 at 0 at",
+      L"[1 2 3] 3 at",
+      L"\"x\" 0 at",
+      L"[1 2] 'a' at",
+      L"[1 2 3] dup 1 9 put [1 2 3] dup 1.5 9 put [1 2 3] dup 2.5 \"s\" put [9] dup 0 [8] put",
+      L"[1 2 3] dup 3 9 put",
+      L"[1 2 3] dup -1 9 put",
+      L"3 array dup 0 at",
+      L"[1 2] size [ ] size",
+      L"\"ab\" size",
+      // dictionaries and strings
+      L"d: ( a: 1 ) def d a: lookup d b: lookup d a: 5 insert d a: lookup d c: 7 insert d c: lookup",
+      L"\"x\" a: lookup",
+      L"( ) \"a\" lookup",
+      L"( a: 1 ) a: 'pop' load insert",
+      L"\"hello\" stringLength \"\" stringLength",
+      L"5 stringLength",
+  };
+  for (const wchar_t *text : cases)
+    EXPECT_EQ(runInNewManager(text), runWithoutInlineOps(text)) << utf8(String(text));
+}
+
+} // namespace
