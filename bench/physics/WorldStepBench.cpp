@@ -131,17 +131,7 @@ struct World : SteppedWorld {
 
 void WorldStep(benchmark::State &state) {
   World world;
-  float previous = 0;
-  allocationCount = 0;
-  long steps = 0;
-  for (auto _ : state) {
-    allocationCounting = true;
-    world.step(previous, 1 / 30.0f);
-    allocationCounting = false;
-    previous = 1 / 30.0f;
-    ++steps;
-  }
-  state.counters["allocations/step"] = double(allocationCount) / double(steps);
+  const long steps = world.timeSteps(state, 1 / 30.0f);
   state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
   state.counters["bounces/step"] = double(world.counter.bounces) / double(steps);
 }
@@ -185,17 +175,7 @@ struct ChainWorld : SteppedWorld {
 
 void SimulationStep(benchmark::State &state) {
   ChainWorld world;
-  float previous = 0;
-  allocationCount = 0;
-  long steps = 0;
-  for (auto _ : state) {
-    allocationCounting = true;
-    world.step(previous, 1 / 60.0f);
-    allocationCounting = false;
-    previous = 1 / 60.0f;
-    ++steps;
-  }
-  state.counters["allocations/step"] = double(allocationCount) / double(steps);
+  const long steps = world.timeSteps(state, 1 / 60.0f);
   state.counters["contacts/step"] = double(world.counter.contacts) / double(steps);
 }
 BENCHMARK(SimulationStep)->Iterations(2000)->Unit(benchmark::kMicrosecond);
@@ -270,16 +250,8 @@ void DebrisFieldStep(benchmark::State &state) {
     previous = 1 / 60.0f;
   }
   world.counter.contacts = 0;
-  allocationCount = 0;
-  long steps = 0;
-  for (auto _ : state) {
-    allocationCounting = true;
-    world.step(previous, 1 / 60.0f);
-    allocationCounting = false;
-    ++steps;
-  }
+  const long steps = world.timeSteps(state, 1 / 60.0f, previous);
   const double contacts = double(world.counter.contacts) / double(steps);
-  state.counters["allocations/step"] = double(allocationCount) / double(steps);
   state.counters["contacts/step"] = contacts;
   state.counters["structures"] = double(world.simulation.structures.size());
   state.counters["geometries"] = double(world.simulation.geometries.size());
