@@ -10,9 +10,9 @@
 //     off.
 //   ReplaceInManyArrays: "replace" over 100,000 sub-arrays.
 
-#include "file/BufferBinary.h"
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
+#include "quip/CraftedValueFiles.h"
 #include "quip/Serializer.h"
 
 #include <benchmark/benchmark.h>
@@ -24,31 +24,7 @@
 
 namespace {
 
-struct ValueFile {
-  std::vector<unsigned char> bytes{0x21, 1, 2, 0};
-  void u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-      bytes.push_back(uint8_t(v >> (8 * i)));
-  }
-  quip::Token read() const {
-    file::BufferBinary buffer;
-    buffer.receiveBytes(bytes.data(), uint32_t(bytes.size()));
-    buffer.seek(0);
-    return quip::Serializer::readBytes(buffer);
-  }
-};
-
-ValueFile nestedHeaders() {
-  ValueFile file;
-  file.u32(0);
-  const uint32_t size = 405 * 1024;
-  for (int level = 0; level < 1000; ++level) {
-    file.bytes.push_back('[');
-    file.u32(size - uint32_t(file.bytes.size()) - 4 - 1000 * 5);
-  }
-  file.bytes.resize(size, 'e');
-  return file;
-}
+using quiptest::ValueBytes;
 
 // Peak resident megabytes of a child that runs f once.
 template <typename F> double childPeakMegabytes(F &&f) {
@@ -65,7 +41,7 @@ template <typename F> double childPeakMegabytes(F &&f) {
 }
 
 void NestedHeaderValueFile(benchmark::State &state) {
-  ValueFile file = nestedHeaders();
+  ValueBytes file = quiptest::nestedHeaders();
   for (auto _ : state)
     benchmark::DoNotOptimize(file.read());
   state.counters["refused"] = file.read().isError() ? 1 : 0;
@@ -74,24 +50,7 @@ void NestedHeaderValueFile(benchmark::State &state) {
 BENCHMARK(NestedHeaderValueFile)->Unit(benchmark::kMillisecond);
 
 void CollidingTexts(benchmark::State &state) {
-  const uint32_t n = 65535;
-  ValueFile file;
-  file.u32(n);
-  const uint32_t p = 10007, a1 = 31415, a2 = (27183u * a1) % (p - 1);
-  for (uint32_t i = 0; i < n; ++i) {
-    uint32_t c1 = 0x100 + i;
-    uint32_t c2 = (p - (a2 * (c1 % p)) % p) % p + p * (1 + i % 50);
-    file.u32(8);
-    file.u32(c1);
-    file.u32(c2);
-  }
-  file.bytes.push_back('[');
-  file.u32(n);
-  for (uint32_t i = 0; i < n; ++i) {
-    file.bytes.push_back('S');
-    file.bytes.push_back(uint8_t(i));
-    file.bytes.push_back(uint8_t(i >> 8));
-  }
+  const ValueBytes file = quiptest::collidingTexts(65535);
   for (auto _ : state)
     benchmark::DoNotOptimize(file.read());
 }

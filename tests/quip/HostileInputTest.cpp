@@ -3,6 +3,7 @@
 // must end with a correct result or a reported error, with no more than the
 // default C stack.
 
+#include "CraftedValueFiles.h"
 #include "QuipTestSupport.h"
 
 #include "file/BufferBinary.h"
@@ -69,25 +70,7 @@ std::string repeat(const char *text, uint32_t n) {
 String wide(const std::string &text) { return String::fromUtf8(text.c_str()); }
 
 // A value file: the header, then (by the case) the texts and the value.
-struct ValueBytes {
-  std::vector<unsigned char> bytes{0x21, 1, 2, 0};
-  // The header and an empty text table.
-  static ValueBytes withoutTexts() {
-    ValueBytes file;
-    file.u32(0);
-    return file;
-  }
-  void u32(uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-      bytes.push_back(uint8_t(v >> (8 * i)));
-  }
-  Token read() const {
-    file::BufferBinary buffer;
-    buffer.receiveBytes(bytes.data(), uint32_t(bytes.size()));
-    buffer.seek(0);
-    return quip::Serializer::readBytes(buffer);
-  }
-};
+using quiptest::ValueBytes;
 
 class HostileInput : public quiptest::ScriptTest {
 public:
@@ -158,14 +141,7 @@ const Case kCases[] = {
     {"NestedCountsInAValueFileAreBoundedByTheBytesLeft",
      [](HostileInput &) {
        // 1,000 nested headers in 405 KB, each count just under the bytes left.
-       ValueBytes file = ValueBytes::withoutTexts();
-       const uint32_t size = 405 * 1024;
-       for (int level = 0; level < 1000; ++level) {
-         file.bytes.push_back('[');
-         file.u32(size - uint32_t(file.bytes.size()) - 4 - 1000 * 5);
-       }
-       file.bytes.resize(size, 'e');
-       EXPECT_TRUE(file.read().isError());
+       EXPECT_TRUE(quiptest::nestedHeaders().read().isError());
 
        // Nesting up to the limit reads; one more level is refused.
        for (int extra = 0; extra < 2; ++extra) {
@@ -278,24 +254,7 @@ const Case kCases[] = {
        // Two-character texts that all land in one chain of a table of 10007
        // buckets hashed character by character, then one array naming each.
        const uint32_t n = 40000;
-       ValueBytes file;
-       file.u32(n);
-       const uint32_t p = 10007, a1 = 31415, a2 = (27183u * a1) % (p - 1);
-       for (uint32_t i = 0; i < n; ++i) {
-         uint32_t c1 = 0x100 + i;
-         uint32_t h1 = c1 % p;
-         uint32_t c2 = (p - (a2 * h1) % p) % p + p * (1 + i % 50);
-         file.u32(8);
-         file.u32(c1);
-         file.u32(c2);
-       }
-       file.bytes.push_back('[');
-       file.u32(n);
-       for (uint32_t i = 0; i < n; ++i) {
-         file.bytes.push_back('S');
-         file.bytes.push_back(uint8_t(i));
-         file.bytes.push_back(uint8_t(i >> 8));
-       }
+       ValueBytes file = quiptest::collidingTexts(n);
        Token value = file.read();
        ASSERT_TRUE(value.isArray());
        ASSERT_EQ(value.array().count(), n);
