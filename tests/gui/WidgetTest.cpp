@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "file/BufferBinary.h"
+#include "support/NullCanvas.h"
 
 using namespace guitest;
 using GUI::Page;
@@ -170,6 +171,40 @@ TEST_F(WidgetTest, RemoveChildOfAStrangerChangesNothing) {
   EXPECT_EQ(other.children().size(), 1u);
   other.removeChild(child);
   EXPECT_TRUE(other.children().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WidgetTest, ScriptTrackFiresOverTheStepJustTaken) {
+  Page *page = activePage();
+  page->stateTransition(Page::ACTIVE).duration = -1;
+  auto *w = new Widget;
+  quip::Token settings = scripts->finish(scripts->spawn(
+      code(L"( scriptChannel: ( active: ( frames: [ ( type: scriptFrame: time: 0.15 code: { "
+           L"\"fired\" note } ) ] ) ) )")));
+  ASSERT_TRUE(settings.isDictionary());
+  w->load(settings.dictionary());
+  page->addChild(w);
+  page->enter();
+  page->update(0.1f);
+  EXPECT_EQ(g_log, "");
+  page->update(0.1f);
+  EXPECT_EQ(g_log, "fired ");
+  page->update(0.1f);
+  EXPECT_EQ(g_log, "fired ");
+}
+
+TEST_F(WidgetTest, TooltipWithoutItsFontDrawsNothing) {
+  Page *page = activePage();
+  auto *w = new Widget;
+  page->addChild(w);
+  page->enter();
+  testing_support::NullCanvas canvas;
+  w->drawTooltip(canvas, String(L"tip"));
+  page->render(canvas);
+  SUCCEED();
 }
 
 } // namespace
