@@ -70,6 +70,11 @@ container::Vector<Symbol> PageFactory::pageNames(const String &filter) const {
 }
 
 void PageFactory::addPage(Page *page) {
+  // A page of the same name goes the way of every retired page rather than
+  // staying on its layer unowned.
+  Page *old = lookup(page->name());
+  if (old && old != page)
+    trashPage(old);
   m_pages.put(page->name(), page);
   rebuildNames();
   page->collectFocusable();

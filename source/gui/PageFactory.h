@@ -40,7 +40,7 @@ public:
   container::Vector<Symbol> pageNames(const String &filter) const;
   const container::Vector<Symbol> &pageNames() const { return m_pageNames; }
 
-  // Registers the page (replacing one of its name), lets it collect its
+  // Registers the page (trashing one of its name), lets it collect its
   // focusable widgets and puts it on its layer.
   void addPage(Page *page);
   // Runs the script, which answers a dictionary of the registry names of the

@@ -105,6 +105,17 @@ TEST_F(PageFactoryTest, ReloadReplacesPagesByNameAndSkipsMissingNames) {
   EXPECT_EQ(layer().renderables().size(), 1u);
 }
 
+TEST_F(PageFactoryTest, LoadingANameAgainRetiresTheOldPage) {
+  ASSERT_TRUE(load({{L"one", true}}));
+  Page *old = factory()->lookup(sym(L"one"));
+  ASSERT_TRUE(load({{L"one", true}}));
+  EXPECT_NE(factory()->lookup(sym(L"one")), old);
+  EXPECT_TRUE(old->isFinished());
+  factory()->update(0.1f);
+  EXPECT_EQ(layer().renderables().size(), 1u);
+  EXPECT_EQ(factory()->pageNames().size(), 1u);
+}
+
 TEST_F(PageFactoryTest, LoadScriptAnsweringNoDictionaryLoadsNothing) {
   EXPECT_FALSE(factory()->loadPages(String(L"bad"), quip::Token(code(L"1 2"), true)));
   EXPECT_TRUE(factory()->pageNames().isEmpty());
