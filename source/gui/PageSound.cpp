@@ -1,0 +1,13 @@
+#include "gui/PageSound.h"
+
+namespace GUI {
+
+namespace {
+PageSoundPlayer *thePlayer = nullptr;
+}
+
+void setPageSoundPlayer(PageSoundPlayer *player) { thePlayer = player; }
+
+PageSoundPlayer *pageSoundPlayer() { return thePlayer; }
+
+} // namespace GUI

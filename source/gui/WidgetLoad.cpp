@@ -1,0 +1,133 @@
+#include "error/Log.h"
+#include "file/BinaryPrimitives.h"
+#include "gui/LayoutKeywords.h"
+#include "gui/Page.h"
+#include "gui/Widget.h"
+#include "gui/WidgetRegistry.h"
+#include "math/Bounds2D.h"
+#include "quip/ScriptFrame.h"
+
+namespace GUI {
+
+namespace {
+
+template <typename T> void readKey(const quip::Dictionary &d, Symbol key, T &field) {
+  if (const quip::Token *value = d.lookup(key))
+    value->get(field);
+}
+
+void readTruth(const quip::Dictionary &d, Symbol key, bool &field) {
+  if (const quip::Token *value = d.lookup(key))
+    field = value->toBool();
+}
+
+void readKeyword(const quip::Dictionary &d, Symbol key, KeywordTable table, uint32_t &field) {
+  const quip::Token *value = d.lookupTyped(key, quip::TYPE_SYMBOL);
+  if (value)
+    field = keywordIndex(table, value->symbol());
+}
+
+} // namespace
+
+void Widget::load(const quip::Dictionary &d) {
+  if (m_children.isEmpty())
+    createDefaultChildren();
+  if (const quip::Token *name = d.lookupTyped(SYM(L"name"), quip::TYPE_SYMBOL))
+    m_name = name->symbol();
+  if (const quip::Token *position = d.lookup(SYM(L"position")))
+    m_position.fromToken(*position);
+  readTruth(d, SYM(L"visible"), m_visible);
+  readTruth(d, SYM(L"keyboardFocusable"), m_keyboardFocusable);
+  if (const quip::Token *children = d.lookupTyped(SYM(L"children"), quip::TYPE_ARRAY))
+    loadChildren(children->array());
+  if (const quip::Token *code = d.lookupTyped(SYM(L"onKeyPress"), quip::TYPE_ARRAY))
+    m_onKeyPress = code->array();
+  if (const quip::Token *code = d.lookupTyped(SYM(L"onKeyRelease"), quip::TYPE_ARRAY))
+    m_onKeyRelease = code->array();
+  // "animation" waits for animation definitions to exist.
+  if (const quip::Token *channels = d.lookupTyped(SYM(L"scriptChannel"), quip::TYPE_DICTIONARY)) {
+    for (uint32_t state = 0; state < 4; ++state) {
+      const quip::Token *entry = channels->dictionary().lookupTyped(
+          keywordName(KeywordTable::PAGE_STATE, state), quip::TYPE_DICTIONARY);
+      if (!entry)
+        continue;
+      auto *track = new quip::ScriptFrameTrack;
+      track->read(entry->dictionary());
+      setScriptTrack(int(state), track);
+    }
+  }
+  if (const quip::Token *bounds = d.lookupTyped(SYM(L"bounds"), quip::TYPE_DICTIONARY))
+    setHitArea(math::createBounds2D(bounds->dictionary()));
+  readKeyword(d, SYM(L"hAlign"), KeywordTable::H_ALIGN, m_hAlign);
+  readKeyword(d, SYM(L"vAlign"), KeywordTable::V_ALIGN, m_vAlign);
+  readKeyword(d, SYM(L"hLayout"), KeywordTable::H_LAYOUT, m_hLayout);
+  readKeyword(d, SYM(L"vLayout"), KeywordTable::V_LAYOUT, m_vLayout);
+  readTruth(d, SYM(L"hExpand"), m_hExpand);
+  readTruth(d, SYM(L"vExpand"), m_vExpand);
+  readKey(d, SYM(L"hSpacing"), m_hSpacing);
+  readKey(d, SYM(L"vSpacing"), m_vSpacing);
+  readKey(d, SYM(L"hMargin"), m_hMargin);
+  readKey(d, SYM(L"vMargin"), m_vMargin);
+}
+
+void Widget::loadChildren(const quip::Array &names) {
+  if (!m_children.isEmpty()) {
+    destroyChildren();
+    createDefaultChildren();
+  }
+  WidgetRegistry *registry = WidgetRegistry::instance();
+  for (uint32_t i = 0; i < names.count(); ++i) {
+    Symbol name;
+    Widget *child = names[i].get(name) ? registry->take(name) : nullptr;
+    if (child) {
+      addChild(child);
+      continue;
+    }
+    String report(L"Widget ");
+    report += m_name.text();
+    report += L" in page ";
+    if (hasPage())
+      report += page()->name().text();
+    report += L" failed to load child ";
+    report += String::toString(i);
+    report += L'\n';
+    for (uint32_t k = 0; k < m_children.size(); ++k) {
+      quip::Dictionary written;
+      m_children[k]->write(written);
+      report += L"Child ";
+      report += String::toString(k);
+      report += L") ";
+      report += quip::Token(written).toString();
+      report += L'\n';
+    }
+    logLine(report);
+  }
+}
+
+void Widget::write(quip::Dictionary &d) const {
+  d.set(SYM(L"name"), quip::Token(m_name, false));
+  quip::Token position;
+  quip::toToken(m_position, position);
+  d.set(SYM(L"position"), position);
+  d.set(SYM(L"visible"), quip::Token(m_visible ? quip::trueSymbol() : quip::falseSymbol(), false));
+}
+
+void Widget::serialize(file::ByteReceiver &out) const {
+  file::write(m_position.x, out);
+  file::write(m_position.y, out);
+  file::write(static_cast<unsigned char>(m_visible ? 1 : 0), out);
+  for (Widget *child : m_children)
+    child->serialize(out);
+}
+
+void Widget::deserialize(file::ByteProducer &in) {
+  file::read(m_position.x, in);
+  file::read(m_position.y, in);
+  unsigned char visible = 0;
+  file::read(visible, in);
+  m_visible = visible != 0;
+  for (Widget *child : m_children)
+    child->deserialize(in);
+}
+
+} // namespace GUI
