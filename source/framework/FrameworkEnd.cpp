@@ -3,6 +3,7 @@
 
 #include "framework/Framework.h"
 
+#include "audio/Player.h"
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
@@ -46,6 +47,14 @@ void Framework::end() {
       textures->releaseBuffers();
 
   screen::ScreenRegistry::destroyInstance();
+
+  if (audio::Player::exists() && audio::Player::instance().isInitialized()) {
+    audio::Player::instance().stopAll();
+    if (CorvaneDatabase *database = corvaneDatabase())
+      database->unload(CorvaneDatabase::LOAD_SOUNDS);
+    audio::Player::instance().shutdown();
+  }
+  audio::Player::destroyInstance();
 
   framework::Accelerometer::destroyInstance();
 

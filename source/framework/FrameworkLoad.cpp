@@ -3,6 +3,7 @@
 
 #include "framework/Framework.h"
 
+#include "audio/Player.h"
 #include "error/AssertHandler.h"
 #include "error/Log.h"
 #include "error/Redirect.h"
@@ -71,7 +72,8 @@ void Framework::loadSequence() {
 void Framework::performLoadStep(uint32_t step) {
   switch (step) {
   case 0:
-    // The mixer comes with the audio player; there is none to open yet.
+    // Without a mixer the program goes on silent; the player said why.
+    audio::Player::instance().initialize();
     log(String(L"Initialized audio."), true);
     break;
   case 1:

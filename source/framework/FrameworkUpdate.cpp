@@ -2,6 +2,7 @@
 
 #include "framework/Framework.h"
 
+#include "audio/Player.h"
 #include "framework/Accelerometer.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/InputState.h"
@@ -46,6 +47,7 @@ void Framework::update(float dt) {
 void Framework::updateRunning(float dt) {
   if (usesAccelerometer())
     framework::Accelerometer::instance().read();
+  audio::Player::instance().update();
   if (CorvaneDatabase *database = corvaneDatabase())
     if (TextureManager *textures = existingTextureManager(*database))
       textures->update();

@@ -2,6 +2,7 @@
 // A framework of the tests' own in a fresh temporary data folder, and the
 // teardown of every singleton it brings up.
 
+#include "audio/Player.h"
 #include "file/Database.h"
 #include "framework/BetaLog.h"
 #include "framework/Framework.h"
@@ -44,6 +45,7 @@ public:
 // Tears down what a framework and its load bring up, in a safe order.
 inline void tearDownFramework() {
   Framework::destroyInstance();
+  audio::Player::destroyInstance();
   video::LayerManager::destroyInstance();
   video::RenderGroupTable::destroyInstance();
   GUI::PageFactory::destroyInstance();
