@@ -1,0 +1,49 @@
+#include "FrameworkTestSupport.h"
+
+#include "SoundPacker.h"
+#include "audio/Library.h"
+#include "audio/Player.h"
+#include "framework/CorvaneDatabase.h"
+
+using namespace testing_support;
+
+// The sounds step reads the generated bank of the running target.
+TEST_F(FrameworkTest, TheSoundsStepReadsTheGeneratedBank) {
+  ASSERT_TRUE(soundpack::writeBank(soundpack::defaultSounds(),
+                                   soundpack::soundBankUnder(folder.wide())));
+  testing::internal::CaptureStderr();
+  framework->performLoadStep(0);
+  CorvaneDatabase &database = *corvaneDatabase();
+  database.beginLoad();
+  for (uint32_t step = 0; step <= 3; ++step)
+    database.loadDatabase(CorvaneDatabase::LOAD_SOUNDS);
+  std::string log = testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(audio::Player::instance().isInitialized()) << log;
+  EXPECT_EQ(log.find("WARNING"), std::string::npos) << log;
+  AssetManager &sounds = database.manager(CorvaneDatabase::AUDIO_LIBRARY);
+  for (const wchar_t *name : {L"beep", L"chime", L"noiseBurst", L"musicLow", L"wind"})
+    EXPECT_TRUE(sounds.contains(Symbol::intern(name))) << name;
+  EXPECT_EQ(sounds.findNames(String(L"music")).size(), 2u);
+
+  // Played, then released: the chunk goes back once nothing plays it.
+  audio::Player &player = audio::Player::instance();
+  uint32_t id = player.playSound(database, Symbol::intern(L"beep"), 0);
+  ASSERT_NE(id, 0u);
+  audio::SoundBuffer *beep = database.audioLibrary().lookup(Symbol::intern(L"beep"));
+  EXPECT_TRUE(beep->hasChunk());
+  framework->releaseSounds();
+  EXPECT_FALSE(player.hasSound(id));
+  EXPECT_FALSE(beep->hasChunk());
+}
+
+TEST_F(FrameworkTest, WithoutAMixerTheSoundsStepSaysSo) {
+  CorvaneDatabase &database = *corvaneDatabase();
+  testing::internal::CaptureStderr();
+  database.beginLoad();
+  for (uint32_t step = 0; step <= 3; ++step)
+    database.loadDatabase(CorvaneDatabase::LOAD_SOUNDS);
+  std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_NE(log.find("Not loading sounds because audio player is not initialized"),
+            std::string::npos);
+  EXPECT_EQ(database.existingManager(CorvaneDatabase::AUDIO_LIBRARY), nullptr);
+}
