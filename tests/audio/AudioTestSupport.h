@@ -28,11 +28,15 @@ protected:
   void SetUp() override {
     installSoundAssets();
     database = new CorvaneDatabase(Symbol::intern(L"audioTest"), folder.wide());
+    // Music and soundscapes play from the current database.
+    Database::registerDatabase(database);
+    Database::setCurrent(database->name());
     testing::internal::CaptureStderr();
     opened = audio::Player::instance().initialize();
     openLog = testing::internal::GetCapturedStderr();
   }
   void TearDown() override {
+    Database::unregisterDatabase(database);
     delete database;
     audio::Player::destroyInstance();
   }
