@@ -3,7 +3,9 @@
 
 #include "framework/Framework.h"
 
+#include "audio/MusicPlayer.h"
 #include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
@@ -46,6 +48,8 @@ void Framework::end() {
     if (TextureManager *textures = existingTextureManager(*database))
       textures->releaseBuffers();
 
+  audio::MusicPlayer::destroyInstance();
+  audio::SoundscapeManager::destroyInstance();
   screen::ScreenRegistry::destroyInstance();
 
   if (audio::Player::exists() && audio::Player::instance().isInitialized()) {
