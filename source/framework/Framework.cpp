@@ -11,7 +11,7 @@
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
-#include "audio/Player.h"
+#include "audio/Library.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
@@ -159,9 +159,12 @@ void Framework::setPaused(bool paused) {
     window->setCaption(paused ? windowTitle() + L" (paused)" : windowTitle());
 }
 
+// Sounds that play keep their chunks; the player's own release stops them.
 void Framework::releaseSounds() {
-  if (audio::Player::exists())
-    audio::Player::instance().releaseSounds();
+  for (Symbol name : Database::names())
+    if (Database *database = Database::find(name))
+      if (audio::Library *library = audio::Library::of(*database, false))
+        library->freeUnusedChunks();
 }
 
 void Framework::releaseGraphics(const container::Vector<Symbol> *keep) {

@@ -32,13 +32,16 @@ TEST_F(FrameworkTest, TheSoundsStepReadsTheGeneratedBank) {
     EXPECT_TRUE(sounds.contains(Symbol::intern(name))) << name;
   EXPECT_EQ(sounds.findNames(String(L"music")).size(), 2u);
 
-  // Played, then released: the chunk goes back once nothing plays it.
+  // Released while it plays the chunk stays; once nothing plays it, it goes.
   audio::Player &player = audio::Player::instance();
-  uint32_t id = player.playSound(database, Symbol::intern(L"beep"), 0);
+  uint32_t id = player.playSound(database, Symbol::intern(L"beep"), true, 1, 0, 1, 0);
   ASSERT_NE(id, 0u);
   audio::SoundBuffer *beep = database.audioLibrary().lookup(Symbol::intern(L"beep"));
   EXPECT_TRUE(beep->hasChunk());
   framework->releaseSounds();
+  EXPECT_TRUE(player.hasSound(id));
+  EXPECT_TRUE(beep->hasChunk());
+  player.releaseSounds();
   EXPECT_FALSE(player.hasSound(id));
   EXPECT_FALSE(beep->hasChunk());
 }
