@@ -3,6 +3,7 @@
 #include "audio/Player.h"
 #include "audio/SoundBuffer.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -27,7 +28,14 @@ bool Sound::play(SoundBuffer *buffer, bool loop, float volume, float pan, float,
 }
 
 bool Sound::isPlaying() const {
-  return m_channel != -1 && Mix_Playing(m_channel) && Mix_GetChunk(m_channel) == m_chunk;
+  if (m_channel == -1)
+    return false;
+  // Under the mixer's lock: between two passes of an endless loop the mixer
+  // thread briefly shows the channel as finished.
+  SDL_LockAudio();
+  bool playing = Mix_Playing(m_channel) && Mix_GetChunk(m_channel) == m_chunk;
+  SDL_UnlockAudio();
+  return playing;
 }
 
 void Sound::stop() {

@@ -142,3 +142,18 @@ TEST(AudioPlayer, AMixerThatDoesNotOpenLeavesThePlayerSilent) {
   EXPECT_NE(log.find("Failed to "), std::string::npos) << log;
   audio::Player::destroyInstance();
 }
+
+// A loop shorter than a frame restarts many times between two updates; the
+// player must never see it as finished in between.
+TEST_F(PlayerTest, ShortLoopsAreNeverTakenForFinished) {
+  container::Vector<soundpack::BankEntry> entries;
+  entries.push(toneEntry(L"tick", 0.005f));
+  ASSERT_TRUE(loadBank(entries));
+  for (int i = 0; i < 8; ++i)
+    ASSERT_NE(player().playSound(*database, Symbol::intern(L"tick"), true, 1, 0, 1, effects), 0u);
+  for (int frame = 0; frame < 400; ++frame) {
+    SDL_Delay(1);
+    player().update();
+    ASSERT_EQ(player().soundCount(), 8u) << frame;
+  }
+}
