@@ -8,8 +8,9 @@ tools/setup/deps.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
-# The texture file is generated, never committed.
+# The texture file and the sound bank are generated, never committed.
 build/release/tools/texpack data/textures.! data >/dev/null
+build/release/tools/soundpack data >/dev/null
 
 program=(build/release/source/app/corvane)
 

@@ -11,8 +11,9 @@ python3 tools/layercheck/layercheck.py
 jobs=$(nproc)
 cmake --preset sanitize -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset sanitize -j "$jobs"
-# The texture file is generated, never committed.
+# The texture file and the sound bank are generated, never committed.
 build/sanitize/tools/texpack data/textures.! data >/dev/null
+build/sanitize/tools/soundpack data >/dev/null
 
 # Window tests need an X server; start a private one (with -noreset, or SDL's
 # probe connection makes the next connect fail) unless one is given.

@@ -9,7 +9,9 @@
 #include "framework/InputState.h"
 #include "error/Report.h"
 #include "framework/Shell.h"
+#include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
+#include "audio/Library.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
@@ -69,6 +71,7 @@ Framework::Framework() {
   // Before the first script manager, so that it binds the language's builtins.
   quip::installBuiltins();
   installTextureAssets();
+  installSoundAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -156,8 +159,13 @@ void Framework::setPaused(bool paused) {
     window->setCaption(paused ? windowTitle() + L" (paused)" : windowTitle());
 }
 
-// No audio library is loaded yet, so no sound holds a mixer chunk.
-void Framework::releaseSounds() {}
+// Sounds that play keep their chunks; the player's own release stops them.
+void Framework::releaseSounds() {
+  for (Symbol name : Database::names())
+    if (Database *database = Database::find(name))
+      if (audio::Library *library = audio::Library::of(*database, false))
+        library->freeUnusedChunks();
+}
 
 void Framework::releaseGraphics(const container::Vector<Symbol> *keep) {
   video::Shader::releaseAll();

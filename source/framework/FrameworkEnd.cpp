@@ -3,6 +3,9 @@
 
 #include "framework/Framework.h"
 
+#include "audio/MusicPlayer.h"
+#include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "framework/Accelerometer.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
@@ -45,7 +48,17 @@ void Framework::end() {
     if (TextureManager *textures = existingTextureManager(*database))
       textures->releaseBuffers();
 
+  audio::MusicPlayer::destroyInstance();
+  audio::SoundscapeManager::destroyInstance();
   screen::ScreenRegistry::destroyInstance();
+
+  if (audio::Player::exists() && audio::Player::instance().isInitialized()) {
+    audio::Player::instance().stopAll();
+    if (CorvaneDatabase *database = corvaneDatabase())
+      database->unload(CorvaneDatabase::LOAD_SOUNDS);
+    audio::Player::instance().shutdown();
+  }
+  audio::Player::destroyInstance();
 
   framework::Accelerometer::destroyInstance();
 

@@ -3,6 +3,9 @@
 
 #include "framework/Framework.h"
 
+#include "audio/MusicPlayer.h"
+#include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "error/AssertHandler.h"
 #include "error/Log.h"
 #include "error/Redirect.h"
@@ -71,7 +74,8 @@ void Framework::loadSequence() {
 void Framework::performLoadStep(uint32_t step) {
   switch (step) {
   case 0:
-    // The mixer comes with the audio player; there is none to open yet.
+    // Without a mixer the program goes on silent; the player said why.
+    audio::Player::instance().initialize();
     log(String(L"Initialized audio."), true);
     break;
   case 1:
@@ -100,11 +104,23 @@ void Framework::performLoadStep(uint32_t step) {
     log(String(L"Loaded database."), true);
     break;
   }
-  case 6:
-  case 7:
-    // Soundscapes and music load when their definition files are there and
-    // their players exist; with neither there is nothing to say.
+  case 6: {
+    // Without the file there are no soundscapes, and nothing to say.
+    String path = databaseRoot() + L"/config/soundscapes.!";
+    if (file::exists(path)) {
+      audio::SoundscapeManager::instance().load(path, scriptManager());
+      log(String(L"Loaded soundscapes."), true);
+    }
     break;
+  }
+  case 7: {
+    String path = databaseRoot() + L"/config/music.!";
+    if (file::exists(path)) {
+      audio::MusicPlayer::instance().load(path, scriptManager());
+      log(String(L"Loaded music."), true);
+    }
+    break;
+  }
   case 8:
     placeOnLayers();
     break;

@@ -2,6 +2,9 @@
 
 #include "framework/Framework.h"
 
+#include "audio/MusicPlayer.h"
+#include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "framework/Accelerometer.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/InputState.h"
@@ -46,6 +49,9 @@ void Framework::update(float dt) {
 void Framework::updateRunning(float dt) {
   if (usesAccelerometer())
     framework::Accelerometer::instance().read();
+  audio::SoundscapeManager::instance().update(dt);
+  audio::MusicPlayer::instance().update(dt);
+  audio::Player::instance().update();
   if (CorvaneDatabase *database = corvaneDatabase())
     if (TextureManager *textures = existingTextureManager(*database))
       textures->update();

@@ -2,6 +2,9 @@
 // A framework of the tests' own in a fresh temporary data folder, and the
 // teardown of every singleton it brings up.
 
+#include "audio/MusicPlayer.h"
+#include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "file/Database.h"
 #include "framework/BetaLog.h"
 #include "framework/Framework.h"
@@ -44,6 +47,9 @@ public:
 // Tears down what a framework and its load bring up, in a safe order.
 inline void tearDownFramework() {
   Framework::destroyInstance();
+  audio::MusicPlayer::destroyInstance();
+  audio::SoundscapeManager::destroyInstance();
+  audio::Player::destroyInstance();
   video::LayerManager::destroyInstance();
   video::RenderGroupTable::destroyInstance();
   GUI::PageFactory::destroyInstance();

@@ -1,0 +1,46 @@
+#include "framework/SoundAssets.h"
+
+#include "audio/Player.h"
+#include "framework/CorvaneDatabase.h"
+#include "framework/MediaTargets.h"
+
+namespace {
+
+AssetManager *makeSounds(CorvaneDatabase &database) { return new SoundAssets(&database); }
+
+audio::Library *libraryOf(Database &database, bool make) {
+  auto *assets = static_cast<CorvaneDatabase *>(database.assetDatabase());
+  if (!assets)
+    return nullptr;
+  if (make)
+    return &assets->audioLibrary();
+  auto *made = dynamic_cast<SoundAssets *>(assets->existingManager(CorvaneDatabase::AUDIO_LIBRARY));
+  return made ? &made->library() : nullptr;
+}
+
+} // namespace
+
+void installSoundAssets() {
+  CorvaneDatabase::setManagerMaker(CorvaneDatabase::AUDIO_LIBRARY, makeSounds);
+  CorvaneDatabase::setKindLoader(CorvaneDatabase::AUDIO_LIBRARY, loadSoundBankOf);
+  audio::Library::setFinder(libraryOf);
+}
+
+bool loadSoundBankOf(CorvaneDatabase &database) {
+  if (!audio::Player::exists() || !audio::Player::instance().isInitialized())
+    return false;
+  database.audioLibrary().loadSoundBank(database.path() + L"/" +
+                                        media::soundBankPath(media::currentTarget()));
+  return true;
+}
+
+audio::Library &CorvaneDatabase::audioLibrary() {
+  AssetManager *existing = existingManager(AUDIO_LIBRARY);
+  if (auto *assets = dynamic_cast<SoundAssets *>(existing))
+    return assets->library();
+  // Made here whatever maker is installed: sounds are always this kind.
+  delete existing;
+  auto *assets = new SoundAssets(this);
+  m_managers[AUDIO_LIBRARY] = assets;
+  return assets->library();
+}

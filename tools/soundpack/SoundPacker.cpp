@@ -1,0 +1,109 @@
+#include "SoundPacker.h"
+
+#include "SoundMaker.h"
+
+#include "audio/SoundBuffer.h"
+#include "audio/WAVLoader.h"
+#include "audio/MediaFormats.h"
+#include "file/AtomicSave.h"
+#include "file/BinaryPrimitives.h"
+#include "file/BufferBinary.h"
+#include "file/FileStatus.h"
+#include "framework/MediaTargets.h"
+#include "xstring/Print.h"
+
+#include <memory>
+#include <vector>
+
+namespace soundpack {
+
+namespace {
+
+bool fail(const String &reason) {
+  xstring::write(stderr, String(L"soundpack: ") + reason + L"\n");
+  return false;
+}
+
+void makeFolders(const String &path) {
+  for (uint32_t at = 1; at < path.length(); ++at)
+    if (path[at] == L'/')
+      file::makeDirectory(path.substring(0, at));
+}
+
+} // namespace
+
+bool packBank(const container::Vector<BankEntry> &entries, container::Vector<uint8_t> &out) {
+  std::vector<std::unique_ptr<audio::SoundBuffer>> records;
+  for (const BankEntry &entry : entries) {
+    // The layout as the tools read it from the file's own header.
+    file::BufferBinary wav;
+    wav.receiveBytes(entry.wav.data(), entry.wav.size());
+    wav.seek(0);
+    container::Vector<uint8_t> samples;
+    uint32_t layout = 0, rate = 0;
+    if (!WAVLoader::load(media::SOUND_WAV, wav, samples, layout, rate) ||
+        layout >= media::LAYOUT_COUNT)
+      return fail(entry.name.toString() + L" is not a PCM WAV file of 8 or 16 bits");
+    auto record = std::make_unique<audio::SoundBuffer>(nullptr);
+    record->setName(entry.name);
+    record->setRecord(0, entry.wav.size(), layout);
+    records.push_back(std::move(record));
+  }
+  // The directory's size is fixed by its records, so the offsets can be
+  // known before they are written.
+  file::BufferBinary head;
+  file::write(uint32_t(entries.size()), head);
+  for (auto &record : records)
+    record->write(head);
+  uint32_t offset = head.size();
+  for (uint32_t i = 0; i < entries.size(); ++i) {
+    records[i]->setRecord(offset, entries[i].wav.size(), records[i]->layout());
+    offset += entries[i].wav.size();
+  }
+  file::BufferBinary bank;
+  file::write(uint32_t(entries.size()), bank);
+  for (auto &record : records)
+    record->write(bank);
+  for (const BankEntry &entry : entries)
+    bank.receiveBytes(entry.wav.data(), entry.wav.size());
+  out.reserve(bank.size());
+  out.setSize(bank.size());
+  for (uint32_t i = 0; i < bank.size(); ++i)
+    out[i] = bank.data()[i];
+  return true;
+}
+
+bool writeBank(const container::Vector<BankEntry> &entries, const String &path) {
+  container::Vector<uint8_t> bytes;
+  if (!packBank(entries, bytes))
+    return false;
+  makeFolders(path);
+  if (!file::saveWhole(path, bytes.data(), bytes.size()))
+    return fail(String(L"cannot write ") + path);
+  return true;
+}
+
+container::Vector<BankEntry> defaultSounds() {
+  struct Named {
+    const wchar_t *name;
+    SoundRecipe recipe;
+  };
+  const Named sounds[] = {
+      {L"beep", {SoundRecipe::TONE, 880.0f, 0.15f, 1, 22050, 0.5f}},
+      {L"chime", {SoundRecipe::TONE, 660.0f, 0.5f, 2, 22050, 0.4f}},
+      {L"noiseBurst", {SoundRecipe::NOISE, 0.0f, 0.25f, 1, 22050, 0.4f}},
+      {L"musicLow", {SoundRecipe::TONE, 220.0f, 1.0f, 2, 22050, 0.3f}},
+      {L"musicHigh", {SoundRecipe::TONE, 330.0f, 1.0f, 2, 22050, 0.3f}},
+      {L"wind", {SoundRecipe::NOISE, 0.0f, 1.0f, 1, 22050, 0.15f}},
+  };
+  container::Vector<BankEntry> entries;
+  for (const Named &s : sounds)
+    entries.push(BankEntry{Symbol::intern(s.name), makeWav(s.recipe)});
+  return entries;
+}
+
+String soundBankUnder(const String &dataRoot) {
+  return dataRoot + L"/" + media::soundBankPath(media::currentTarget());
+}
+
+} // namespace soundpack
