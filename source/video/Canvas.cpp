@@ -64,6 +64,20 @@ void Canvas::setScreenProjection(float width, float height) {
   renderState().setPerspective(false);
 }
 
+void Canvas::setCamera(const Camera *camera, const CameraView &view) {
+  m_camera = camera;
+  flush();
+  m_cameraView = view;
+  loadMatrix(view.projection, PROJECTION);
+  loadMatrix(view.view, VIEW);
+  renderState().setPerspective(view.perspective);
+}
+
+void Canvas::clearCamera() {
+  flush();
+  m_camera = nullptr;
+}
+
 void Canvas::enableLight(Light &light) {
   flush();
   applyMatrices();

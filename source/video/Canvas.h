@@ -11,6 +11,7 @@
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
+#include "video/CameraView.h"
 
 #include <cstdint>
 
@@ -67,6 +68,8 @@ public:
   virtual void flushBackend() = 0;
   // Screen coordinates from (0, 0) to the size, y upward.
   virtual void setScreenProjection(float width, float height);
+  // Flushes, stores the camera and loads its projection and view.
+  virtual void setCamera(const Camera *camera, const CameraView &view);
   // Bits of ClearFlags.
   virtual void clear(int flags) = 0;
   // Flushes and presents the frame.
@@ -149,7 +152,12 @@ public:
     setScreenProjection(float(width), float(height));
   }
   const Camera *camera() const { return m_camera; }
+  // What the current camera handed over; meaningful while there is one.
+  const CameraView &cameraView() const { return m_cameraView; }
+  // Flushes and forgets the camera.
+  void clearCamera();
   const Camera *projectionCamera() const { return m_projectionCamera; }
+  void setProjectionCamera(const Camera *camera) { m_projectionCamera = camera; }
 
   // Render-state wrappers: flush, then apply the effective value (the
   // override's top when there is one, else the argument).
@@ -225,6 +233,7 @@ protected:
   container::Vector<uint32_t> m_vertexDimensionOverride;
   const Camera *m_camera = nullptr;
   const Camera *m_projectionCamera = nullptr;
+  CameraView m_cameraView;
   QuadBatch *m_quadBatch;
 };
 
