@@ -24,12 +24,16 @@ const math::Vector3 screenAxis(0.0f, 0.0f, -1.0f);
 
 } // namespace
 
-Canvas::Canvas() : m_quadBatch(new QuadBatch(1000)) {
+Canvas::Canvas() : m_billboardPass(new RenderPass), m_quadBatch(new QuadBatch(1000)) {
   for (math::MatrixStack &stack : m_stacks)
     stack.push();
+  m_scratch.push();
 }
 
-Canvas::~Canvas() { delete m_quadBatch; }
+Canvas::~Canvas() {
+  delete m_quadBatch;
+  delete m_billboardPass;
+}
 
 Canvas *Canvas::instance() { return theCanvas; }
 void Canvas::setInstance(Canvas *canvas) { theCanvas = canvas; }
@@ -214,6 +218,10 @@ void Canvas::popColor() {
   CORVANE_ASSERT(!m_colorStack.isEmpty());
   m_colorStack.pop();
   setColor(white);
+}
+
+const math::Color &Canvas::colorStackTop() const {
+  return m_colorStack.isEmpty() ? white : m_colorStack.last();
 }
 
 bool Canvas::colorStackTopOpaque() const {

@@ -37,6 +37,8 @@ class OpenGLCanvas;
 class RenderState;
 class RenderPass;
 class QuadBatch;
+class Quad3D;
+struct BillboardQuad;
 class VertexRenderer;
 class Material;
 struct Light;
@@ -141,6 +143,8 @@ public:
   bool colorStackTopOpaque() const;
   void resetColorTop();
   uint32_t colorStackSize() const { return m_colorStack.size(); }
+  // White when the stack is empty.
+  const math::Color &colorStackTop() const;
   void setClearColor(const math::Color &color);
   const math::Color &clearColor() const { return m_clearColor; }
 
@@ -213,12 +217,23 @@ public:
   // Before drawing at once: the batch first, then the matrices.
   void flushAndApplyMatrices();
 
+  // Batched quads: corners transformed by the model matrix on the CPU.
+  void drawQuad3D(const Quad3D &quad);
+  // At its 2-D position, flat, with no depth or alpha test.
+  void drawBillboard(const BillboardQuad &billboard);
+  // At its 3-D position with its own alignment, depth and alpha settings;
+  // facing the camera draws flat when there is no camera.
+  void drawBillboard3D(const BillboardQuad &billboard);
+
   QuadBatch &quadBatch() { return *m_quadBatch; }
   // The batch's recorded state around its draw.
   void applyBatchState(QuadBatch &batch);
   void releaseBatchState(QuadBatch &batch);
 
 protected:
+  void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position,
+                      int alignment);
+
   uint32_t m_matrixMode = MODEL;
   math::MatrixStack m_stacks[STACK_COUNT];
   uint8_t m_changed[STACK_COUNT] = {1, 1, 1, 1};
@@ -234,6 +249,9 @@ protected:
   const Camera *m_camera = nullptr;
   const Camera *m_projectionCamera = nullptr;
   CameraView m_cameraView;
+  math::MatrixStack m_scratch;
+  // Refilled for every billboard drawn.
+  RenderPass *m_billboardPass;
   QuadBatch *m_quadBatch;
 };
 
