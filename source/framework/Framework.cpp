@@ -9,6 +9,7 @@
 #include "framework/InputState.h"
 #include "error/Report.h"
 #include "framework/Shell.h"
+#include "framework/BillboardAssets.h"
 #include "framework/TextureAssets.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
@@ -69,6 +70,7 @@ Framework::Framework() {
   // Before the first script manager, so that it binds the language's builtins.
   quip::installBuiltins();
   installTextureAssets();
+  installBillboardAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
