@@ -9,6 +9,7 @@
 #include "framework/InputState.h"
 #include "error/Report.h"
 #include "framework/Shell.h"
+#include "framework/BillboardAssets.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
 #include "audio/Library.h"
@@ -72,6 +73,7 @@ Framework::Framework() {
   quip::installBuiltins();
   installTextureAssets();
   installSoundAssets();
+  installBillboardAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);

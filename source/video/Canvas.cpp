@@ -24,12 +24,16 @@ const math::Vector3 screenAxis(0.0f, 0.0f, -1.0f);
 
 } // namespace
 
-Canvas::Canvas() : m_quadBatch(new QuadBatch(1000)) {
+Canvas::Canvas() : m_billboardPass(new RenderPass), m_quadBatch(new QuadBatch(1000)) {
   for (math::MatrixStack &stack : m_stacks)
     stack.push();
+  m_scratch.push();
 }
 
-Canvas::~Canvas() { delete m_quadBatch; }
+Canvas::~Canvas() {
+  delete m_quadBatch;
+  delete m_billboardPass;
+}
 
 Canvas *Canvas::instance() { return theCanvas; }
 void Canvas::setInstance(Canvas *canvas) { theCanvas = canvas; }
@@ -62,6 +66,20 @@ void Canvas::setScreenProjection(float width, float height) {
   loadMatrix(math::Matrix4(), VIEW);
   m_stacks[VIEW].translate(-width / 2.0f, -height / 2.0f, 0.0f);
   renderState().setPerspective(false);
+}
+
+void Canvas::setCamera(const Camera *camera, const CameraView &view) {
+  m_camera = camera;
+  flush();
+  m_cameraView = view;
+  loadMatrix(view.projection, PROJECTION);
+  loadMatrix(view.view, VIEW);
+  renderState().setPerspective(view.perspective);
+}
+
+void Canvas::clearCamera() {
+  flush();
+  m_camera = nullptr;
 }
 
 void Canvas::enableLight(Light &light) {
@@ -200,6 +218,10 @@ void Canvas::popColor() {
   CORVANE_ASSERT(!m_colorStack.isEmpty());
   m_colorStack.pop();
   setColor(white);
+}
+
+const math::Color &Canvas::colorStackTop() const {
+  return m_colorStack.isEmpty() ? white : m_colorStack.last();
 }
 
 bool Canvas::colorStackTopOpaque() const {

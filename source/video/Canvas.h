@@ -11,6 +11,7 @@
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
+#include "video/CameraView.h"
 
 #include <cstdint>
 
@@ -36,6 +37,8 @@ class OpenGLCanvas;
 class RenderState;
 class RenderPass;
 class QuadBatch;
+class Quad3D;
+struct BillboardQuad;
 class VertexRenderer;
 class Material;
 struct Light;
@@ -67,6 +70,8 @@ public:
   virtual void flushBackend() = 0;
   // Screen coordinates from (0, 0) to the size, y upward.
   virtual void setScreenProjection(float width, float height);
+  // Flushes, stores the camera and loads its projection and view.
+  virtual void setCamera(const Camera *camera, const CameraView &view);
   // Bits of ClearFlags.
   virtual void clear(int flags) = 0;
   // Flushes and presents the frame.
@@ -138,6 +143,8 @@ public:
   bool colorStackTopOpaque() const;
   void resetColorTop();
   uint32_t colorStackSize() const { return m_colorStack.size(); }
+  // White when the stack is empty.
+  const math::Color &colorStackTop() const;
   void setClearColor(const math::Color &color);
   const math::Color &clearColor() const { return m_clearColor; }
 
@@ -149,7 +156,12 @@ public:
     setScreenProjection(float(width), float(height));
   }
   const Camera *camera() const { return m_camera; }
+  // What the current camera handed over; meaningful while there is one.
+  const CameraView &cameraView() const { return m_cameraView; }
+  // Flushes and forgets the camera.
+  void clearCamera();
   const Camera *projectionCamera() const { return m_projectionCamera; }
+  void setProjectionCamera(const Camera *camera) { m_projectionCamera = camera; }
 
   // Render-state wrappers: flush, then apply the effective value (the
   // override's top when there is one, else the argument).
@@ -205,12 +217,23 @@ public:
   // Before drawing at once: the batch first, then the matrices.
   void flushAndApplyMatrices();
 
+  // Batched quads: corners transformed by the model matrix on the CPU.
+  void drawQuad3D(const Quad3D &quad);
+  // At its 2-D position, flat, with no depth or alpha test.
+  void drawBillboard(const BillboardQuad &billboard);
+  // At its 3-D position with its own alignment, depth and alpha settings;
+  // facing the camera draws flat when there is no camera.
+  void drawBillboard3D(const BillboardQuad &billboard);
+
   QuadBatch &quadBatch() { return *m_quadBatch; }
   // The batch's recorded state around its draw.
   void applyBatchState(QuadBatch &batch);
   void releaseBatchState(QuadBatch &batch);
 
 protected:
+  void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position,
+                      int alignment);
+
   uint32_t m_matrixMode = MODEL;
   math::MatrixStack m_stacks[STACK_COUNT];
   uint8_t m_changed[STACK_COUNT] = {1, 1, 1, 1};
@@ -225,6 +248,10 @@ protected:
   container::Vector<uint32_t> m_vertexDimensionOverride;
   const Camera *m_camera = nullptr;
   const Camera *m_projectionCamera = nullptr;
+  CameraView m_cameraView;
+  math::MatrixStack m_scratch;
+  // Refilled for every billboard drawn.
+  RenderPass *m_billboardPass;
   QuadBatch *m_quadBatch;
 };
 

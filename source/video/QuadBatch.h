@@ -41,6 +41,11 @@ public:
   QuadBatch(const QuadBatch &) = delete;
   QuadBatch &operator=(const QuadBatch &) = delete;
 
+  // Whether a quad of n vertices joins the batch, flushing first when its
+  // effective state differs; false when it must not be drawn at all (n 0, or
+  // its colour under the colour stack fully transparent). Opaque: no corner
+  // colour has alpha below 1.
+  bool prepare(Canvas &canvas, uint16_t n, bool opaque, const RenderPass &pass);
   // Empties the arrays and sets the uniform-colour flag.
   void reset();
   // Hands a non-empty batch to the canvas's draw, then empties it; nothing

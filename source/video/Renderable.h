@@ -1,6 +1,9 @@
 #pragma once
 // The drawable bases: anything a layer or a render group draws.
 
+#include "math/Vector3.h"
+#include "xstring/Symbol.h"
+
 namespace video {
 
 class Canvas;
@@ -20,6 +23,17 @@ public:
 
 protected:
   unsigned char m_finished = 0;
+};
+
+// A drawable placed in 3-D, drawn for a named pass; depth-sorted lists order
+// these by their position.
+class Renderable3D : public Renderable {
+public:
+  virtual void render3D(Canvas &canvas, Symbol pass) {
+    (void)pass;
+    render(canvas);
+  }
+  virtual math::Vector3 position() const = 0;
 };
 
 } // namespace video

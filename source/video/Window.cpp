@@ -40,6 +40,14 @@ math::Rectangle Window::screenRectangle() {
   return r;
 }
 
+math::Rectangle Window::viewport() const {
+  if (!m_viewports.isEmpty())
+    return m_viewports.last();
+  math::Rectangle r;
+  r.set(0.0f, 0.0f, float(m_size.x), float(m_size.y));
+  return r;
+}
+
 void Window::pushViewport(const math::Rectangle &rectangle) { push(rectangle, true); }
 void Window::pushRawViewport(const math::Rectangle &rectangle) { push(rectangle, false); }
 

@@ -55,6 +55,8 @@ public:
   void popRawViewport();
   uint32_t viewportCount() const { return m_viewports.size(); }
   const math::Rectangle &topViewport() const { return m_viewports.last(); }
+  // The top viewport, or the whole window when none is pushed.
+  math::Rectangle viewport() const;
 
   const math::Vector2i &size() const { return m_size; }
   bool fullscreen() const { return m_fullscreen; }

@@ -18,6 +18,10 @@ public:
   void flush() override {}
   void flushBackend() override {}
   void setScreenProjection(float, float) override {}
+  void setCamera(const Camera *camera, const video::CameraView &view) override {
+    m_camera = camera;
+    m_cameraView = view;
+  }
   void clear(int flags) override {
     ++clears;
     lastClearFlags = flags;

@@ -1,0 +1,6 @@
+#include "billboard/BillboardKeys.h"
+
+const BillboardKeys &billboardKeys() {
+  static const BillboardKeys keys;
+  return keys;
+}

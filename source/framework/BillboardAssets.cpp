@@ -1,0 +1,29 @@
+#include "framework/BillboardAssets.h"
+
+#include "framework/CorvaneDatabase.h"
+
+namespace {
+
+AssetManager *makeBillboards(CorvaneDatabase &database) { return new BillboardAssets(&database); }
+
+Billboard2DManager *managerOf(const Database &database) {
+  auto *assets = const_cast<Database &>(database).assetDatabase();
+  return assets ? &static_cast<CorvaneDatabase *>(assets)->billboard2DManager() : nullptr;
+}
+
+} // namespace
+
+void installBillboardAssets() {
+  CorvaneDatabase::setManagerMaker(CorvaneDatabase::BILLBOARDS, makeBillboards);
+  Billboard2DManager::setFinder(managerOf);
+}
+
+Billboard2DManager &CorvaneDatabase::billboard2DManager() {
+  AssetManager *existing = existingManager(BILLBOARDS);
+  if (auto *assets = dynamic_cast<BillboardAssets *>(existing))
+    return assets->billboards();
+  delete existing;
+  auto *assets = new BillboardAssets(this);
+  m_managers[BILLBOARDS] = assets;
+  return assets->billboards();
+}
