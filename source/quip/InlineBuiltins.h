@@ -143,9 +143,15 @@ template <typename Op>
     return false;
   Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
-  bool equal = a.isNumber() && b.isNumber() ? a.number() == b.number() : a == b;
-  b.release();
-  a.release();
+  bool equal;
+  if (a.isNumber() && b.isNumber()) {
+    // Numbers have no payload to let go.
+    equal = a.number() == b.number();
+  } else {
+    equal = a == b;
+    b.release();
+    a.release();
+  }
   setTruth(a, equal == wantEqual);
   stack.setCount(stack.n - 1);
   return true;
@@ -242,8 +248,8 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
 [[gnu::always_inline]] inline bool define(Interpreter *interpreter, Operands &stack) {
   if (stack.n < 2 || !stack.fromTop(1).isSymbol())
     return false;
-  Dictionary *top = interpreter->topDictionaryIfAny();
-  if (!top || !storeOver(top->lookup(stack.fromTop(1).symbol()), stack.fromTop(0)))
+  // The name cache knows whether the top dictionary holds the name.
+  if (!storeOver(interpreter->lookupInTop(stack.fromTop(1).symbol()), stack.fromTop(0)))
     return false;
   stack.setCount(stack.n - 2);
   return true;
@@ -335,7 +341,7 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
 
 // The ops met less often, behind a call of their own: one dispatch over every
 // op predicts worse than two, and the hottest ops stay in a small switch.
-[[gnu::noinline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
+[[gnu::always_inline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
   case INLINE_EQUAL:
     return equality(stack, true);
@@ -417,15 +423,8 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return swap(stack);
   case INLINE_POP:
     return pop(stack);
-  default: {
-    // The call works on a copy, so that the caller's stack (the step loop's
-    // registers) never has its address taken.
-    Operands copy = stack;
-    if (!runLess(op, interpreter, copy))
-      return false;
-    stack.n = copy.n;
-    return true;
-  }
+  default:
+    return runLess(op, interpreter, stack);
   }
 }
 

@@ -90,8 +90,9 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
   for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
     Token *value = m_dictionaries[i]->lookup(name);
     if (value) {
+      static_assert(alignof(Token) >= 2);
       cached.name = name.identity();
-      cached.value = value;
+      cached.value = reinterpret_cast<uintptr_t>(value) | (i + 1 == m_dictionaries.size() ? 1 : 0);
       return value;
     }
   }
@@ -100,7 +101,7 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
 
 void Interpreter::forgetNames() {
   for (CachedName &cached : m_nameCache)
-    cached = CachedName{nullptr, nullptr};
+    cached = CachedName{nullptr, 0};
   m_nameCacheEpoch = g_bindingEpoch;
 }
 
