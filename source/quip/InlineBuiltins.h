@@ -390,6 +390,77 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
   }
 }
 
+// An op whose top operand is a number literal just read: the common case
+// with the literal taken straight from the procedure, never pushed; false,
+// having changed nothing, when the literal must be pushed and the op run as
+// usual.
+[[gnu::always_inline]] inline bool takesLiteral(InlineOp op) {
+  static_assert(INLINE_COUNT <= 64);
+  constexpr uint64_t ops = 1ull << INLINE_ADD | 1ull << INLINE_SUBTRACT | 1ull << INLINE_MULTIPLY |
+                           1ull << INLINE_DIVIDE | 1ull << INLINE_LESS | 1ull << INLINE_GREATER |
+                           1ull << INLINE_LESS_OR_EQUAL | 1ull << INLINE_GREATER_OR_EQUAL |
+                           1ull << INLINE_EQUAL | 1ull << INLINE_NOT_EQUAL | 1ull << INLINE_MODULUS |
+                           1ull << INLINE_INDEX;
+  return (ops >> op) & 1;
+}
+[[gnu::always_inline]] inline bool withLiteral(InlineOp op, Operands &stack, float x) {
+  if (op == INLINE_INDEX) {
+    uint32_t slot;
+    if (stack.n == stack.body->capacity || !stackSlot(stack.n, x, slot))
+      return false;
+    stack.at(stack.n) = stack.at(slot);
+    stack.setCount(stack.n + 1);
+    return true;
+  }
+  if (stack.n < 1 || !stack.fromTop(0).isNumber())
+    return false;
+  Token &lhs = stack.fromTop(0);
+  float l = lhs.number();
+  switch (op) {
+  case INLINE_ADD:
+    lhs.setPlainNumber(l + x);
+    return true;
+  case INLINE_SUBTRACT:
+    lhs.setPlainNumber(l - x);
+    return true;
+  case INLINE_MULTIPLY:
+    lhs.setPlainNumber(l * x);
+    return true;
+  case INLINE_DIVIDE:
+    lhs.setPlainNumber(l / x);
+    return true;
+  case INLINE_LESS:
+    setResult(lhs, l < x);
+    return true;
+  case INLINE_GREATER:
+    setResult(lhs, l > x);
+    return true;
+  case INLINE_LESS_OR_EQUAL:
+    setResult(lhs, l <= x);
+    return true;
+  case INLINE_GREATER_OR_EQUAL:
+    setResult(lhs, l >= x);
+    return true;
+  case INLINE_EQUAL:
+    setTruth(lhs, l == x);
+    return true;
+  case INLINE_NOT_EQUAL:
+    setTruth(lhs, l != x);
+    return true;
+  case INLINE_MODULUS: {
+    if (std::isnan(l) || std::isnan(x))
+      return false;
+    int divisor = clampToInt(x);
+    if (divisor == 0)
+      return false;
+    lhs.setPlainNumber(float(divisor == -1 ? 0 : clampToInt(l) % divisor));
+    return true;
+  }
+  default:
+    return false;
+  }
+}
+
 // Runs the common case of an op; false when the whole builtin must run.
 [[gnu::always_inline]] inline bool run(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
