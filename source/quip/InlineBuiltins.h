@@ -400,10 +400,33 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
                            1ull << INLINE_DIVIDE | 1ull << INLINE_LESS | 1ull << INLINE_GREATER |
                            1ull << INLINE_LESS_OR_EQUAL | 1ull << INLINE_GREATER_OR_EQUAL |
                            1ull << INLINE_EQUAL | 1ull << INLINE_NOT_EQUAL | 1ull << INLINE_MODULUS |
-                           1ull << INLINE_INDEX;
+                           1ull << INLINE_INDEX | 1ull << INLINE_PLUS_EQUALS |
+                           1ull << INLINE_MINUS_EQUALS | 1ull << INLINE_DEF;
   return (ops >> op) & 1;
 }
-[[gnu::always_inline]] inline bool withLiteral(InlineOp op, Operands &stack, float x) {
+[[gnu::always_inline]] inline bool withLiteral(InlineOp op, Interpreter *interpreter,
+                                               Operands &stack, float x) {
+  if (op == INLINE_PLUS_EQUALS || op == INLINE_MINUS_EQUALS || op == INLINE_DEF) {
+    // A name below the literal: "i: 1 +=", "x: 0 def".
+    if (stack.n < 1 || !stack.fromTop(0).isSymbol())
+      return false;
+    Symbol name = stack.fromTop(0).symbol();
+    Token *stored = op == INLINE_DEF ? interpreter->lookupInTop(name) : interpreter->lookup(name);
+    if (!stored)
+      return false;
+    if (op == INLINE_DEF) {
+      if (stored->isBuiltin())
+        return false;
+      stored->release();
+      stored->setPlainNumber(x);
+    } else {
+      if (!stored->isNumber())
+        return false;
+      stored->setPlainNumber(op == INLINE_PLUS_EQUALS ? stored->number() + x : stored->number() - x);
+    }
+    stack.setCount(stack.n - 1);
+    return true;
+  }
   if (op == INLINE_INDEX) {
     uint32_t slot;
     if (stack.n == stack.body->capacity || !stackSlot(stack.n, x, slot))

@@ -456,7 +456,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         if (!last && pc->type() == TYPE_SYMBOL && pc->isExecutable() && value == &token) {
           InlineOp op = pc->rememberedOp(stamp);
           if (inlined::takesLiteral(op) && remaining >= 2 &&
-              inlined::withLiteral(op, stack, token.number())) {
+              inlined::withLiteral(op, this, stack, token.number())) {
             ++pc;
             --remaining;
             if (pc != stop)
