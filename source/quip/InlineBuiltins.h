@@ -143,9 +143,15 @@ template <typename Op>
     return false;
   Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
-  bool equal = a.isNumber() && b.isNumber() ? a.number() == b.number() : a == b;
-  b.release();
-  a.release();
+  bool equal;
+  if (a.isNumber() && b.isNumber()) {
+    // Numbers have no payload to let go.
+    equal = a.number() == b.number();
+  } else {
+    equal = a == b;
+    b.release();
+    a.release();
+  }
   setTruth(a, equal == wantEqual);
   stack.setCount(stack.n - 1);
   return true;
@@ -242,8 +248,8 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
 [[gnu::always_inline]] inline bool define(Interpreter *interpreter, Operands &stack) {
   if (stack.n < 2 || !stack.fromTop(1).isSymbol())
     return false;
-  Dictionary *top = interpreter->topDictionaryIfAny();
-  if (!top || !storeOver(top->lookup(stack.fromTop(1).symbol()), stack.fromTop(0)))
+  // The name cache knows whether the top dictionary holds the name.
+  if (!storeOver(interpreter->lookupInTop(stack.fromTop(1).symbol()), stack.fromTop(0)))
     return false;
   stack.setCount(stack.n - 2);
   return true;
@@ -335,7 +341,7 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
 
 // The ops met less often, behind a call of their own: one dispatch over every
 // op predicts worse than two, and the hottest ops stay in a small switch.
-[[gnu::noinline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
+[[gnu::always_inline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
   case INLINE_EQUAL:
     return equality(stack, true);
@@ -384,6 +390,100 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
   }
 }
 
+// An op whose top operand is a number literal just read: the common case
+// with the literal taken straight from the procedure, never pushed; false,
+// having changed nothing, when the literal must be pushed and the op run as
+// usual.
+[[gnu::always_inline]] inline bool takesLiteral(InlineOp op) {
+  static_assert(INLINE_COUNT <= 64);
+  constexpr uint64_t ops = 1ull << INLINE_ADD | 1ull << INLINE_SUBTRACT | 1ull << INLINE_MULTIPLY |
+                           1ull << INLINE_DIVIDE | 1ull << INLINE_LESS | 1ull << INLINE_GREATER |
+                           1ull << INLINE_LESS_OR_EQUAL | 1ull << INLINE_GREATER_OR_EQUAL |
+                           1ull << INLINE_EQUAL | 1ull << INLINE_NOT_EQUAL | 1ull << INLINE_MODULUS |
+                           1ull << INLINE_INDEX | 1ull << INLINE_PLUS_EQUALS |
+                           1ull << INLINE_MINUS_EQUALS | 1ull << INLINE_DEF;
+  return (ops >> op) & 1;
+}
+[[gnu::always_inline]] inline bool withLiteral(InlineOp op, Interpreter *interpreter,
+                                               Operands &stack, float x) {
+  if (op == INLINE_PLUS_EQUALS || op == INLINE_MINUS_EQUALS || op == INLINE_DEF) {
+    // A name below the literal: "i: 1 +=", "x: 0 def".
+    if (stack.n < 1 || !stack.fromTop(0).isSymbol())
+      return false;
+    Symbol name = stack.fromTop(0).symbol();
+    Token *stored = op == INLINE_DEF ? interpreter->lookupInTop(name) : interpreter->lookup(name);
+    if (!stored)
+      return false;
+    if (op == INLINE_DEF) {
+      if (stored->isBuiltin())
+        return false;
+      stored->release();
+      stored->setPlainNumber(x);
+    } else {
+      if (!stored->isNumber())
+        return false;
+      stored->setPlainNumber(op == INLINE_PLUS_EQUALS ? stored->number() + x : stored->number() - x);
+    }
+    stack.setCount(stack.n - 1);
+    return true;
+  }
+  if (op == INLINE_INDEX) {
+    uint32_t slot;
+    if (stack.n == stack.body->capacity || !stackSlot(stack.n, x, slot))
+      return false;
+    stack.at(stack.n) = stack.at(slot);
+    stack.setCount(stack.n + 1);
+    return true;
+  }
+  if (stack.n < 1 || !stack.fromTop(0).isNumber())
+    return false;
+  Token &lhs = stack.fromTop(0);
+  float l = lhs.number();
+  switch (op) {
+  case INLINE_ADD:
+    lhs.setPlainNumber(l + x);
+    return true;
+  case INLINE_SUBTRACT:
+    lhs.setPlainNumber(l - x);
+    return true;
+  case INLINE_MULTIPLY:
+    lhs.setPlainNumber(l * x);
+    return true;
+  case INLINE_DIVIDE:
+    lhs.setPlainNumber(l / x);
+    return true;
+  case INLINE_LESS:
+    setResult(lhs, l < x);
+    return true;
+  case INLINE_GREATER:
+    setResult(lhs, l > x);
+    return true;
+  case INLINE_LESS_OR_EQUAL:
+    setResult(lhs, l <= x);
+    return true;
+  case INLINE_GREATER_OR_EQUAL:
+    setResult(lhs, l >= x);
+    return true;
+  case INLINE_EQUAL:
+    setTruth(lhs, l == x);
+    return true;
+  case INLINE_NOT_EQUAL:
+    setTruth(lhs, l != x);
+    return true;
+  case INLINE_MODULUS: {
+    if (std::isnan(l) || std::isnan(x))
+      return false;
+    int divisor = clampToInt(x);
+    if (divisor == 0)
+      return false;
+    lhs.setPlainNumber(float(divisor == -1 ? 0 : clampToInt(l) % divisor));
+    return true;
+  }
+  default:
+    return false;
+  }
+}
+
 // Runs the common case of an op; false when the whole builtin must run.
 [[gnu::always_inline]] inline bool run(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
@@ -417,15 +517,8 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return swap(stack);
   case INLINE_POP:
     return pop(stack);
-  default: {
-    // The call works on a copy, so that the caller's stack (the step loop's
-    // registers) never has its address taken.
-    Operands copy = stack;
-    if (!runLess(op, interpreter, copy))
-      return false;
-    stack.n = copy.n;
-    return true;
-  }
+  default:
+    return runLess(op, interpreter, stack);
   }
 }
 

@@ -90,8 +90,9 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
   for (uint32_t i = m_dictionaries.size(); i-- > 0;) {
     Token *value = m_dictionaries[i]->lookup(name);
     if (value) {
+      static_assert(alignof(Token) >= 2);
       cached.name = name.identity();
-      cached.value = value;
+      cached.value = reinterpret_cast<uintptr_t>(value) | (i + 1 == m_dictionaries.size() ? 1 : 0);
       return value;
     }
   }
@@ -100,7 +101,7 @@ Token *Interpreter::resolveUncached(Symbol name, CachedName &cached) {
 
 void Interpreter::forgetNames() {
   for (CachedName &cached : m_nameCache)
-    cached = CachedName{nullptr, nullptr};
+    cached = CachedName{nullptr, 0};
   m_nameCacheEpoch = g_bindingEpoch;
 }
 
@@ -447,6 +448,27 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         goto leave;
       }
       case TYPE_NUMBER:
+        // A number literal followed by an operator that takes it as its top
+        // operand ("1 +", "2 index", "0 ==") is how most arithmetic is
+        // written: the pair runs without pushing the literal, counted as two
+        // steps (the budget cannot end between them). The operator is the
+        // builtin its name was last found bound to (the stamp vouches).
+        if (!last && pc->type() == TYPE_SYMBOL && pc->isExecutable() && value == &token) {
+          InlineOp op = pc->rememberedOp(stamp);
+          if (inlined::takesLiteral(op) && remaining >= 2 &&
+              inlined::withLiteral(op, this, stack, token.number())) {
+            ++pc;
+            --remaining;
+            if (pc != stop)
+              goto next;
+            // The operator was the frame's last token: the frame goes.
+            m_retired.releaseBody();
+            m_retired = std::move(m_top->procedure);
+            dropTopFrame();
+            goto reload;
+          }
+        }
+        [[fallthrough]];
       case TYPE_SYMBOL:
         if (stack.n < stack.body->capacity) {
           stack.at(stack.n).assignPlain(*value);

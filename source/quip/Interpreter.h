@@ -126,6 +126,15 @@ public:
       undefinedLookup(name);
     return value;
   }
+  // The entry of the top dictionary that a name is bound in, or null when
+  // the top dictionary does not hold it.
+  [[gnu::always_inline]] Token *lookupInTop(Symbol name) {
+    if (!resolve(name))
+      return nullptr;
+    uintptr_t offset = uintptr_t(name.identity()) & ((kNameCacheSize - 1) * sizeof(CachedName));
+    uintptr_t value = reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset)->value;
+    return value & 1 ? slotOf(value) : nullptr;
+  }
   // Executes a name as a procedure's executable symbol is executed.
   void executeName(Symbol name);
 
@@ -245,10 +254,14 @@ private:
   // until its key is removed or its body freed (a body is freed only after
   // it has left the stack; both change the epoch); a
   // store into an existing entry changes the slot's value in place.
+  // The slot's address has its low bit set when the name was found in the
+  // top dictionary ("def" stores over such a slot without a search); a push
+  // or pop of a dictionary changes the epoch.
   struct CachedName {
     const void *name;
-    Token *value;
+    uintptr_t value;
   };
+  static Token *slotOf(uintptr_t value) { return reinterpret_cast<Token *>(value & ~uintptr_t(1)); }
   static constexpr uint32_t kNameCacheSize = 64;
   CachedName m_nameCache[kNameCacheSize] = {};
   uint64_t m_nameCacheEpoch = 0;
@@ -265,7 +278,7 @@ private:
     uintptr_t offset = uintptr_t(name.identity()) & ((kNameCacheSize - 1) * sizeof(CachedName));
     CachedName &cached = *reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset);
     if (cached.name == name.identity())
-      return cached.value;
+      return slotOf(cached.value);
     return resolveUncached(name, cached);
   }
   [[gnu::noinline]] void forgetNames();

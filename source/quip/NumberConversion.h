@@ -30,6 +30,10 @@ namespace quip {
 
 // Rounds up only when the fraction is above one half (2.5 gives 2, -2.5 gives -3).
 [[gnu::always_inline]] inline int roundHalfDown(float value) {
+  // Whole numbers, the usual case, need no floor (a library call without
+  // SSE4.1).
+  if (value > -2147483648.0f && value < 2147483648.0f && float(int(value)) == value)
+    return int(value);
   float low = std::floor(value);
   return clampToInt(value - low > 0.5f ? low + 1.0f : low);
 }
@@ -38,6 +42,11 @@ namespace quip {
 // values: 0 is the top, -1 the bottom; half-way positions round down. False
 // when the position names no value.
 [[gnu::always_inline]] inline bool stackSlot(uint32_t n, float position, uint32_t &slot) {
+  // A whole position from the top, the usual case, needs no floor.
+  if (position >= 0 && position < float(n) && float(int(position)) == position) {
+    slot = n - 1 - uint32_t(int(position));
+    return true;
+  }
   double floor = std::floor(double(position));
   double rounded = double(position) - floor > 0.5 ? floor + 1 : floor;
   double count = n;

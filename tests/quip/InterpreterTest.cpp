@@ -250,7 +250,10 @@ TEST_F(ScriptTest, BudgetedRunsMatchSingleSteps) {
       L"  s: s i toString concat def i 3 > { 'big' } { 'small' } ifelse pop loop } if } def "
       L"loop beginAtomic 2 3 * 4 - 8 / 1 + endAtomic "
       L"begin +: { pop pop 'shadowed' } def 1 2 + end 1 2 + "
-      L"s d '3' lookup 9 10 swap dup >= 1 2 <= 7 -= ";
+      L"s d '3' lookup 9 10 swap dup >= 1 2 <= 7 -= "
+      // Number literals taken by the operator after them, one ending a procedure.
+      L"m: { 17 5 modulus 0 index 2 == 1 index 3 != 2 index 2 * 4 - } def m m ( ) 0 == "
+      L"k: 0 def n: { k: 1 += k: 3 -= k k: 10 def } def n n k ";
   for (unsigned int budget : {1u, 2u, 3u, 5u, 7u, 20u, 1000u}) {
     Interpreter *reference = manager.spawn(code(text));
     Interpreter *budgeted = manager.spawn(code(text));
@@ -264,7 +267,8 @@ TEST_F(ScriptTest, BudgetedRunsMatchSingleSteps) {
   }
   Interpreter *once = manager.spawn(code(text));
   once->run(0, 0);
-  EXPECT_EQ(stack(once), "1.25 'shadowed' 3 \"123456789101112\" 2 10 'true'");
+  EXPECT_EQ(stack(once), "1.25 'shadowed' 3 \"123456789101112\" 2 10 'true' "
+                         "2 true true 0 2 true true 0 false -2 8 10");
 }
 
 } // namespace

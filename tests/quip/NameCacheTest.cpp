@@ -12,6 +12,8 @@ TEST_F(NameCache, RedefinitionsAreSeenAtOnce) {
   // A builtin redefined in the local dictionary, then the local taken away.
   EXPECT_EQ(eval(L"1 2 + +: { pop pop 42 } def 1 2 + "), "3 42");
   EXPECT_EQ(eval(L"x: 1 def x begin x: 2 def x end x"), "1 2 1");
+  // "def" stores over a cached slot only when the top dictionary holds it.
+  EXPECT_EQ(eval(L"x: 1 def x begin x x: 2 def x: 3 def x end x x: 4 def x"), "1 1 3 1 4");
   // A stored value replaced in place, and a key removed behind the cache.
   manager.globals().set(Symbol::intern(L"x"), quip::Token(1.0f));
   quip::Interpreter *in = start(L"x 5 wait x 5 wait x");
