@@ -146,7 +146,7 @@ bool sameBits(const Cloth &cloth, const FlatCloth &flat) {
   for (uint32_t i = 0; i < kSide * kSide; ++i) {
     const physics::Atom &a = cloth.structure.getAtom(i);
     const FlatCloth::Point &p = flat.points[i];
-    const float mine[6] = {a.position.x, a.position.y, a.position.z,
+    const float mine[6] = {a.position.x,         a.position.y,         a.position.z,
                            a.previousPosition.x, a.previousPosition.y, a.previousPosition.z};
     const float theirs[6] = {p.x, p.y, p.z, p.px, p.py, p.pz};
     if (std::memcmp(mine, theirs, sizeof mine) != 0)

@@ -160,7 +160,8 @@ struct ChainWorld : SteppedWorld {
       chain->setAtomCount(50);
       const Vector3 start(random.nextFloat(-8, 8), random.nextFloat(3, 6), random.nextFloat(-8, 8));
       for (uint32_t i = 0; i < 50; ++i) {
-        chain->getAtom(i).resetPosition(start + Vector3(0.3f * float(i % 10), 0, 0.3f * float(i / 10)));
+        chain->getAtom(i).resetPosition(start +
+                                        Vector3(0.3f * float(i % 10), 0, 0.3f * float(i / 10)));
         chain->getAtom(i).radius = 0.15f;
         chain->getAtom(i).damping = 0.9f;
         chain->getAtom(i).bounce = 0.2f;

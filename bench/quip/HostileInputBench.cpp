@@ -10,9 +10,9 @@
 //     off.
 //   ReplaceInManyArrays: "replace" over 100,000 sub-arrays.
 
+#include "quip/CraftedValueFiles.h"
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
-#include "quip/CraftedValueFiles.h"
 #include "quip/Serializer.h"
 
 #include <benchmark/benchmark.h>
@@ -69,8 +69,7 @@ void SortedKeys(benchmark::State &state) {
 BENCHMARK(SortedKeys)->Unit(benchmark::kMillisecond);
 
 void runScript(quip::ScriptManager &manager, const wchar_t *text) {
-  quip::Interpreter *interpreter =
-      manager.spawn(quip::translate(String(text), String(L"bench")));
+  quip::Interpreter *interpreter = manager.spawn(quip::translate(String(text), String(L"bench")));
   interpreter->run(0, 0);
   manager.removeFinished();
 }

@@ -59,8 +59,8 @@ bool Library::loadSoundBank(const String &path) {
     addSoundBuffer(buffer);
   }
   if (damaged)
-    warn(__LINE__, String(L"Sound bank ") + path +
-                       L" is damaged: records that lie outside it were dropped.");
+    warn(__LINE__,
+         String(L"Sound bank ") + path + L" is damaged: records that lie outside it were dropped.");
   in.clearOverrun();
   return true;
 }

@@ -66,9 +66,8 @@ float MusicElement::fadedVolume() const {
     element = fadeInStart + (t / fadeInDuration) * (1.0f - fadeInStart);
   } else if (!infinite && fadeOut && t > m_duration - fadeOutDuration) {
     // A fade of no length is already complete.
-    float progress = fadeOutDuration > 0.0f
-                         ? (t - (m_duration - fadeOutDuration)) / fadeOutDuration
-                         : 1.0f;
+    float progress =
+        fadeOutDuration > 0.0f ? (t - (m_duration - fadeOutDuration)) / fadeOutDuration : 1.0f;
     element = 1.0f + progress * (fadeOutEnd - 1.0f);
   }
   element *= m_volume;

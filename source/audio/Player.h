@@ -43,8 +43,8 @@ public:
   uint32_t playSound(Database &database, Symbol sound, bool loop, float volume, float pan,
                      float frequency, uint32_t group);
   uint32_t playSound(Database &database, Symbol sound, uint32_t group);
-  uint32_t playSoundBuffer(SoundBuffer *buffer, bool loop, float volume, float pan,
-                           float frequency, uint32_t group);
+  uint32_t playSoundBuffer(SoundBuffer *buffer, bool loop, float volume, float pan, float frequency,
+                           uint32_t group);
 
   // Starts the queued requests, then forgets the sounds that ended.
   void update();

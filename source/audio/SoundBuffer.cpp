@@ -11,7 +11,6 @@
 
 #include <SDL_mixer.h>
 
-
 namespace audio {
 
 SoundBuffer::~SoundBuffer() {

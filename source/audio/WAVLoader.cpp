@@ -1,9 +1,9 @@
 #include "audio/WAVLoader.h"
 
-#include "error/AssertHandler.h"
-#include "file/FileWrapper.h"
 #include "audio/MediaFormats.h"
+#include "error/AssertHandler.h"
 #include "error/Report.h"
+#include "file/FileWrapper.h"
 
 #include <algorithm>
 #include <cstring>

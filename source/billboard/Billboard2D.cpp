@@ -118,8 +118,8 @@ bool Billboard2D::colorAt(const math::Vector2 &point, math::Color &out) const {
   // The image's own width when the texture lists no size (reading the pixel
   // loads the image).
   PixelBuffer *pixels = frame->pixels();
-  float side = frame->listedSize ? float(frame->listedSize)
-                                 : (pixels ? float(pixels->width()) : 0.0f);
+  float side =
+      frame->listedSize ? float(frame->listedSize) : (pixels ? float(pixels->width()) : 0.0f);
   float px = u * side, py = v * side;
   if (px < 0.0f || py < 0.0f || side == 0.0f)
     return false;

@@ -13,9 +13,7 @@
 
 BillboardFrame::~BillboardFrame() { delete billboard; }
 
-float BillboardChannel::length() const {
-  return m_frames.isEmpty() ? 0.0f : m_frames.last()->time;
-}
+float BillboardChannel::length() const { return m_frames.isEmpty() ? 0.0f : m_frames.last()->time; }
 
 void BillboardChannel::setAge(float t) {
   m_age = t;

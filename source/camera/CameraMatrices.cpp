@@ -43,8 +43,7 @@ void halfExtents(const Camera &camera, math::Vector2 &nearHalf, math::Vector2 &f
 
 math::Vector2 windowSize() {
   video::Window *window = video::Window::instance();
-  return window ? math::Vector2(float(window->size().x), float(window->size().y))
-                : math::Vector2();
+  return window ? math::Vector2(float(window->size().x), float(window->size().y)) : math::Vector2();
 }
 
 } // namespace
@@ -54,8 +53,8 @@ void CameraMatrices::rebuild(const Camera &camera) {
     projectionMatrix.setPerspective(camera.fov().x, camera.fov().y, camera.clipNear(),
                                     camera.clipFar());
   else if (camera.projection() == Camera::ORTHOGRAPHIC)
-    projectionMatrix.setOrthographic(camera.orthoSize().x, camera.orthoSize().y,
-                                     camera.clipNear(), camera.clipFar());
+    projectionMatrix.setOrthographic(camera.orthoSize().x, camera.orthoSize().y, camera.clipNear(),
+                                     camera.clipFar());
 
   int orientation = video::DisplayHost::instance().orientation();
   displayProjection = projectionMatrix;
@@ -156,8 +155,8 @@ void CameraMatrices::setPlane(int plane, int a, int b, int c) {
 bool CameraMatrices::operator==(const CameraMatrices &o) const {
   return valid == o.valid && viewMatrix == o.viewMatrix && viewInverse == o.viewInverse &&
          projectionMatrix == o.projectionMatrix && displayProjection == o.displayProjection &&
-         viewport == o.viewport && worldToPixel == o.worldToPixel &&
-         pixelToNear == o.pixelToNear && pixelToFar == o.pixelToFar;
+         viewport == o.viewport && worldToPixel == o.worldToPixel && pixelToNear == o.pixelToNear &&
+         pixelToFar == o.pixelToFar;
 }
 
 bool CameraMatrices::isVisible(const math::Sphere &sphere) const {

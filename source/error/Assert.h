@@ -14,10 +14,8 @@ namespace error {
 inline const wchar_t *messageText(const wchar_t *m) { return m; }
 // Any text that gives its wide characters (a String).
 template <typename Text>
-  requires requires(const Text &m) { m.c_str(); }
-const wchar_t *messageText(const Text &m) {
-  return m.c_str();
-}
+requires requires(const Text &m) { m.c_str(); }
+const wchar_t *messageText(const Text &m) { return m.c_str(); }
 
 } // namespace error
 
@@ -43,7 +41,8 @@ const wchar_t *messageText(const Text &m) {
 // from the code that tests it).
 #define CORVANE_ASSERT_TEXT(cond, text)                                                            \
   do {                                                                                             \
-    if (!(cond)) ::error::assertFailed(text, __FILE__, __LINE__, __func__, nullptr);               \
+    if (!(cond))                                                                                   \
+      ::error::assertFailed(text, __FILE__, __LINE__, __func__, nullptr);                          \
   } while (0)
 
 #define CORVANE_ASSERT_TEXT_MSG(cond, text, message)                                               \

@@ -2,8 +2,8 @@
 
 #include "container/Vector.h"
 #include "error/AssertHandler.h"
-#include "file/Path.h"
 #include "error/Report.h"
+#include "file/Path.h"
 
 #include <atomic>
 #include <cerrno>

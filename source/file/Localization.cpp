@@ -2,8 +2,8 @@
 
 #include "file/AtomicSave.h"
 #include "file/Buffer.h"
-#include "file/XMLParser.h"
 #include "file/LocalizationParser.h"
+#include "file/XMLParser.h"
 
 #include <algorithm>
 #include <cstdio>

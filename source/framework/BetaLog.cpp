@@ -1,9 +1,9 @@
 #include "framework/BetaLog.h"
 
 #include "error/Log.h"
+#include "error/Report.h"
 #include "file/Path.h"
 #include "framework/Framework.h"
-#include "error/Report.h"
 #include "xstring/Print.h"
 
 namespace framework {

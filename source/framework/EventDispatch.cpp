@@ -1,11 +1,11 @@
 #include "framework/EventDispatch.h"
 
+#include "file/Pdl.h"
 #include "framework/Accelerometer.h"
 #include "framework/Framework.h"
 #include "framework/InputState.h"
 #include "framework/LocationDelegate.h"
 #include "framework/Shell.h"
-#include "file/Pdl.h"
 #include "platform/TiltKeys.h"
 #include "video/Window.h"
 

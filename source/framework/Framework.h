@@ -7,9 +7,9 @@
 
 #include "container/Vector.h"
 #include "file/NonCopyable.h"
-#include "input/EventHandler.h"
 #include "framework/FPSMeter.h"
 #include "framework/FrameRateHistogram.h"
+#include "input/EventHandler.h"
 #include "math/Color.h"
 #include "quip/Dictionary.h"
 #include "video/Capture.h"

@@ -1,11 +1,11 @@
 #include "framework/GameEngine.h"
 
 #include "error/AssertHandler.h"
+#include "error/Report.h"
 #include "file/AtomicSave.h"
 #include "file/Database.h"
 #include "file/FileStatus.h"
 #include "framework/Framework.h"
-#include "error/Report.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "video/Canvas.h"

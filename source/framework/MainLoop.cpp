@@ -1,7 +1,7 @@
 #include "framework/MainLoop.h"
 
-#include "error/Log.h"
 #include "error/Clock.h"
+#include "error/Log.h"
 #include "framework/EventDispatch.h"
 #include "framework/Framework.h"
 #include "video/Window.h"

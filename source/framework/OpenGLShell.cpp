@@ -2,10 +2,10 @@
 
 #include "error/Assert.h"
 #include "error/Log.h"
+#include "file/Pdl.h"
 #include "framework/Framework.h"
 #include "framework/InputState.h"
 #include "platform/GLContext.h"
-#include "file/Pdl.h"
 #include "video/OpenGLCanvas.h"
 #include "video/OpenGLWindow.h"
 

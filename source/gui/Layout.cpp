@@ -9,7 +9,14 @@ namespace GUI {
 
 namespace {
 
-enum Effective : uint32_t { NONE = 0, START = 1, END = 2, CENTRE = 3, PACK_START = 4, PACK_END = 5 };
+enum Effective : uint32_t {
+  NONE = 0,
+  START = 1,
+  END = 2,
+  CENTRE = 3,
+  PACK_START = 4,
+  PACK_END = 5
+};
 
 uint32_t effective(uint32_t align, uint32_t parentLayout) {
   switch (align) {
@@ -118,8 +125,8 @@ void distributeExpansion(Widget &w) {
     const math::Rectangle &n = k->naturalRect();
     float gW = 0, gH = 0;
     if (k->hExpand())
-      gW = isPacked(effective(k->hAlign(), w.hLayout())) ? extraW
-                                                         : std::max(availW - n.width, 0.0f);
+      gW =
+          isPacked(effective(k->hAlign(), w.hLayout())) ? extraW : std::max(availW - n.width, 0.0f);
     if (k->vExpand())
       gH = isPacked(effective(k->vAlign(), w.vLayout())) ? extraH
                                                          : std::max(availH - n.height, 0.0f);

@@ -92,7 +92,8 @@ bool PageFactory::loadPages(const String &name, const quip::Token &code) {
     logLine(String(L"Load pages: ") + name + L": no framework script manager");
     return false;
   }
-  quip::Token answer = manager->finish(manager->spawn(Symbol::intern(String(L"Load pages: ") + name), code));
+  quip::Token answer =
+      manager->finish(manager->spawn(Symbol::intern(String(L"Load pages: ") + name), code));
   if (!answer.isDictionary()) {
     logLine(String(L"Load pages: ") + name + L": the script answered no dictionary");
     return false;
@@ -165,8 +166,7 @@ void PageFactory::emptyTrash() {
       CORVANE_ASSERT_TEXT_MSG(layer->removeRenderable(page), L"layer.removeRenderable( page )",
                               String(L"Failed to remove page as renderable: ") +
                                   page->name().text());
-      CORVANE_ASSERT_TEXT_MSG(layer->removeEventHandler(page),
-                              L"layer.removeEventHandler( page )",
+      CORVANE_ASSERT_TEXT_MSG(layer->removeEventHandler(page), L"layer.removeEventHandler( page )",
                               String(L"Failed to remove page as event handler: ") +
                                   page->name().text());
     }

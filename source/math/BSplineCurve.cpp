@@ -28,8 +28,7 @@ typename BSplineCurve<Base>::P BSplineCurve<Base>::pointAt(int segment, float t)
   return splinecurve::weighted(this->m_points, segment, w);
 }
 
-template <typename Base>
-typename BSplineCurve<Base>::P BSplineCurve<Base>::pointAt(float u) const {
+template <typename Base> typename BSplineCurve<Base>::P BSplineCurve<Base>::pointAt(float u) const {
   return splinecurve::pointAtParameter<P>(*this, this->m_points.size(), u);
 }
 

@@ -1,10 +1,10 @@
 #include "math/HeightMap.h"
 
 #include "error/AssertHandler.h"
+#include "error/Report.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "file/FileWrapper.h"
-#include "error/Report.h"
 
 #include <cstdint>
 

@@ -49,7 +49,9 @@ public:
   virtual void rebuild() {}
 
   // The zero vector for an index outside the points.
-  P controlPoint(int i) const { return i >= 0 && unsigned(i) < m_points.size() ? m_points[i] : P(); }
+  P controlPoint(int i) const {
+    return i >= 0 && unsigned(i) < m_points.size() ? m_points[i] : P();
+  }
   unsigned controlPointCount() const { return m_points.size(); }
   const container::Vector<SplineSegment<B>> &segments() const { return m_segments; }
 

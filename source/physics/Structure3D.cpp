@@ -8,8 +8,8 @@
 #include "physics/Drag3D.h"
 
 #include <bit>
-#include <typeinfo>
 #include <cmath>
+#include <typeinfo>
 
 namespace physics {
 

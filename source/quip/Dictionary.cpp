@@ -9,7 +9,7 @@ uint64_t g_bindingEpoch = 1;
 
 namespace {
 DictionaryBody *newBody() {
-  return new DictionaryBody{new DictionaryEntry *[11](), 11, 0, 5, 0, 1, 0, 0,
+  return new DictionaryBody{new DictionaryEntry *[11](),     11, 0, 5, 0, 1, 0, 0,
                             DictionaryBody::reciprocalOf(11)};
 }
 } // namespace

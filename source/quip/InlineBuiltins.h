@@ -32,7 +32,9 @@ struct Operands {
   uint32_t n;
 
   [[gnu::always_inline]] Token &at(uint32_t i) const { return body->elements[i]; }
-  [[gnu::always_inline]] Token &fromTop(uint32_t depth) const { return body->elements[n - 1 - depth]; }
+  [[gnu::always_inline]] Token &fromTop(uint32_t depth) const {
+    return body->elements[n - 1 - depth];
+  }
   [[gnu::always_inline]] void setCount(uint32_t count) {
     n = count;
     body->count = count;
@@ -78,8 +80,7 @@ struct Operands {
 [[gnu::always_inline]] inline void setResult(Token &lhs, float value) { lhs.setPlainNumber(value); }
 
 // Two numbers on top: the result replaces them.
-template <typename Op>
-[[gnu::always_inline]] inline bool binary(Operands &stack, Op op) {
+template <typename Op> [[gnu::always_inline]] inline bool binary(Operands &stack, Op op) {
   if (stack.n < 2)
     return false;
   Token &rhs = stack.fromTop(0);
@@ -396,12 +397,12 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
 // usual.
 [[gnu::always_inline]] inline bool takesLiteral(InlineOp op) {
   static_assert(INLINE_COUNT <= 64);
-  constexpr uint64_t ops = 1ull << INLINE_ADD | 1ull << INLINE_SUBTRACT | 1ull << INLINE_MULTIPLY |
-                           1ull << INLINE_DIVIDE | 1ull << INLINE_LESS | 1ull << INLINE_GREATER |
-                           1ull << INLINE_LESS_OR_EQUAL | 1ull << INLINE_GREATER_OR_EQUAL |
-                           1ull << INLINE_EQUAL | 1ull << INLINE_NOT_EQUAL | 1ull << INLINE_MODULUS |
-                           1ull << INLINE_INDEX | 1ull << INLINE_PLUS_EQUALS |
-                           1ull << INLINE_MINUS_EQUALS | 1ull << INLINE_DEF;
+  constexpr uint64_t ops =
+      1ull << INLINE_ADD | 1ull << INLINE_SUBTRACT | 1ull << INLINE_MULTIPLY |
+      1ull << INLINE_DIVIDE | 1ull << INLINE_LESS | 1ull << INLINE_GREATER |
+      1ull << INLINE_LESS_OR_EQUAL | 1ull << INLINE_GREATER_OR_EQUAL | 1ull << INLINE_EQUAL |
+      1ull << INLINE_NOT_EQUAL | 1ull << INLINE_MODULUS | 1ull << INLINE_INDEX |
+      1ull << INLINE_PLUS_EQUALS | 1ull << INLINE_MINUS_EQUALS | 1ull << INLINE_DEF;
   return (ops >> op) & 1;
 }
 [[gnu::always_inline]] inline bool withLiteral(InlineOp op, Interpreter *interpreter,
@@ -422,7 +423,8 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     } else {
       if (!stored->isNumber())
         return false;
-      stored->setPlainNumber(op == INLINE_PLUS_EQUALS ? stored->number() + x : stored->number() - x);
+      stored->setPlainNumber(op == INLINE_PLUS_EQUALS ? stored->number() + x
+                                                      : stored->number() - x);
     }
     stack.setCount(stack.n - 1);
     return true;

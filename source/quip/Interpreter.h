@@ -132,7 +132,8 @@ public:
     if (!resolve(name))
       return nullptr;
     uintptr_t offset = uintptr_t(name.identity()) & ((kNameCacheSize - 1) * sizeof(CachedName));
-    uintptr_t value = reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset)->value;
+    uintptr_t value =
+        reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset)->value;
     return value & 1 ? slotOf(value) : nullptr;
   }
   // Executes a name as a procedure's executable symbol is executed.
@@ -276,7 +277,8 @@ private:
     // entry, already scaled to its size.
     static_assert(sizeof(CachedName) == 16);
     uintptr_t offset = uintptr_t(name.identity()) & ((kNameCacheSize - 1) * sizeof(CachedName));
-    CachedName &cached = *reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset);
+    CachedName &cached =
+        *reinterpret_cast<CachedName *>(reinterpret_cast<char *>(m_nameCache) + offset);
     if (cached.name == name.identity())
       return slotOf(cached.value);
     return resolveUncached(name, cached);

@@ -1,9 +1,9 @@
 // The thousands separator of number texts kept in a value file. Declared with
 // the localization table; defined here, beside the value files it uses.
 #include "file/BufferBinary.h"
+#include "file/Localization.h"
 #include "quip/Dictionary.h"
 #include "quip/Serializer.h"
-#include "file/Localization.h"
 #include "xstring/Symbol.h"
 
 namespace xstring {

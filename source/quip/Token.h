@@ -105,7 +105,8 @@ public:
     new (&m_payload.array) Array(array);
   }
   explicit Token(Dictionary *dictionary);
-  explicit Token(const Dictionary &dictionary) : m_head{TYPE_DICTIONARY, false, INLINE_NONE, {}, 0} {
+  explicit Token(const Dictionary &dictionary)
+      : m_head{TYPE_DICTIONARY, false, INLINE_NONE, {}, 0} {
     new (&m_payload.dictionary) Dictionary(dictionary);
   }
   explicit Token(const String &text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
@@ -114,21 +115,18 @@ public:
   explicit Token(const wchar_t *text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
-  explicit Token(Builtin function)
-      : m_head{TYPE_BUILTIN, true, inlineOpOf(function), {}, 0} {
+  explicit Token(Builtin function) : m_head{TYPE_BUILTIN, true, inlineOpOf(function), {}, 0} {
     m_payload.raw = 0;
     m_payload.builtin = function;
   }
 
-  Token(const Token &other)
-      : m_head(other.m_head) {
+  Token(const Token &other) : m_head(other.m_head) {
     if (other.isPlain())
       m_payload.raw = other.m_payload.raw;
     else
       copyPayload(other);
   }
-  Token(Token &&other) noexcept
-      : m_head(other.m_head) {
+  Token(Token &&other) noexcept : m_head(other.m_head) {
     m_payload.raw = other.m_payload.raw;
     other.m_head = Header{TYPE_ERROR, false, INLINE_NONE, {}, 0};
     other.m_payload.raw = 0;
@@ -243,7 +241,9 @@ public:
   int toInt() const;
   unsigned int toUnsigned() const;
   // Only the symbol "false" is false.
-  [[gnu::always_inline]] bool toBool() const { return !(m_head.type == TYPE_SYMBOL && m_payload.symbol == falseSymbol()); }
+  [[gnu::always_inline]] bool toBool() const {
+    return !(m_head.type == TYPE_SYMBOL && m_payload.symbol == falseSymbol());
+  }
 
   bool operator==(const Token &other) const;
   bool operator!=(const Token &other) const { return !(*this == other); }

@@ -252,9 +252,7 @@ String Token::toString() const { return printed(*this, false, kMaxPrintedLength)
 
 String Token::toSortedString() const { return printed(*this, true, kMaxPrintedLength); }
 
-String Token::toReportString(bool sorted) const {
-  return printed(*this, sorted, kMaxReportLength);
-}
+String Token::toReportString(bool sorted) const { return printed(*this, sorted, kMaxReportLength); }
 
 String Token::toIndentedString(int level) const {
   String out;

@@ -1,10 +1,10 @@
 #include "video/Canvas.h"
 
-#include "video/AnimationState.h"
 #include "error/Assert.h"
 #include "math/Scalar.h"
 #include "math/Transform.h"
 #include "math/TransformDefinition.h"
+#include "video/AnimationState.h"
 #include "video/ClipPlane.h"
 #include "video/DisplayHost.h"
 #include "video/Light.h"

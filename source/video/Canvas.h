@@ -231,8 +231,7 @@ public:
   void releaseBatchState(QuadBatch &batch);
 
 protected:
-  void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position,
-                      int alignment);
+  void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position, int alignment);
 
   uint32_t m_matrixMode = MODEL;
   math::MatrixStack m_stacks[STACK_COUNT];

@@ -81,8 +81,7 @@ void Canvas::drawBillboard3D(const BillboardQuad &billboard) {
   placeBillboard(billboard, billboard.position, alignment);
 }
 
-void Canvas::placeBillboard(const BillboardQuad &b, const math::Vector3 &position,
-                            int alignment) {
+void Canvas::placeBillboard(const BillboardQuad &b, const math::Vector3 &position, int alignment) {
   QuadBatch &batch = *m_quadBatch;
   math::Matrix4 &m = m_scratch.top();
   m = m_stacks[MODEL].top();

@@ -4,8 +4,8 @@
 // animation. Drawables own their passes and hand them to the canvas; scripts
 // describe them as dictionaries, terrain caches store them as binary records.
 
-#include "video/AnimationState.h"
 #include "math/Color.h"
+#include "video/AnimationState.h"
 #include "video/RenderKeywords.h"
 #include "xstring/Symbol.h"
 

@@ -2,12 +2,12 @@
 // A database with a sound bank of its own in a temporary folder, and an audio
 // player opened on the dummy driver for each test; both go at its end.
 
+#include "SoundMaker.h"
+#include "SoundPacker.h"
 #include "audio/Library.h"
 #include "audio/Player.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/SoundAssets.h"
-#include "SoundMaker.h"
-#include "SoundPacker.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

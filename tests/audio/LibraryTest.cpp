@@ -18,9 +18,9 @@ std::string bytesOf(const container::Vector<uint8_t> &v) {
 }
 
 // A directory of records written by hand; the sound bytes follow as given.
-std::string bankOf(std::initializer_list<std::pair<const wchar_t *, std::pair<uint32_t, uint32_t>>>
-                       records,
-                   const std::string &rest, uint32_t count) {
+std::string
+bankOf(std::initializer_list<std::pair<const wchar_t *, std::pair<uint32_t, uint32_t>>> records,
+       const std::string &rest, uint32_t count) {
   file::BufferBinary b;
   file::write(count, b);
   for (const auto &r : records) {

@@ -84,7 +84,8 @@ TEST_F(MusicTest, AnElementThatMayNotRepeatPlaysOnce) {
 }
 
 TEST_F(MusicTest, ElementsFollowEachOtherAfterASilence) {
-  load("[ (name: loop: silenceRange: [0.5 0.5] elements: [ (sound: low: durationRange: [1 1]) ]) ]");
+  load(
+      "[ (name: loop: silenceRange: [0.5 0.5] elements: [ (sound: low: durationRange: [1 1]) ]) ]");
   musics().start(Symbol::intern(L"loop"), false, 0);
   run(1.1f);
   EXPECT_EQ(music(L"loop").current(), nullptr);

@@ -1,9 +1,9 @@
 #include "audio/WAVLoader.h"
 
+#include "audio/MediaFormats.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "framework/FrameworkTestSupport.h"
-#include "audio/MediaFormats.h"
 
 #include <gtest/gtest.h>
 

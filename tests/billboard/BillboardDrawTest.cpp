@@ -81,9 +81,9 @@ struct Placed : video::Renderable3D {
 } // namespace
 
 TEST_F(DataBillboards, TheDataTreesPrototypesLoad) {
-  EXPECT_NE(log.find("Loaded quip: " + std::string(CORVANE_SOURCE_DIR) +
-                     "/data/config/billboards.!"),
-            std::string::npos)
+  EXPECT_NE(
+      log.find("Loaded quip: " + std::string(CORVANE_SOURCE_DIR) + "/data/config/billboards.!"),
+      std::string::npos)
       << log;
   EXPECT_EQ(log.find("WARNING"), std::string::npos) << log;
   EXPECT_EQ(log.find("not found"), std::string::npos) << log;

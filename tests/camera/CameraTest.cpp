@@ -128,8 +128,10 @@ TEST(CameraMatrices, ViewVolumeOfANewCamera) {
     math::Vector3 centre;
     float radius;
     bool visible;
-  } cases[] = {{{0, 0, 0}, 1.0f, false},   {{0, 0, 0}, 1.5f, true},
-               {{0, 0, -50}, 1.0f, true},  {{0, 0, -102}, 1.0f, false}};
+  } cases[] = {{{0, 0, 0}, 1.0f, false},
+               {{0, 0, 0}, 1.5f, true},
+               {{0, 0, -50}, 1.0f, true},
+               {{0, 0, -102}, 1.0f, false}};
   for (const Case &c : cases)
     EXPECT_EQ(camera.isVisible(math::Sphere(c.centre, c.radius)), c.visible)
         << c.centre.z << " " << c.radius;

@@ -1,9 +1,9 @@
 #include "error/Log.h"
 #include "error/ChildProcess.h"
-#include "error/Redirect.h"
 #include "error/Clock.h"
-#include "support/TempFolder.h"
+#include "error/Redirect.h"
 #include "file/TextShape.h"
+#include "support/TempFolder.h"
 #include "xstring/Print.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "file/AtomicSave.h"
 
 #include "SaveUnderLimit.h"
-#include "support/TempFolder.h"
 #include "file/BufferBinary.h"
 #include "file/Localization.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,7 @@ TEST(AtomicSave, AbandonedOrRefusedSavesKeepTheOldFile) {
   EXPECT_FALSE(missingFolder);
   EXPECT_FALSE(quiet);
   EXPECT_NE(err.find("value too large; the previous file is kept"), std::string::npos) << err;
-  EXPECT_NE(err.find("Cannot save " + dir.path("no/such/folder/x.bin")), std::string::npos)
-      << err;
+  EXPECT_NE(err.find("Cannot save " + dir.path("no/such/folder/x.bin")), std::string::npos) << err;
   // The quiet save says nothing.
   EXPECT_EQ(err.find("Cannot save", err.find("x.bin") + 1), std::string::npos) << err;
   EXPECT_EQ(fileBytes(target), "keep");
@@ -68,7 +67,8 @@ TEST(AtomicSave, WritersCutShortKeepTheOldFileAndFail) {
     const char *name;
     std::function<bool(const String &)> writer;
   } cases[] = {
-      {"saveWhole", [&](const String &path) { return file::saveWhole(path, big.data(), big.size()); }},
+      {"saveWhole",
+       [&](const String &path) { return file::saveWhole(path, big.data(), big.size()); }},
       {"BufferBinary::save",
        [&](const String &path) {
          file::BufferBinary bytes;
@@ -76,7 +76,9 @@ TEST(AtomicSave, WritersCutShortKeepTheOldFileAndFail) {
          return bytes.save(path);
        }},
       {"BufferBinary::copyFile",
-       [&](const String &path) { return file::BufferBinary::copyFile(sources.wide("from"), path); }},
+       [&](const String &path) {
+         return file::BufferBinary::copyFile(sources.wide("from"), path);
+       }},
       {"Localization::write",
        [&](const String &path) {
          xstring::Localization::release();

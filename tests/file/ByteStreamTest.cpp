@@ -3,8 +3,8 @@
 #include "file/BufferBinary.h"
 #include "file/FileWrapper.h"
 #include "file/ProducerSpan.h"
-#include "support/TempFolder.h"
 #include "math/Size2i.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

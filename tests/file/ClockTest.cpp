@@ -1,10 +1,10 @@
 #include "error/Clock.h"
 #include "file/BuildDate.h"
 #include "file/Countdown.h"
+#include "file/Pdl.h"
 #include "file/RelativeDate.h"
 #include "file/SystemVersion.h"
 #include "file/TextShape.h"
-#include "file/Pdl.h"
 
 #include <gtest/gtest.h>
 

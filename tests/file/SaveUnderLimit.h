@@ -47,8 +47,8 @@ struct CutShort {
 // The target (in a directory holding nothing else) already holds oldBytes.
 // A writer without a result returns false.
 inline void expectSaveFailsWhole(const std::string &directory, const std::string &target,
-                                 const std::string &oldBytes,
-                                 const std::function<bool()> &writer, CutShort how = {}) {
+                                 const std::string &oldBytes, const std::function<bool()> &writer,
+                                 CutShort how = {}) {
   { std::ofstream(target, std::ios::binary) << oldBytes; }
   ChildResult child = runInChild([&] {
     signal(SIGXFSZ, SIG_IGN);

@@ -146,8 +146,7 @@ TEST(XMLParser, ErrorsStopAtTheCap) {
     parser.parse(text);
     std::string err = testing::internal::GetCapturedStderr();
     ASSERT_EQ(parser.errors().size(), file::XMLParser::MaxErrors);
-    EXPECT_GE(parser.errors().last().find(L"too many errors"), 0)
-        << parser.errors().last().c_str();
+    EXPECT_GE(parser.errors().last().find(L"too many errors"), 0) << parser.errors().last().c_str();
     EXPECT_LT(err.size(), 200u * file::XMLParser::MaxErrors);
     EXPECT_GE(parser.events.find(L"}doc"), 0);
   }

@@ -1,9 +1,9 @@
 #include "framework/GameEngine.h"
 #include "file/SaveUnderLimit.h"
-#include "support/TempFolder.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/ShellTestSupport.h"
 #include "quip/ScriptManager.h"
+#include "support/TempFolder.h"
 #include "video/RenderGroup.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "input/Key.h"
 #include "framework/ShellTestSupport.h"
+#include "input/Key.h"
 
 #include <gtest/gtest.h>
 

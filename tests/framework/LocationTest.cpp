@@ -1,6 +1,6 @@
+#include "file/Pdl.h"
 #include "framework/LocationDelegate.h"
 #include "framework/ShellTestSupport.h"
-#include "file/Pdl.h"
 
 #include <gtest/gtest.h>
 

@@ -121,22 +121,14 @@ TEST(Program, RunsSixtyFramesUnderX) {
   std::string log = contentsOf(folder.path("stderr.txt"));
   ASSERT_EQ(status, 0) << log;
 
-  const char *lines[] = {"Database path: data",
-                         "Operating system version: ",
-                         "Build:  SHIP PALM USE_OPENGL OPENGL_ES USE_SDL USE_STB USE_SDL_MIXER",
-                         "PDL Hardware: Desktop",
-                         "Opened window",
-                         "finished Framework::begin()",
-                         // No sound device: a warning, and the program goes on silent.
-                         "initializeSDLMixer()",
-                         "Failed to ",
-                         "Initialized audio.",
-                         "Created layers.",
-                         "Not loading sounds because audio player is not initialized",
-                         "Loaded database.",
-                         "Finished load.",
-                         "Last frame: 320x480, clear colour 0,0,0, 0 pixels differ",
-                         "FrameRate: "};
+  const char *lines[] = {
+      "Database path: data", "Operating system version: ",
+      "Build:  SHIP PALM USE_OPENGL OPENGL_ES USE_SDL USE_STB USE_SDL_MIXER",
+      "PDL Hardware: Desktop", "Opened window", "finished Framework::begin()",
+      // No sound device: a warning, and the program goes on silent.
+      "initializeSDLMixer()", "Failed to ", "Initialized audio.", "Created layers.",
+      "Not loading sounds because audio player is not initialized", "Loaded database.",
+      "Finished load.", "Last frame: 320x480, clear colour 0,0,0, 0 pixels differ", "FrameRate: "};
   size_t at = 0;
   for (const char *line : lines) {
     size_t found = log.find(line, at);

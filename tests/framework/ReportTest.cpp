@@ -1,9 +1,9 @@
 #include "FrameworkTestSupport.h"
 
-#include "framework/BetaLog.h"
-#include "file/SaveUnderLimit.h"
-#include "framework/Distributor.h"
 #include "error/Report.h"
+#include "file/SaveUnderLimit.h"
+#include "framework/BetaLog.h"
+#include "framework/Distributor.h"
 #include "video/Window.h"
 
 #include <sys/stat.h>

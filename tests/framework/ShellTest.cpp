@@ -1,7 +1,7 @@
+#include "file/Pdl.h"
 #include "framework/OpenGLShell.h"
 #include "framework/ShellTestSupport.h"
 #include "platform/DeviceServices.h"
-#include "file/Pdl.h"
 #include "video/Canvas.h"
 
 #include <gtest/gtest.h>

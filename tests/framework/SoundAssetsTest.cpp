@@ -16,8 +16,8 @@ using namespace testing_support;
 
 // The sounds step reads the generated bank of the running target.
 TEST_F(FrameworkTest, TheSoundsStepReadsTheGeneratedBank) {
-  ASSERT_TRUE(soundpack::writeBank(soundpack::defaultSounds(),
-                                   soundpack::soundBankUnder(folder.wide())));
+  ASSERT_TRUE(
+      soundpack::writeBank(soundpack::defaultSounds(), soundpack::soundBankUnder(folder.wide())));
   testing::internal::CaptureStderr();
   framework->performLoadStep(0);
   CorvaneDatabase &database = *corvaneDatabase();

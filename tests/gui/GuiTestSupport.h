@@ -48,7 +48,8 @@ class Probe : public GUI::Widget {
 public:
   Probe(const char *label, math::Rectangle box = math::Rectangle(), bool consume = false)
       : m_label(label), m_box(box), m_consume(consume) {
-    setName(Symbol::intern(String(std::wstring(label, label + std::char_traits<char>::length(label)).c_str())));
+    setName(Symbol::intern(
+        String(std::wstring(label, label + std::char_traits<char>::length(label)).c_str())));
   }
   math::Rectangle localRectangle() const override { return m_box; }
   bool onPointerDown(const framework::InputEvent &) override { return seen("down"); }

@@ -90,8 +90,7 @@ TEST_F(LayoutTest, EightCases) {
          EXPECT_EQ(root.naturalRect().x, 0.0f);
          EXPECT_EQ(root.naturalRect().width, 100.0f);
        }},
-      {"no extent and no children: no margins",
-       [](Widget &root) { root.setMargin(4, 4); },
+      {"no extent and no children: no margins", [](Widget &root) { root.setMargin(4, 4); },
        [](Widget &root) { EXPECT_EQ(root.naturalRect(), math::Rectangle()); }},
       {"packBottom starts at the bottom margin and climbs",
        [](Widget &root) {
@@ -110,7 +109,8 @@ TEST_F(LayoutTest, EightCases) {
       {"an unknown layout keyword leaves layout children alone",
        [](Widget &root) {
          root.setHitArea(new math::Rectangle(rect(0, 0, 100, 100)));
-         root.setHLayout(GUI::keywordIndex(GUI::KeywordTable::H_LAYOUT, Symbol::intern(L"sideways")));
+         root.setHLayout(
+             GUI::keywordIndex(GUI::KeywordTable::H_LAYOUT, Symbol::intern(L"sideways")));
          root.addChild(new Block(10, 10));
          child(root, 0).setPosition(math::Vector2(33, 0));
        },

@@ -97,8 +97,8 @@ TEST_F(PageFactoryTest, ReloadReplacesPagesByNameAndSkipsMissingNames) {
   names.append(quip::Token(sym(L"one"), false));
   names.append(quip::Token(sym(L"never"), false));
   g_build = {{L"one", true}};
-  ASSERT_TRUE(factory()->reloadPages(names, String(L"again"),
-                                     quip::Token(code(L"makePages"), true)));
+  ASSERT_TRUE(
+      factory()->reloadPages(names, String(L"again"), quip::Token(code(L"makePages"), true)));
   Page *now = factory()->lookup(sym(L"one"));
   ASSERT_NE(now, nullptr);
   EXPECT_NE(now, old);

@@ -3,8 +3,8 @@
 #include "gui/PageSound.h"
 
 using namespace guitest;
-using GUI::Page;
 using framework::InputEvent;
+using GUI::Page;
 
 namespace {
 
@@ -164,9 +164,9 @@ TEST_F(PageTest, LoadReadsStatesAndTheStateName) {
   Page *page = makePage("p");
   auto *ok = new Probe("ok");
   page->addChild(ok);
-  quip::Interpreter *maker = scripts->spawn(
-      code(L"( layer: gui: modal: true: default: ok: states: ( enter: ( duration: 2 sound: ding: ) ) "
-           L"state: active: )"));
+  quip::Interpreter *maker = scripts->spawn(code(
+      L"( layer: gui: modal: true: default: ok: states: ( enter: ( duration: 2 sound: ding: ) ) "
+      L"state: active: )"));
   quip::Token settings = scripts->finish(maker);
   ASSERT_TRUE(settings.isDictionary());
   page->load(settings.dictionary());

@@ -1,8 +1,8 @@
-#include "math/VectorExpect.h"
 #include "math/Intersection.h"
 #include "math/Matrix4.h"
 #include "math/Quaternion.h"
 #include "math/SphereResolve.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

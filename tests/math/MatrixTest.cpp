@@ -1,7 +1,7 @@
-#include "math/VectorExpect.h"
 #include "math/Matrix4.h"
 #include "math/MatrixStack.h"
 #include "math/Quaternion.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "math/VectorExpect.h"
 #include "math/Plane.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

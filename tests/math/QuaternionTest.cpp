@@ -1,6 +1,6 @@
-#include "math/VectorExpect.h"
 #include "math/Quaternion.h"
 #include "math/Matrix4.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

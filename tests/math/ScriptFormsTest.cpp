@@ -92,8 +92,8 @@ TEST(ScriptForms, Size2iThroughArrays) {
   quip::Array mixed(2);
   mixed.set(quip::Token(1.0f), 0);
   mixed.set(quip::Token(L"2"), 1);
-  const quip::Token bad[] = {quip::Token(), quip::Token(5.0f), numbers({1}),
-                             numbers({3e9f, 1}), quip::Token(mixed, false)};
+  const quip::Token bad[] = {quip::Token(), quip::Token(5.0f), numbers({1}), numbers({3e9f, 1}),
+                             quip::Token(mixed, false)};
   for (const quip::Token &t : bad) {
     math::Size2i kept(7, 8);
     EXPECT_FALSE(t.get(kept));

@@ -1,8 +1,8 @@
-#include "math/VectorExpect.h"
 #include "math/Circle.h"
 #include "math/ClosestPoint.h"
 #include "math/Plane.h"
 #include "math/Sphere.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "math/VectorExpect.h"
 #include "math/Transform.h"
 #include "file/BufferBinary.h"
 #include "math/Quaternion.h"
 #include "math/TransformDefinition.h"
+#include "math/VectorExpect.h"
 #include "quip/Token.h"
 
 #include <gtest/gtest.h>
@@ -229,5 +229,4 @@ TEST(TransformDefinition, ApplyInverseUndoesApply) {
   d.angle = 180;
   expectNear(d.apply(Vector3(1, 0, 0)), Vector3(-1, 0, 0));
   expectNear(d.applyInverse(Vector3(-1, 0, 0)), Vector3(1, 0, 0));
-
 }

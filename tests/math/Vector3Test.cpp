@@ -1,6 +1,6 @@
-#include "math/VectorExpect.h"
 #include "math/Vector3.h"
 #include "math/Random.h"
+#include "math/VectorExpect.h"
 
 #include <gtest/gtest.h>
 

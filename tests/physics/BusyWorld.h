@@ -111,9 +111,8 @@ struct World {
         g = new physics::Sphere(p, random.nextFloat(0.4f, 1.5f));
         break;
       case 1:
-        g = new physics::Capsule(
-            math::Capsule(p, p + Vector3(random.nextFloat(-3, 3), random.nextFloat(-1, 1), 2),
-                          0.3f));
+        g = new physics::Capsule(math::Capsule(
+            p, p + Vector3(random.nextFloat(-3, 3), random.nextFloat(-1, 1), 2), 0.3f));
         break;
       case 2: {
         auto *wedge = new physics::Wedge(Vector3(), Vector3(1.5f, 0.7f, 1));
@@ -145,8 +144,8 @@ struct World {
     ball->setAtomCount(8);
     for (uint32_t i = 0; i < 8; ++i) {
       physics::Atom &atom = ball->getAtom(i);
-      atom.resetPosition(Vector3((i & 1) ? 0.5f : -0.5f, 6 + ((i & 2) ? 0.5f : -0.5f),
-                                 (i & 4) ? 0.5f : -0.5f));
+      atom.resetPosition(
+          Vector3((i & 1) ? 0.5f : -0.5f, 6 + ((i & 2) ? 0.5f : -0.5f), (i & 4) ? 0.5f : -0.5f));
       atom.radius = 0.3f;
       atom.bounce = 0.6f;
       atom.slide = 0.9f;

@@ -1,5 +1,5 @@
-#include "math/VectorExpect.h"
 #include "physics/HeightMapGeometry.h"
+#include "math/VectorExpect.h"
 
 #include "math/HeightMap.h"
 #include "physics/Structure3D.h"

@@ -1,7 +1,7 @@
+#include "physics/Simulation.h"
 #include "physics/Acceleration3D.h"
 #include "physics/DistanceConstraints.h"
 #include "physics/Plane.h"
-#include "physics/Simulation.h"
 #include "physics/Structure3D.h"
 
 #include "BusyWorld.h"

@@ -104,9 +104,10 @@ const Case kCases[] = {
      }},
     {"PrintingADeepValueBuiltAtRunTime",
      [](HostileInput &t) {
-       std::string result = t.eval(L"a: [] def n: 100000 def "
-                                   L"grow: { n 0 > { b: [] def b a append a: b def n: n 1 - def grow } "
-                                   L"if } def grow a toString stringLength");
+       std::string result =
+           t.eval(L"a: [] def n: 100000 def "
+                  L"grow: { n 0 > { b: [] def b a append a: b def n: n 1 - def grow } "
+                  L"if } def grow a toString stringLength");
        EXPECT_EQ(result, std::to_string(2 * (quip::kMaxNesting + 1) + 12));
      }},
     {"ATypeErrorOnADeepValueNeedsNoStack",
@@ -166,8 +167,8 @@ const Case kCases[] = {
      }},
     {"SpawnToCompletionNestsToALimit",
      [](HostileInput &t) {
-       ASSERT_TRUE(t.manager.defineProcedure(String(L"{ f } spawnToCompletion"),
-                                             Symbol::intern(L"f")));
+       ASSERT_TRUE(
+           t.manager.defineProcedure(String(L"{ f } spawnToCompletion"), Symbol::intern(L"f")));
        std::string text = t.output(L"f");
        EXPECT_NE(text.find("builtin_spawnToCompletion: nested too deeply"), std::string::npos);
        EXPECT_EQ(t.eval(L"f 5"), "5");

@@ -2,8 +2,8 @@
 // common or not, must leave what the builtin function leaves: the same stack
 // and the same reports.
 
-#include "QuipTestSupport.h"
 #include "quip/InlineBuiltins.h"
+#include "QuipTestSupport.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ std::string runInNewManager(const wchar_t *text) {
   Diagnostics on;
   Interpreter *interpreter = nullptr;
   std::string printed = captureOutput([&] {
-    interpreter = manager.spawn(Symbol::intern(L"script"), translate(String(text), String(L"test")));
+    interpreter =
+        manager.spawn(Symbol::intern(L"script"), translate(String(text), String(L"test")));
     interpreter->run(0, 0);
   });
   String out;
@@ -42,7 +43,8 @@ TEST(InlineBuiltins, EveryCaseLeavesWhatTheBuiltinLeaves) {
       L"1 ==",
       L"false: not 1 not 'true' 'false' and 1 false: or false: false: or and",
       // numbers
-      L"7 3 modulus -7 3 modulus 7 -3 modulus 7.9 3 modulus -2147483648 -1 modulus 5 1000000000 modulus",
+      L"7 3 modulus -7 3 modulus 7 -3 modulus 7.9 3 modulus -2147483648 -1 modulus 5 1000000000 "
+      L"modulus",
       L"7 0.5 modulus",
       L"0 0 / 3 modulus",
       L"\"a\" 3 modulus",
@@ -77,7 +79,8 @@ TEST(InlineBuiltins, EveryCaseLeavesWhatTheBuiltinLeaves) {
       L"[1 2] size [ ] size",
       L"\"ab\" size",
       // dictionaries and strings
-      L"d: ( a: 1 ) def d a: lookup d b: lookup d a: 5 insert d a: lookup d c: 7 insert d c: lookup",
+      L"d: ( a: 1 ) def d a: lookup d b: lookup d a: 5 insert d a: lookup d c: 7 insert d c: "
+      L"lookup",
       L"\"x\" a: lookup",
       L"( ) \"a\" lookup",
       L"( a: 1 ) a: 'pop' load insert",

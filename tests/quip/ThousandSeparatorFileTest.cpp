@@ -1,7 +1,7 @@
 #include "QuipTestSupport.h"
 
-#include "quip/Serializer.h"
 #include "file/Localization.h"
+#include "quip/Serializer.h"
 
 using xstring::Localization;
 

@@ -1,8 +1,8 @@
 #include "QuipTestSupport.h"
 
 #include "file/SaveUnderLimit.h"
-#include "support/TempFolder.h"
 #include "quip/Serializer.h"
+#include "support/TempFolder.h"
 
 using namespace quip;
 
@@ -13,6 +13,7 @@ TEST(ValueFile, SaveCutShortKeepsTheOldFile) {
   for (int i = 0; i < 300; ++i)
     texts.append(Token(String::format(L"text number %d", i)));
   Token value(texts, false);
-  testing_support::expectSaveFailsWhole(dir.path(), dir.path("code.!.bin"), "!\x01\x02",
-                                        [&] { return Serializer(dir.wide("code.!.bin")).write(value); });
+  testing_support::expectSaveFailsWhole(dir.path(), dir.path("code.!.bin"), "!\x01\x02", [&] {
+    return Serializer(dir.wide("code.!.bin")).write(value);
+  });
 }

@@ -90,9 +90,10 @@ TEST_F(VectorBuiltins, RandomValuesAndDirections) {
 TEST_F(VectorBuiltins, RandomNeverReturnsTop) {
   Random::globalSeed(1);
   String script;
-  for (int i = 0; i < 20; ++i) script += L"16777216 16777218 random ";
-  quip::Interpreter* in = start(script.c_str());
-  quip::Array& s = in->operands();
+  for (int i = 0; i < 20; ++i)
+    script += L"16777216 16777218 random ";
+  quip::Interpreter *in = start(script.c_str());
+  quip::Array &s = in->operands();
   ASSERT_EQ(s.count(), 20u);
   for (uint32_t i = 0; i < 20; ++i) {
     EXPECT_GE(s[i].number(), 16777216.0f);

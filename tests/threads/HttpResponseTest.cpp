@@ -102,8 +102,7 @@ TEST(HttpResponse, ContentLengthIsStrict) {
   for (const Case &c : cases) {
     unsigned int headerLength = 0;
     int contentLength = 0;
-    EXPECT_EQ(http::readContentLength(responseOf(c.response), headerLength, contentLength),
-              c.found)
+    EXPECT_EQ(http::readContentLength(responseOf(c.response), headerLength, contentLength), c.found)
         << c.response;
     if (c.found) {
       EXPECT_EQ(contentLength, c.contentLength) << c.response;

@@ -1,5 +1,5 @@
-#include "file/BufferBinary.h"
 #include "error/Clock.h"
+#include "file/BufferBinary.h"
 #include "threads/GetAddrInfoThread.h"
 #include "threads/QuickKillThread.h"
 #include "threads/Socket.h"

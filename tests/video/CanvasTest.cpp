@@ -1,9 +1,9 @@
 #include "support/GLFixture.h"
 
 #include "FakeTextures.h"
-#include "video/AnimationState.h"
 #include "math/Transform.h"
 #include "math/TransformDefinition.h"
+#include "video/AnimationState.h"
 #include "video/DisplayHost.h"
 #include "video/QuadBatch.h"
 #include "video/RenderPass.h"

@@ -1,7 +1,7 @@
+#include "video/QuadBatch.h"
 #include "support/NullCanvas.h"
 #include "video/BillboardQuad.h"
 #include "video/Quad3D.h"
-#include "video/QuadBatch.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,7 @@ TEST(QuadBatch, FullBatchesAndStateChangesSubmit) {
   canvas.drawBillboard(billboard(fakeTexture(1)));
   canvas.drawBillboard(red);
   const uint8_t *colors = canvas.quadBatch().colors();
-  EXPECT_EQ(colors[1], 255); // white's green
+  EXPECT_EQ(colors[1], 255);       // white's green
   EXPECT_EQ(colors[4 * 4 + 1], 0); // red's green
   canvas.flush();
   ASSERT_EQ(canvas.submissions.size(), 1u);

@@ -130,21 +130,21 @@ TEST_F(LocalizationTable, OrderByLineAndTextsBeyondAscii) {
 TEST_F(LocalizationTable, ReadingSkipsEntriesWithoutLocations) {
   testing_support::TempFolder dir;
   writeBytes(dir.path("in.xml"), "<ulv_localization_data>\n"
-                                   "  <thousand_separator> </thousand_separator>\n"
-                                   "  <user_visible_text>\n"
-                                   "    <text>Lost</text>\n"
-                                   "    <translation>Perdu</translation>\n"
-                                   "    <context>c</context>\n"
-                                   "    <source>\n    </source>\n"
-                                   "  </user_visible_text>\n"
-                                   "  <user_visible_text>\n"
-                                   "    <text>Kept</text>\n"
-                                   "    <source>\n"
-                                   "      <location>x.! line 1</location>\n"
-                                   "      <location>y.! line 2</location>\n"
-                                   "    </source>\n"
-                                   "  </user_visible_text>\n"
-                                   "</ulv_localization_data>\n");
+                                 "  <thousand_separator> </thousand_separator>\n"
+                                 "  <user_visible_text>\n"
+                                 "    <text>Lost</text>\n"
+                                 "    <translation>Perdu</translation>\n"
+                                 "    <context>c</context>\n"
+                                 "    <source>\n    </source>\n"
+                                 "  </user_visible_text>\n"
+                                 "  <user_visible_text>\n"
+                                 "    <text>Kept</text>\n"
+                                 "    <source>\n"
+                                 "      <location>x.! line 1</location>\n"
+                                 "      <location>y.! line 2</location>\n"
+                                 "    </source>\n"
+                                 "  </user_visible_text>\n"
+                                 "</ulv_localization_data>\n");
   Localization::record(String(L"Old"), String(L"Old"), String(L""), String(L"z.! line 1"));
   ASSERT_TRUE(Localization::load(dir.wide("in.xml")));
   EXPECT_EQ(Localization::thousandSeparator(), L' ');

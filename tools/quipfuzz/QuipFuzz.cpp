@@ -120,7 +120,7 @@ public:
 private:
   struct Open {
     quip::Token value;
-    char close; // ']', '}' or ')'
+    char close;        // ']', '}' or ')'
     uint64_t size = 1; // values it expands to, itself included
   };
 
@@ -179,8 +179,8 @@ private:
     if (into.isArray())
       into.array().append(value);
     else
-      into.dictionary().set(Symbol::intern(String::fromUtf8(("k" + std::to_string(m_keys)).c_str())),
-                            value);
+      into.dictionary().set(
+          Symbol::intern(String::fromUtf8(("k" + std::to_string(m_keys)).c_str())), value);
     ++m_keys;
   }
 

@@ -19,14 +19,44 @@
 
 namespace {
 
-const wchar_t *const kUnbound[] = {
-    L"random", L"constructRandomVector2D", L"atRandom", L"fileExists", L"quipFileExists",
-    L"read", L"deserialize", L"spawn", L"spawnToCompletion", L"spawnNamed", L"spawnRemote",
-    L"spawnRemoteNamed", L"sendMessage", L"sendRemoteMessage", L"halt", L"haltAll",
-    L"beginAtomic", L"endAtomic", L"currentScriptManager", L"listDrives", L"listFiles",
-    L"listSubdirectories", L"absolutePath", L"databasePath", L"defaultDatabase",
-    L"compileDate", L"compileDateAndTime", L"operatingSystem", L"break", L"array", L"fill",
-    L"concat", L"appendArray", L"sprintf", L"print", L"println", L"dump", L"mergeDictionary"};
+const wchar_t *const kUnbound[] = {L"random",
+                                   L"constructRandomVector2D",
+                                   L"atRandom",
+                                   L"fileExists",
+                                   L"quipFileExists",
+                                   L"read",
+                                   L"deserialize",
+                                   L"spawn",
+                                   L"spawnToCompletion",
+                                   L"spawnNamed",
+                                   L"spawnRemote",
+                                   L"spawnRemoteNamed",
+                                   L"sendMessage",
+                                   L"sendRemoteMessage",
+                                   L"halt",
+                                   L"haltAll",
+                                   L"beginAtomic",
+                                   L"endAtomic",
+                                   L"currentScriptManager",
+                                   L"listDrives",
+                                   L"listFiles",
+                                   L"listSubdirectories",
+                                   L"absolutePath",
+                                   L"databasePath",
+                                   L"defaultDatabase",
+                                   L"compileDate",
+                                   L"compileDateAndTime",
+                                   L"operatingSystem",
+                                   L"break",
+                                   L"array",
+                                   L"fill",
+                                   L"concat",
+                                   L"appendArray",
+                                   L"sprintf",
+                                   L"print",
+                                   L"println",
+                                   L"dump",
+                                   L"mergeDictionary"};
 
 quip::ScriptManager *makeManager(const char *name) {
   auto *manager = new quip::ScriptManager(Symbol::intern(String::fromUtf8(name)));

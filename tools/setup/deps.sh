@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config ccache python3
+  cmake ninja-build g++ pkg-config ccache python3 clang-format-14
   libgtest-dev libbenchmark-dev
   libsdl1.2-dev libsdl-mixer1.2-dev libstb-dev
   libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri

@@ -2,9 +2,9 @@
 
 #include "SoundMaker.h"
 
+#include "audio/MediaFormats.h"
 #include "audio/SoundBuffer.h"
 #include "audio/WAVLoader.h"
-#include "audio/MediaFormats.h"
 #include "file/AtomicSave.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"

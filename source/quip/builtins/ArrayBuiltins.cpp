@@ -5,11 +5,11 @@
 #include "quip/builtins/ArrayBuiltins.h"
 
 #include "container/HashTable.h"
-#include "quip/builtins/VisitedBodies.h"
 #include "math/Random.h"
 #include "quip/Builtin.h"
 #include "quip/Limits.h"
 #include "quip/builtins/NumberBuiltins.h"
+#include "quip/builtins/VisitedBodies.h"
 #include "xstring/Print.h"
 
 namespace quip {

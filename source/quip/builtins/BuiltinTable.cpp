@@ -1,5 +1,6 @@
 #include "quip/builtins/BuiltinTable.h"
 
+#include "quip/InlineBuiltins.h"
 #include "quip/builtins/ArrayBuiltins.h"
 #include "quip/builtins/CollectionBuiltins.h"
 #include "quip/builtins/ControlBuiltins.h"
@@ -12,7 +13,6 @@
 #include "quip/builtins/StackBuiltins.h"
 #include "quip/builtins/StringBuiltins.h"
 #include "quip/builtins/VectorBuiltins.h"
-#include "quip/InlineBuiltins.h"
 
 namespace quip {
 

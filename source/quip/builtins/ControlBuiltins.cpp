@@ -6,8 +6,8 @@
 #include "quip/builtins/ControlBuiltins.h"
 
 #include "container/HashTable.h"
-#include "quip/builtins/VisitedBodies.h"
 #include "quip/InlineBuiltins.h"
+#include "quip/builtins/VisitedBodies.h"
 
 #include <cmath>
 

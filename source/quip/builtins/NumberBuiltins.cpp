@@ -50,9 +50,7 @@ inline void unary(Interpreter *interpreter, int *error, const char *function, Op
 
 } // namespace
 
-void builtin_add(Interpreter *in, int *error) {
-  binary(in, error, "builtin_add", inlined::add);
-}
+void builtin_add(Interpreter *in, int *error) { binary(in, error, "builtin_add", inlined::add); }
 void builtin_subtract(Interpreter *in, int *error) {
   binary(in, error, "builtin_subtract", inlined::subtract);
 }

@@ -20,7 +20,6 @@ void builtin_lessorequal(Interpreter *interpreter, int *error);    // "<="
 void builtin_greaterorequal(Interpreter *interpreter, int *error); // ">="
 void builtin_abs(Interpreter *interpreter, int *error);            // "abs"
 
-
 // Pushes a token by moving it onto the operand stack (no copy of its payload).
 inline void pushMoved(Interpreter *interpreter, Token &token) {
   Array &stack = interpreter->operands();

@@ -9,8 +9,8 @@
 #include "quip/builtins/PlatformBuiltins.h"
 
 #include "file/BuildDate.h"
-#include "file/SystemVersion.h"
 #include "file/Localization.h"
+#include "file/SystemVersion.h"
 
 namespace quip {
 

@@ -6,9 +6,9 @@
 #include "quip/builtins/ScriptControlBuiltins.h"
 
 #include "file/Database.h"
-#include "quip/builtins/CallerManager.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
+#include "quip/builtins/CallerManager.h"
 
 namespace quip {
 
