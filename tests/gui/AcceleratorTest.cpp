@@ -1,5 +1,5 @@
-#include "GuiTestSupport.h"
 #include "gui/Accelerator.h"
+#include "GuiTestSupport.h"
 #include "input/Key.h"
 #include "quip/Dictionary.h"
 
@@ -27,10 +27,11 @@ TEST(AcceleratorTest, TextListsCtrlAltShiftThenTheKeyName) {
   EXPECT_TRUE(Accelerator().text().isEmpty());
   EXPECT_EQ(narrow(loaded(L"F5", {L"Right Alt", L"Left Ctrl"}).text()), "Ctrl+Alt+F5");
   EXPECT_EQ(narrow(loaded(L"Escape", {}).text()), "Escape");
-  EXPECT_EQ(narrow(Accelerator(framework::KEY_PAGE_UP, framework::MOD_SHIFT | framework::MOD_LEFT_ALT |
-                                                           framework::MOD_CAPS_LOCK)
-                       .text()),
-            "Alt+Shift+Page Up");
+  EXPECT_EQ(
+      narrow(Accelerator(framework::KEY_PAGE_UP,
+                         framework::MOD_SHIFT | framework::MOD_LEFT_ALT | framework::MOD_CAPS_LOCK)
+                 .text()),
+      "Alt+Shift+Page Up");
 }
 
 TEST(AcceleratorTest, MatchesKeyPressWithEachGroupHeldExactly) {
