@@ -2,7 +2,7 @@
 
 #include "audio/Music.h"
 #include "audio/MusicElement.h"
-#include "quip/ScriptManager.h"
+#include "audio/NamedDefinitions.h"
 
 #include <algorithm>
 
@@ -28,29 +28,10 @@ void MusicPlayer::destroyInstance() {
 
 MusicPlayer::~MusicPlayer() { deleteAll(); }
 
-void MusicPlayer::deleteAll() {
-  for (uint32_t i = 0; i < m_musics.size(); ++i)
-    delete m_musics[i];
-  m_musics.clear();
-}
+void MusicPlayer::deleteAll() { deleteDefinitions(m_musics); }
 
 bool MusicPlayer::load(const String &path, quip::ScriptManager &scripts) {
-  deleteAll();
-  quip::Token result = scripts.evaluateFile(path);
-  if (!result.isArray())
-    return false;
-  const quip::Array &list = result.array();
-  for (uint32_t i = 0; i < list.count(); ++i) {
-    if (!list[i].isDictionary())
-      continue;
-    auto *music = new Music;
-    music->read(list[i].dictionary());
-    // A later definition of a name replaces the earlier one.
-    if (m_musics.contains(music->name()))
-      delete m_musics.removeOrdered(music->name());
-    m_musics.add(music->name(), music);
-  }
-  return true;
+  return loadDefinitions(m_musics, path, scripts);
 }
 
 void MusicPlayer::start(Symbol name, bool fadeOthers, float fadeDuration) {

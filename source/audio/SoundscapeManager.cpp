@@ -1,7 +1,7 @@
 #include "audio/SoundscapeManager.h"
 
+#include "audio/NamedDefinitions.h"
 #include "audio/Soundscape.h"
-#include "quip/ScriptManager.h"
 
 namespace audio {
 
@@ -26,29 +26,10 @@ void SoundscapeManager::destroyInstance() {
 
 SoundscapeManager::~SoundscapeManager() { deleteAll(); }
 
-void SoundscapeManager::deleteAll() {
-  for (uint32_t i = 0; i < m_soundscapes.size(); ++i)
-    delete m_soundscapes[i];
-  m_soundscapes.clear();
-}
+void SoundscapeManager::deleteAll() { deleteDefinitions(m_soundscapes); }
 
 bool SoundscapeManager::load(const String &path, quip::ScriptManager &scripts) {
-  deleteAll();
-  quip::Token result = scripts.evaluateFile(path);
-  if (!result.isArray())
-    return false;
-  const quip::Array &list = result.array();
-  for (uint32_t i = 0; i < list.count(); ++i) {
-    if (!list[i].isDictionary())
-      continue;
-    auto *soundscape = new Soundscape;
-    soundscape->read(list[i].dictionary());
-    // A later definition of a name replaces the earlier one.
-    if (m_soundscapes.contains(soundscape->name()))
-      delete m_soundscapes.removeOrdered(soundscape->name());
-    m_soundscapes.add(soundscape->name(), soundscape);
-  }
-  return true;
+  return loadDefinitions(m_soundscapes, path, scripts);
 }
 
 void SoundscapeManager::update(float dt) {
