@@ -19,11 +19,5 @@ void installBillboardAssets() {
 }
 
 Billboard2DManager &CorvaneDatabase::billboard2DManager() {
-  AssetManager *existing = existingManager(BILLBOARDS);
-  if (auto *assets = dynamic_cast<BillboardAssets *>(existing))
-    return assets->billboards();
-  delete existing;
-  auto *assets = new BillboardAssets(this);
-  m_managers[BILLBOARDS] = assets;
-  return assets->billboards();
+  return adapterOf<BillboardAssets>(BILLBOARDS).billboards();
 }

@@ -118,6 +118,17 @@ public:
 
 private:
   void loadStepOf(uint32_t step);
+  // The kind's manager as the adapter A, which the kinds with a typed
+  // accessor always are: made here, whatever maker is installed, when the
+  // kind holds another manager or none.
+  template <typename A> A &adapterOf(Kind kind) {
+    if (auto *assets = dynamic_cast<A *>(m_managers[kind]))
+      return *assets;
+    delete m_managers[kind];
+    auto *assets = new A(this);
+    m_managers[kind] = assets;
+    return *assets;
+  }
 
   uint32_t m_loadStep = 0;
   bool m_loadDone = false;

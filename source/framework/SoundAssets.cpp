@@ -35,12 +35,5 @@ bool loadSoundBankOf(CorvaneDatabase &database) {
 }
 
 audio::Library &CorvaneDatabase::audioLibrary() {
-  AssetManager *existing = existingManager(AUDIO_LIBRARY);
-  if (auto *assets = dynamic_cast<SoundAssets *>(existing))
-    return assets->library();
-  // Made here whatever maker is installed: sounds are always this kind.
-  delete existing;
-  auto *assets = new SoundAssets(this);
-  m_managers[AUDIO_LIBRARY] = assets;
-  return assets->library();
+  return adapterOf<SoundAssets>(AUDIO_LIBRARY).library();
 }

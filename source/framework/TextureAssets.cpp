@@ -38,12 +38,5 @@ TextureManager *existingTextureManager(Database &database) {
 }
 
 TextureManager &CorvaneDatabase::textureManager() {
-  AssetManager *existing = existingManager(TEXTURES);
-  if (auto *assets = dynamic_cast<TextureAssets *>(existing))
-    return assets->textures();
-  // Made here whatever maker is installed: textures are always this kind.
-  delete existing;
-  auto *assets = new TextureAssets(this);
-  m_managers[TEXTURES] = assets;
-  return assets->textures();
+  return adapterOf<TextureAssets>(TEXTURES).textures();
 }
