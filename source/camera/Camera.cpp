@@ -1,4 +1,5 @@
 #include "camera/Camera.h"
+#include "input/Pointer.h"
 
 #include "math/Quaternion.h"
 #include "math/Scalar.h"
@@ -233,6 +234,17 @@ math::Segment3D Camera::pickLineAtPixel(const math::Vector2 &pixel) const {
   const CameraMatrices &m = matrices();
   math::Vector3 p(pixel.x, pixel.y, 0.0f);
   return math::Segment3D(m.pixelToNear.transformPoint(p), m.pixelToFar.transformPoint(p));
+}
+
+math::Segment3D Camera::pickLineAtMouse() const {
+  const math::Vector2i &pointer = framework::pointerPosition();
+  return pickLineAtPixel(math::Vector2(float(pointer.x), float(pointer.y)));
+}
+
+void Camera::pickPointsAtMouse(math::Vector3 &start, math::Vector3 &end) const {
+  math::Segment3D line = pickLineAtMouse();
+  start = line.start;
+  end = line.end;
 }
 
 math::Vector2 Camera::viewHalfExtentAt(const math::Vector3 &point) const {

@@ -86,6 +86,9 @@ public:
   // The same in window pixels, through the pixel matrices.
   math::Vector2 projectToPixel(const math::Vector3 &point) const;
   math::Segment3D pickLineAtPixel(const math::Vector2 &pixel) const;
+  // The same under the pointer's last screen position.
+  math::Segment3D pickLineAtMouse() const;
+  void pickPointsAtMouse(math::Vector3 &start, math::Vector3 &end) const;
 
   math::Vector2 viewHalfExtentAt(const math::Vector3 &point) const;
   bool isSphereVisible(const math::Vector3 &center, float radius) const;

@@ -70,7 +70,7 @@ void InputState::warpPointer(const math::Vector2i &screenPosition) {
   if (Shell *shell = Shell::instance())
     device = shell->screenToDevice(screenPosition);
   SDL_WarpMouse(Uint16(device.x), Uint16(device.y));
-  m_pointer = screenPosition;
+  setPointerPosition(screenPosition);
 }
 
 Key InputState::mapKey(int sdlKey) const {
@@ -110,7 +110,7 @@ void InputState::keyDown(int sdlKey, uint32_t unicode) {
   if (unicode <= 322) {
     InputEvent *event = new InputEvent;
     event->kind = InputEvent::CHARACTER;
-    event->position = m_pointer;
+    event->position = pointerPosition();
     event->buttons = m_buttons;
     event->key = int32_t(unicode);
     enqueue(event);
@@ -141,7 +141,7 @@ void InputState::pointerMoved(const math::Vector2i &position, const math::Vector
   event->clicks = 1;
   event->device = device;
   enqueue(event);
-  m_pointer = position;
+  setPointerPosition(position);
 }
 
 uint32_t InputState::countClicks(Click &previous, uint32_t button, uint32_t device, float time) {

@@ -7,6 +7,7 @@
 #include "container/Vector.h"
 #include "input/InputEvent.h"
 #include "input/Key.h"
+#include "input/Pointer.h"
 
 namespace framework {
 
@@ -29,7 +30,7 @@ public:
   bool isKeyDown(int32_t key) const;
   uint32_t modifiers() const { return m_modifiers; }
   uint32_t buttons() const { return m_buttons; }
-  const math::Vector2i &pointerPosition() const { return m_pointer; }
+  const math::Vector2i &pointerPosition() const { return framework::pointerPosition(); }
 
   // SDL_WM_GrabInput, only when the mode changes.
   void setInputGrabbed(int mode);
@@ -64,7 +65,6 @@ private:
                            uint32_t clicks, uint32_t device);
 
   container::Vector<InputEvent *> m_queue;
-  math::Vector2i m_pointer;
   uint32_t m_buttons = 0;
   uint8_t m_keys[KEY_COUNT] = {};
   uint8_t m_grabMode = 0;

@@ -1,5 +1,6 @@
 #include "camera/Camera.h"
 #include "camera/ViewTransform.h"
+#include "input/Pointer.h"
 #include "math/Sphere.h"
 #include "quip/Token.h"
 #include "support/GLFixture.h"
@@ -174,6 +175,14 @@ TEST(CameraMatrices, PixelMatricesFollowTheWindow) {
   EXPECT_NEAR(pixel.x, 160.0f, 1e-4);
   EXPECT_NEAR(pixel.y, 230.0f, 1e-4);
   expectNear(camera.pickLineAtPixel(math::Vector2(160, 230)).start, 0, 0, -1, 1e-5f);
+  // The mouse form picks under the pointer's last screen position.
+  math::Vector2i saved = framework::pointerPosition();
+  framework::setPointerPosition(math::Vector2i(160, 230));
+  expectNear(camera.pickLineAtMouse().start, 0, 0, -1, 1e-5f);
+  math::Vector3 start, end;
+  camera.pickPointsAtMouse(start, end);
+  expectNear(end, 0, 0, -100, 1e-3f);
+  framework::setPointerPosition(saved);
 
   // The orientation turns the display only.
   Camera upright, turned;
