@@ -3,6 +3,7 @@
 #include "audio/Player.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/MediaTargets.h"
+#include "gui/PageSound.h"
 
 namespace {
 
@@ -18,9 +19,21 @@ audio::Library *libraryOf(Database &database, bool make) {
   return made ? &made->library() : nullptr;
 }
 
+// Pages play their transition sounds at once, from the current database.
+class PageSounds : public GUI::PageSoundPlayer {
+public:
+  void playSound(Symbol sound) override {
+    Database *database = Database::current();
+    if (database && audio::Player::exists())
+      audio::Player::instance().playSound(*database, sound, 0);
+  }
+};
+
 } // namespace
 
 void installSoundAssets() {
+  static PageSounds pageSounds;
+  GUI::setPageSoundPlayer(&pageSounds);
   CorvaneDatabase::setManagerMaker(CorvaneDatabase::AUDIO_LIBRARY, makeSounds);
   CorvaneDatabase::setKindLoader(CorvaneDatabase::AUDIO_LIBRARY, loadSoundBankOf);
   audio::Library::setFinder(libraryOf);

@@ -8,6 +8,7 @@
 #include "audio/Soundscape.h"
 #include "audio/SoundscapeManager.h"
 #include "framework/CorvaneDatabase.h"
+#include "gui/PageSound.h"
 
 #include <fstream>
 #include <sstream>
@@ -31,6 +32,13 @@ TEST_F(FrameworkTest, TheSoundsStepReadsTheGeneratedBank) {
   for (const wchar_t *name : {L"beep", L"chime", L"noiseBurst", L"musicLow", L"wind"})
     EXPECT_TRUE(sounds.contains(Symbol::intern(name))) << name;
   EXPECT_EQ(sounds.findNames(String(L"music")).size(), 2u);
+
+  // Pages play their transition sounds through the player.
+  ASSERT_NE(GUI::pageSoundPlayer(), nullptr);
+  uint32_t before = audio::Player::instance().soundCount();
+  GUI::pageSoundPlayer()->playSound(Symbol::intern(L"chime"));
+  EXPECT_EQ(audio::Player::instance().soundCount(), before + 1);
+  EXPECT_TRUE(audio::Player::instance().isPlayingName(Symbol::intern(L"chime")));
 
   // Released while it plays the chunk stays; once nothing plays it, it goes.
   audio::Player &player = audio::Player::instance();
