@@ -128,7 +128,8 @@ TEST(Assert, SourcePaths) {
       {"source/container/ListTable.h", "source/container/ListTable"},
       {"/x/mysource/a.cpp", "/x/mysource/a"},
       {"/x/y.d/Makefile", "/x/y.d/Makefile"},
-      {CORVANE_SOURCE_DIR "/tests/error/AssertTest.cpp", "tests/error/AssertTest"},
+      // As this build names its own files (absolute, or relative under ccache's base_dir).
+      {__FILE__, "tests/error/AssertTest"},
   };
   for (const auto &[file, want] : cases)
     EXPECT_EQ(error::sourcePath(file), String(want)) << file;
