@@ -78,6 +78,11 @@ struct Scene {
     definition.emitters.push(emitter);
   }
 
+  void updateAll() {
+    for (auto &system : systems)
+      system->update(1.0f / 30.0f);
+  }
+
   void make(int count, bool pointSprites) {
     emitter->pointSpritesEnabled = pointSprites;
     Random::globalSeed(11);
@@ -114,8 +119,7 @@ void BM_ParticleUpdate(benchmark::State &state) {
   for (auto _ : state) {
     Clock::time_point start = Clock::now();
     allocationCounting = true;
-    for (auto &system : s.systems)
-      system->update(1.0f / 30.0f);
+    s.updateAll();
     allocationCounting = false;
     update += seconds(start, Clock::now());
   }
@@ -137,8 +141,7 @@ void frames(benchmark::State &state, bool pointSprites) {
   for (auto _ : state) {
     Clock::time_point start = Clock::now();
     allocationCounting = true;
-    for (auto &system : s.systems)
-      system->update(1.0f / 30.0f);
+    s.updateAll();
     Clock::time_point updated = Clock::now();
     canvas.beginFrame();
     canvas.resetMatrices();

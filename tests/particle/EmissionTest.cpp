@@ -3,6 +3,8 @@
 
 #include "ParticleTestSupport.h"
 
+#include "particle/SpoutCircle.h"
+
 #include <gtest/gtest.h>
 
 using namespace particletest;
@@ -215,4 +217,42 @@ TEST(Emission, InitialVelocityTurnsWithTheAngleIncrementAndAlignsTheParticle) {
   EXPECT_NEAR(v.x, 30.0f * 0.033f, 1e-5f);
   EXPECT_NEAR(v.y, 0.0f, 1e-5f);
   EXPECT_NEAR(p.rotation, 90.0f, 1e-3f);
+}
+
+TEST(Emission, RandomDrawsComeInTheirOrder) {
+  OneEmitter setup;
+  auto *ring = new SpoutCircle;
+  ring->radiusMin = 1.0f;
+  ring->radiusMax = 2.0f;
+  delete setup.emitter->spout;
+  setup.emitter->spout = ring;
+  setup.emitter->randomInitialVelocity = 3.0f;
+  setup.emitter->angleVariance = 20.0f;
+  setup.emitter->scaleVariance = math::Vector2(0.5f, 0.25f);
+  setup.emitter->initialParticles = 1;
+
+  // The spout's radius and angle, the direction, the rotation, scale x, y.
+  Random::globalSeed(77);
+  float radius = Random::globalFloat(1.0f, 2.0f);
+  int angle = Random::globalInt(0, 360);
+  math::Vector3 direction;
+  direction.setRandomDirection();
+  float rotation = Random::globalFloat(-1.0f, 1.0f) * 20.0f;
+  float scaleX = 1.0f + Random::globalFloat(-1.0f, 1.0f) * 0.5f;
+  float scaleY = 1.0f + Random::globalFloat(-1.0f, 1.0f) * 0.25f;
+
+  Random::globalSeed(77);
+  auto system = setup.make();
+  const Particle &p = system->emitter(0).particle(0);
+  math::Vector2 offset;
+  offset.setDirection(unsigned(angle));
+  offset *= radius;
+  EXPECT_EQ(p.location.x, offset.x);
+  EXPECT_EQ(p.location.y, offset.y);
+  math::Vector3 v = math::Vector3(offset.x, offset.y, 0.0f) + direction * 3.0f;
+  v *= 0.033f;
+  EXPECT_NEAR(p.previousLocation.z, -v.z, 1e-6f);
+  EXPECT_EQ(p.rotation, rotation);
+  EXPECT_EQ(p.scale.x, scaleX);
+  EXPECT_EQ(p.scale.y, scaleY);
 }

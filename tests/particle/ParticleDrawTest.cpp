@@ -38,16 +38,7 @@ protected:
     testing::internal::GetCapturedStderr();
   }
 
-  video::OpenGLCanvas &screen() {
-    video::OpenGLCanvas &canvas = gltest::canvas();
-    canvas.resetMatrices();
-    canvas.setScreenProjection(320.0f, 480.0f);
-    gltest::plainState();
-    canvas.setColor(math::Color::white);
-    canvas.setClearColor(math::Color::black);
-    canvas.clear(video::Canvas::CLEAR_COLOR | video::Canvas::CLEAR_DEPTH);
-    return canvas;
-  }
+  video::OpenGLCanvas &screen() { return gltest::clearedScreen(); }
 
   std::unique_ptr<ParticleSystem> run(ParticleSystemDefinition &definition,
                                       const math::Vector3 &at) {

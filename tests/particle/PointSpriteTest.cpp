@@ -27,19 +27,27 @@ struct Sprites : testing::Test {
     e.chargeThreshold = 0.25f;
     e.particleLifespan = 10.0f;
   }
+
+  // Two particles, 0.5 and 0.25 s old, drawn once in the system's colour
+  // and scale.
+  const PointDraw &drawTwo(ParticleSystem &system, const math::Color &color,
+                           const math::Vector3 &scale) {
+    system.update(0.25f);
+    system.update(0.25f);
+    system.color = color;
+    system.scale = scale;
+    system.render(canvas);
+    EXPECT_EQ(canvas.draws.size(), 1u);
+    return canvas.draws.at(0);
+  }
 };
 
 } // namespace
 
 TEST_F(Sprites, OneColourForAllIsPushedInsteadOfAnArray) {
   auto system = setup.make(math::Vector3(10, 20, 0));
-  system->update(0.25f);
-  system->update(0.25f);
-  system->color = math::Color(0.5f, 1.0f, 1.0f, 1.0f);
-  system->scale = math::Vector3(3, 1, 1);
-  system->render(canvas);
-  ASSERT_EQ(canvas.draws.size(), 1u);
-  const PointDraw &d = canvas.draws[0];
+  const PointDraw &d =
+      drawTwo(*system, math::Color(0.5f, 1.0f, 1.0f, 1.0f), math::Vector3(3, 1, 1));
   EXPECT_EQ(d.count, 2);
   EXPECT_EQ(d.components, 3);
   EXPECT_FALSE(d.colorArray);
@@ -67,13 +75,8 @@ TEST_F(Sprites, ColoursThatDifferGoAsAnArrayInTheSystemsColour) {
   setup.emitter->spout = box;
   setup.emitter->pointSpritesIn2D = true;
   auto system = setup.make();
-  system->update(0.25f);
-  system->update(0.25f);
-  system->color = math::Color(1.0f, 1.0f, 1.0f, 0.5f);
-  system->scale = math::Vector3(2, 1, 1);
-  system->render(canvas);
-  ASSERT_EQ(canvas.draws.size(), 1u);
-  const PointDraw &d = canvas.draws[0];
+  const PointDraw &d =
+      drawTwo(*system, math::Color(1.0f, 1.0f, 1.0f, 0.5f), math::Vector3(2, 1, 1));
   EXPECT_EQ(d.components, 2);
   ASSERT_TRUE(d.colorArray);
   // Green faded by age (0.5 and 0.25 s old), alpha halved by the system.
