@@ -32,11 +32,8 @@ struct DataBillboards : FrameworkTest {
   void SetUp() override {
     FrameworkTest::SetUp();
     gltest::resetWindow();
+    log = loadDataTree(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS);
     database = corvaneDatabase();
-    database->setPath(String(CORVANE_SOURCE_DIR) + L"/data");
-    testing::internal::CaptureStderr();
-    database->loadAll(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS);
-    log = testing::internal::GetCapturedStderr();
   }
   Billboard2DManager &manager() { return database->billboard2DManager(); }
 

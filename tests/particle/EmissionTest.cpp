@@ -166,6 +166,14 @@ TEST(Emission, AHostileParticleCountIsBoundedPerUpdate) {
   system->update(1.0e30f);
   EXPECT_LE(system->emitter(0).emitted(), 2048);
   EXPECT_EQ(system->emitter(0).charge(), 0.0f);
+
+  // Charges of no particle, too large for the threshold to wear down.
+  OneEmitter idle;
+  idle.emitter->particlesPerCharge = 0;
+  auto quiet = idle.make();
+  quiet->update(1.0e30f);
+  EXPECT_EQ(quiet->emitter(0).emitted(), 0);
+  EXPECT_EQ(quiet->emitter(0).charge(), 0.0f);
 }
 
 TEST(Emission, MovingASystemMovesItsParticlesOnlyWhenAsked) {

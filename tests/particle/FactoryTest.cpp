@@ -103,12 +103,10 @@ TEST(ParticleFactory, TheBinaryFormLoadsRecordByRecord) {
 using DataParticleSystems = testing_support::FrameworkTest;
 
 TEST_F(DataParticleSystems, TheDataTreesSystemsLoadAndRun) {
+  std::string log = testing_support::loadDataTree(CorvaneDatabase::LOAD_TEXTURES |
+                                                  CorvaneDatabase::LOAD_BILLBOARDS |
+                                                  CorvaneDatabase::LOAD_PARTICLE_SYSTEMS);
   CorvaneDatabase *database = corvaneDatabase();
-  database->setPath(String(CORVANE_SOURCE_DIR) + L"/data");
-  testing::internal::CaptureStderr();
-  database->loadAll(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS |
-                    CorvaneDatabase::LOAD_PARTICLE_SYSTEMS);
-  std::string log = testing::internal::GetCapturedStderr();
   EXPECT_NE(log.find("Loaded quip: " + std::string(CORVANE_SOURCE_DIR) +
                      "/data/config/particleSystems.!"),
             std::string::npos)

@@ -31,11 +31,9 @@ protected:
   void SetUp() override {
     FrameworkTest::SetUp();
     gltest::resetWindow();
+    testing_support::loadDataTree(CorvaneDatabase::LOAD_TEXTURES |
+                                  CorvaneDatabase::LOAD_BILLBOARDS);
     database = corvaneDatabase();
-    database->setPath(String(CORVANE_SOURCE_DIR) + L"/data");
-    testing::internal::CaptureStderr();
-    database->loadAll(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS);
-    testing::internal::GetCapturedStderr();
   }
 
   video::OpenGLCanvas &screen() { return gltest::clearedScreen(); }
