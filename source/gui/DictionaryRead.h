@@ -2,6 +2,7 @@
 // How widgets read their keys. A value of the wrong type is skipped like an
 // absent key, so a script's mistake never reads one kind of value as another.
 
+#include "math/ColorScript.h"
 #include "quip/Array.h"
 #include "quip/Dictionary.h"
 #include "quip/Token.h"
