@@ -1,7 +1,9 @@
 #include "gui/Box.h"
 
+#include "gui/BevelFrame.h"
 #include "gui/DictionaryRead.h"
 #include "input/InputEvent.h"
+#include "video/Canvas.h"
 #include "video/RenderKeywords.h"
 
 namespace GUI {
@@ -50,6 +52,24 @@ bool Box::onPointerUp(const framework::InputEvent &event) {
 
 // Moves are swallowed while a press that began on the box lasts.
 bool Box::onPointerMove(const framework::InputEvent &) { return m_pressed; }
+
+void Box::draw(video::Canvas &canvas) {
+  const math::Rectangle &r = layoutRect();
+  m_dropShadow.draw(canvas, r);
+  if (m_useGradient)
+    canvas.fillRect(r, m_gradient[0], m_gradient[1], m_gradient[2], m_gradient[3], m_blend);
+  else
+    canvas.fillRect(r, m_color, m_blend);
+  if (!m_border)
+    return;
+  // The layout made room for the frame inside the rectangle.
+  if (m_borderUp)
+    drawBevelFrame(canvas, r, m_borderWidth, m_borderColorLight, m_borderColorMedium,
+                   m_borderColorDark, m_borderBevel);
+  else
+    drawBevelFrame(canvas, r, m_borderWidth, m_borderColorDark, m_borderColorMedium,
+                   m_borderColorLight, m_borderBevel);
+}
 
 namespace {
 

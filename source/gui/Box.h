@@ -17,6 +17,7 @@ public:
   bool onPointerUp(const framework::InputEvent &event) override;
   bool onPointerMove(const framework::InputEvent &event) override;
   void load(const quip::Dictionary &dictionary) override;
+  void draw(video::Canvas &canvas) override;
 
   // The corners in the order stored; turns the gradient on.
   void setGradient(const math::Color &c1, const math::Color &c2, const math::Color &c3,

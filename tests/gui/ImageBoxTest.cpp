@@ -5,6 +5,7 @@
 #include "gui/Box.h"
 #include "gui/Image.h"
 #include "support/NullCanvas.h"
+#include "support/RecordingCanvas.h"
 
 using namespace guitest;
 using framework::InputEvent;
@@ -123,6 +124,38 @@ TEST_F(BoxTest, ConsumesAPressItsReleaseAndTheMovesBetween) {
   box->setConsumeEvents(false);
   EXPECT_FALSE(page->handleEvent(pointer(InputEvent::BUTTON_DOWN, 10, 10)));
   EXPECT_FALSE(page->handleEvent(pointer(InputEvent::BUTTON_UP, 10, 10)));
+}
+
+// Shadow, fill, then the frame's four bands inside the layout rectangle:
+// light at the top and left rims when the border is up, dark when it is down.
+TEST_F(BoxTest, DrawsShadowFillThenFrame) {
+  for (bool up : {true, false}) {
+    SCOPED_TRACE(up ? "up" : "down");
+    Box box;
+    box.load(dictionaryOf(L"( size: [ 100 40 ] centered: false: border: true: "
+                          L"dropShadow: ( enabled: true: ) gradient: [ [ 1 0 0 1 ] [ 0 1 0 1 ] "
+                          L"[ 0 0 1 1 ] [ 0 0 0 1 ] ] borderColorLight: [ 1 1 1 1 ] )"));
+    box.setBorderUp(up);
+    box.setLayoutRect(rect(0, 0, 104, 44));
+    testing_support::RecordingCanvas canvas;
+    box.draw(canvas);
+    ASSERT_EQ(canvas.drawn.size(), 6u);
+    const testing_support::DrawnPrimitive &shadow = canvas.drawn[0];
+    EXPECT_EQ(shadow.placed(1).x, 4.0f);
+    EXPECT_EQ(shadow.placed(1).y, -4.0f);
+    EXPECT_EQ(shadow.color(0), math::PackedColor(0, 0, 0, 76));
+    const testing_support::DrawnPrimitive &fill = canvas.drawn[1];
+    EXPECT_EQ(fill.placed(1).x, 0.0f);
+    EXPECT_EQ(fill.color(0), math::PackedColor(255, 0, 0, 255));
+    EXPECT_EQ(fill.color(3), math::PackedColor(0, 0, 0, 255));
+    const testing_support::DrawnPrimitive &top = canvas.drawn[2];
+    EXPECT_EQ(top.placed(0).y, 44.0f);
+    EXPECT_EQ(top.placed(1).y, 42.0f);
+    math::PackedColor light(255, 255, 255, 255), medium(191, 191, 191, 255), dark(51, 51, 51, 255);
+    EXPECT_EQ(top.color(0), up ? light : dark);
+    EXPECT_EQ(top.color(1), medium);
+    EXPECT_EQ(canvas.drawn[3].color(1), up ? dark : light);
+  }
 }
 
 } // namespace
