@@ -131,15 +131,20 @@ void Button::setVisible(bool visible) {
 }
 
 String Button::tooltipText() const {
-  String text = m_tooltip;
+  String text;
+  appendTooltipText(text);
+  return text;
+}
+
+void Button::appendTooltipText(String &text) const {
+  text += m_tooltip;
   if (m_accelerator) {
-    if (text.length() != 0)
+    if (m_tooltip.length() != 0)
       text += L" ";
     text += L"(";
     text += m_accelerator->text();
     text += L")";
   }
-  return text;
 }
 
 void Button::drawOverlay(video::Canvas &canvas) {
@@ -147,7 +152,11 @@ void Button::drawOverlay(video::Canvas &canvas) {
     return;
   if (m_tooltip.length() == 0 && !m_accelerator)
     return;
-  drawTooltip(canvas, tooltipText());
+  // Made again every frame it shows, in storage kept from the last time.
+  static String text;
+  text.resize(0);
+  appendTooltipText(text);
+  drawTooltip(canvas, text);
 }
 
 } // namespace GUI

@@ -58,6 +58,7 @@ public:
   void setTooltip(const String &tooltip) { m_tooltip = tooltip; }
   // The tooltip, then the accelerator in brackets.
   String tooltipText() const;
+  void appendTooltipText(String &text) const;
 
   void setOnMouseOver(const quip::Array &code) { m_onMouseOver = code; }
   void setOnMouseOut(const quip::Array &code) { m_onMouseOut = code; }

@@ -4,6 +4,7 @@
 // dim face when dimmed. A missing face counts as an empty widget.
 
 #include "gui/Button.h"
+#include "gui/Faces.h"
 
 namespace GUI {
 
@@ -22,17 +23,16 @@ public:
   void setHighlight(Widget *widget) { setFace(HIGHLIGHT, widget); }
   void setDown(Widget *widget) { setFace(DOWN_FACE, widget); }
   void setDim(Widget *widget) { setFace(DIM, widget); }
-  Widget *face(Face role) const { return m_faces[role]; }
+  Widget *face(Face role) const { return m_faces.face(role); }
 
 protected:
   // The face keys, read between the widget base's keys and the button's.
   void loadFaces(const quip::Dictionary &dictionary);
 
 private:
-  void setFace(Face role, Widget *widget);
-  void showFaces();
+  void setFace(Face role, Widget *widget) { m_faces.set(*this, role, widget, state()); }
 
-  Widget *m_faces[FACE_COUNT] = {};
+  Faces m_faces;
 };
 
 } // namespace GUI

@@ -14,43 +14,17 @@ namespace GUI {
 
 RadioButton::RadioButton() : m_onClick(0) {}
 
-void RadioButton::setFace(int role, Widget *widget) {
-  if (m_faces[role] == widget)
-    return;
-  if (Widget *old = m_faces[role])
-    removeChild(old);
-  m_faces[role] = widget;
-  if (widget)
-    addChild(widget);
-  showFaces();
-}
-
 void RadioButton::onChildRemoved(Widget *child) {
-  for (Widget *&face : m_faces)
-    if (face == child)
-      face = nullptr;
+  m_faces.forget(child);
   Widget::onChildRemoved(child);
-}
-
-void RadioButton::showFaces() {
-  for (int role = 0; role < 3; ++role)
-    if (m_faces[role])
-      m_faces[role]->setVisible(role == m_state);
 }
 
 void RadioButton::setState(int state) {
   m_state = state;
-  showFaces();
+  m_faces.show(state);
 }
 
-math::Rectangle RadioButton::localRectangle() const {
-  Widget *shown = face(m_state);
-  if (!shown)
-    return math::Rectangle();
-  math::Rectangle r = shown->localRectangle();
-  r.translate(shown->position());
-  return r;
-}
+math::Rectangle RadioButton::localRectangle() const { return m_faces.bounds(m_state); }
 
 void RadioButton::activate() {
   m_activated = 1;

@@ -4,6 +4,7 @@
 // its listeners. Not a button: it has no press and release cycle.
 
 #include "container/Vector.h"
+#include "gui/Faces.h"
 #include "gui/Widget.h"
 #include "quip/Array.h"
 #include "xstring/String.h"
@@ -48,17 +49,16 @@ public:
   void setUp(Widget *widget) { setFace(0, widget); }
   void setHighlight(Widget *widget) { setFace(1, widget); }
   void setDown(Widget *widget) { setFace(2, widget); }
-  Widget *face(int state) const { return state >= 0 && state < 3 ? m_faces[state] : nullptr; }
+  Widget *face(int state) const { return state < 3 ? m_faces.face(state) : nullptr; }
 
 private:
-  void setFace(int role, Widget *widget);
-  void showFaces();
+  void setFace(int role, Widget *widget) { m_faces.set(*this, role, widget, m_state); }
 
   int m_state = UP;
   float m_hoverTime = 0;
   int m_activated = 0;
   quip::Array m_onClick;
-  Widget *m_faces[3] = {};
+  Faces m_faces;
   String m_tooltip;
   container::Vector<RadioButtonListener *> m_listeners;
 };
