@@ -52,8 +52,9 @@ private:
   bool expect(const wchar_t *literal);
   void readText(Node &into);
   void readTag(container::Vector<Open> &open);
-  // The attribute's value; an error token when there is none.
-  quip::Token attribute();
+  // False when no attribute could be read; else the value its script left
+  // (an error token when it left none).
+  bool attribute(quip::Token &value);
 
   TextCursor m_cursor;
   Database *m_database;
@@ -93,22 +94,25 @@ void Parser::readText(Node &into) {
   flush();
 }
 
-quip::Token Parser::attribute() {
+bool Parser::attribute(quip::Token &value) {
   skipBlanks();
-  quip::Token value = quip::readToken(m_cursor);
-  if (value.isError()) {
+  quip::Token code = quip::readToken(m_cursor);
+  if (code.isError()) {
     error(L"parse failed in attribute");
-    return quip::Token();
+    return false;
   }
-  if (!value.isArray()) {
+  if (!code.isArray()) {
     error(L"parse failed in attribute (expected array)");
-    return quip::Token();
+    return false;
   }
   quip::ScriptManager *framework = quip::frameworkManager(m_database);
-  if (framework)
-    return framework->finish(framework->spawn(contextName(), value));
-  quip::ScriptManager own(Symbol::intern(L"framework"));
-  return own.finish(own.spawn(contextName(), value));
+  if (framework) {
+    value = framework->finish(framework->spawn(contextName(), code));
+  } else {
+    quip::ScriptManager own(Symbol::intern(L"framework"));
+    value = own.finish(own.spawn(contextName(), code));
+  }
+  return true;
 }
 
 void Parser::readTag(container::Vector<Open> &open) {
@@ -121,22 +125,24 @@ void Parser::readTag(container::Vector<Open> &open) {
 
   if (nameText == L"format") {
     skipBlanks();
-    quip::Token value = attribute();
+    quip::Token value;
     TextFormat format;
     format.alignment = math::Vector2(0.0f, 0.0f);
-    if (value.isDictionary())
-      format.read(m_database, value.dictionary());
-    else if (!value.isError())
-      error(L"the format attribute gave no dictionary");
+    if (attribute(value)) {
+      if (value.isDictionary())
+        format.read(m_database, value.dictionary());
+      else
+        error(L"the format attribute gave no dictionary");
+    }
     skipBlanks();
     expect(L">");
     auto *node = new NodeFormat(format);
     current.addChild(node);
     open.push(Open{node, L"</format>"});
   } else if (nameText == L"color") {
-    quip::Token value = attribute();
+    quip::Token value;
     math::Color color(1.0f, 0.0f, 0.0f, 1.0f);
-    if (!value.isError() && !color.fromToken(value))
+    if (attribute(value) && !color.fromToken(value))
       error(L"the color attribute gave no colour");
     skipBlanks();
     expect(L">");
@@ -150,12 +156,14 @@ void Parser::readTag(container::Vector<Open> &open) {
     current.addChild(node);
     open.push(Open{node, L"</underline>"});
   } else if (nameText == L"billboard2D") {
-    quip::Token value = attribute();
+    quip::Token value;
     Billboard2D billboard;
-    if (value.isDictionary())
-      billboard.read(m_database, value.dictionary());
-    else if (!value.isError())
-      error(L"the billboard2D attribute gave no dictionary");
+    if (attribute(value)) {
+      if (value.isDictionary())
+        billboard.read(m_database, value.dictionary());
+      else
+        error(L"the billboard2D attribute gave no dictionary");
+    }
     skipBlanks();
     expect(L"/>");
     current.addChild(new NodeBillboard2D(billboard));
