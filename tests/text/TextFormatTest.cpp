@@ -10,7 +10,6 @@
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkTestSupport.h"
 #include "quip/Token.h"
-#include "support/RecordingCanvas.h"
 #include "text/FontFactory.h"
 #include "text/FormattedText.h"
 #include "text/TextAnimation.h"
@@ -23,19 +22,6 @@ using namespace testing_support;
 namespace {
 
 Symbol sym(const wchar_t *text) { return Symbol::intern(text); }
-
-// Records both the quads and the lines.
-class TextCanvas : public RecordingCanvas {
-public:
-  std::vector<RecordedQuad> quads;
-  void drawQuadBatch(video::QuadBatch &batch) override { recorder.drawQuadBatch(batch); }
-  void flush() override { quadBatch().flush(*this); }
-  const std::vector<RecordedQuad> &drawnQuads() {
-    flush();
-    return recorder.quads;
-  }
-  QuadRecordingCanvas recorder;
-};
 
 // The database's fonts: "font" (a, b, o 10 wide, spacing 1), "narrow"
 // (every glyph 3 wide) and "wide" (i 4 and W 16, spacing 2).

@@ -4,6 +4,7 @@
 // hand; and a canvas that records the quads it is given.
 
 #include "support/NullCanvas.h"
+#include "support/RecordingCanvas.h"
 
 #include "billboard/Billboard2D.h"
 #include "surface/PixelBuffer.h"
@@ -87,6 +88,18 @@ public:
     return quads;
   }
   void flush() override { quadBatch().flush(*this); }
+};
+
+// Records both the quads and the lines.
+class TextCanvas : public RecordingCanvas {
+public:
+  void drawQuadBatch(video::QuadBatch &batch) override { recorder.drawQuadBatch(batch); }
+  void flush() override { quadBatch().flush(*this); }
+  const std::vector<RecordedQuad> &drawnQuads() {
+    flush();
+    return recorder.quads;
+  }
+  QuadRecordingCanvas recorder;
 };
 
 } // namespace testing_support
