@@ -1,3 +1,4 @@
+#include "animation/AnimationDefinition.h"
 #include "error/Log.h"
 #include "file/BinaryPrimitives.h"
 #include "gui/DictionaryRead.h"
@@ -11,6 +12,18 @@
 namespace GUI {
 
 namespace {
+
+// Each of the four page states that the dictionary under key names.
+template <typename F> void forEachState(const quip::Dictionary &d, Symbol key, F &&f) {
+  const quip::Token *states = typedValue(d, key, quip::TYPE_DICTIONARY);
+  if (!states)
+    return;
+  for (uint32_t state = 0; state < 4; ++state)
+    if (const quip::Token *entry =
+            typedValue(states->dictionary(), keywordName(KeywordTable::PAGE_STATE, state),
+                       quip::TYPE_DICTIONARY))
+      f(int(state), entry->dictionary());
+}
 
 void readKeyword(const quip::Dictionary &d, Symbol key, KeywordTable table, uint32_t &field) {
   const quip::Token *value = typedValue(d, key, quip::TYPE_SYMBOL);
@@ -31,23 +44,18 @@ void Widget::load(const quip::Dictionary &d) {
   readTruth(d, SYM(L"keyboardFocusable"), m_keyboardFocusable);
   if (const quip::Token *children = typedValue(d, SYM(L"children"), quip::TYPE_ARRAY))
     loadChildren(children->array());
-  if (const quip::Token *code = typedValue(d, SYM(L"onKeyPress"), quip::TYPE_ARRAY))
-    m_onKeyPress = code->array();
-  if (const quip::Token *code = typedValue(d, SYM(L"onKeyRelease"), quip::TYPE_ARRAY))
-    m_onKeyRelease = code->array();
-  // "animation" waits for animation definitions to exist.
-  if (const quip::Token *channels = typedValue(d, SYM(L"scriptChannel"), quip::TYPE_DICTIONARY)) {
-    for (uint32_t state = 0; state < 4; ++state) {
-      const quip::Token *entry =
-          typedValue(channels->dictionary(), keywordName(KeywordTable::PAGE_STATE, state),
-                     quip::TYPE_DICTIONARY);
-      if (!entry)
-        continue;
-      auto *track = new quip::ScriptFrameTrack;
-      track->read(entry->dictionary());
-      setScriptTrack(int(state), track);
-    }
-  }
+  readCode(d, SYM(L"onKeyPress"), m_onKeyPress);
+  readCode(d, SYM(L"onKeyRelease"), m_onKeyRelease);
+  forEachState(d, SYM(L"animation"), [this](int state, const quip::Dictionary &entry) {
+    auto *animation = new animation::AnimationDefinition;
+    animation->load(entry);
+    setAnimation(state, animation);
+  });
+  forEachState(d, SYM(L"scriptChannel"), [this](int state, const quip::Dictionary &entry) {
+    auto *track = new quip::ScriptFrameTrack;
+    track->read(entry);
+    setScriptTrack(state, track);
+  });
   if (const quip::Token *bounds = typedValue(d, SYM(L"bounds"), quip::TYPE_DICTIONARY))
     setHitArea(math::createBounds2D(bounds->dictionary()));
   readKeyword(d, SYM(L"hAlign"), KeywordTable::H_ALIGN, m_hAlign);
