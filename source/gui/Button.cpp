@@ -52,28 +52,25 @@ void Button::tell(Event event) {
   }
 }
 
+// The handler, its sound, then the listeners.
+void Button::fire(Symbol name, const quip::Array &code, Symbol sound, Event event) {
+  runHandler(name, code);
+  playSound(sound);
+  tell(event);
+}
+
 void Button::click() {
-  if (dimmed())
-    return;
-  runHandler(SYM(L"onClick"), m_onClick);
-  playSound(m_soundClick);
-  tell(EVENT_CLICK);
+  if (!dimmed())
+    fire(SYM(L"onClick"), m_onClick, m_soundClick, EVENT_CLICK);
 }
 
 void Button::mouseOver() {
-  if (dimmed())
-    return;
-  runHandler(SYM(L"onMouseOver"), m_onMouseOver);
-  playSound(m_soundMouseOver);
-  tell(EVENT_OVER);
+  if (!dimmed())
+    fire(SYM(L"onMouseOver"), m_onMouseOver, m_soundMouseOver, EVENT_OVER);
 }
 
 // Runs while dimmed too: dimming a hovered button must still end its hover.
-void Button::mouseOut() {
-  runHandler(SYM(L"onMouseOut"), m_onMouseOut);
-  playSound(m_soundMouseOut);
-  tell(EVENT_OUT);
-}
+void Button::mouseOut() { fire(SYM(L"onMouseOut"), m_onMouseOut, m_soundMouseOut, EVENT_OUT); }
 
 void Button::down(bool first) {
   if (dimmed())

@@ -85,6 +85,7 @@ protected:
 private:
   enum Event { EVENT_OVER, EVENT_OUT, EVENT_CLICK, EVENT_DOWN };
   void tell(Event event);
+  void fire(Symbol name, const quip::Array &code, Symbol sound, Event event);
   void pointAt(math::Vector2 screen, int onState);
 
   int m_state = IDLE;
