@@ -3,6 +3,7 @@
 #include "error/Log.h"
 #include "file/FileStatus.h"
 #include "framework/Framework.h"
+#include "quip/FrameworkManager.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 
@@ -117,7 +118,7 @@ void CorvaneDatabase::loadSettings() {
   if (!file::exists(settings))
     return;
   static const Symbol flagKey = Symbol::intern(L"loadMonolithicSkeletonFile");
-  quip::Token result = quip::evaluateForDatabase(this, settings);
+  quip::Token result = quip::evaluateWithFramework(this, settings);
   if (!result.isDictionary())
     return;
   if (const quip::Token *flag = result.dictionary().lookup(flagKey))

@@ -1,6 +1,8 @@
 #include "framework/Framework.h"
 
+#include "animation/TextureAnimations.h"
 #include "audio/Library.h"
+#include "billboard/SplitImage.h"
 #include "error/Assert.h"
 #include "error/AssertHandler.h"
 #include "error/Clock.h"
@@ -10,6 +12,7 @@
 #include "framework/BetaLog.h"
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
+#include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/InputState.h"
 #include "framework/ParticleAssets.h"
@@ -30,7 +33,6 @@
 #include "video/LayerManager.h"
 #include "video/RenderGroup.h"
 #include "video/Shader.h"
-#include "video/SplitImage.h"
 #include "video/Window.h"
 
 #include <SDL.h>
@@ -76,6 +78,8 @@ Framework::Framework() {
   installSoundAssets();
   installBillboardAssets();
   installParticleAssets();
+  installFontAssets();
+  animation::installTextureAnimations();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -116,6 +120,10 @@ Framework::~Framework() {
     screen::ScreenRegistry::setServices(nullptr, nullptr);
   // The layers may outlive the framework; they must not keep its parts.
   bool groupOnLayer = takeOffLayers();
+  // Pictures give their textures back to the database, so they go first.
+  delete m_loadingScreen;
+  m_loadingScreen = nullptr;
+  m_splash.clear();
   if (m_scriptManager) {
     delete m_scriptManager;
     m_scriptManager = nullptr;
@@ -134,7 +142,6 @@ Framework::~Framework() {
     Clock::releaseStartClock();
     xstring::Localization::release();
   }
-  delete m_loadingScreen;
   delete m_texturePool;
   m_texturePool = nullptr;
   for (uint32_t i = 0; i < m_pageSets.size(); ++i)

@@ -4,6 +4,7 @@
 #include "file/ByteProducer.h"
 #include "file/Database.h"
 #include "particle/ParticleSystemDefinition.h"
+#include "quip/FrameworkManager.h"
 #include "quip/ScriptManagerRegistry.h"
 #include "quip/Token.h"
 
@@ -72,7 +73,7 @@ void ParticleSystemFactory::clear() {
 
 void ParticleSystemFactory::loadSource(const String &path) {
   clear();
-  quip::Token result = quip::evaluateForDatabase(m_database, path);
+  quip::Token result = quip::evaluateWithFramework(m_database, path);
   if (result.isArray())
     loadArray(result.array());
   else

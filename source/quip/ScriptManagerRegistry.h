@@ -37,9 +37,4 @@ private:
   Table m_table;
 };
 
-// A script's value through the database's "framework" script manager, or
-// through a manager of that name of its own when the database has none (or
-// there is no database). The asset loaders read their scripts this way.
-Token evaluateForDatabase(Database *database, const String &path);
-
 } // namespace quip
