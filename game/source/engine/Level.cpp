@@ -7,6 +7,9 @@ Level::Level(Engine *engine)
                                                   math::Vector3(0.0f, 0.0f, 1.0f))) {
   m_backgroundName = SYM(L"backgroundBlack");
   m_interiorName = SYM(L"interiorBlack");
+  m_effects.addList(groundEffects());
+  m_effects.addList(blockEffects());
+  m_effects.addList(objectEffects());
   m_floorPlane.category = CATEGORY_FLOOR;
   m_simulation.addGeometry(&m_floorPlane);
   setFieldOfView();

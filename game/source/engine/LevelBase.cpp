@@ -1,5 +1,7 @@
 #include "engine/LevelBase.h"
 
+#include "particle/Effect3D.h"
+#include "particle/Effect3DList.h"
 #include "video/Canvas.h"
 #include "video/Window.h"
 
@@ -11,7 +13,26 @@ LevelBase::LevelBase(Engine *engine) : m_engine(engine) {
 
 LevelBase::~LevelBase() = default;
 
-void LevelBase::update(float dt) { m_totalTime += dt; }
+void LevelBase::update(float dt) {
+  m_totalTime += dt;
+  m_effects.update(dt);
+}
+
+void LevelBase::addEffect(Effect3D *effect, Symbol list) {
+  Effect3DList *effects = m_effects.list(list);
+  if (!effects)
+    effects = m_effects.addList(list);
+  effects->add(effect);
+}
+
+void LevelBase::spawnEffect(Symbol definition, const math::Vector3 &position, float scale,
+                            const math::Color &colour, Symbol list) {
+  auto *effect = new Effect3D(definition, -1.0f);
+  effect->location = position;
+  effect->scale = scale;
+  effect->color = colour;
+  addEffect(effect, list);
+}
 
 void LevelBase::render(video::Canvas &canvas) {
   // The level lies in the plane z = 0: its drawing stores 2-D positions,

@@ -6,7 +6,12 @@
 // pixels. Only the two completion queries have no default.
 
 #include "camera/Camera.h"
+#include "math/Color.h"
+#include "math/Vector3.h"
+#include "particle/Effect3DRegistry.h"
+#include "xstring/Symbol.h"
 
+class Effect3D;
 class Engine;
 class Level;
 namespace file {
@@ -57,7 +62,14 @@ public:
   // The level itself when this is one.
   virtual Level *level() { return nullptr; }
 
+  // Takes ownership; the list is made when the level has none of that name.
+  void addEffect(Effect3D *effect, Symbol list);
+  // A one-shot effect of the definition's own lifetime.
+  void spawnEffect(Symbol definition, const math::Vector3 &position, float scale,
+                   const math::Color &colour, Symbol list);
+
   Engine *engine() const { return m_engine; }
+  Effect3DRegistry &effects() { return m_effects; }
   Camera &camera() { return m_camera; }
   const Camera &camera() const { return m_camera; }
   float cameraAngle() const { return m_cameraAngle; }
@@ -65,6 +77,7 @@ public:
 
 protected:
   Engine *m_engine;
+  Effect3DRegistry m_effects;
   Camera m_camera;
   // Degrees about (-1, 0, 0).
   float m_cameraAngle = 0.0f;

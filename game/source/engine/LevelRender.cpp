@@ -4,7 +4,18 @@
 #include "engine/Level.h"
 
 #include "math/Rectangle.h"
+#include "particle/Effect3DList.h"
 #include "video/Canvas.h"
+
+namespace {
+
+void renderEffects(Effect3DRegistry &effects, Symbol name, video::Canvas &canvas) {
+  // Looked up each time: reading a saved game makes the lists anew.
+  if (Effect3DList *list = effects.list(name))
+    list->render(canvas);
+}
+
+} // namespace
 
 void Level::renderBackground(video::Canvas &canvas) {
   // Nothing to tile until the loader has found the texture.
@@ -30,15 +41,21 @@ void Level::renderBackground(video::Canvas &canvas) {
 void Level::renderFloors(video::Canvas &canvas) { (void)canvas; }
 
 // Lava in its layers, the splatter, then the "ground" effects.
-void Level::renderGround(video::Canvas &canvas) { (void)canvas; }
+void Level::renderGround(video::Canvas &canvas) {
+  renderEffects(m_effects, groundEffects(), canvas);
+}
 
 // Doors, block batches and overlays, ice, switches, tar splats, then the
 // "block" effects.
-void Level::renderBlocks(video::Canvas &canvas) { (void)canvas; }
+void Level::renderBlocks(video::Canvas &canvas) {
+  renderEffects(m_effects, blockEffects(), canvas);
+}
 
 // The moving and floating things, the ball among them, then the "object"
 // effects and the tubes' last layer.
-void Level::renderObjects(video::Canvas &canvas) { (void)canvas; }
+void Level::renderObjects(video::Canvas &canvas) {
+  renderEffects(m_effects, objectEffects(), canvas);
+}
 
 // The gates' barriers stand upright: this pass stores 3-D positions.
 void Level::renderGates(video::Canvas &canvas) {

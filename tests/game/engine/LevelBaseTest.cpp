@@ -1,4 +1,7 @@
 #include "engine/LevelBase.h"
+#include "EffectWorld.h"
+#include "particle/Effect3D.h"
+#include "particle/Effect3DList.h"
 
 #include "support/FakeWindow.h"
 #include "support/NullCanvas.h"
@@ -80,6 +83,45 @@ TEST(LevelBase, UpdateCountsTotalTime) {
   level.update(0.25f);
   level.update(0.5f);
   EXPECT_FLOAT_EQ(level.totalTime(), 0.75f);
+}
+
+TEST(LevelBase, FinishedEffectsLeaveInTheUpdateThatEndsThem) {
+  EffectWorld world;
+  PassLevel level;
+  const Symbol list = SYM(L"object");
+  // Lifespans 0.1, 5 and 0.1: the first and the last end in the first update.
+  for (float lifespan : {0.1f, 5.0f, 0.1f}) {
+    auto *effect = new Effect3D(SYM(L"glow"), lifespan);
+    effect->velocity = math::Vector3(1, 0, 0);
+    level.addEffect(effect, list);
+  }
+  Effect3DList *effects = level.effects().list(list);
+  ASSERT_NE(effects, nullptr);
+  ASSERT_EQ(effects->count(), 3u);
+  Effect3D *survivor = effects->at(1);
+  ASSERT_FALSE(survivor->isFinished());
+  level.update(0.1f);
+  ASSERT_EQ(effects->count(), 1u);
+  EXPECT_EQ(effects->at(0), survivor);
+  // Moved into the first index and still updated in the same pass.
+  EXPECT_FLOAT_EQ(survivor->age, 0.1f);
+  EXPECT_FLOAT_EQ(survivor->location.x, 0.1f);
+}
+
+TEST(LevelBase, SpawnedEffectsKeepTheirDefinitionsLifetime) {
+  EffectWorld world;
+  PassLevel level;
+  level.spawnEffect(SYM(L"glow"), math::Vector3(1, 2, 3), 2.0f, math::Color(1.0f, 0.0f, 0.0f, 1.0f),
+                    SYM(L"ground"));
+  Effect3DList *ground = level.effects().list(SYM(L"ground"));
+  ASSERT_NE(ground, nullptr);
+  ASSERT_EQ(ground->count(), 1u);
+  const Effect3D &effect = *ground->at(0);
+  EXPECT_EQ(effect.lifespan, -1.0f);
+  EXPECT_EQ(effect.location, math::Vector3(1, 2, 3));
+  EXPECT_EQ(effect.scale, 2.0f);
+  EXPECT_EQ(effect.color.g, 0.0f);
+  EXPECT_EQ(effect.systemName(), SYM(L"glow"));
 }
 
 TEST(LevelBase, RenderRunsThePassesInOrder) {

@@ -40,6 +40,12 @@ TEST(Level, BuildsWithItsFloorPlaneAndEmptyTables) {
   ASSERT_EQ(level.simulation().geometries.size(), 1u);
   EXPECT_EQ(level.simulation().geometries[0], &plane);
 
+  // The effect lists, in this order.
+  ASSERT_EQ(level.effects().listCount(), 3u);
+  EXPECT_EQ(level.effects().listName(0), SYM(L"ground"));
+  EXPECT_EQ(level.effects().listName(1), SYM(L"block"));
+  EXPECT_EQ(level.effects().listName(2), SYM(L"object"));
+
   EXPECT_EQ(level.groupScoreDropTable().count(), 0u);
   EXPECT_EQ(level.groupCounts().count(), 0u);
   EXPECT_EQ(level.groupTimers().size(), 0u);
