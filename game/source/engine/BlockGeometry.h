@@ -20,6 +20,9 @@ enum : uint32_t { FACE_PLUS_X = 1, FACE_MINUS_X = 2, FACE_PLUS_Y = 4, FACE_MINUS
 constexpr float halfExtent = 1.5f;
 inline math::Vector3 halfExtents() { return math::Vector3(halfExtent, halfExtent, halfExtent); }
 inline math::Color debugColour() { return math::Color(0.3f, 0.8f, 1.0f, 1.0f); }
+// The named sides of the cell about the centre, as lines at x, y = +-1.5 in
+// the current model space.
+void drawFaces(video::Canvas &canvas, const math::Vector3 &centre, uint32_t faceMask);
 } // namespace blockcell
 
 class BlockGeometry : public physics::WorldGeometry {
@@ -34,6 +37,8 @@ public:
   math::Vector3 resolve(const math::Sphere &sphere,
                         const math::Vector3 &previousPosition) const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  // The sides in the face mask, in the block's placement.
+  virtual void renderGeometry(video::Canvas &canvas) const;
 
 private:
   uint32_t m_faceMask = 0xFFFFFFFFu;

@@ -18,6 +18,8 @@ public:
   math::Vector3 resolve(const math::Sphere &sphere,
                         const math::Vector3 &previousPosition) const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  // Each cell's faces.
+  void renderGeometry(video::Canvas &canvas) const override;
 
 private:
   uint32_t m_faceMasks[4] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};

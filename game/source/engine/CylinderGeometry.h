@@ -18,6 +18,8 @@ public:
   math::Vector3 resolve(const math::Sphere &sphere,
                         const math::Vector3 &previousPosition) const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  // A circle of the radius in the placement.
+  void renderGeometry(video::Canvas &canvas) const;
 
 private:
   float m_radius;

@@ -10,8 +10,12 @@
 #include "file/BufferBinary.h"
 #include "math/CatmullRomSpline2D.h"
 #include "math/Sphere.h"
+#include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
 
 using math::Sphere;
 using math::Vector3;
@@ -151,4 +155,45 @@ TEST(GameGeometry, BandKeepsSpheresOffTheCurve) {
   expectNear(band.resolve(Sphere(close, 0.5f), close), Vector3(10, 1.5f, 2));
   const Vector3 below(10, -1.2f, 0);
   expectNear(band.resolve(Sphere(below, 0.5f), below), Vector3(10, -1.5f, 0));
+}
+
+TEST(GameGeometry, DebugOutlines) {
+  // The midpoint of each line drawn, in world space.
+  auto midpoints = [](const testing_support::RecordingCanvas &canvas) {
+    std::vector<Vector3> points;
+    for (const auto &line : canvas.drawn) {
+      Vector3 sum;
+      for (int i = 0; i < line.vertexCount(); ++i)
+        sum += line.placed(i);
+      points.push_back(sum / float(line.vertexCount()));
+    }
+    return points;
+  };
+  BlockGeometry block;
+  block.transform.translation = Vector3(3, 6, 0);
+  block.setFaceMask(0, blockcell::FACE_PLUS_X | blockcell::FACE_PLUS_Y);
+  testing_support::RecordingCanvas canvas;
+  block.renderGeometry(canvas);
+  const std::vector<Vector3> lines = midpoints(canvas);
+  ASSERT_EQ(lines.size(), 2u);
+  expectNear(lines[0], Vector3(4.5f, 6, 0));
+  expectNear(lines[1], Vector3(3, 7.5f, 0));
+  EXPECT_EQ(canvas.drawn[0].color(0), math::PackedColor(blockcell::debugColour()));
+
+  BonusGeometry bonus;
+  bonus.setFaceMask(3, blockcell::FACE_MINUS_Y);
+  canvas.drawn.clear();
+  bonus.renderGeometry(canvas);
+  const std::vector<Vector3> cells = midpoints(canvas);
+  // Four sides of three cells, and the one side left to cell 3.
+  ASSERT_EQ(cells.size(), 13u);
+  expectNear(cells.back(), Vector3(3, -1.5f, 0));
+
+  CylinderGeometry post(2.0f);
+  post.transform.translation = Vector3(-4, 1, 0);
+  canvas.drawn.clear();
+  post.renderGeometry(canvas);
+  ASSERT_FALSE(canvas.drawn.empty());
+  for (const Vector3 &p : midpoints(canvas))
+    EXPECT_NEAR(std::sqrt((p - Vector3(-4, 1, 0)).lengthSquared()), 2.0f, 0.05f);
 }
