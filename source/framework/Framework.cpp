@@ -12,6 +12,7 @@
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/InputState.h"
+#include "framework/MeshAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
@@ -74,6 +75,7 @@ Framework::Framework() {
   installTextureAssets();
   installSoundAssets();
   installBillboardAssets();
+  installMeshAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
