@@ -30,6 +30,9 @@ struct AnimationState;
 namespace scene {
 class ClipPlane;
 }
+namespace mesh {
+class Mesh;
+}
 
 namespace video {
 
@@ -85,6 +88,9 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A mesh with its definition's parts and index lists; nothing here, the
+  // OpenGL canvas draws it.
+  virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
   // Point sprites: count points of components floats each; colours (4 bytes
   // per point) may be null; one size for all or one per point.
   virtual void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
