@@ -14,7 +14,9 @@
 #include "framework/CorvaneDatabase.h"
 #include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
+#include "framework/GameEngine.h"
 #include "framework/InputState.h"
+#include "framework/MeshAssets.h"
 #include "framework/ParticleAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
@@ -80,6 +82,7 @@ Framework::Framework() {
   installParticleAssets();
   installFontAssets();
   animation::installTextureAnimations();
+  installMeshAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -110,6 +113,16 @@ int Framework::DisplayHost::inputGrabMode() { return framework::InputState::inst
 
 void Framework::DisplayHost::setInputGrabbed(int mode) {
   framework::InputState::instance().setInputGrabbed(mode);
+}
+
+math::Vector2 Framework::DisplayHost::worldToScreen(const math::Vector2 &point) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().worldToScreen(point) : point;
+}
+
+float Framework::DisplayHost::worldLengthToScreen(float length) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().scaleX(length) : length;
 }
 
 Framework::~Framework() {
