@@ -8,7 +8,7 @@ tools/setup/deps.sh
 # No include may reach from a layer into a higher one.
 python3 tools/layercheck/layercheck.py
 # The tree keeps the one format of .clang-format.
-find source tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format-14 --dry-run --Werror
+find source game tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format-14 --dry-run --Werror
 
 jobs=$(nproc)
 cmake --preset sanitize -DCORVANE_WERROR=ON >/dev/null
