@@ -20,16 +20,17 @@ Tumblix *g_tumblix = nullptr;
 } // namespace
 
 Tumblix *Tumblix::instance() {
-  if (!g_tumblix) {
-    g_tumblix = new Tumblix;
-    Framework::setInstance(g_tumblix);
-  }
+  if (!g_tumblix)
+    new Tumblix;
   return g_tumblix;
 }
 
 bool Tumblix::exists() { return g_tumblix != nullptr; }
 
+// The application object is the framework's instance from its making on.
 Tumblix::Tumblix() {
+  g_tumblix = this;
+  Framework::setInstance(this);
   framework::Accelerometer::instance().addListener(this);
   setFixedRate(false);
   physics::setFixedTimeStep();
