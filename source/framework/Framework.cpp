@@ -12,6 +12,7 @@
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/InputState.h"
+#include "framework/MeshAssets.h"
 #include "framework/ParticleAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
@@ -76,6 +77,7 @@ Framework::Framework() {
   installSoundAssets();
   installBillboardAssets();
   installParticleAssets();
+  installMeshAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);

@@ -30,6 +30,9 @@ struct AnimationState;
 namespace scene {
 class ClipPlane;
 }
+namespace mesh {
+class Mesh;
+}
 
 namespace video {
 
@@ -85,6 +88,9 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A mesh with its definition's parts and index lists; nothing here, the
+  // OpenGL canvas draws it.
+  virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
   // Point sprites: count points of components floats each; colours (4 bytes
   // per point) may be null; one size for all or one per point.
   virtual void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
@@ -225,6 +231,36 @@ public:
   // facing the camera draws flat when there is no camera.
   void drawBillboard3D(const BillboardQuad &billboard);
 
+  // Primitives drawn at once; each flushes the batch first. 2-D ones lie at
+  // z 0 in the current model space.
+  // A line textured with "corvaneCanvasLine", 2 x width across; depth is
+  // both depth write and depth test.
+  void drawLine(const math::Vector2 &a, const math::Vector2 &b, const math::Color &color,
+                float width, bool depth, int blend);
+  // Four lines round the rectangle, their middles half a line width outside.
+  void strokeRect(float x, float y, float width, float height, float lineWidth,
+                  const math::Color &color);
+  void strokeRect(const math::Rectangle &rectangle, float lineWidth, const math::Color &color);
+  // 48 lines round the current origin.
+  void drawCircle(float radius, const math::Color &color, float lineWidth);
+  // Untextured, without depth; blended only when something is translucent or
+  // the blend mode is not "normal".
+  void fillRect(float x, float y, float width, float height, const math::Color &color, int blend);
+  void fillRect(const math::Rectangle &rectangle, const math::Color &color, int blend);
+  void fillRectCentered(const math::Vector2 &center, float width, float height,
+                        const math::Color &color, int blend);
+  // Colours of the top-left, bottom-left, top-right and bottom-right corners.
+  void fillRectCorners(float x, float y, float width, float height, const math::Color &color1,
+                       const math::Color &color2, const math::Color &color3,
+                       const math::Color &color4, int blend);
+  void fillRect(const math::Rectangle &rectangle, const math::Color &color1,
+                const math::Color &color2, const math::Color &color3, const math::Color &color4,
+                int blend);
+  // Looked up in the current database on first use; null without one.
+  Texture *lineTexture();
+  // A texture going away: unbound and dropped from what the canvas keeps.
+  void forgetTexture(Texture *texture);
+
   QuadBatch &quadBatch() { return *m_quadBatch; }
   // The batch's recorded state around its draw.
   void applyBatchState(QuadBatch &batch);
@@ -232,6 +268,10 @@ public:
 
 protected:
   void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position, int alignment);
+  // A filled quad of corner colours (top-left, bottom-left, top-right,
+  // bottom-right).
+  void fillQuad(float x, float y, float width, float height, const math::Color *colors,
+                bool translucent, int blend);
 
   uint32_t m_matrixMode = MODEL;
   math::MatrixStack m_stacks[STACK_COUNT];
@@ -252,6 +292,7 @@ protected:
   // Refilled for every billboard drawn.
   RenderPass *m_billboardPass;
   QuadBatch *m_quadBatch;
+  Texture *m_lineTexture = nullptr;
 };
 
 } // namespace video

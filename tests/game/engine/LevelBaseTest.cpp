@@ -15,7 +15,7 @@
 namespace {
 
 // Notes what reaches the canvas, and whether drawing stores 2-D positions.
-class RecordingCanvas : public testing_support::NullCanvas {
+class PassCanvas : public testing_support::NullCanvas {
 public:
   std::vector<std::string> *log = nullptr;
 
@@ -127,7 +127,7 @@ TEST(LevelBase, SpawnedEffectsKeepTheirDefinitionsLifetime) {
 TEST(LevelBase, RenderRunsThePassesInOrder) {
   testing_support::FakeWindow window(320, 480);
   WindowSwap swap(&window);
-  RecordingCanvas canvas;
+  PassCanvas canvas;
   PassLevel level;
   canvas.log = &level.log;
   level.render(canvas);
