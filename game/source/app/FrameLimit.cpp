@@ -3,8 +3,9 @@
 #include "framework/Framework.h"
 
 bool FrameLimit::active(Framework &framework) {
-  bool active = LoopHost::active(framework);
-  if (active && framework.state() == FRAMEWORK_RUNNING && ++m_drawn >= m_frames)
+  if (framework.frameStatistics() && framework.frameCount() >= m_frames) {
     framework.setQuit(true);
-  return active;
+    return false;
+  }
+  return LoopHost::active(framework);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's main loop host when it was asked to stop by itself: the run
-// ends after the given number of frames of the running game.
+// ends once the framework has counted the given number of frames of the
+// running game (the count its frame-rate report gives).
 
 #include "framework/MainLoop.h"
 
@@ -10,12 +11,9 @@ class FrameLimit : public framework::LoopHost {
 public:
   explicit FrameLimit(uint32_t frames) : m_frames(frames) {}
 
-  // Counts the running frames; the pass that draws the last one sets quit.
+  // Past the limit the pass draws nothing and the loop ends after it.
   bool active(Framework &framework) override;
-
-  uint32_t framesDrawn() const { return m_drawn; }
 
 private:
   uint32_t m_frames;
-  uint32_t m_drawn = 0;
 };
