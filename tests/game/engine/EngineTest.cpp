@@ -1,4 +1,5 @@
 #include "EngineTestSupport.h"
+#include "game/CountedTexture.h"
 
 #include "file/Database.h"
 #include "file/Pdl.h"
@@ -8,24 +9,9 @@
 #include "texture/TextureManager.h"
 
 using namespace enginetest;
+using gametest::CountedTexture;
 
 namespace {
-
-// A texture that only counts how often it is given back.
-class CountedTexture : public Texture {
-public:
-  CountedTexture(Database *database, const wchar_t *name, int &unloads)
-      : Texture(database), m_unloads(unloads) {
-    setName(Symbol::intern(name));
-  }
-  uint32_t kind() const override { return SIMPLE; }
-  TextureSimple *currentFrame() override { return nullptr; }
-  void unload() override { ++m_unloads; }
-  void reload() override {}
-
-private:
-  int &m_unloads;
-};
 
 std::string text(const String &wide) {
   container::Vector<char> bytes;
@@ -153,9 +139,9 @@ TEST_F(EngineTest, AModalPageHoldsTheLevelAndItsTime) {
 TEST_F(EngineTest, EveryFifthStartUnloadsAllTexturesButTheLevelsOwn) {
   int probe = 0, forest = 0, own = 0;
   TextureManager &textures = corvaneDatabase()->textureManager();
-  textures.addTexture(new CountedTexture(Database::current(), L"probe", probe));
-  textures.addTexture(new CountedTexture(Database::current(), L"backgroundForest", forest));
-  textures.addTexture(new CountedTexture(Database::current(), L"backgroundBlack", own));
+  textures.addTexture(new CountedTexture(L"probe", probe));
+  textures.addTexture(new CountedTexture(L"backgroundForest", forest));
+  textures.addTexture(new CountedTexture(L"backgroundBlack", own));
   writeLevel(0);
   for (int start = 1; start <= 4; ++start)
     engine->restartLevel();

@@ -3,6 +3,7 @@
 #include "file/Database.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkTestSupport.h"
+#include "game/CountedTexture.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "scores/UserProfile.h"
@@ -10,6 +11,8 @@
 #include "screen/ScreenRegistry.h"
 #include "texture/Texture.h"
 #include "texture/TextureManager.h"
+
+using gametest::CountedTexture;
 
 namespace {
 
@@ -36,22 +39,6 @@ protected:
   }
 
   screen::ScreenRegistry &screens() { return screen::ScreenRegistry::instance(); }
-};
-
-// A texture that only counts how often it is given back.
-class CountedTexture : public Texture {
-public:
-  CountedTexture(const wchar_t *name, int &unloads)
-      : Texture(Database::current()), m_unloads(unloads) {
-    setName(Symbol::intern(name));
-  }
-  uint32_t kind() const override { return SIMPLE; }
-  TextureSimple *currentFrame() override { return nullptr; }
-  void unload() override { ++m_unloads; }
-  void reload() override {}
-
-private:
-  int &m_unloads;
 };
 
 } // namespace
