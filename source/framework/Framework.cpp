@@ -11,6 +11,7 @@
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
+#include "framework/GameEngine.h"
 #include "framework/InputState.h"
 #include "framework/MeshAssets.h"
 #include "framework/ParticleAssets.h"
@@ -108,6 +109,16 @@ int Framework::DisplayHost::inputGrabMode() { return framework::InputState::inst
 
 void Framework::DisplayHost::setInputGrabbed(int mode) {
   framework::InputState::instance().setInputGrabbed(mode);
+}
+
+math::Vector2 Framework::DisplayHost::worldToScreen(const math::Vector2 &point) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().worldToScreen(point) : point;
+}
+
+float Framework::DisplayHost::worldLengthToScreen(float length) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().scaleX(length) : length;
 }
 
 Framework::~Framework() {

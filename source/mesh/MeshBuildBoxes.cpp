@@ -1,6 +1,7 @@
 // Boxes and wedges: faces of three or four vertices, each its own strip,
 // shaded flat.
 
+#include "mesh/BoxFaces.h"
 #include "mesh/MeshBuild.h"
 #include "mesh/MeshBuilders.h"
 #include "video/VertexRenderer.h"
@@ -9,41 +10,12 @@ namespace mesh {
 
 namespace {
 
-// A corner as signs of the half extents, with its texture coordinate.
-struct Corner {
-  float x, y, z, u, v;
-};
-
-struct Face {
-  float nx, ny, nz;
-  // The slope of a wedge takes its normal from the extents.
-  bool slope;
-  int count;
-  Corner corners[4];
-};
-
-// Each face's vertices top-left, bottom-left, top-right, bottom-right as
-// seen from outside.
-const Face front = {
-    0, 0, 1, false, 4, {{-1, 1, 1, 0, 0}, {-1, -1, 1, 0, 1}, {1, 1, 1, 1, 0}, {1, -1, 1, 1, 1}}};
-const Face right = {
-    1, 0, 0, false, 4, {{1, 1, 1, 0, 0}, {1, -1, 1, 0, 1}, {1, 1, -1, 1, 0}, {1, -1, -1, 1, 1}}};
-const Face back = {
-    0,     0, -1,
-    false, 4, {{1, 1, -1, 0, 0}, {1, -1, -1, 0, 1}, {-1, 1, -1, 1, 0}, {-1, -1, -1, 1, 1}}};
-const Face left = {
-    -1,    0, 0,
-    false, 4, {{-1, 1, -1, 0, 0}, {-1, -1, -1, 0, 1}, {-1, 1, 1, 1, 0}, {-1, -1, 1, 1, 1}}};
-const Face top = {
-    0, 1, 0, false, 4, {{-1, 1, -1, 0, 0}, {-1, 1, 1, 0, 1}, {1, 1, -1, 1, 0}, {1, 1, 1, 1, 1}}};
-const Face bottom = {
-    0,     -1, 0,
-    false, 4,  {{-1, -1, 1, 0, 0}, {-1, -1, -1, 0, 1}, {1, -1, 1, 1, 0}, {1, -1, -1, 1, 1}}};
-const Face wedgeFront = {0, 0, 1, false, 3, {{-1, -1, 1, 0, 1}, {1, -1, 1, 1, 1}, {1, 1, 1, 1, 0}}};
-const Face wedgeBack = {0,     0, -1,
-                        false, 3, {{1, 1, -1, 1, 0}, {1, -1, -1, 1, 1}, {-1, -1, -1, 0, 1}}};
-const Face wedgeSlope = {
-    0, 0, 0, true, 4, {{1, 1, -1, 0, 0}, {-1, -1, -1, 0, 1}, {1, 1, 1, 1, 0}, {-1, -1, 1, 1, 1}}};
+const Face &front = boxFaces[FACE_FRONT];
+const Face &right = boxFaces[FACE_RIGHT];
+const Face &back = boxFaces[FACE_BACK];
+const Face &left = boxFaces[FACE_LEFT];
+const Face &top = boxFaces[FACE_TOP];
+const Face &bottom = boxFaces[FACE_BOTTOM];
 
 MeshDefinition *buildFaces(Symbol name, uint32_t format, const math::Vector3 &e,
                            const Face *const *faces, int faceCount, bool partPerFace) {
@@ -66,7 +38,7 @@ MeshDefinition *buildFaces(Symbol name, uint32_t format, const math::Vector3 &e,
     }
     math::Vector3 normal = face.slope ? slopeNormal : math::Vector3(face.nx, face.ny, face.nz);
     for (int k = 0; k < face.count; ++k) {
-      const Corner &c = face.corners[k];
+      const FaceCorner &c = face.corners[k];
       setBuiltVertex(*definition, vertex + uint32_t(k),
                      math::Vector3(c.x * e.x, c.y * e.y, c.z * e.z), normal,
                      math::Vector2(c.u, c.v));

@@ -1,5 +1,6 @@
 #include "particle/Effect3D.h"
 
+#include "billboard/BillboardKeys.h"
 #include "math/ColorScript.h"
 #include "math/ScriptForms.h"
 #include "particle/ParticleKeys.h"
@@ -20,7 +21,8 @@ Symbol Effect3D::systemName() const { return m_system ? m_system->definition()->
 
 void Effect3D::read(const quip::Dictionary &d) {
   const ParticleKeys &k = particleKeys();
-  quip::lookupVector3(d, k.position, quip::TYPE_ARRAY, location);
+  const BillboardKeys &placement = billboardKeys();
+  quip::lookupVector3(d, placement.position, quip::TYPE_ARRAY, location);
   quip::lookupVector3(d, k.velocity, quip::TYPE_ARRAY, velocity);
   if (const quip::Token *t = d.lookup(k.scale))
     t->get(scale);
@@ -29,16 +31,16 @@ void Effect3D::read(const quip::Dictionary &d) {
   quip::lookupColor(d, k.color, quip::TYPE_ARRAY, color);
   if (const quip::Token *t = d.lookup(k.lifespan))
     t->get(lifespan);
-  quip::lookupBool(d, k.depthTest, quip::TYPE_SYMBOL, depthTest);
-  quip::lookupBool(d, k.depthWrite, quip::TYPE_SYMBOL, depthWrite);
-  if (const quip::Token *t = d.lookupTyped(k.alignment, quip::TYPE_SYMBOL)) {
+  quip::lookupBool(d, placement.depthTest, quip::TYPE_SYMBOL, depthTest);
+  quip::lookupBool(d, placement.depthWrite, quip::TYPE_SYMBOL, depthWrite);
+  if (const quip::Token *t = d.lookupTyped(placement.alignment, quip::TYPE_SYMBOL)) {
     Symbol s;
     t->get(s);
-    if (s == k.xy)
+    if (s == placement.xy)
       alignment = ALIGN_XY;
-    else if (s == k.xz)
+    else if (s == placement.xz)
       alignment = ALIGN_XZ;
-    else if (s == k.faceCamera)
+    else if (s == placement.faceCamera)
       alignment = ALIGN_FACE_CAMERA;
   }
 }

@@ -10,9 +10,9 @@
 
 namespace {
 
-// One update emits at most this many particles. Sixteen pools' worth only
-// overwrite one another; the cap keeps a hostile charge or particle count
-// from stalling the frame.
+// One update takes at most this many steps (particles and charges).
+// Sixteen pools' worth of particles only overwrite one another; the cap
+// keeps a hostile charge or particle count from stalling the frame.
 const uint32_t MaxEmissionsPerCall = 16 * Emitter::PoolSize;
 
 } // namespace
@@ -96,6 +96,8 @@ void Emitter::emit() {
   if ((d.lifespan >= 0.0f && m_age > d.lifespan) || (limited && m_emitted >= d.maxParticles) ||
       m_charge < d.chargeThreshold)
     return;
+  // Charges and particles alike: a charge too large for the threshold to
+  // wear down (or charges of no particle) must not hold the update.
   uint32_t count = 0;
   do {
     for (uint32_t i = 0; i < d.particlesPerCharge; ++i) {
@@ -109,6 +111,10 @@ void Emitter::emit() {
       }
     }
     m_charge -= d.chargeThreshold;
+    if (++count >= MaxEmissionsPerCall) {
+      m_charge = 0.0f;
+      return;
+    }
   } while (m_charge >= d.chargeThreshold);
 }
 

@@ -20,7 +20,7 @@ class ByteReceiver;
 
 class Emitter {
 public:
-  static const uint32_t PoolSize = 128;
+  static constexpr uint32_t PoolSize = 128;
 
   Emitter(ParticleSystem *system, EmitterDefinition *definition);
   Emitter(const Emitter &) = delete;

@@ -8,7 +8,7 @@
 
 class MoverAngular : public Mover {
 public:
-  static const uint8_t Kind = 1;
+  static constexpr uint8_t Kind = 1;
 
   Symbol getType() const override;
   void prepare(float dt) override;

@@ -7,7 +7,7 @@
 
 class MoverLinear : public Mover {
 public:
-  static const uint8_t Kind = 0;
+  static constexpr uint8_t Kind = 0;
 
   Symbol getType() const override;
   void prepare(float dt) override;

@@ -60,17 +60,10 @@ struct ParticleKeys {
   Symbol radiusMin = Symbol::intern(L"radiusMin");
   Symbol radiusMax = Symbol::intern(L"radiusMax");
 
-  // 3-D effects.
-  Symbol position = Symbol::intern(L"position");
+  // 3-D effects (their placement keys are the billboards').
   Symbol velocity = Symbol::intern(L"velocity");
   Symbol angle = Symbol::intern(L"angle");
   Symbol color = Symbol::intern(L"color");
-  Symbol depthTest = Symbol::intern(L"depthTest");
-  Symbol depthWrite = Symbol::intern(L"depthWrite");
-  Symbol alignment = Symbol::intern(L"alignment");
-  Symbol xy = Symbol::intern(L"xy");
-  Symbol xz = Symbol::intern(L"xz");
-  Symbol faceCamera = Symbol::intern(L"faceCamera");
 };
 
 const ParticleKeys &particleKeys();

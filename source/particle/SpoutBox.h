@@ -8,7 +8,7 @@
 
 class SpoutBox : public Spout {
 public:
-  static const uint8_t Kind = 3;
+  static constexpr uint8_t Kind = 3;
 
   Symbol getType() const override;
   void read(const quip::Dictionary &dictionary) override;

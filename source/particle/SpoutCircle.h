@@ -7,7 +7,7 @@
 
 class SpoutCircle : public SpoutRadial<math::Vector2> {
 public:
-  static const uint8_t Kind = 1;
+  static constexpr uint8_t Kind = 1;
 
   Symbol getType() const override;
   void place(const ParticleSystem &system, Particle &particle) const override;

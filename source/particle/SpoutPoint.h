@@ -6,7 +6,7 @@
 
 class SpoutPoint : public Spout {
 public:
-  static const uint8_t Kind = 0;
+  static constexpr uint8_t Kind = 0;
 
   Symbol getType() const override { return particleKeys().point; }
   uint8_t kindCode() const override { return Kind; }

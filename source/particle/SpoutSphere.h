@@ -6,7 +6,7 @@
 
 class SpoutSphere : public SpoutRadial<math::Vector3> {
 public:
-  static const uint8_t Kind = 2;
+  static constexpr uint8_t Kind = 2;
 
   Symbol getType() const override;
   void place(const ParticleSystem &system, Particle &particle) const override;

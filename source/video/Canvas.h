@@ -20,7 +20,10 @@ class PixelBuffer;
 struct Fog;
 class Camera;
 namespace math {
+class Box3D;
 class Rectangle;
+class Spline2D;
+class Spline3D;
 class Transform;
 class TransformDefinition;
 } // namespace math
@@ -45,6 +48,10 @@ struct BillboardQuad;
 class VertexRenderer;
 class Material;
 struct Light;
+class RibbonRenderPass;
+class DrawList;
+class RenderList;
+class LateRenderable;
 
 class Canvas {
 public:
@@ -256,6 +263,38 @@ public:
   void fillRect(const math::Rectangle &rectangle, const math::Color &color1,
                 const math::Color &color2, const math::Color &color3, const math::Color &color4,
                 int blend);
+  // 3-D primitives. A triangle with depth and without culling.
+  void drawTriangle(const math::Vector3 &p0, const math::Vector3 &p1, const math::Vector3 &p2,
+                    const math::Color &color);
+  // Six flat faces, culled from behind, with their normals when asked.
+  void drawSolidBox(const math::Box3D &box, const math::Color &color, bool normals, bool depth);
+  // The twelve edges as 3-D lines.
+  void drawBox3D(const math::Box3D &box, const math::Color &color, float width, bool depth);
+
+  // Ribbons: textured strips of varying width along points, drawn with the
+  // pass (its colour applies once). A line segment textured with
+  // "corvaneCanvasLine", facing the camera when there is one; depth is both
+  // depth test and depth write.
+  void drawLine3D(const math::Vector3 &a, const math::Vector3 &b, const math::Color &color,
+                  float width, bool depth, int blend);
+  // Nothing for fewer than two points.
+  void drawPolylineRibbon(const container::Vector<math::Vector3> &points, RibbonRenderPass &pass);
+  // A path of the scene, pass.steps points a segment; nothing for a curve of
+  // three points or fewer or of no length.
+  void drawPathRibbon(const math::Spline3D &spline, RibbonRenderPass &pass);
+  // In the x-y plane; with mapThroughView from the current game engine's
+  // world to the screen.
+  void drawSpline(const math::Spline2D &spline, RibbonRenderPass &pass, bool mapThroughView);
+  void drawPolylineRibbon2D(const container::Vector<math::Vector2> &points, RibbonRenderPass &pass,
+                            bool mapThroughView);
+
+  // The late-drawn items of a scene, in the order of their keys.
+  void addToRenderList(LateRenderable *item);
+  void renderRenderList();
+  void clearRenderList();
+  // The 3-D lines and triangles queued during the frame.
+  DrawList &drawList() { return *m_drawList; }
+
   // Looked up in the current database on first use; null without one.
   Texture *lineTexture();
   // A texture going away: unbound and dropped from what the canvas keeps.
@@ -268,6 +307,11 @@ public:
 
 protected:
   void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position, int alignment);
+  // Lighting and texture off, depth and blending for a solid of that colour.
+  void setSolidState(const math::Color &color, bool depth);
+  // Flush, smooth shading, the pass, the matrices.
+  void beginRibbon(RibbonRenderPass &pass);
+  void drawRibbon(const math::Vector3 *points, uint32_t count, RibbonRenderPass &pass);
   // A filled quad of corner colours (top-left, bottom-left, top-right,
   // bottom-right).
   void fillQuad(float x, float y, float width, float height, const math::Color *colors,
@@ -293,6 +337,8 @@ protected:
   RenderPass *m_billboardPass;
   QuadBatch *m_quadBatch;
   Texture *m_lineTexture = nullptr;
+  DrawList *m_drawList;
+  RenderList *m_renderList;
 };
 
 } // namespace video

@@ -1,6 +1,7 @@
 #pragma once
 // A window that keeps its size and flags and draws nothing: what the camera,
-// the view and the shell ask of a window, without a graphics library.
+// the view and the shell ask of a window, without a graphics library; and a
+// scope in which one is the global window.
 
 #include "video/Window.h"
 
@@ -29,6 +30,20 @@ public:
   void applyDeviceViewport() override {}
 
   int resizes = 0;
+};
+
+// Makes a window the global one for a scope, then puts the previous back.
+class WindowSwap {
+public:
+  explicit WindowSwap(video::Window *window) : m_previous(video::Window::instance()) {
+    video::Window::setInstance(window);
+  }
+  ~WindowSwap() { video::Window::setInstance(m_previous); }
+  WindowSwap(const WindowSwap &) = delete;
+  WindowSwap &operator=(const WindowSwap &) = delete;
+
+private:
+  video::Window *m_previous;
 };
 
 } // namespace testing_support

@@ -1,6 +1,7 @@
 // The vertices and the render state of the canvas's 2-D primitives, as the
 // vertex renderer hands them over.
 
+#include "math/Box3D.h"
 #include "math/Rectangle.h"
 #include "support/RecordingCanvas.h"
 #include "video/RenderKeywords.h"
@@ -205,4 +206,76 @@ TEST(CanvasPrimitives, TheOtherFilledForms) {
   EXPECT_TRUE(blended.blending);
   EXPECT_EQ(blended.color(3).a, 63);
   expectAt(blended.position(3), 4, 2);
+}
+
+TEST(CanvasPrimitives, TrianglesAndSolidBoxes) {
+  RecordingCanvas canvas;
+  canvas.drawTriangle(math::Vector3(0, 0, 0), math::Vector3(1, 0, 0), math::Vector3(0, 1, 2),
+                      math::Color::red);
+  canvas.drawTriangle(math::Vector3(0, 0, 0), math::Vector3(1, 0, 0), math::Vector3(0, 1, 2),
+                      math::Color(1.0f, 0.0f, 0.0f, 0.5f));
+  ASSERT_EQ(canvas.drawn.size(), 2u);
+  const DrawnPrimitive &t = canvas.drawn[0];
+  EXPECT_EQ(t.primitive, video::PRIMITIVE_TRIANGLE_LIST);
+  EXPECT_EQ(t.position(2), math::Vector3(0, 1, 2));
+  EXPECT_TRUE(t.depthTest);
+  EXPECT_TRUE(t.depthWrite);
+  EXPECT_FALSE(t.culling);
+  EXPECT_FALSE(t.blending);
+  EXPECT_TRUE(canvas.drawn[1].blending);
+
+  canvas.drawn.clear();
+  math::Box3D box(math::Vector3(1, 2, 3), math::Vector3(1, 1, 2));
+  canvas.drawSolidBox(box, math::Color::green, true, false);
+  ASSERT_EQ(canvas.drawn.size(), 6u);
+  for (const DrawnPrimitive &face : canvas.drawn) {
+    EXPECT_EQ(face.primitive, video::PRIMITIVE_TRIANGLE_STRIP);
+    ASSERT_EQ(face.vertexCount(), 4);
+    EXPECT_TRUE(face.culling);
+    EXPECT_EQ(face.shadeModel, video::SHADE_FLAT);
+    EXPECT_FALSE(face.depthTest);
+    EXPECT_EQ(face.color(3).g, 255);
+    ASSERT_EQ(face.normals.size(), 12u);
+    // The strip's first triangle faces out of the box, along the normal.
+    math::Vector3 n =
+        (face.position(1) - face.position(0)).cross(face.position(2) - face.position(0));
+    EXPECT_GT(n.dot(face.normal(0)), 0.0f);
+    math::Vector3 middle = (face.position(0) + face.position(3)) * 0.5f;
+    EXPECT_GT((middle - box.center).dot(face.normal(0)), 0.0f);
+    for (int i = 0; i < 4; ++i) {
+      math::Vector3 offset = face.position(i) - box.center;
+      EXPECT_EQ(std::fabs(offset.x), 1.0f);
+      EXPECT_EQ(std::fabs(offset.z), 2.0f);
+    }
+  }
+  canvas.drawn.clear();
+  canvas.drawSolidBox(box, math::Color::green, false, true);
+  EXPECT_TRUE(canvas.drawn[0].normals.empty());
+  EXPECT_TRUE(canvas.drawn[0].depthTest);
+}
+
+TEST(CanvasPrimitives, BoxEdges) {
+  RecordingCanvas canvas;
+  canvas.drawBox3D(math::Box3D(math::Vector3(0, 0, 0), math::Vector3(1, 2, 3)), math::Color::white,
+                   0.5f, true);
+  ASSERT_EQ(canvas.drawn.size(), 12u);
+  int alongZ = 0;
+  for (const DrawnPrimitive &edge : canvas.drawn) {
+    math::Vector3 from = (edge.position(0) + edge.position(1)) * 0.5f;
+    math::Vector3 to = (edge.position(2) + edge.position(3)) * 0.5f;
+    for (const math::Vector3 &p : {from, to}) {
+      EXPECT_NEAR(std::fabs(p.x), 1.0f, 1e-5f);
+      EXPECT_NEAR(std::fabs(p.y), 2.0f, 1e-5f);
+      EXPECT_NEAR(std::fabs(p.z), 3.0f, 1e-5f);
+    }
+    math::Vector3 d = to - from;
+    // Each edge runs along one axis only.
+    int axes = (std::fabs(d.x) > 1e-5f) + (std::fabs(d.y) > 1e-5f) + (std::fabs(d.z) > 1e-5f);
+    EXPECT_EQ(axes, 1);
+    alongZ += std::fabs(d.z) > 1e-5f;
+    EXPECT_TRUE(edge.depthTest);
+  }
+  // The joining edges come last.
+  EXPECT_EQ(alongZ, 4);
+  EXPECT_GT(std::fabs((canvas.drawn[11].position(2) - canvas.drawn[11].position(0)).z), 1.0f);
 }

@@ -4,6 +4,7 @@
 #include "support/GLFixture.h"
 
 #include "video/RenderKeywords.h"
+#include "video/RibbonRenderPass.h"
 
 namespace {
 
@@ -76,4 +77,29 @@ TEST_F(PrimitivesReadBack, ACircle) {
   expectRgb(125, 275, 255, 255, 255); // about 45 degrees round
   expectRgb(160, 240, 0, 0, 0);
   expectRgb(160, 260, 0, 0, 0);
+}
+
+TEST_F(PrimitivesReadBack, APolylineRibbonOfGrowingWidth) {
+  video::RibbonRenderPass pass;
+  pass.alignment = video::RIBBON_XY;
+  pass.lineWidthStart = 2.0f;
+  pass.lineWidthEnd = 40.0f;
+  pass.cull = false;
+  pass.depthTest = false;
+  pass.color = math::Color::yellow;
+  container::Vector<math::Vector3> points;
+  points.push(math::Vector3(20, 100, 0));
+  points.push(math::Vector3(160, 100, 0));
+  points.push(math::Vector3(300, 100, 0));
+  canvas->drawPolylineRibbon(points, pass);
+  // 2 wide at the start, 21 in the middle, 40 at the end.
+  expectRgb(22, 100, 255, 255, 0);
+  expectRgb(22, 104, 0, 0, 0);
+  expectRgb(160, 109, 255, 255, 0);
+  expectRgb(160, 113, 0, 0, 0);
+  expectRgb(298, 118, 255, 255, 0);
+  expectRgb(298, 82, 255, 255, 0);
+  expectRgb(298, 123, 0, 0, 0);
+  EXPECT_EQ(canvas->colorStackSize(), 0u);
+  EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

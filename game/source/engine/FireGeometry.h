@@ -20,6 +20,8 @@ public:
   math::Vector3 resolve(const math::Sphere &sphere,
                         const math::Vector3 &previousPosition) const override;
   bool overlapsSphere(const math::Sphere &sphere) const override;
+  // A 3-D line of width 2.0 from the hub to each tip.
+  void renderGeometry(video::Canvas &canvas) const;
 
 private:
   bool withinReach(const math::Vector3 &centre, float radius) const;

@@ -4,6 +4,8 @@
 #include "engine/BlockGeometry.h"
 #include "engine/BonusGeometry.h"
 #include "engine/CylinderGeometry.h"
+#include "engine/FireGeometry.h"
+#include "engine/FireSpokes.h"
 #include "video/Canvas.h"
 #include "video/RenderKeywords.h"
 
@@ -51,4 +53,10 @@ void CylinderGeometry::renderGeometry(video::Canvas &canvas) const {
   canvas.applyPlacement(transform);
   canvas.drawCircle(m_radius, blockcell::debugColour(), lineWidth);
   canvas.popMatrix();
+}
+
+void FireGeometry::renderGeometry(video::Canvas &canvas) const {
+  const math::Vector3 hub = m_fire.hubPosition();
+  for (const math::Vector3 &tip : m_fire.spokeTips())
+    canvas.drawLine3D(hub, tip, blockcell::debugColour(), 2.0f, false, video::BLEND_NORMAL);
 }

@@ -1,6 +1,7 @@
 #include "engine/Trail.h"
 
 #include "file/BinaryPrimitives.h"
+#include "video/Canvas.h"
 
 namespace {
 
@@ -44,6 +45,11 @@ void Trail::takePoints(container::Vector<math::Vector3> &taken) const {
       taken.push(m_points[i]);
   if (n > 1)
     taken.push(m_points[0]);
+}
+
+void Trail::render(video::Canvas &canvas) {
+  takePoints(m_taken);
+  canvas.drawPolylineRibbon(m_taken, m_pass);
 }
 
 void Trail::write(file::ByteReceiver &out) const {

@@ -4,6 +4,7 @@
 
 #include "container/Vector.h"
 #include "math/Vector3.h"
+#include "video/RibbonRenderPass.h"
 
 #include <cstdint>
 
@@ -11,6 +12,9 @@ namespace file {
 class ByteProducer;
 class ByteReceiver;
 } // namespace file
+namespace video {
+class Canvas;
+}
 
 class Trail {
 public:
@@ -20,6 +24,8 @@ public:
   // Advances the clock and drops the points past the lifetime.
   void update(float dt);
   void clear();
+  // The ribbon through the taken points, with the trail's pass.
+  void render(video::Canvas &canvas);
 
   // The points the ribbon goes through, newest first: the newest and the
   // oldest always, between them every point i with i + 1 a multiple of the
@@ -37,6 +43,7 @@ public:
   uint32_t stride() const { return m_stride; }
   // A stride of 0 counts as 1.
   void setStride(uint32_t stride) { m_stride = stride == 0 ? 1 : stride; }
+  video::RibbonRenderPass &pass() { return m_pass; }
   uint32_t pointCount() const { return m_points.size(); }
   const math::Vector3 &point(uint32_t i) const { return m_points[i]; }
   float time(uint32_t i) const { return m_times[i]; }
@@ -45,7 +52,10 @@ private:
   float m_clock = 0.0f;
   float m_lifetime;
   uint32_t m_stride = 1;
+  video::RibbonRenderPass m_pass;
   container::Vector<math::Vector3> m_points;
   // The clock when each point was added.
   container::Vector<float> m_times;
+  // Kept from frame to frame.
+  container::Vector<math::Vector3> m_taken;
 };

@@ -11,11 +11,13 @@ WallSet::WallSet(Level &level, int region)
     : m_level(level), m_region(region), m_geometry(new WallGeometry(*this)) {
   m_geometry->setOwner(this);
   m_level.simulation().addGeometry(m_geometry);
+  createBorder();
 }
 
 WallSet::~WallSet() {
   m_level.simulation().removeGeometry(m_geometry);
   delete m_geometry;
+  destroyBorder();
 }
 
 bool WallSet::allowCollision(const physics::WorldGeometry &,

@@ -16,6 +16,13 @@
 
 class Level;
 class WallGeometry;
+namespace mesh {
+class Mesh;
+class MeshDefinition;
+} // namespace mesh
+namespace video {
+class Canvas;
+}
 namespace file {
 class ByteProducer;
 class ByteReceiver;
@@ -61,8 +68,11 @@ public:
   // without corners.
   void bounds(math::Vector3 &minimum, math::Vector3 &maximum) const;
 
+  // The border strip along the walls.
+  void render(video::Canvas &canvas);
+
   void write(file::ByteReceiver &out) const;
-  // False, with the wall set left empty, when the stream runs out, a count
+  // Rebuilds the border. False, with the wall set left empty, when the stream runs out, a count
   // runs past the bytes remaining, an edge kind is unknown or a border
   // vertex names a corner the outline does not have.
   bool read(file::ByteProducer &in);
@@ -76,10 +86,14 @@ public:
   const container::Vector<WallEdge> &edges() const { return m_edges; }
   const container::Vector<BorderVertex> &innerBorder() const { return m_innerBorder; }
   const container::Vector<BorderVertex> &outerBorder() const { return m_outerBorder; }
+  const mesh::MeshDefinition &borderMesh() const { return *m_borderDefinition; }
 
 private:
   void clear();
   bool readRecord(file::ByteProducer &in);
+  void createBorder();
+  void rebuildBorder();
+  void destroyBorder();
 
   Level &m_level;
   int m_region;
@@ -91,4 +105,6 @@ private:
   container::Vector<WallEdge> m_edges;
   container::Vector<BorderVertex> m_innerBorder;
   container::Vector<BorderVertex> m_outerBorder;
+  mesh::MeshDefinition *m_borderDefinition;
+  mesh::Mesh *m_border;
 };

@@ -87,6 +87,7 @@ bool WallSet::read(file::ByteProducer &in) {
   bool ok = readRecord(in) && !in.overrun();
   if (!ok)
     clear();
+  rebuildBorder();
   return ok;
 }
 

@@ -189,6 +189,18 @@ TEST(GameGeometry, DebugOutlines) {
   ASSERT_EQ(cells.size(), 13u);
   expectNear(cells.back(), Vector3(3, -1.5f, 0));
 
+  Wheel wheel;
+  wheel.hub = Vector3(1, 1, 0);
+  wheel.tips.push(Vector3(1, 10, 0));
+  wheel.tips.push(Vector3(-8, 1, 0));
+  FireGeometry fire(wheel);
+  canvas.drawn.clear();
+  fire.renderGeometry(canvas);
+  const std::vector<Vector3> spokes = midpoints(canvas);
+  ASSERT_EQ(spokes.size(), 2u);
+  expectNear(spokes[0], Vector3(1, 5.5f, 0));
+  expectNear(spokes[1], Vector3(-3.5f, 1, 0));
+
   CylinderGeometry post(2.0f);
   post.transform.translation = Vector3(-4, 1, 0);
   canvas.drawn.clear();

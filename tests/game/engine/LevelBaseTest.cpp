@@ -53,16 +53,7 @@ private:
   }
 };
 
-class WindowSwap {
-public:
-  explicit WindowSwap(video::Window *window) : m_previous(video::Window::instance()) {
-    video::Window::setInstance(window);
-  }
-  ~WindowSwap() { video::Window::setInstance(m_previous); }
-
-private:
-  video::Window *m_previous;
-};
+using testing_support::WindowSwap;
 
 } // namespace
 

@@ -10,16 +10,7 @@
 
 namespace {
 
-class WindowSwap {
-public:
-  explicit WindowSwap(video::Window *window) : m_previous(video::Window::instance()) {
-    video::Window::setInstance(window);
-  }
-  ~WindowSwap() { video::Window::setInstance(m_previous); }
-
-private:
-  video::Window *m_previous;
-};
+using testing_support::WindowSwap;
 
 std::pair<int, int> cell(int x, int y) { return {x, y}; }
 std::pair<int, int> cell(const math::Vector2i &v) { return {v.x, v.y}; }

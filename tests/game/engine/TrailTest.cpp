@@ -1,5 +1,6 @@
 #include "engine/Trail.h"
 #include "file/BufferBinary.h"
+#include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -88,4 +89,29 @@ TEST(Trail, RecordRoundTripAndDamage) {
     EXPECT_FALSE(damaged.read(cut)) << length;
     EXPECT_EQ(damaged.pointCount(), 0u) << length;
   }
+}
+
+TEST(Trail, RibbonThroughTheTakenPoints) {
+  Trail trail(10.0f);
+  trail.setStride(3);
+  for (int i = 0; i < 7; ++i)
+    trail.addPoint(math::Vector3(float(i), float(i % 2), 0));
+  testing_support::RecordingCanvas canvas;
+  trail.render(canvas);
+  ASSERT_EQ(canvas.drawn.size(), 1u);
+  const testing_support::DrawnPrimitive &ribbon = canvas.drawn[0];
+  // A pair of vertices about each of points 6, 5, 2 and 0.
+  ASSERT_EQ(ribbon.vertexCount(), 8);
+  const int expected[] = {6, 5, 2, 0};
+  for (int k = 0; k < 4; ++k) {
+    const math::Vector3 middle = (ribbon.placed(2 * k) + ribbon.placed(2 * k + 1)) * 0.5f;
+    EXPECT_NEAR(middle.x, float(expected[k]), 1e-4f) << k;
+    EXPECT_NEAR(middle.y, float(expected[k] % 2), 1e-4f) << k;
+  }
+  // One point makes no ribbon.
+  Trail single(1.0f);
+  single.addPoint(math::Vector3());
+  canvas.drawn.clear();
+  single.render(canvas);
+  EXPECT_TRUE(canvas.drawn.empty());
 }

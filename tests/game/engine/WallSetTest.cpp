@@ -5,6 +5,8 @@
 #include "engine/WallGeometry.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
+#include "mesh/MeshDefinition.h"
+#include "video/VertexRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -273,4 +275,46 @@ TEST(WallSet, DamagedRecordsAreRefused) {
     EXPECT_EQ(walls.edges().size(), 0u) << b.first;
     EXPECT_EQ(walls.innerBorder().size(), 0u) << b.first;
   }
+}
+
+TEST(WallSet, BorderMeshAlongTheOutline) {
+  Level level(nullptr);
+  WallSet walls(level, 0);
+  file::BufferBinary record = zoned().bytes();
+  ASSERT_TRUE(walls.read(record));
+  const mesh::MeshDefinition &border = walls.borderMesh();
+  EXPECT_EQ(border.name(), SYM(L"border"));
+  // Four corners, two inner and one outer vertex.
+  ASSERT_EQ(border.vertexCount(), 7u);
+  const struct {
+    float x, y, s;
+  } vertices[] = {{-1.5f, -1.5f, 0.5f}, {10.5f, -1.5f, 0.5f}, {10.5f, 10.5f, 0.5f},
+                  {-1.5f, 10.5f, 0.5f}, {1, 1, 0.8f},         {2, 1, 0.8f},
+                  {-1, -1, 0.2f}};
+  for (uint32_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(border.position2D(i).x, vertices[i].x) << i;
+    EXPECT_EQ(border.position2D(i).y, vertices[i].y) << i;
+    EXPECT_EQ(border.texCoord(i).x, vertices[i].s) << i;
+  }
+  ASSERT_EQ(border.partCount(), 1u);
+  const mesh::MeshPart &part = border.part(0);
+  ASSERT_EQ(part.indexLists.size(), 2u);
+  auto indices = [](const mesh::IndexList &list) {
+    std::vector<int> out;
+    for (uint32_t i = 0; i < list.count(); ++i)
+      out.push_back(list[i]);
+    return out;
+  };
+  // Each strip closes on its first pair.
+  EXPECT_EQ(indices(*part.indexLists[0]), (std::vector<int>{0, 4, 1, 5, 0, 4}));
+  EXPECT_EQ(indices(*part.indexLists[1]), (std::vector<int>{6, 3, 6, 3}));
+  EXPECT_EQ(part.indexLists[0]->primitive, uint32_t(video::PRIMITIVE_TRIANGLE_STRIP));
+
+  // Without an outer border there is no strip at all; reading again replaces.
+  Record r = zoned();
+  r.outer.clear();
+  file::BufferBinary again = r.bytes();
+  ASSERT_TRUE(walls.read(again));
+  EXPECT_EQ(walls.borderMesh().vertexCount(), 0u);
+  EXPECT_EQ(walls.borderMesh().part(0).indexLists.size(), 0u);
 }
