@@ -15,7 +15,7 @@ build/release/tools/texpack data/textures.! data >/dev/null
 build/release/tools/fontmake /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf data/textures.! data >/dev/null
 build/release/tools/soundpack data >/dev/null
 
-program=(build/release/source/app/corvane)
+program=(build/release/game/source/app/tumblix)
 
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null && [ "${CORVANE_NO_X:-0}" != 1 ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "${program[@]}" "$@"

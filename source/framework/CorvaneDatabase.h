@@ -114,6 +114,9 @@ public:
   uint32_t loadStep() const { return m_loadStep; }
   bool loadDone() const { return m_loadDone; }
   bool loadMonolithicSkeletonFile() const { return m_loadMonolithicSkeletonFile; }
+  // Every skeleton read at load time from the single skeleton file, instead
+  // of the index with each skeleton read on first use.
+  void setLoadMonolithicSkeletonFile(bool whole) { m_loadMonolithicSkeletonFile = whole; }
   file::BufferBinary &buffer() { return m_buffer; }
 
 private:

@@ -191,16 +191,28 @@ void Framework::releaseSounds() {
         library->freeUnusedChunks();
 }
 
-void Framework::releaseGraphics(const container::Vector<Symbol> *keep) {
-  video::Shader::releaseAll();
-  video::BufferObjectPool::instance().releaseAll();
+namespace {
+// Every texture of every registered database that the keep test spares not
+// gives up its GL copy; it loads again when next drawn.
+template <typename Keep> void unloadTextures(Keep keeps) {
   for (Symbol name : Database::names()) {
     Database *database = Database::find(name);
     TextureManager *textures = database ? existingTextureManager(*database) : nullptr;
     for (uint32_t i = 0; textures && i < textures->count(); ++i)
-      if (!keep || keep->indexOf(textures->at(i)->name()) < 0)
+      if (!keeps(textures->at(i)->name()))
         textures->at(i)->unload();
   }
+}
+} // namespace
+
+void Framework::releaseGraphics(const container::Vector<Symbol> *keep) {
+  video::Shader::releaseAll();
+  video::BufferObjectPool::instance().releaseAll();
+  unloadTextures([keep](Symbol name) { return keep && keep->indexOf(name) >= 0; });
+}
+
+void Framework::unloadTexturesExcept(const container::HashTable<Symbol, bool> &keep) {
+  unloadTextures([&keep](Symbol name) { return keep.contains(name); });
 }
 
 TexturePool &Framework::texturePool() {

@@ -6,6 +6,7 @@
 // every operation, each a virtual slot that the application may replace.
 
 #include "billboard/SplashScreen.h"
+#include "container/HashTable.h"
 #include "container/Vector.h"
 #include "file/NonCopyable.h"
 #include "framework/FPSMeter.h"
@@ -81,6 +82,9 @@ public:
   // Graphics-library objects go back around a change of video mode; the
   // named textures are kept.
   virtual void releaseGraphics(const container::Vector<Symbol> *keep = nullptr);
+  // Unloads every texture of every database whose name the keep-set does not
+  // hold; shaders and buffer objects stay.
+  void unloadTexturesExcept(const container::HashTable<Symbol, bool> &keep);
   // The loading messages; written only when enabled.
   virtual void log(const String &text, bool enabled);
   virtual void focusChanged(bool focused) { (void)focused; }

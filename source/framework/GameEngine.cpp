@@ -6,6 +6,7 @@
 #include "file/Database.h"
 #include "file/FileStatus.h"
 #include "framework/Framework.h"
+#include "gui/GameEngineWidget.h"
 #include "gui/PageStateRecord.h"
 #include "quip/ScriptManager.h"
 #include "video/Canvas.h"
@@ -128,6 +129,7 @@ GameEngine *GameEngine::current() { return theCurrent; }
 void GameEngine::setCurrent(GameEngine *engine) {
   theCurrent = engine;
   video::Layer::setBackdrop(engine);
+  GUI::GameEngineWidget::setCurrentEngine(engine, engine);
   if (engine && video::Canvas::instance())
     video::Canvas::instance()->setClearColor(engine->backgroundColor());
 }

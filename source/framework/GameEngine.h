@@ -62,6 +62,8 @@ public:
   virtual void loadOptions();
   // Writes "%% Game options for <name>" and the options dictionary.
   virtual void saveOptions();
+  // The application's focus, passed on while the engine's game is on screen.
+  virtual void focusChanged(bool focused) { (void)focused; }
   // The window's centre.
   virtual math::Vector2 viewCenter();
   virtual math::Color backgroundColor() const { return math::Color(0.0f, 0.0f, 0.0f, 1.0f); }

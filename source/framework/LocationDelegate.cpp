@@ -15,6 +15,8 @@ LocationDelegate &LocationDelegate::instance() {
   return *theDelegate;
 }
 
+bool LocationDelegate::exists() { return theDelegate != nullptr; }
+
 void LocationDelegate::destroyInstance() {
   delete theDelegate;
   theDelegate = nullptr;

@@ -10,6 +10,7 @@ class LocationDelegate {
 public:
   static LocationDelegate &instance();
   static void destroyInstance();
+  static bool exists();
 
   bool isAvailable() const { return true; }
   bool isTracking() const { return m_tracking; }

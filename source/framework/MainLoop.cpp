@@ -72,12 +72,12 @@ void MainLoop::run(Framework &framework) {
 
 } // namespace framework
 
-void runMainLoop() {
+void runMainLoop(framework::LoopHost *host) {
   Framework *framework = Framework::instance();
   if (!framework)
     return;
-  framework::LoopHost host;
-  framework::MainLoop loop(host);
+  framework::LoopHost platform;
+  framework::MainLoop loop(host ? *host : platform);
   loop.run(*framework);
 }
 

@@ -42,8 +42,9 @@ private:
 
 } // namespace framework
 
-// Runs the application's framework until its quit flag is set.
-void runMainLoop();
+// Runs the application's framework until its quit flag is set, through the
+// given host or the platform's own.
+void runMainLoop(framework::LoopHost *host = nullptr);
 // Polls every pending event while the window is active (or the application
 // runs on while inactive); else waits for one.
 void pumpEvents();

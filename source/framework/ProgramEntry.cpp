@@ -5,7 +5,8 @@
 #include "framework/MainLoop.h"
 #include "framework/Shell.h"
 
-int runApplication(int argc, char **argv, framework::Shell *(*makeShell)()) {
+int runApplication(int argc, char **argv, framework::Shell *(*makeShell)(),
+                   framework::LoopHost *loopHost) {
   Framework *framework = Framework::instance();
   if (!framework)
     return 0;
@@ -18,7 +19,7 @@ int runApplication(int argc, char **argv, framework::Shell *(*makeShell)()) {
     arguments.push(String(argv[i]));
   framework->begin(arguments);
 
-  runMainLoop();
+  runMainLoop(loopHost);
   framework->end();
 
   closeRedirectedOutput(framework->redirectsStdout(), framework->redirectsStderr());

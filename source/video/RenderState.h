@@ -92,6 +92,11 @@ public:
   bool allocateLightIndex(int &out);
   void releaseLightIndex(int index);
 
+  // Asks the application's pre-render step to clear the colour buffer. It
+  // has no GL state of its own, and a reset leaves it as it is.
+  void setFrameClear(bool on) { m_frameClear = on; }
+  bool frameClear() const { return m_frameClear; }
+
 protected:
   virtual void applyShadeModel(int model) = 0;
   virtual void applyBlendMode(int mode) = 0;
@@ -121,6 +126,7 @@ protected:
   virtual void applyStencilFunction(int function, int reference, uint32_t mask) = 0;
   virtual void applyStencilOperation(int fail, int depthFail, int pass) = 0;
 
+  bool m_frameClear = true;
   // The cached values, in the order of their slots.
   int m_shadeModel = SHADE_SMOOTH;
   int m_blendMode = BLEND_SOURCE_ONLY;

@@ -67,6 +67,11 @@ public:
   Level *level() override { return this; }
 
   int32_t state() const { return m_state; }
+  // The level file's background and interior textures.
+  Symbol backgroundName() const { return m_backgroundName; }
+  Symbol interiorName() const { return m_interiorName; }
+  // Ball bonus + score + time bonus; 0 until the level scores.
+  virtual uint32_t total() const { return 0; }
   physics::Simulation &simulation() { return m_simulation; }
   const physics::Plane &floorPlane() const { return m_floorPlane; }
 

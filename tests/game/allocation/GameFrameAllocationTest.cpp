@@ -1,0 +1,54 @@
+// A frame of the game in play allocates nothing: the game page's engine
+// widget updates and draws the engine, which updates and draws its level.
+// The global allocation functions are replaced for this program.
+
+#include "engine/Engine.h"
+#include "engine/LevelCatalogue.h"
+#include "framework/GameEngine.h"
+#include "gui/GamePages.h"
+#include "gui/Page.h"
+#include "gui/PageFactory.h"
+#include "scores/UserProfile.h"
+#include "screen/GameScreens.h"
+#include "screen/ScreenRegistry.h"
+#include "support/AllocationCounter.h"
+#include "support/IdleFrame.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(GameFrame, AFrameOfPlayAllocatesNothing) {
+  testing_support::TempFolder folder;
+  folder.write("engineConfig/level00_0.bin", "level");
+  testing_support::IdleFrame idle;
+  Database::current()->setPath(folder.wide());
+  ASSERT_TRUE(idle.start());
+
+  GUI::createMenuPages();
+  screen::registerGameScreens();
+  auto *engine = new Engine;
+  framework::GameEngine::setCurrent(engine);
+  engine->activate();
+  screen::ScreenRegistry::instance().switchScreen(SYM(L"game"));
+  engine->restartLevel();
+  ASSERT_EQ(engine->state(), uint32_t(Engine::PLAYING));
+  ASSERT_EQ(GUI::PageFactory::page(SYM(L"game"))->state(), uint32_t(GUI::Page::ACTIVE));
+  for (int frame = 0; frame < 10; ++frame)
+    idle.pass();
+
+  float played = engine->stateTime();
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int frame = 0; frame < 200; ++frame)
+    idle.pass();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+  // The frames reached the level.
+  EXPECT_GT(engine->stateTime(), played);
+
+  engine->deactivate();
+  framework::GameEngine::deleteCurrent();
+  screen::ScreenRegistry::destroyInstance();
+  UserProfile::destroy();
+  LevelCatalogue::destroy();
+}
