@@ -86,23 +86,10 @@ private:
   std::string m_display;
 };
 
-} // namespace
-
-TEST(Program, RunsSixtyFramesUnderX) {
-  std::string program = programPath();
-  if (access(program.c_str(), X_OK) != 0)
-    GTEST_SKIP() << "the program is not built: " << program;
-
-  std::unique_ptr<PrivateDisplay> own;
-  std::string display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
-  if (display.empty()) {
-    own = std::make_unique<PrivateDisplay>();
-    display = own->display();
-  }
-  ASSERT_FALSE(display.empty()) << "no X server: set DISPLAY or install Xvfb";
-
-  testing_support::TempFolder folder;
-  ASSERT_EQ(mkdir(folder.path("data").c_str(), 0700), 0);
+// Runs the program for 60 frames in the folder under the display; its exit
+// status (-1 when it had to be stopped) and its standard error.
+int runProgram(const std::string &program, const testing_support::TempFolder &folder,
+               const std::string &display, std::string &log) {
   pid_t pid = fork();
   if (pid == 0) {
     if (chdir(folder.path().c_str()) != 0)
@@ -116,26 +103,75 @@ TEST(Program, RunsSixtyFramesUnderX) {
     execl(program.c_str(), program.c_str(), "--frames", "60", (char *)nullptr);
     _exit(127);
   }
-  ASSERT_GT(pid, 0);
-  int status = waitFor(pid, 180);
-  std::string log = contentsOf(folder.path("stderr.txt"));
-  ASSERT_EQ(status, 0) << log;
+  int status = pid > 0 ? waitFor(pid, 180) : -1;
+  log = contentsOf(folder.path("stderr.txt"));
+  return status;
+}
 
-  const char *lines[] = {
-      "Database path: data", "Operating system version: ",
-      "Build:  SHIP PALM USE_OPENGL OPENGL_ES USE_SDL USE_STB USE_SDL_MIXER",
-      "PDL Hardware: Desktop", "Opened window", "finished Framework::begin()",
-      // No sound device: a warning, and the program goes on silent.
-      "initializeSDLMixer()", "Failed to ", "Initialized audio.", "Created layers.",
-      "Not loading sounds because audio player is not initialized", "Loaded database.",
-      "Finished load.", "Last frame: 320x480, clear colour 0,0,0, 0 pixels differ", "FrameRate: "};
+// The program's path and a display, or the reason the test cannot run.
+struct ProgramUnderX : testing::Test {
+  void SetUp() override {
+    program = programPath();
+    if (access(program.c_str(), X_OK) != 0)
+      GTEST_SKIP() << "the program is not built: " << program;
+    display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+    if (display.empty()) {
+      own = std::make_unique<PrivateDisplay>();
+      display = own->display();
+    }
+    ASSERT_FALSE(display.empty()) << "no X server: set DISPLAY or install Xvfb";
+  }
+  std::string program, display;
+  std::unique_ptr<PrivateDisplay> own;
+  testing_support::TempFolder folder;
+};
+
+void expectInOrder(const std::string &log, std::initializer_list<const char *> lines) {
   size_t at = 0;
   for (const char *line : lines) {
     size_t found = log.find(line, at);
     ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
     at = found;
   }
+}
+
+} // namespace
+
+TEST_F(ProgramUnderX, RunsSixtyFrames) {
+  ASSERT_EQ(mkdir(folder.path("data").c_str(), 0700), 0);
+  std::string log;
+  ASSERT_EQ(runProgram(program, folder, display, log), 0) << log;
+  expectInOrder(log,
+                {"Database path: data", "Operating system version: ",
+                 "Build:  SHIP PALM USE_OPENGL OPENGL_ES USE_SDL USE_STB USE_SDL_MIXER",
+                 "PDL Hardware: Desktop", "Opened window", "finished Framework::begin()",
+                 // No sound device: a warning, and the program goes on silent.
+                 "initializeSDLMixer()", "Failed to ", "Initialized audio.", "Created layers.",
+                 "Not loading sounds because audio player is not initialized", "Loaded database.",
+                 // Without fonts the frame-rate meter is an empty box, black on black.
+                 "Finished load.", "Last frame: 320x480, clear colour 0,0,0, 0 pixels differ",
+                 "FrameRate: "});
   EXPECT_NE(log.find("(60 frames in "), std::string::npos) << log;
   // Nothing went to standard output, so its file was removed.
   EXPECT_NE(access(folder.path("stdout.txt").c_str(), F_OK), 0);
+}
+
+// With the project's generated data the program shows its loading picture,
+// loads its font and draws the frame rate in it.
+TEST_F(ProgramUnderX, DrawsTheFrameRateWithTheProjectsFont) {
+  const std::string data = std::string(CORVANE_SOURCE_DIR) + "/data";
+  for (const char *generated : {"/config/fonts.!", "/load/loadingScreen.png"})
+    ASSERT_EQ(access((data + generated).c_str(), R_OK), 0)
+        << data + generated << " is made by tools/fontmake and tools/texpack (./test.sh runs them)";
+  ASSERT_EQ(symlink(data.c_str(), folder.path("data").c_str()), 0);
+  std::string log;
+  ASSERT_EQ(runProgram(program, folder, display, log), 0) << log;
+  expectInOrder(log, {"Loaded quip: data/config/fonts.!", "Finished load.", "Last frame: "});
+  EXPECT_EQ(log.find("not found"), std::string::npos) << log;
+  EXPECT_EQ(log.find("did not load"), std::string::npos) << log;
+  // The meter's white digits on the black frame.
+  const std::string mark = "Last frame: 320x480, clear colour 0,0,0, ";
+  size_t at = log.find(mark);
+  ASSERT_NE(at, std::string::npos) << log;
+  EXPECT_GT(std::stoi(log.substr(at + mark.size())), 20) << log;
 }
