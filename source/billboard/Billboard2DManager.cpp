@@ -5,7 +5,7 @@
 #include "file/ByteProducer.h"
 #include "file/Database.h"
 #include "file/TextBinary.h"
-#include "quip/FrameworkManager.h"
+#include "quip/ScriptManagerRegistry.h"
 #include "quip/Token.h"
 #include "texture/Texture.h"
 #include "texture/TextureManager.h"
@@ -79,7 +79,7 @@ void Billboard2DManager::clear() { m_prototypes.deleteValues(); }
 
 void Billboard2DManager::loadSource(const String &path) {
   clear();
-  quip::Token result = quip::evaluateWithFramework(m_database, path);
+  quip::Token result = quip::evaluateForDatabase(m_database, path);
   if (result.isArray())
     loadArray(result.array());
   else

@@ -15,6 +15,7 @@
 #include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/InputState.h"
+#include "framework/ParticleAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
@@ -76,6 +77,7 @@ Framework::Framework() {
   installTextureAssets();
   installSoundAssets();
   installBillboardAssets();
+  installParticleAssets();
   installFontAssets();
   animation::installTextureAnimations();
   static const Symbol name = Symbol::intern(L"framework");

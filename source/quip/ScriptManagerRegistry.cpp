@@ -27,6 +27,15 @@ container::Vector<Symbol> ScriptManagerRegistry::names() const {
   return out;
 }
 
+Token evaluateForDatabase(Database *database, const String &path) {
+  static const Symbol frameworkName = Symbol::intern(L"framework");
+  if (ScriptManager *framework =
+          database ? database->scriptManagers().find(frameworkName) : nullptr)
+    return framework->evaluateFile(path);
+  ScriptManager reader(frameworkName);
+  return reader.evaluateFile(path);
+}
+
 } // namespace quip
 
 // The database's side of the registry lives here, with the script managers.

@@ -9,6 +9,7 @@
 namespace quip {
 
 class ScriptManager;
+class Token;
 
 // Made by Database::scriptManagers() on first use and owned by the database.
 class ScriptManagerRegistry : public Database::Attachment {
@@ -35,5 +36,10 @@ private:
   Database *m_owner;
   Table m_table;
 };
+
+// A script's value through the database's "framework" script manager, or
+// through a manager of that name of its own when the database has none (or
+// there is no database). The asset loaders read their scripts this way.
+Token evaluateForDatabase(Database *database, const String &path);
 
 } // namespace quip

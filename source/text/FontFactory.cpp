@@ -3,7 +3,7 @@
 #include "error/Report.h"
 #include "file/ByteProducer.h"
 #include "file/Database.h"
-#include "quip/FrameworkManager.h"
+#include "quip/ScriptManagerRegistry.h"
 #include "quip/Token.h"
 #include "text/Font.h"
 
@@ -74,7 +74,7 @@ void FontFactory::clear() { m_fonts.deleteValues(); }
 
 void FontFactory::loadSource(const String &path) {
   clear();
-  quip::Token result = quip::evaluateWithFramework(m_database, path);
+  quip::Token result = quip::evaluateForDatabase(m_database, path);
   if (!result.isArray()) {
     framework::reportError(String(L"Fonts: no list in ") + path);
     return;

@@ -11,7 +11,7 @@
 #include "file/ByteReceiver.h"
 #include "file/Database.h"
 #include "file/TextBinary.h"
-#include "quip/FrameworkManager.h"
+#include "quip/ScriptManagerRegistry.h"
 #include "quip/Token.h"
 #include "texture/Texture.h"
 #include "texture/TextureManager.h"
@@ -66,7 +66,7 @@ bool Font::read(Database *database, const quip::Dictionary &d) {
     ok = false;
   } else {
     String path = (database ? database->path() : String(L".")) + L"/" + file;
-    quip::Token glyphs = quip::evaluateWithFramework(database, path);
+    quip::Token glyphs = quip::evaluateForDatabase(database, path);
     if (!glyphs.isArray()) {
       warn(*this, String(L"the glyph file ") + path + L" gives no list; the font has no glyphs");
       ok = false;
