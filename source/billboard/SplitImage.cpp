@@ -59,6 +59,7 @@ void SplitImage::build(const PixelBuffer &picture, const String &prefix, unsigne
       tile->position =
           math::Vector2(float(x) - float(width) / 2.0f, float(height) / 2.0f - float(y + h - T));
       m_tiles.push(tile);
+      m_names.push(name);
     }
   }
 }
@@ -68,16 +69,16 @@ void SplitImage::release() {
   TextureManager *textures = m_database ? TextureManager::of(*m_database) : nullptr;
   while (!m_tiles.isEmpty()) {
     Billboard2D *tile = m_tiles.pop();
+    Symbol name = m_names.pop();
     Texture *texture = tile->texture();
-    Symbol name = texture ? texture->name() : Symbol::emptySymbol();
     // A prototype made under the tile's name would keep the texture.
     if (billboards && billboards->contains(name))
       billboards->remove(name);
     delete tile;
-    if (textures && textures->find(name) == texture)
-      textures->removeTexture(name);
-    else
+    if (!textures)
       delete texture;
+    else if (textures->find(name) == texture)
+      textures->removeTexture(name);
   }
   m_size = math::Vector2();
 }

@@ -8,6 +8,7 @@
 #include "math/Vector2.h"
 #include "video/Renderable.h"
 #include "xstring/String.h"
+#include "xstring/Symbol.h"
 
 class Billboard2D;
 class Database;
@@ -37,6 +38,9 @@ public:
 
 private:
   container::Vector<Billboard2D *> m_tiles;
+  // Each tile's texture name: a texture that another of the same name
+  // replaced in the manager is gone, so release never asks it.
+  container::Vector<Symbol> m_names;
   math::Vector2 m_size;
   Database *m_database = nullptr;
 };

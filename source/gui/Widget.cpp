@@ -7,10 +7,10 @@
 #include "gui/Layout.h"
 #include "gui/Page.h"
 #include "math/Bounds2D.h"
+#include "quip/FrameworkManager.h"
 #include "quip/Interpreter.h"
 #include "quip/ScriptFrame.h"
 #include "quip/ScriptManager.h"
-#include "quip/ScriptManagerRegistry.h"
 #include "video/Canvas.h"
 #include "video/Window.h"
 
@@ -369,15 +369,8 @@ quip::Dictionary Widget::scriptLocals() const {
   return locals;
 }
 
-namespace {
-quip::ScriptManager *frameworkManager() {
-  Database *database = Database::current();
-  return database ? database->scriptManagers().find(SYM(L"framework")) : nullptr;
-}
-} // namespace
-
 quip::Interpreter *Widget::spawnScript(const quip::Array &code) {
-  quip::ScriptManager *manager = frameworkManager();
+  quip::ScriptManager *manager = quip::frameworkManager(Database::current());
   if (!manager)
     return nullptr;
   quip::Interpreter *script = manager->spawn(code);
@@ -386,7 +379,7 @@ quip::Interpreter *Widget::spawnScript(const quip::Array &code) {
 }
 
 quip::Interpreter *Widget::spawnScript(Symbol name, const quip::Array &code) {
-  quip::ScriptManager *manager = frameworkManager();
+  quip::ScriptManager *manager = quip::frameworkManager(Database::current());
   if (!manager)
     return nullptr;
   quip::Interpreter *script = manager->spawn(name, code);

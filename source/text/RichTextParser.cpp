@@ -2,9 +2,9 @@
 
 #include "billboard/Billboard2D.h"
 #include "file/Database.h"
-#include "quip/FrameworkManager.h"
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
+#include "quip/ScriptManagerRegistry.h"
 #include "text/RichTextNodes.h"
 #include "xstring/TextCursor.h"
 
@@ -105,11 +105,13 @@ bool Parser::attribute(quip::Token &value) {
     error(L"parse failed in attribute (expected array)");
     return false;
   }
-  quip::ScriptManager *framework = quip::frameworkManager(m_database);
+  static const Symbol frameworkName = Symbol::intern(L"framework");
+  quip::ScriptManager *framework =
+      m_database ? m_database->scriptManagers().find(frameworkName) : nullptr;
   if (framework) {
     value = framework->finish(framework->spawn(contextName(), code));
   } else {
-    quip::ScriptManager own(Symbol::intern(L"framework"));
+    quip::ScriptManager own(frameworkName);
     value = own.finish(own.spawn(contextName(), code));
   }
   return true;

@@ -7,7 +7,9 @@
 #include "file/ByteReceiver.h"
 #include "file/Database.h"
 #include "file/TextBinary.h"
+#include "math/ColorBinary.h"
 #include "math/ColorScript.h"
+#include "math/Vector2.h"
 #include "quip/Token.h"
 #include "text/Font.h"
 #include "text/FontFactory.h"
@@ -81,30 +83,6 @@ Font *fontNamed(Database *database, const quip::Token *token) {
 
 bool differs(const math::Vector2 &v, float x, float y) { return v.x != x || v.y != y; }
 
-void writeVector(const math::Vector2 &v, file::ByteReceiver &out) {
-  file::write(v.x, out);
-  file::write(v.y, out);
-}
-
-void writeColor(const math::Color &c, file::ByteReceiver &out) {
-  file::write(c.r, out);
-  file::write(c.g, out);
-  file::write(c.b, out);
-  file::write(c.a, out);
-}
-
-void readVector(math::Vector2 &v, file::ByteProducer &in) {
-  file::read(v.x, in);
-  file::read(v.y, in);
-}
-
-void readColor(math::Color &c, file::ByteProducer &in) {
-  file::read(c.r, in);
-  file::read(c.g, in);
-  file::read(c.b, in);
-  file::read(c.a, in);
-}
-
 } // namespace
 
 void TextFormat::read(Database *database, const quip::Dictionary &d) {
@@ -177,25 +155,25 @@ void TextFormat::write(file::ByteReceiver &out) const {
   file::write(m_font ? m_font->name() : Symbol::emptySymbol(), out);
   file::write(mask, out);
   if (mask & ALIGNMENT)
-    writeVector(alignment, out);
+    file::write(alignment, out);
   if (mask & SCALE)
-    writeVector(scale, out);
+    file::write(scale, out);
   if (mask & COLOR)
-    writeColor(color, out);
+    file::write(color, out);
   if (mask & BACKGROUND)
     file::write(m_background->name(), out);
   if (mask & BACKGROUND_POSITION)
-    writeVector(backgroundPosition, out);
+    file::write(backgroundPosition, out);
   if (mask & BACKGROUND_COLOR)
-    writeColor(backgroundColor, out);
+    file::write(backgroundColor, out);
   if (mask & SHADOW_POSITION)
-    writeVector(dropShadowPosition, out);
+    file::write(dropShadowPosition, out);
   if (mask & SHADOW_COLOR)
-    writeColor(dropShadowColor, out);
+    file::write(dropShadowColor, out);
   if (mask & UNDERLINE)
     file::write(underline, out);
   if (mask & UNDERLINE_COLOR)
-    writeColor(underlineColor, out);
+    file::write(underlineColor, out);
   if (mask & STRIKEOUT)
     file::write(strikeout, out);
   if (mask & BLEND)
@@ -216,28 +194,28 @@ bool TextFormat::read(Database *database, file::ByteProducer &in) {
   if (!fontName.isEmpty())
     m_font = findFont(fontName, database);
   if (mask & ALIGNMENT)
-    readVector(alignment, in);
+    file::read(alignment, in);
   if (mask & SCALE)
-    readVector(scale, in);
+    file::read(scale, in);
   if (mask & COLOR)
-    readColor(color, in);
+    file::read(color, in);
   if (mask & BACKGROUND) {
     Symbol name;
     file::read(name, in);
     m_background = findFont(name, database);
   }
   if (mask & BACKGROUND_POSITION)
-    readVector(backgroundPosition, in);
+    file::read(backgroundPosition, in);
   if (mask & BACKGROUND_COLOR)
-    readColor(backgroundColor, in);
+    file::read(backgroundColor, in);
   if (mask & SHADOW_POSITION)
-    readVector(dropShadowPosition, in);
+    file::read(dropShadowPosition, in);
   if (mask & SHADOW_COLOR)
-    readColor(dropShadowColor, in);
+    file::read(dropShadowColor, in);
   if (mask & UNDERLINE)
     file::read(underline, in);
   if (mask & UNDERLINE_COLOR)
-    readColor(underlineColor, in);
+    file::read(underlineColor, in);
   if (mask & STRIKEOUT)
     file::read(strikeout, in);
   if (mask & BLEND) {

@@ -106,6 +106,14 @@ inline Rgba glPixel(int x, int y) {
   return {p[0], p[1], p[2], p[3]};
 }
 
+// The window's pixel at (x, y), y up, within the tolerance of the colour.
+inline void expectRgb(int x, int y, int r, int g, int b, int tolerance = 0) {
+  Rgba p = glPixel(x, y);
+  EXPECT_NEAR(p.r, r, tolerance) << "at " << x << "," << y;
+  EXPECT_NEAR(p.g, g, tolerance) << "at " << x << "," << y;
+  EXPECT_NEAR(p.b, b, tolerance) << "at " << x << "," << y;
+}
+
 // The canvas of a 320 x 480 screen, its matrices reset, plain state, white
 // colour and cleared to black; the colour stack emptied afterwards.
 class CanvasFixture : public testing::Test {

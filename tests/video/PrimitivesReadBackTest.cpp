@@ -10,12 +10,7 @@ namespace {
 
 using PrimitivesReadBack = gltest::CanvasFixture;
 
-void expectRgb(int x, int y, int r, int g, int b, int tolerance = 0) {
-  gltest::Rgba p = gltest::glPixel(x, y);
-  EXPECT_NEAR(p.r, r, tolerance) << "at " << x << "," << y;
-  EXPECT_NEAR(p.g, g, tolerance) << "at " << x << "," << y;
-  EXPECT_NEAR(p.b, b, tolerance) << "at " << x << "," << y;
-}
+using gltest::expectRgb;
 
 } // namespace
 
