@@ -19,6 +19,7 @@
 #include "framework/MeshAssets.h"
 #include "framework/ParticleAssets.h"
 #include "framework/Shell.h"
+#include "framework/SkeletonAssets.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
 #include "gui/PageStateRecord.h"
@@ -80,6 +81,7 @@ Framework::Framework() {
   installSoundAssets();
   installBillboardAssets();
   installParticleAssets();
+  installSkeletonAssets();
   installFontAssets();
   animation::installTextureAnimations();
   installMeshAssets();
