@@ -12,6 +12,7 @@
 #include "framework/BetaLog.h"
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
+#include "framework/DropAssets.h"
 #include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/GameEngine.h"
@@ -82,6 +83,7 @@ Framework::Framework() {
   installBillboardAssets();
   installParticleAssets();
   installSkeletonAssets();
+  installDropAssets();
   installFontAssets();
   animation::installTextureAnimations();
   installMeshAssets();
