@@ -316,3 +316,17 @@ TEST_F(SkeletonWorld, EventsAreGatheredAtTheirNodesPositions) {
   EXPECT_EQ(events.sounds[0]->position.y, 40.0f);
   EXPECT_EQ(events.sounds[0]->sound, sym(L"beep"));
 }
+
+TEST_F(SkeletonWorld, TouchingLoadsWhatTheEventsNameAndReportsWhatIsMissing) {
+  auto skeleton = make(L"(root: (name: r: eventChannel: (events: ["
+                       L" (type: sound: sound: notInTheLibrary:)"
+                       L" (type: particleSystem: system: noSuchSystem:)"
+                       L" (type: particleSystem: system: noSuchSystem: time: 1)])))");
+  testing::internal::CaptureStderr();
+  skeleton->touch(database);
+  std::string log = testing::internal::GetCapturedStderr();
+  // The factory reports a name it does not hold once; the library's missing
+  // sound is left alone.
+  EXPECT_EQ(log, "ParticleSystem noSuchSystem not found in database framework.  Using "
+                 "placeholder.\n");
+}
