@@ -14,6 +14,7 @@
 #include "quip/Interpreter.h"
 #include "support/NullCanvas.h"
 #include "text/FormattedText.h"
+#include "video/DisplayHost.h"
 #include "video/QuadBatch.h"
 #include "video/RenderGroup.h"
 
@@ -293,4 +294,27 @@ TEST_F(DataDrops, TheDataTreesDropsLoadAtTheirStep) {
   std::unique_ptr<Drop> text(score->instantiate(math::Vector2()));
   ASSERT_NE(text->text(), nullptr);
   EXPECT_NE(text->text(), score->formattedText());
+}
+
+TEST_F(Drops, InWorldSpaceItsPointGoesThroughTheViewTransform) {
+  // A view that doubles x and lifts by 10.
+  struct View : video::DisplayHost {
+    math::Vector2 worldToScreen(const math::Vector2 &p) override {
+      return math::Vector2(2 * p.x, p.y + 10);
+    }
+  } view;
+  video::DisplayHost &previous = video::DisplayHost::instance();
+  video::DisplayHost::setInstance(&view);
+  DropDefinition &marker = define(L"(lifespan: 2 billboard: (prototype: red: size: [4 4]))");
+  std::unique_ptr<Drop> drop(marker.instantiate(math::Vector2(30, 40)));
+  drop->inWorldSpace = true;
+  drop->target = math::Vector2(50, 40);
+  drop->update(1.0f);
+  testing_support::NullCanvas canvas;
+  drop->render(canvas);
+  video::DisplayHost::setInstance(&previous);
+  EXPECT_EQ(drop->position.x, 40.0f);
+  std::vector<float> box = extent(canvas.quadBatch());
+  EXPECT_NEAR((box[0] + box[2]) / 2, 80.0f, 1e-3f);
+  EXPECT_NEAR((box[1] + box[3]) / 2, 50.0f, 1e-3f);
 }
