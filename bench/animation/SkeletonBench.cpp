@@ -7,6 +7,7 @@
 // count the heap allocations per frame, which must be none.
 
 #include "support/AllocationCount.h"
+#include "support/HeadlessCanvas.h"
 
 #include "animation/Skeleton.h"
 #include "billboard/Billboard2D.h"
@@ -15,33 +16,16 @@
 #include "surface/PixelBuffer.h"
 #include "texture/TextureAnswers.h"
 #include "texture/TextureSimple.h"
-#include "video/OpenGLCanvas.h"
-#include "video/OpenGLWindow.h"
 
 #include <GLES/gl.h>
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-video::Canvas &glCanvas() {
-  if (!video::Canvas::instance() || !video::Canvas::instance()->asOpenGLCanvas()) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE);
-    video::Canvas::setInstance(new video::OpenGLCanvas);
-    auto *window = new video::OpenGLWindow;
-    video::Window::setInstance(window);
-    window->create(math::Vector2i(320, 480), false, false, false);
-  }
-  return *video::Canvas::instance();
-}
 
 math::Channel *turning(float degrees) {
   auto *channel = new math::Channel;
@@ -58,7 +42,7 @@ struct Scene {
   animation::Skeleton skeleton;
 
   Scene() {
-    glCanvas();
+    testing_support::headlessCanvas();
     installTextureAnswers();
     auto *pixels = new PixelBuffer;
     pixels->create(16, 16, PixelBuffer::RGBA8888);
@@ -117,7 +101,7 @@ BENCHMARK(BM_SkeletonAnimate)->Unit(benchmark::kMicrosecond);
 void frames(benchmark::State &state) {
   Scene &s = scene();
   const int users = int(state.range(0));
-  video::Canvas &canvas = glCanvas();
+  video::Canvas &canvas = testing_support::headlessCanvas();
   double animate = 0, render = 0, finish = 0;
   float age = 0.0f;
   auto frame = [&](bool timed) {

@@ -3,6 +3,7 @@
 #include "animation/Skeleton.h"
 #include "animation/SkeletonKeys.h"
 #include "animation/SkeletonStore.h"
+#include "animation/TrackRecord.h"
 #include "file/BinaryPrimitives.h"
 #include "file/Database.h"
 #include "file/TextBinary.h"
@@ -70,14 +71,7 @@ void SkeletonChannel::addFrame(SkeletonFrame *frame) {
 }
 
 void SkeletonChannel::insertFrame(uint32_t index, SkeletonFrame *frame) {
-  if (index >= m_frames.size()) {
-    addFrame(frame);
-    return;
-  }
-  m_frames.push(nullptr);
-  for (uint32_t i = m_frames.size() - 1; i > index; --i)
-    m_frames[i] = m_frames[i - 1];
-  m_frames[index] = frame;
+  m_frames.insertAt(index, frame);
   continueAges();
 }
 
@@ -161,17 +155,12 @@ enum FrameBits : uint8_t { HAS_TIME = 1, HAS_SKELETON = 2, HAS_AGE = 4, CONTINUE
 }
 
 bool SkeletonChannel::readBinary(Database *database, file::ByteProducer &in) {
-  uint8_t looping = 0;
   uint32_t count = 0;
-  file::read(looping, in);
-  file::read(count, in);
-  if (in.overrun())
+  if (!readTrackHead(in, loop, count))
     return false;
   deleteFrames();
-  loop = looping != 0;
   for (uint32_t i = 0; i < count; ++i) {
-    // A frame holds at least its mask byte.
-    if (in.bytesRemaining() == 0)
+    if (!recordFollows(in))
       return false;
     uint8_t mask = 0;
     file::read(mask, in);
@@ -192,8 +181,7 @@ bool SkeletonChannel::readBinary(Database *database, file::ByteProducer &in) {
 }
 
 void SkeletonChannel::writeBinary(file::ByteReceiver &out) const {
-  file::write(uint8_t(loop ? 1 : 0), out);
-  file::write(uint32_t(m_frames.size()), out);
+  writeTrackHead(out, loop, m_frames.size());
   for (const SkeletonFrame *f : m_frames) {
     uint8_t mask =
         uint8_t((f->time != 0.0f ? HAS_TIME : 0) | (!f->skeleton.isEmpty() ? HAS_SKELETON : 0) |

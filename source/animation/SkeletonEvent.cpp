@@ -6,6 +6,7 @@
 #include "file/TextBinary.h"
 #include "math/ColorBinary.h"
 #include "math/ColorScript.h"
+#include "math/NumberKey.h"
 #include "quip/Token.h"
 
 namespace animation {
@@ -17,11 +18,6 @@ EventTouchers g_touchers;
 // A symbol value where present.
 void readSymbol(const quip::Dictionary &d, Symbol key, Symbol &out) {
   if (const quip::Token *t = d.lookupTyped(key, quip::TYPE_SYMBOL))
-    t->get(out);
-}
-
-void readNumber(const quip::Dictionary &d, Symbol key, float &out) {
-  if (const quip::Token *t = d.lookupTyped(key, quip::TYPE_NUMBER))
     t->get(out);
 }
 
@@ -58,7 +54,7 @@ SkeletonEvent::Kind SkeletonEvent::kindOf(Symbol type) {
 }
 
 void SkeletonEvent::read(Database *, const quip::Dictionary &d) {
-  readNumber(d, skeletonKeys().time, time);
+  math::readNumberKey(d, skeletonKeys().time, time);
 }
 
 void SkeletonEvent::write(quip::Dictionary &d) const {
@@ -82,8 +78,8 @@ void SkeletonEventSound::read(Database *database, const quip::Dictionary &d) {
   SkeletonEvent::read(database, d);
   const SkeletonKeys &k = skeletonKeys();
   readSymbol(d, k.sound, sound);
-  readNumber(d, k.volume, volume);
-  readNumber(d, k.frequency, frequency);
+  math::readNumberKey(d, k.volume, volume);
+  math::readNumberKey(d, k.frequency, frequency);
 }
 
 void SkeletonEventSound::write(quip::Dictionary &d) const {
@@ -120,7 +116,7 @@ void SkeletonEventParticleSystem::read(Database *database, const quip::Dictionar
   SkeletonEvent::read(database, d);
   const SkeletonKeys &k = skeletonKeys();
   readSymbol(d, k.system, system);
-  readNumber(d, k.scale, scale);
+  math::readNumberKey(d, k.scale, scale);
   quip::lookupColor(d, k.color, quip::TYPE_ARRAY, color);
 }
 

@@ -2,6 +2,7 @@
 
 #include "animation/SkeletonEvent.h"
 #include "animation/SkeletonKeys.h"
+#include "animation/TrackRecord.h"
 #include "file/BinaryPrimitives.h"
 #include "math/Scalar.h"
 #include "quip/Token.h"
@@ -53,18 +54,12 @@ void SkeletonEventChannel::write(quip::Dictionary &d) const {
 }
 
 bool SkeletonEventChannel::deserialize(Database *database, file::ByteProducer &in) {
-  uint8_t looping = 0;
   uint32_t count = 0;
-  file::read(looping, in);
-  file::read(count, in);
-  if (in.overrun())
+  if (!readTrackHead(in, loop, count))
     return false;
   clear();
-  loop = looping != 0;
   for (uint32_t i = 0; i < count; ++i) {
-    // Each record holds at least its kind byte: a count beyond the data is
-    // a broken record, not a reason to allocate.
-    if (in.bytesRemaining() == 0)
+    if (!recordFollows(in))
       return false;
     uint8_t kind = 0;
     file::read(kind, in);
@@ -81,8 +76,7 @@ bool SkeletonEventChannel::deserialize(Database *database, file::ByteProducer &i
 }
 
 void SkeletonEventChannel::serialize(file::ByteReceiver &out) const {
-  file::write(uint8_t(loop ? 1 : 0), out);
-  file::write(uint32_t(m_events.size()), out);
+  writeTrackHead(out, loop, m_events.size());
   for (const SkeletonEvent *e : m_events)
     e->serialize(out);
 }
@@ -130,14 +124,7 @@ void SkeletonEventChannel::collect(float from, float to, CollectedEvents &out) c
 }
 
 void SkeletonEventChannel::insert(uint32_t index, SkeletonEvent *event) {
-  if (index >= m_events.size()) {
-    m_events.push(event);
-    return;
-  }
-  m_events.push(nullptr);
-  for (uint32_t i = m_events.size() - 1; i > index; --i)
-    m_events[i] = m_events[i - 1];
-  m_events[index] = event;
+  m_events.insertAt(index, event);
 }
 
 void SkeletonEventChannel::remove(uint32_t index) {

@@ -5,6 +5,7 @@
 #include "animation/SkeletonStore.h"
 #include "billboard/Billboard2D.h"
 #include "file/Database.h"
+#include "math/NumberKey.h"
 #include "particle/Drop.h"
 #include "particle/OscillatorDefinition.h"
 #include "particle/ParticleSystemFactory.h"
@@ -46,11 +47,6 @@ bool symbolAt(const quip::Dictionary &d, Symbol key, Symbol &out) {
   return t && t->get(out);
 }
 
-void numberAt(const quip::Dictionary &d, Symbol key, float &out) {
-  if (const quip::Token *t = d.lookupTyped(key, quip::TYPE_NUMBER))
-    t->get(out);
-}
-
 } // namespace
 
 DropDefinition::~DropDefinition() {
@@ -90,9 +86,9 @@ void DropDefinition::read(Database *database, const quip::Dictionary &d) {
   const DropKeys &k = keys();
   Database *assets = database ? database : Database::current();
   symbolAt(d, k.name, name);
-  numberAt(d, k.lifespan, lifespan);
-  numberAt(d, k.rotation, rotation);
-  numberAt(d, k.delay, delay);
+  math::readNumberKey(d, k.lifespan, lifespan);
+  math::readNumberKey(d, k.rotation, rotation);
+  math::readNumberKey(d, k.delay, delay);
   quip::lookupBool(d, k.alignToVelocity, quip::TYPE_SYMBOL, alignToVelocity);
   if (const quip::Token *t = d.lookup(k.center))
     t->get(center);

@@ -1,6 +1,7 @@
 #include "particle/OscillatorDefinition.h"
 
 #include "math/Color.h"
+#include "math/NumberKey.h"
 #include "quip/Token.h"
 #include "video/Canvas.h"
 
@@ -30,11 +31,6 @@ const OscillatorKeys &keys() {
   return k;
 }
 
-void readNumber(const quip::Dictionary &d, Symbol key, float &out) {
-  if (const quip::Token *t = d.lookupTyped(key, quip::TYPE_NUMBER))
-    t->get(out);
-}
-
 } // namespace
 
 void OscillatorDefinition::read(const quip::Dictionary &d) {
@@ -45,13 +41,13 @@ void OscillatorDefinition::read(const quip::Dictionary &d) {
       if (k.targets[i] == t->symbol())
         target = i;
   }
-  readNumber(d, k.initialValue, initialValue);
-  readNumber(d, k.magnitude, magnitude);
-  readNumber(d, k.magnitudeDecay, magnitudeDecay);
-  readNumber(d, k.frequency, frequency);
-  readNumber(d, k.frequencyDecay, frequencyDecay);
-  readNumber(d, k.offset, offset);
-  readNumber(d, k.lifespan, lifespan);
+  math::readNumberKey(d, k.initialValue, initialValue);
+  math::readNumberKey(d, k.magnitude, magnitude);
+  math::readNumberKey(d, k.magnitudeDecay, magnitudeDecay);
+  math::readNumberKey(d, k.frequency, frequency);
+  math::readNumberKey(d, k.frequencyDecay, frequencyDecay);
+  math::readNumberKey(d, k.offset, offset);
+  math::readNumberKey(d, k.lifespan, lifespan);
 }
 
 float OscillatorDefinition::value(float t) const {
