@@ -13,15 +13,12 @@
 #include "billboard/Billboard2D.h"
 #include "math/Channel.h"
 #include "math/FixedFrame.h"
-#include "surface/PixelBuffer.h"
-#include "texture/TextureAnswers.h"
 #include "texture/TextureSimple.h"
 
 #include <GLES/gl.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstring>
 
 namespace {
 
@@ -43,11 +40,7 @@ struct Scene {
 
   Scene() {
     testing_support::headlessCanvas();
-    installTextureAnswers();
-    auto *pixels = new PixelBuffer;
-    pixels->create(16, 16, PixelBuffer::RGBA8888);
-    std::memset(pixels->data(), 255, pixels->byteSize());
-    texture = new TextureSimple(nullptr, Symbol::intern(L"benchSkeleton"), pixels);
+    texture = testing_support::whiteTexture(L"benchSkeleton");
     dress(skeleton.root(), 0.0f);
     for (int arm = 0; arm < 7; ++arm) {
       animation::Node *parent = &skeleton.root();

@@ -16,15 +16,12 @@
 #include "particle/ParticleSystem.h"
 #include "particle/ParticleSystemDefinition.h"
 #include "particle/SpoutBox.h"
-#include "surface/PixelBuffer.h"
-#include "texture/TextureAnswers.h"
 #include "texture/TextureSimple.h"
 
 #include <GLES/gl.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -42,11 +39,7 @@ struct Scene {
 
   Scene() {
     testing_support::headlessCanvas();
-    installTextureAnswers();
-    auto *pixels = new PixelBuffer;
-    pixels->create(16, 16, PixelBuffer::RGBA8888);
-    std::memset(pixels->data(), 255, pixels->byteSize());
-    texture = new TextureSimple(nullptr, Symbol::intern(L"benchSpark"), pixels);
+    texture = testing_support::whiteTexture(L"benchSpark");
     emitter->billboard = new Billboard3D(texture);
     emitter->billboard->size = math::Vector2(6, 6);
     auto *box = new SpoutBox;
