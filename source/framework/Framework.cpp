@@ -14,6 +14,7 @@
 #include "framework/GameEngine.h"
 #include "framework/InputState.h"
 #include "framework/MeshAssets.h"
+#include "framework/ShapeAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
@@ -77,6 +78,7 @@ Framework::Framework() {
   installSoundAssets();
   installBillboardAssets();
   installMeshAssets();
+  installShapeAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);

@@ -36,6 +36,9 @@ class ClipPlane;
 namespace mesh {
 class Mesh;
 }
+namespace shape {
+class Shape;
+}
 
 namespace video {
 
@@ -95,6 +98,9 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A shape's strips and fans, at its position, scale and rotation, in its
+  // colour (on the colour stack) and its vertices' colours.
+  virtual void drawShape(const shape::Shape &shape);
   // A mesh with its definition's parts and index lists; nothing here, the
   // OpenGL canvas draws it.
   virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
