@@ -67,14 +67,7 @@ TEST_F(DataShapes, TheShapesScriptLoadsAtItsStep) {
 }
 
 TEST_F(DataShapes, TheHexagonFanCoversAllSixTriangles) {
-  gltest::resetWindow();
-  video::OpenGLCanvas &canvas = gltest::canvas();
-  canvas.resetMatrices();
-  canvas.setScreenProjection(320.0f, 480.0f);
-  gltest::plainState();
-  canvas.setColor(math::Color::white);
-  canvas.setClearColor(math::Color::black);
-  canvas.clear(video::Canvas::CLEAR_COLOR);
+  video::OpenGLCanvas &canvas = gltest::screenCanvas();
   shape::Shape *hexagon = shapes().find(sym(L"hexagon"));
   ASSERT_NE(hexagon, nullptr);
   hexagon->position = math::Vector2(160, 240);
