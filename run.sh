@@ -8,8 +8,11 @@ tools/setup/deps.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
-# The texture file and the sound bank are generated, never committed.
+# The texture file, the loading picture, the font and the sound bank are
+# generated, never committed. The font maker packs its atlas with the
+# textures, so it writes the texture file again after texpack.
 build/release/tools/texpack data/textures.! data >/dev/null
+build/release/tools/fontmake /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf data/textures.! data >/dev/null
 build/release/tools/soundpack data >/dev/null
 
 program=(build/release/source/app/corvane)

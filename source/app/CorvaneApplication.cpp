@@ -31,6 +31,7 @@ void CorvaneApplication::handleArguments(const container::Vector<String> &argume
 
 void CorvaneApplication::finishLoad1() {
   Framework::finishLoad1();
+  setShowsFrameRate(true);
   if (framework::GameEngine::current())
     return;
   framework::GameEngine::setCurrent(new framework::NullEngine);

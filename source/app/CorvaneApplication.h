@@ -13,7 +13,8 @@ public:
   String databasePath() override { return String(L"data"); }
   // Reads "--frames N", then opens the window at the device's screen size.
   void handleArguments(const container::Vector<String> &arguments) override;
-  // The null engine becomes current once the framework's steps are done.
+  // The null engine becomes current once the framework's steps are done,
+  // and the frame-rate meter shows.
   void finishLoad1() override;
   void postRender(video::Canvas &canvas) override;
 

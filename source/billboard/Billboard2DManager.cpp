@@ -5,8 +5,7 @@
 #include "file/ByteProducer.h"
 #include "file/Database.h"
 #include "file/TextBinary.h"
-#include "quip/ScriptManager.h"
-#include "quip/ScriptManagerRegistry.h"
+#include "quip/FrameworkManager.h"
 #include "quip/Token.h"
 #include "texture/Texture.h"
 #include "texture/TextureManager.h"
@@ -79,17 +78,8 @@ void Billboard2DManager::insert(Symbol name, Billboard2D *billboard) {
 void Billboard2DManager::clear() { m_prototypes.deleteValues(); }
 
 void Billboard2DManager::loadSource(const String &path) {
-  static const Symbol frameworkName = Symbol::intern(L"framework");
   clear();
-  quip::Token result;
-  quip::ScriptManager *framework =
-      m_database ? m_database->scriptManagers().find(frameworkName) : nullptr;
-  if (framework) {
-    result = framework->evaluateFile(path);
-  } else {
-    quip::ScriptManager reader(frameworkName);
-    result = reader.evaluateFile(path);
-  }
+  quip::Token result = quip::evaluateWithFramework(m_database, path);
   if (result.isArray())
     loadArray(result.array());
   else

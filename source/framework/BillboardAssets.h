@@ -1,6 +1,7 @@
 #pragma once
 // The billboard prototypes as the asset database's manager of billboards,
-// and the start-up wiring that lets billboards find a database's prototypes.
+// and the start-up wiring that lets billboards find a database's prototypes
+// and draws the capture's pointer with one.
 
 #include "billboard/Billboard2DManager.h"
 #include "framework/AssetManager.h"
@@ -20,6 +21,6 @@ private:
   Billboard2DManager m_billboards;
 };
 
-// Installs the billboard manager maker and the prototype finder. Called by
-// the framework at start.
+// Installs the billboard manager maker, the prototype finder and the frame
+// capture's pointer. Called by the framework at start.
 void installBillboardAssets();

@@ -3,6 +3,7 @@
 #include "error/Log.h"
 #include "file/FileStatus.h"
 #include "framework/Framework.h"
+#include "quip/FrameworkManager.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 
@@ -116,15 +117,8 @@ void CorvaneDatabase::loadSettings() {
   String settings = path() + L"/database.!";
   if (!file::exists(settings))
     return;
-  static const Symbol frameworkName = Symbol::intern(L"framework");
   static const Symbol flagKey = Symbol::intern(L"loadMonolithicSkeletonFile");
-  quip::Token result;
-  if (quip::ScriptManager *framework = scriptManagers().find(frameworkName)) {
-    result = framework->evaluateFile(settings);
-  } else {
-    quip::ScriptManager reader(frameworkName);
-    result = reader.evaluateFile(settings);
-  }
+  quip::Token result = quip::evaluateWithFramework(this, settings);
   if (!result.isDictionary())
     return;
   if (const quip::Token *flag = result.dictionary().lookup(flagKey))

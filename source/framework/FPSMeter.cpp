@@ -1,7 +1,16 @@
 #include "framework/FPSMeter.h"
 
 #include "error/Clock.h"
+#include "file/Database.h"
+#include "text/FontFactory.h"
+#include "text/FormattedText.h"
+#include "video/Canvas.h"
+#include "video/RenderKeywords.h"
 #include "video/Window.h"
+
+#include <cwchar>
+
+FPSMeter::~FPSMeter() { delete m_text; }
 
 void FPSMeter::setPosition(const math::Vector2 &position) {
   m_position = position;
@@ -29,10 +38,32 @@ FPSMeter::Layout FPSMeter::layout(float textWidth, float textHeight,
   return out;
 }
 
-void FPSMeter::render(video::Canvas &) {
+Font *FPSMeter::font() const {
+  static const Symbol defaultName = Symbol::intern(L"font");
+  return findFont(m_fontName.isEmpty() ? defaultName : m_fontName);
+}
+
+void FPSMeter::render(video::Canvas &canvas) {
   if (!m_enabled)
     return;
-  // The number is drawn with the fonts once they exist; the rate is kept
-  // meanwhile so that the meter can be read.
-  m_shown = measure(Clock::startClock().elapsedMilliseconds());
+  int rate = measure(Clock::startClock().elapsedMilliseconds());
+  if (!m_text) {
+    m_text = new text::FormattedText(font());
+    m_text->format().alignment = math::Vector2(0.0f, 0.5f);
+  } else {
+    m_text->format().setFont(font());
+  }
+  // The text changes only with the number.
+  if (rate != m_shown || m_text->text().isEmpty()) {
+    wchar_t digits[16];
+    swprintf(digits, 16, L"%d", rate);
+    m_text->setText(String(digits));
+  }
+  m_shown = rate;
+
+  Layout placed = layout(m_text->width(), m_text->height(), video::Window::screenSize());
+  canvas.fillRect(placed.box, m_backgroundColor, video::BLEND_NORMAL);
+  m_text->format().color = m_color;
+  m_text->setPosition(placed.text);
+  m_text->render(canvas);
 }

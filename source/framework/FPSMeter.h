@@ -1,6 +1,6 @@
 #pragma once
 // The on-screen frame rate: a number in a dark box, in the window's corner
-// unless it was given a position.
+// unless it was given a position. A missing font leaves the box empty.
 
 #include "math/Color.h"
 #include "math/Rectangle.h"
@@ -10,8 +10,18 @@
 
 #include <cstdint>
 
+class Font;
+namespace text {
+class FormattedText;
+}
+
 class FPSMeter : public video::Renderable {
 public:
+  FPSMeter() = default;
+  FPSMeter(const FPSMeter &) = delete;
+  FPSMeter &operator=(const FPSMeter &) = delete;
+  ~FPSMeter() override;
+
   // Where the box and the text go for a text of that size.
   struct Layout {
     math::Rectangle box;
@@ -40,6 +50,9 @@ public:
   Layout layout(float textWidth, float textHeight, const math::Vector2 &windowSize) const;
   // The text of the last render.
   int shownRate() const { return m_shown; }
+  // The font named by the font name in the current database, its default
+  // font when the name is empty; null (reported once) when there is none.
+  Font *font() const;
 
 private:
   bool m_enabled = false;
@@ -51,4 +64,6 @@ private:
   bool m_measured = false;
   uint32_t m_previous = 0;
   int m_shown = 0;
+  // Made on the first render, when the fonts are there.
+  text::FormattedText *m_text = nullptr;
 };

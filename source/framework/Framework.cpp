@@ -1,6 +1,8 @@
 #include "framework/Framework.h"
 
+#include "animation/TextureAnimations.h"
 #include "audio/Library.h"
+#include "billboard/SplitImage.h"
 #include "error/Assert.h"
 #include "error/AssertHandler.h"
 #include "error/Clock.h"
@@ -10,10 +12,12 @@
 #include "framework/BetaLog.h"
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
+#include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/GameEngine.h"
 #include "framework/InputState.h"
 #include "framework/MeshAssets.h"
+#include "framework/ParticleAssets.h"
 #include "framework/ShapeAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
@@ -32,7 +36,6 @@
 #include "video/LayerManager.h"
 #include "video/RenderGroup.h"
 #include "video/Shader.h"
-#include "video/SplitImage.h"
 #include "video/Window.h"
 
 #include <SDL.h>
@@ -77,6 +80,9 @@ Framework::Framework() {
   installTextureAssets();
   installSoundAssets();
   installBillboardAssets();
+  installParticleAssets();
+  installFontAssets();
+  animation::installTextureAnimations();
   installMeshAssets();
   installShapeAssets();
   static const Symbol name = Symbol::intern(L"framework");
@@ -129,6 +135,10 @@ Framework::~Framework() {
     screen::ScreenRegistry::setServices(nullptr, nullptr);
   // The layers may outlive the framework; they must not keep its parts.
   bool groupOnLayer = takeOffLayers();
+  // Pictures give their textures back to the database, so they go first.
+  delete m_loadingScreen;
+  m_loadingScreen = nullptr;
+  m_splash.clear();
   if (m_scriptManager) {
     delete m_scriptManager;
     m_scriptManager = nullptr;
@@ -147,7 +157,6 @@ Framework::~Framework() {
     Clock::releaseStartClock();
     xstring::Localization::release();
   }
-  delete m_loadingScreen;
   delete m_texturePool;
   m_texturePool = nullptr;
   for (uint32_t i = 0; i < m_pageSets.size(); ++i)

@@ -5,6 +5,7 @@
 // staged load that fills the engine one step per frame, and the default of
 // every operation, each a virtual slot that the application may replace.
 
+#include "billboard/SplashScreen.h"
 #include "container/Vector.h"
 #include "file/NonCopyable.h"
 #include "framework/FPSMeter.h"
@@ -14,7 +15,6 @@
 #include "quip/Dictionary.h"
 #include "video/Capture.h"
 #include "video/DisplayHost.h"
-#include "video/SplashScreen.h"
 #include "xstring/String.h"
 #include "xstring/Symbol.h"
 

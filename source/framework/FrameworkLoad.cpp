@@ -6,6 +6,7 @@
 #include "audio/MusicPlayer.h"
 #include "audio/Player.h"
 #include "audio/SoundscapeManager.h"
+#include "billboard/SplitImage.h"
 #include "error/AssertHandler.h"
 #include "error/Log.h"
 #include "error/Redirect.h"
@@ -20,7 +21,6 @@
 #include "video/Canvas.h"
 #include "video/Layer.h"
 #include "video/LayerManager.h"
-#include "video/SplitImage.h"
 #include "video/Window.h"
 
 #include <algorithm>

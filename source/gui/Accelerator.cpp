@@ -1,5 +1,6 @@
 #include "gui/Accelerator.h"
 
+#include "gui/DictionaryRead.h"
 #include "input/InputEvent.h"
 #include "input/Key.h"
 #include "quip/Dictionary.h"
@@ -23,9 +24,9 @@ Accelerator::Accelerator(uint32_t key, uint32_t modifiers) : m_key(key), m_modif
 void Accelerator::load(const quip::Dictionary &d) {
   static const Symbol KEY = Symbol::intern(L"key");
   static const Symbol MODIFIERS = Symbol::intern(L"modifiers");
-  if (const quip::Token *value = d.lookupTyped(KEY, quip::TYPE_SYMBOL))
+  if (const quip::Token *value = typedValue(d, KEY, quip::TYPE_SYMBOL))
     m_key = uint32_t(framework::keyFromName(value->symbol()));
-  if (const quip::Token *value = d.lookupTyped(MODIFIERS, quip::TYPE_ARRAY)) {
+  if (const quip::Token *value = typedValue(d, MODIFIERS, quip::TYPE_ARRAY)) {
     m_modifiers = 0;
     const quip::Array &names = value->array();
     for (uint32_t i = 0; i < names.count(); ++i)

@@ -30,9 +30,7 @@ Page::~Page() {
 
 void Page::runTransition(uint32_t state) {
   const PageTransition &t = m_transitions[state];
-  if (!t.sound.isEmpty())
-    if (PageSoundPlayer *player = pageSoundPlayer())
-      player->playSound(t.sound);
+  playSound(t.sound);
   if (t.code.count() != 0)
     if (quip::Interpreter *script = spawnScript(stateScriptName(state), t.code))
       script->scriptManager()->finish(script);

@@ -1,5 +1,6 @@
 #include "error/Report.h"
 #include "file/BinaryPrimitives.h"
+#include "gui/DictionaryRead.h"
 #include "gui/LayoutKeywords.h"
 #include "gui/Page.h"
 #include "quip/Interpreter.h"
@@ -9,33 +10,33 @@ namespace GUI {
 
 void Page::load(const quip::Dictionary &d) {
   Widget::load(d);
-  if (const quip::Token *layer = d.lookupTyped(SYM(L"layer"), quip::TYPE_SYMBOL))
+  if (const quip::Token *layer = typedValue(d, SYM(L"layer"), quip::TYPE_SYMBOL))
     m_layerName = layer->symbol();
   if (const quip::Token *modal = d.lookup(SYM(L"modal")))
     m_modal = modal->toBool();
   if (const quip::Token *dropDown = d.lookup(SYM(L"dropDown")))
     m_dropDown = dropDown->toBool();
-  if (const quip::Token *name = d.lookupTyped(SYM(L"default"), quip::TYPE_SYMBOL))
+  if (const quip::Token *name = typedValue(d, SYM(L"default"), quip::TYPE_SYMBOL))
     m_defaultWidget = findWidget(name->symbol());
-  if (const quip::Token *name = d.lookupTyped(SYM(L"keyboardFocus"), quip::TYPE_SYMBOL))
+  if (const quip::Token *name = typedValue(d, SYM(L"keyboardFocus"), quip::TYPE_SYMBOL))
     setKeyboardFocus(findWidget(name->symbol()));
-  if (const quip::Token *states = d.lookupTyped(SYM(L"states"), quip::TYPE_DICTIONARY)) {
+  if (const quip::Token *states = typedValue(d, SYM(L"states"), quip::TYPE_DICTIONARY)) {
     for (uint32_t s = 0; s < 4; ++s) {
-      const quip::Token *entry = states->dictionary().lookupTyped(
-          keywordName(KeywordTable::PAGE_STATE, s), quip::TYPE_DICTIONARY);
+      const quip::Token *entry = typedValue(
+          states->dictionary(), keywordName(KeywordTable::PAGE_STATE, s), quip::TYPE_DICTIONARY);
       if (!entry)
         continue;
       const quip::Dictionary &record = entry->dictionary();
       PageTransition &t = m_transitions[s];
-      if (const quip::Token *code = record.lookupTyped(SYM(L"code"), quip::TYPE_ARRAY))
+      if (const quip::Token *code = typedValue(record, SYM(L"code"), quip::TYPE_ARRAY))
         t.code = code->array();
-      if (const quip::Token *duration = record.lookupTyped(SYM(L"duration"), quip::TYPE_NUMBER))
+      if (const quip::Token *duration = typedValue(record, SYM(L"duration"), quip::TYPE_NUMBER))
         t.duration = duration->number();
-      if (const quip::Token *sound = record.lookupTyped(SYM(L"sound"), quip::TYPE_SYMBOL))
+      if (const quip::Token *sound = typedValue(record, SYM(L"sound"), quip::TYPE_SYMBOL))
         t.sound = sound->symbol();
     }
   }
-  if (const quip::Token *state = d.lookupTyped(SYM(L"state"), quip::TYPE_SYMBOL)) {
+  if (const quip::Token *state = typedValue(d, SYM(L"state"), quip::TYPE_SYMBOL)) {
     uint32_t s = keywordIndex(KeywordTable::PAGE_STATE, state->symbol());
     if (s < 4)
       m_state = s;
@@ -68,7 +69,7 @@ bool Page::callMethod(Symbol widgetName, const quip::Array &arguments) {
   }
   quip::Dictionary written;
   widget->write(written);
-  const quip::Token *value = written.lookupTyped(SYM(L"value"), quip::TYPE_ARRAY);
+  const quip::Token *value = typedValue(written, SYM(L"value"), quip::TYPE_ARRAY);
   if (!value) {
     framework::reportError(String(L"callMethod: widget ") + widgetName.text() + L" in page " +
                            name().text() + L" has no code in \"value\"");

@@ -10,4 +10,9 @@ void setPageSoundPlayer(PageSoundPlayer *player) { thePlayer = player; }
 
 PageSoundPlayer *pageSoundPlayer() { return thePlayer; }
 
+void playSound(Symbol sound) {
+  if (!sound.isEmpty() && thePlayer)
+    thePlayer->playSound(sound);
+}
+
 } // namespace GUI

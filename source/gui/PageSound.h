@@ -1,5 +1,5 @@
 #pragma once
-// How pages play their transition sounds: the framework, which owns audio,
+// How pages and widgets play their sounds: the framework, which owns audio,
 // installs a player; without one the sounds are skipped.
 
 #include "xstring/Symbol.h"
@@ -16,5 +16,7 @@ public:
 // Not owned; null removes it.
 void setPageSoundPlayer(PageSoundPlayer *player);
 PageSoundPlayer *pageSoundPlayer();
+// Nothing for the empty Symbol or without a player.
+void playSound(Symbol sound);
 
 } // namespace GUI

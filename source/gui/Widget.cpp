@@ -1,5 +1,6 @@
 #include "gui/Widget.h"
 
+#include "animation/AnimationDefinition.h"
 #include "error/Log.h"
 #include "error/Report.h"
 #include "file/Database.h"
@@ -17,12 +18,12 @@
 
 namespace GUI {
 
-Font *Widget::s_tooltipFont = nullptr;
-
 Widget::Widget() : m_onKeyPress(0), m_onKeyRelease(0) {}
 
 Widget::~Widget() {
   destroyChildren();
+  for (animation::AnimationDefinition *animation : m_stateAnimations)
+    delete animation;
   for (quip::ScriptFrameTrack *track : m_stateScripts)
     delete track;
   delete m_hitArea;
@@ -195,6 +196,13 @@ void Widget::setHitArea(math::Bounds2D *hitArea) {
   m_hitArea = hitArea;
 }
 
+void Widget::setAnimation(int state, animation::AnimationDefinition *animation) {
+  if (m_stateAnimations[state] == animation)
+    return;
+  delete m_stateAnimations[state];
+  m_stateAnimations[state] = animation;
+}
+
 void Widget::setScriptTrack(int state, quip::ScriptFrameTrack *track) {
   if (m_stateScripts[state] == track)
     return;
@@ -266,8 +274,7 @@ void Widget::update(float dt) {
   if (!m_visible)
     return;
   Page *p = page();
-  // No animation definitions exist yet: the look stays at identity.
-  m_animationState.reset();
+  refreshAnimation();
   if (quip::ScriptFrameTrack *track = currentScriptTrack()) {
     float now = p->stateTime();
     track->fire(std::max(0.0f, now - dt), now);
@@ -276,8 +283,16 @@ void Widget::update(float dt) {
     child->update(dt);
 }
 
+// The look at the page's state time; identity without an animation.
+void Widget::refreshAnimation() {
+  if (animation::AnimationDefinition *animation = currentAnimation())
+    animation->evaluate(m_animationState, page()->stateTime());
+  else
+    m_animationState.reset();
+}
+
 void Widget::refreshAnimations() {
-  m_animationState.reset();
+  refreshAnimation();
   for (Widget *child : m_children)
     child->refreshAnimations();
 }
@@ -316,12 +331,6 @@ void Widget::renderOverlay(video::Canvas &canvas) {
   for (Widget *child : m_children)
     child->renderOverlay(canvas);
   endRender(canvas, animated);
-}
-
-void Widget::drawTooltip(video::Canvas &, const String &) {
-  // The text sizes the box, so without its font nothing is drawn.
-  if (!s_tooltipFont)
-    return;
 }
 
 // Layout and scrolling.

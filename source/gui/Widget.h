@@ -34,7 +34,6 @@ class ScriptFrameTrack;
 namespace framework {
 struct InputEvent;
 }
-class Font;
 
 namespace GUI {
 
@@ -125,6 +124,8 @@ public:
   // Owned; replaces (and deletes) the state's previous track.
   void setScriptTrack(int state, quip::ScriptFrameTrack *track);
   quip::ScriptFrameTrack *scriptTrack(int state) const { return m_stateScripts[state]; }
+  // Owned; replaces (and deletes) the state's previous animation.
+  void setAnimation(int state, animation::AnimationDefinition *animation);
   animation::AnimationDefinition *animation(int state) const { return m_stateAnimations[state]; }
   animation::AnimationDefinition *currentAnimation() const;
   quip::ScriptFrameTrack *currentScriptTrack() const;
@@ -181,12 +182,14 @@ public:
   quip::Interpreter *spawnScript(Symbol name, const quip::Array &code);
   quip::Dictionary scriptLocals() const;
 
+  // In the font "fontSystem" over a white box below the widget, kept inside
+  // the screen; nothing without that font.
   void drawTooltip(video::Canvas &canvas, const String &text);
-  // The font of tooltips; null until fonts are loaded, and then no tooltip
-  // text is drawn.
-  static void setTooltipFont(Font *font) { s_tooltipFont = font; }
 
 protected:
+  // Makes this the parent of a widget it owns apart from its children (and
+  // draws itself), so that the widget finds its page.
+  void adopt(Widget *part) { part->m_parent = this; }
   bool runKeyCode(const quip::Array &code, const framework::InputEvent &event);
   // Each child's handleEvent from the last to the first, up to one that
   // consumes the event.
@@ -195,6 +198,7 @@ protected:
   void endRender(video::Canvas &canvas, bool animated);
 
 private:
+  void refreshAnimation();
   void loadChildren(const quip::Array &names);
 
   Symbol m_name;
@@ -217,8 +221,6 @@ private:
   math::Rectangle m_naturalRect;
   math::Rectangle m_layoutRect;
   bool m_sizeToChildren = true;
-
-  static Font *s_tooltipFont;
 };
 
 } // namespace GUI

@@ -1,5 +1,7 @@
+#include "animation/AnimationDefinition.h"
 #include "error/Log.h"
 #include "file/BinaryPrimitives.h"
+#include "gui/DictionaryRead.h"
 #include "gui/LayoutKeywords.h"
 #include "gui/Page.h"
 #include "gui/Widget.h"
@@ -11,18 +13,20 @@ namespace GUI {
 
 namespace {
 
-template <typename T> void readKey(const quip::Dictionary &d, Symbol key, T &field) {
-  if (const quip::Token *value = d.lookup(key))
-    value->get(field);
-}
-
-void readTruth(const quip::Dictionary &d, Symbol key, bool &field) {
-  if (const quip::Token *value = d.lookup(key))
-    field = value->toBool();
+// Each of the four page states that the dictionary under key names.
+template <typename F> void forEachState(const quip::Dictionary &d, Symbol key, F &&f) {
+  const quip::Token *states = typedValue(d, key, quip::TYPE_DICTIONARY);
+  if (!states)
+    return;
+  for (uint32_t state = 0; state < 4; ++state)
+    if (const quip::Token *entry =
+            typedValue(states->dictionary(), keywordName(KeywordTable::PAGE_STATE, state),
+                       quip::TYPE_DICTIONARY))
+      f(int(state), entry->dictionary());
 }
 
 void readKeyword(const quip::Dictionary &d, Symbol key, KeywordTable table, uint32_t &field) {
-  const quip::Token *value = d.lookupTyped(key, quip::TYPE_SYMBOL);
+  const quip::Token *value = typedValue(d, key, quip::TYPE_SYMBOL);
   if (value)
     field = keywordIndex(table, value->symbol());
 }
@@ -32,31 +36,27 @@ void readKeyword(const quip::Dictionary &d, Symbol key, KeywordTable table, uint
 void Widget::load(const quip::Dictionary &d) {
   if (m_children.isEmpty())
     createDefaultChildren();
-  if (const quip::Token *name = d.lookupTyped(SYM(L"name"), quip::TYPE_SYMBOL))
+  if (const quip::Token *name = typedValue(d, SYM(L"name"), quip::TYPE_SYMBOL))
     m_name = name->symbol();
   if (const quip::Token *position = d.lookup(SYM(L"position")))
     m_position.fromToken(*position);
   readTruth(d, SYM(L"visible"), m_visible);
   readTruth(d, SYM(L"keyboardFocusable"), m_keyboardFocusable);
-  if (const quip::Token *children = d.lookupTyped(SYM(L"children"), quip::TYPE_ARRAY))
+  if (const quip::Token *children = typedValue(d, SYM(L"children"), quip::TYPE_ARRAY))
     loadChildren(children->array());
-  if (const quip::Token *code = d.lookupTyped(SYM(L"onKeyPress"), quip::TYPE_ARRAY))
-    m_onKeyPress = code->array();
-  if (const quip::Token *code = d.lookupTyped(SYM(L"onKeyRelease"), quip::TYPE_ARRAY))
-    m_onKeyRelease = code->array();
-  // "animation" waits for animation definitions to exist.
-  if (const quip::Token *channels = d.lookupTyped(SYM(L"scriptChannel"), quip::TYPE_DICTIONARY)) {
-    for (uint32_t state = 0; state < 4; ++state) {
-      const quip::Token *entry = channels->dictionary().lookupTyped(
-          keywordName(KeywordTable::PAGE_STATE, state), quip::TYPE_DICTIONARY);
-      if (!entry)
-        continue;
-      auto *track = new quip::ScriptFrameTrack;
-      track->read(entry->dictionary());
-      setScriptTrack(int(state), track);
-    }
-  }
-  if (const quip::Token *bounds = d.lookupTyped(SYM(L"bounds"), quip::TYPE_DICTIONARY))
+  readCode(d, SYM(L"onKeyPress"), m_onKeyPress);
+  readCode(d, SYM(L"onKeyRelease"), m_onKeyRelease);
+  forEachState(d, SYM(L"animation"), [this](int state, const quip::Dictionary &entry) {
+    auto *animation = new animation::AnimationDefinition;
+    animation->load(entry);
+    setAnimation(state, animation);
+  });
+  forEachState(d, SYM(L"scriptChannel"), [this](int state, const quip::Dictionary &entry) {
+    auto *track = new quip::ScriptFrameTrack;
+    track->read(entry);
+    setScriptTrack(state, track);
+  });
+  if (const quip::Token *bounds = typedValue(d, SYM(L"bounds"), quip::TYPE_DICTIONARY))
     setHitArea(math::createBounds2D(bounds->dictionary()));
   readKeyword(d, SYM(L"hAlign"), KeywordTable::H_ALIGN, m_hAlign);
   readKeyword(d, SYM(L"vAlign"), KeywordTable::V_ALIGN, m_vAlign);
@@ -64,10 +64,10 @@ void Widget::load(const quip::Dictionary &d) {
   readKeyword(d, SYM(L"vLayout"), KeywordTable::V_LAYOUT, m_vLayout);
   readTruth(d, SYM(L"hExpand"), m_hExpand);
   readTruth(d, SYM(L"vExpand"), m_vExpand);
-  readKey(d, SYM(L"hSpacing"), m_hSpacing);
-  readKey(d, SYM(L"vSpacing"), m_vSpacing);
-  readKey(d, SYM(L"hMargin"), m_hMargin);
-  readKey(d, SYM(L"vMargin"), m_vMargin);
+  readValue(d, SYM(L"hSpacing"), m_hSpacing);
+  readValue(d, SYM(L"vSpacing"), m_vSpacing);
+  readValue(d, SYM(L"hMargin"), m_hMargin);
+  readValue(d, SYM(L"vMargin"), m_vMargin);
 }
 
 void Widget::loadChildren(const quip::Array &names) {

@@ -1,5 +1,6 @@
 #include "gui/WidgetRegistry.h"
 
+#include "gui/DictionaryRead.h"
 #include "gui/Widget.h"
 #include "xstring/String.h"
 
@@ -42,6 +43,11 @@ void WidgetRegistry::clear() {
   m_widgets.clear();
   for (uint32_t i = 0; i < widgets.size(); ++i)
     delete widgets[i];
+}
+
+Widget *takeNamedWidget(const quip::Dictionary &d, Symbol key) {
+  const quip::Token *name = typedValue(d, key, quip::TYPE_SYMBOL);
+  return name ? WidgetRegistry::instance()->take(name->symbol()) : nullptr;
 }
 
 } // namespace GUI

@@ -7,6 +7,10 @@
 
 #include <cstdint>
 
+namespace quip {
+class Dictionary;
+}
+
 namespace GUI {
 
 class Widget;
@@ -35,5 +39,9 @@ private:
   container::HashTable<Symbol, Widget *> m_widgets;
   uint32_t m_counter = 0;
 };
+
+// The registered widget that a symbol key names, taken out of the registry;
+// null when the key is absent, not a symbol or names none.
+Widget *takeNamedWidget(const quip::Dictionary &dictionary, Symbol key);
 
 } // namespace GUI

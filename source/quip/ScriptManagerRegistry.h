@@ -9,6 +9,7 @@
 namespace quip {
 
 class ScriptManager;
+class Token;
 
 // Made by Database::scriptManagers() on first use and owned by the database.
 class ScriptManagerRegistry : public Database::Attachment {

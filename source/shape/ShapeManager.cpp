@@ -2,6 +2,7 @@
 
 #include "file/Database.h"
 #include "quip/Builtin.h"
+#include "quip/FrameworkManager.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 #include "shape/Shape.h"
@@ -42,14 +43,14 @@ void ShapeManager::loadSource(const String &path) {
   if (!m_database)
     return;
   Loading loading(this);
-  quip::ScriptManagerRegistry &registry = m_database->scriptManagers();
-  if (quip::ScriptManager *framework = registry.find(frameworkName)) {
+  if (quip::ScriptManager *framework = quip::frameworkManager(m_database)) {
     framework->evaluateFile(path);
     return;
   }
-  // No framework to run it: a manager of that name for the load, which knows
-  // the one builtin the script needs.
-  quip::ScriptManager reader(registry, frameworkName);
+  // No framework to run it: a manager of that name in the database for the
+  // load (so that the script's builtin finds the database), which knows the
+  // one builtin the script needs.
+  quip::ScriptManager reader(m_database->scriptManagers(), frameworkName);
   quip::registerBuiltin(reader.builtins(), L"defineShape", builtin_defineShape);
   reader.evaluateFile(path);
 }

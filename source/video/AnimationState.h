@@ -6,6 +6,14 @@
 #include "math/Color.h"
 #include "math/Vector2.h"
 
+namespace quip {
+class Dictionary;
+}
+
+namespace video {
+class Canvas;
+}
+
 namespace animation {
 
 struct AnimationState {
@@ -21,6 +29,15 @@ struct AnimationState {
            rotation == o.rotation;
   }
   bool operator!=(const AnimationState &o) const { return !(*this == o); }
+
+  // Pushes the colour and the transform it changes; unapply pops them.
+  void apply(video::Canvas &canvas) const;
+  void unapply(video::Canvas &canvas) const;
+
+  // "color", "scale", "translation" and "rotation", each only when it is not
+  // the default; load reads those present.
+  void save(quip::Dictionary &dictionary) const;
+  void load(const quip::Dictionary &dictionary);
 };
 
 } // namespace animation

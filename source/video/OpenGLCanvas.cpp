@@ -206,7 +206,9 @@ void OpenGLCanvas::drawPoints(const float *positions, int count, int components,
   flush();
   applyRenderPass(pass);
   applyMatrices();
-  m_color = white;
+  // White under the colour stack: points without colours take the colour
+  // their drawer pushed.
+  setColor(white);
   applyColor();
   if (sizeCount == 1)
     glPointSize(sizes[0]);

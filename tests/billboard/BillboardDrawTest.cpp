@@ -32,24 +32,12 @@ struct DataBillboards : FrameworkTest {
   void SetUp() override {
     FrameworkTest::SetUp();
     gltest::resetWindow();
+    log = loadDataTree(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS);
     database = corvaneDatabase();
-    database->setPath(String(CORVANE_SOURCE_DIR) + L"/data");
-    testing::internal::CaptureStderr();
-    database->loadAll(CorvaneDatabase::LOAD_TEXTURES | CorvaneDatabase::LOAD_BILLBOARDS);
-    log = testing::internal::GetCapturedStderr();
   }
   Billboard2DManager &manager() { return database->billboard2DManager(); }
 
-  video::OpenGLCanvas &screen() {
-    video::OpenGLCanvas &canvas = gltest::canvas();
-    canvas.resetMatrices();
-    canvas.setScreenProjection(320.0f, 480.0f);
-    gltest::plainState();
-    canvas.setColor(math::Color::white);
-    canvas.setClearColor(math::Color::black);
-    canvas.clear(video::Canvas::CLEAR_COLOR | video::Canvas::CLEAR_DEPTH);
-    return canvas;
-  }
+  video::OpenGLCanvas &screen() { return gltest::clearedScreen(); }
 
   // The colours data/textures.! gives its images: "solid" one colour,
   // "gradient" red to blue from its left column to its right.

@@ -7,6 +7,7 @@
 #include "audio/SoundscapeManager.h"
 #include "file/Database.h"
 #include "framework/BetaLog.h"
+#include "framework/CorvaneDatabase.h"
 #include "framework/Framework.h"
 #include "framework/InputState.h"
 #include "gui/PageFactory.h"
@@ -72,6 +73,17 @@ protected:
   TempFolder folder;
   TestFramework *framework = nullptr;
 };
+
+// The current database rooted in the source tree's data folder and loaded
+// with the kinds of the mask (its texture file made by tools/texpack); the
+// load's standard error.
+inline std::string loadDataTree(uint32_t mask) {
+  CorvaneDatabase *database = corvaneDatabase();
+  database->setPath(String(CORVANE_SOURCE_DIR) + L"/data");
+  testing::internal::CaptureStderr();
+  database->loadAll(mask);
+  return testing::internal::GetCapturedStderr();
+}
 
 // The texts of log lines ("<time> (<n> elapsed ticks): <text>"), in order.
 inline std::vector<std::string> logTexts(const std::string &log) {

@@ -9,6 +9,7 @@
 #include "framework/InputState.h"
 #include "framework/Shell.h"
 #include "gui/PageFactory.h"
+#include "support/FakeWindow.h"
 #include "support/GLFixture.h"
 #include "video/LayerManager.h"
 #include "video/Window.h"
@@ -71,31 +72,7 @@ inline SDL_Event axisEvent(Uint8 axis, Sint16 value, Uint8 joystick = 0) {
   return e;
 }
 
-// A window that keeps its size and flags and draws nothing.
-class FakeWindow : public video::Window {
-public:
-  explicit FakeWindow(int w = 320, int h = 480) {
-    m_size = math::Vector2i(w, h);
-    m_active = true;
-  }
-  void create(const math::Vector2i &size, bool fullscreen, bool, bool) override {
-    m_size = size;
-    m_fullscreen = fullscreen;
-  }
-  void setSize(const math::Vector2i &size) override { m_size = size; }
-  void resize(const math::Vector2i &size) override {
-    m_size = size;
-    ++resizes;
-  }
-  void setActive(bool active) override { m_active = active; }
-  void setCaption(const String &) override {}
-  void setFullscreen(bool fullscreen) override { m_fullscreen = fullscreen; }
-  void iconify() override { m_iconified = true; }
-  void restore() override { m_iconified = false; }
-  void applyDeviceViewport() override {}
-
-  int resizes = 0;
-};
+using FakeWindow = testing_support::FakeWindow;
 
 class TestShell : public framework::Shell {
 public:

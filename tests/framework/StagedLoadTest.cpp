@@ -1,7 +1,10 @@
 #include "FrameworkTestSupport.h"
 #include "LoopTestSupport.h"
 
+#include "file/FileStatus.h"
 #include "framework/CorvaneDatabase.h"
+#include "surface/PNGLoader.h"
+#include "surface/PixelBuffer.h"
 #include "video/Layer.h"
 #include "video/LayerManager.h"
 #include "video/RenderGroup.h"
@@ -18,6 +21,15 @@ std::vector<std::string> frame(framework::MainLoop &loop, Framework &framework) 
 }
 
 using Lines = std::vector<std::string>;
+
+// A small grey loading picture in the test's data folder.
+void writeLoadingPicture(const TempFolder &folder) {
+  file::makeDirectory(folder.wide("load"));
+  PixelBuffer picture;
+  picture.create(8, 8, PixelBuffer::RGB888);
+  picture.fill(128, 128, 128, 255);
+  ASSERT_TRUE(PNGLoader::savePNG(folder.wide("load/loadingScreen.png"), picture, 0));
+}
 
 } // namespace
 
@@ -59,7 +71,7 @@ TEST_F(FrameworkTest, AMissingLoadingPictureIsReportedAndLoadingGoesOn) {
   EXPECT_EQ(framework->loadingScreen(), nullptr);
   EXPECT_EQ(framework->state(), FRAMEWORK_LOADING);
 
-  folder.write("load/loadingScreen.png", "picture");
+  writeLoadingPicture(folder);
   framework->setState(FRAMEWORK_IDLE);
   testing::internal::CaptureStderr();
   framework->setState(FRAMEWORK_LOADING);

@@ -7,6 +7,7 @@
 #include "framework/ShellTestSupport.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
+#include "gui/PageSound.h"
 #include "gui/Widget.h"
 #include "gui/WidgetRegistry.h"
 #include "input/InputEvent.h"
@@ -79,6 +80,12 @@ private:
   bool m_consume;
 };
 
+// Notes every sound a page or widget plays.
+class NotingSounds : public GUI::PageSoundPlayer {
+public:
+  void playSound(Symbol sound) override { note(std::string("sound:") + narrow(sound.toString())); }
+};
+
 inline framework::InputEvent pointer(uint32_t kind, int x, int y) {
   framework::InputEvent e;
   e.kind = kind;
@@ -123,6 +130,23 @@ protected:
     Database::setCurrent(previous);
     Database::unregisterDatabase(database);
     delete database;
+  }
+
+  // The dictionary a script literal gives.
+  quip::Dictionary dictionaryOf(const wchar_t *text) {
+    quip::Token value = scripts->finish(scripts->spawn(code(text)));
+    EXPECT_TRUE(value.isDictionary());
+    return value.isDictionary() ? value.dictionary() : quip::Dictionary();
+  }
+
+  // An active page on the whole screen, entered.
+  GUI::Page *shownPage() {
+    auto *page = new GUI::Page;
+    page->setName(Symbol::intern(L"p"));
+    page->setHitArea(new math::Rectangle(rect(0, 0, 320, 480)));
+    GUI::PageFactory::instance()->addPage(page);
+    page->enter();
+    return page;
   }
 
   video::Layer &layer() { return video::LayerManager::instance().getLayer(Symbol::intern(L"gui")); }

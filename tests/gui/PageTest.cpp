@@ -8,11 +8,6 @@ using GUI::Page;
 
 namespace {
 
-class NotingSounds : public GUI::PageSoundPlayer {
-public:
-  void playSound(Symbol sound) override { note(std::string("sound:") + narrow(sound.toString())); }
-};
-
 class PageTest : public GuiTest {
 protected:
   PageTest() { GUI::setPageSoundPlayer(&sounds); }

@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "file/BufferBinary.h"
+#include "gui/Accelerator.h"
 #include "support/NullCanvas.h"
 
 using namespace guitest;
@@ -205,6 +206,33 @@ TEST_F(WidgetTest, TooltipWithoutItsFontDrawsNothing) {
   w->drawTooltip(canvas, String(L"tip"));
   page->render(canvas);
   SUCCEED();
+}
+
+} // namespace
+
+namespace {
+
+// Values of the wrong type are skipped like absent keys, never read as
+// another kind of value.
+TEST_F(WidgetTest, MistypedKeysAreSkipped) {
+  Widget w;
+  w.setName(Symbol::intern(L"kept"));
+  w.load(dictionaryOf(L"( name: 5 children: 7 onKeyPress: x: scriptChannel: 4 bounds: 2 "
+                      L"hAlign: 3 visible: true: )"));
+  EXPECT_STREQ(w.name().text(), L"kept");
+  EXPECT_TRUE(w.children().isEmpty());
+  EXPECT_EQ(w.keyPressCode().count(), 0u);
+  EXPECT_EQ(w.hitArea(), nullptr);
+
+  Page page;
+  page.load(dictionaryOf(L"( layer: 3 default: [ 1 ] keyboardFocus: \"x\" states: 2 state: 5 )"));
+  EXPECT_EQ(page.defaultWidget(), nullptr);
+  EXPECT_EQ(page.state(), uint32_t(Page::INACTIVE));
+
+  GUI::Accelerator accelerator;
+  accelerator.load(dictionaryOf(L"( key: 5 modifiers: 3 )"));
+  EXPECT_EQ(accelerator.key(), 0u);
+  EXPECT_EQ(accelerator.modifiers(), 0u);
 }
 
 } // namespace

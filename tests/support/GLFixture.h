@@ -83,6 +83,19 @@ inline void plainState() {
   state.setTextureStyle(video::textureStyle::NORMAL, 0);
 }
 
+// The canvas of a 320 x 480 screen: matrices reset, screen projection,
+// plain state, white colour, colour and depth cleared to black.
+inline video::OpenGLCanvas &clearedScreen() {
+  video::OpenGLCanvas &c = canvas();
+  c.resetMatrices();
+  c.setScreenProjection(320.0f, 480.0f);
+  plainState();
+  c.setColor(math::Color::white);
+  c.setClearColor(math::Color::black);
+  c.clear(video::Canvas::CLEAR_COLOR | video::Canvas::CLEAR_DEPTH);
+  return c;
+}
+
 struct Rgba {
   int r, g, b, a;
 };

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache python3 clang-format-14
   libgtest-dev libbenchmark-dev
-  libsdl1.2-dev libsdl-mixer1.2-dev libstb-dev
+  libsdl1.2-dev libsdl-mixer1.2-dev libstb-dev fonts-dejavu-core
   libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri
   xvfb xauth
 )

@@ -116,6 +116,22 @@ bool encode(const PixelBuffer &image, const media::TextureOptions &options, bool
   }
 }
 
+// The image as one simple texture of the file.
+bool packPixels(const PixelBuffer &pixels, const String &name, uint32_t listedSize, bool mipmap,
+                bool wrap, const media::TextureOptions &options, std::vector<Packed> &out) {
+  auto texture = std::make_unique<TextureSimple>(nullptr);
+  texture->setName(Symbol::intern(name));
+  texture->listedSize = listedSize;
+  texture->mipmap = mipmap;
+  texture->wrap = wrap;
+  Packed packed;
+  if (!encode(pixels, options, texture->mipmap, *texture, packed))
+    return fail(String(L"texture ") + name + L" cannot be stored in its format");
+  packed.texture = std::move(texture);
+  out.push_back(std::move(packed));
+  return true;
+}
+
 bool packSimple(const quip::Dictionary &entry, const String &name, uint32_t frame,
                 std::vector<Packed> &out) {
   const Keys &k = keys();
@@ -131,22 +147,27 @@ bool packSimple(const quip::Dictionary &entry, const String &name, uint32_t fram
   if (!makeImage(recipe, pixels))
     return fail(String(L"texture ") + name + L" has no image this packer can make");
 
-  auto texture = std::make_unique<TextureSimple>(nullptr);
-  texture->setName(Symbol::intern(name));
-  texture->listedSize = recipe.size;
+  bool mipmap = false, wrap = true;
   if (const quip::Token *t = entry.lookup(k.mipmap))
-    texture->mipmap = t->toBool();
+    mipmap = t->toBool();
   if (const quip::Token *t = entry.lookup(k.wrap))
-    texture->wrap = t->toBool();
+    wrap = t->toBool();
   media::TextureOptions options = media::defaultTextureOptions(media::currentTarget());
   if (const quip::Token *t = entry.lookup(k.options); t && t->isDictionary())
     options.read(t->dictionary());
+  return packPixels(pixels, name, recipe.size, mipmap, wrap, options, out);
+}
 
-  Packed packed;
-  if (!encode(pixels, options, texture->mipmap, *texture, packed))
-    return fail(String(L"texture ") + name + L" cannot be stored in its format");
-  packed.texture = std::move(texture);
-  out.push_back(std::move(packed));
+bool packMade(const container::Vector<const MadeTexture *> &made, std::vector<Packed> &out) {
+  for (const MadeTexture *image : made) {
+    const PixelBuffer &pixels = image->pixels;
+    if (!pixels.isValid() || pixels.width() != pixels.height() || !isPowerOfTwo(pixels.width()))
+      return fail(String(L"texture ") + image->name + L" is not a square power of two");
+    media::TextureOptions options = media::defaultTextureOptions(media::currentTarget());
+    options.format = TEXTURE_PNG;
+    if (!packPixels(pixels, image->name, pixels.width(), image->mipmap, image->wrap, options, out))
+      return false;
+  }
   return true;
 }
 
@@ -194,7 +215,8 @@ String textureFileUnder(const String &dataRoot) {
   return dataRoot + L"/" + media::textureFilePath(media::currentTarget());
 }
 
-bool packTextures(const String &scriptPath, const String &outputPath) {
+bool packTextures(const String &scriptPath, const String &outputPath,
+                  const container::Vector<const MadeTexture *> &made) {
   if (!file::exists(scriptPath))
     return fail(String(L"cannot read ") + scriptPath);
   quip::Token script;
@@ -207,7 +229,7 @@ bool packTextures(const String &scriptPath, const String &outputPath) {
 
   std::vector<Packed> simple;
   std::vector<std::unique_ptr<TextureAnimated>> animated;
-  if (!packEntries(script.array(), simple, animated))
+  if (!packEntries(script.array(), simple, animated) || !packMade(made, simple))
     return false;
 
   // The directory's size is fixed by its records, so the images' offsets

@@ -1,0 +1,88 @@
+// A page of every widget kind, once warmed up, updates and draws a frame
+// without allocating: a held button repeating, a hovered one showing its
+// tooltip, faces, radio buttons, boxes, labels and rich text animating.
+
+#include "gui/GuiTestSupport.h"
+#include "gui/TestFonts.h"
+
+#include "gui/Box.h"
+#include "gui/CheckButton.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/RadioButton.h"
+#include "gui/RichTextWidget.h"
+#include "input/Pointer.h"
+#include "support/AllocationCount.h"
+#include "support/NullCanvas.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace guitest;
+
+namespace {
+
+// Draws through a vertex renderer that keeps its storage, and keeps nothing.
+class DroppingCanvas : public testing_support::NullCanvas {
+public:
+  DroppingCanvas() : m_renderer(*this) {}
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
+};
+
+class WidgetFrameAllocation : public GuiTest {
+protected:
+  template <typename W> W *add(const wchar_t *settings) {
+    auto *w = new W;
+    w->load(dictionaryOf(settings));
+    page->addChild(w);
+    return w;
+  }
+  void frame() {
+    page->update(1 / 60.0f);
+    page->render(canvas);
+  }
+
+  TestFonts fonts{database};
+  GUI::Page *page = nullptr;
+  DroppingCanvas canvas;
+};
+
+TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
+  page = shownPage();
+  add<GUI::Box>(L"( size: [ 100 40 ] border: true: dropShadow: ( enabled: true: ) gradient: [ "
+                L"[ 1 0 0 1 ] [ 0 1 0 1 ] [ 0 0 1 1 ] [ 0 0 0 1 ] ] animation: ( active: ( "
+                L"channels: ( translationX: ( loop: true: frames: [ ( time: 0 value: 0 ) ( "
+                L"time: 1 value: 10 ) ] ) ) ) ) )");
+  add<GUI::Label>(L"( font: fontSystem: text: \"Score 100\" position: [ 50 300 ] layout: ( "
+                  L"animate: true: characterDelay: 0.1 ) )");
+  add<GUI::RichTextWidget>(L"( text: \"Some words to wrap\" width: 60 reveal: ( speed: 5 ) )");
+  add<GUI::Image>(L"( color: [ 1 1 1 0.5 ] )");
+  add<GUI::RadioButton>(L"( tooltip: \"Pick\" position: [ 200 200 ] )");
+  auto *held = add<GUI::Button>(L"( position: [ 10 400 ] )");
+  held->setHitArea(new math::Rectangle(rect(0, 0, 40, 20)));
+  auto *hovered = add<GUI::CheckButton>(L"( tooltip: \"Check\" position: [ 100 100 ] "
+                                        L"accelerator: ( key: F5: modifiers: [ Ctrl: ] ) )");
+  hovered->setHitArea(new math::Rectangle(rect(0, 0, 40, 20)));
+  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  framework::setPointerPosition(math::Vector2i(20, 410));
+  page->handleEvent(pointer(framework::InputEvent::BUTTON_DOWN, 20, 410));
+  ASSERT_EQ(held->state(), GUI::Button::DOWN);
+  hovered->setState(GUI::Button::OVER);
+  for (int i = 0; i < 60; ++i)
+    frame();
+
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int i = 0; i < 120; ++i)
+    frame();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+}
+
+} // namespace
