@@ -36,6 +36,14 @@ class ClipPlane;
 namespace mesh {
 class Mesh;
 }
+namespace shape {
+class Shape;
+}
+namespace physics {
+class Structure3D;
+class WorldGeometry;
+} // namespace physics
+class HeightMap;
 
 namespace video {
 
@@ -52,6 +60,7 @@ class RibbonRenderPass;
 class DrawList;
 class RenderList;
 class LateRenderable;
+class DebugMeshes;
 
 class Canvas {
 public:
@@ -95,6 +104,9 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A shape's strips and fans, at its position, scale and rotation, in its
+  // colour (on the colour stack) and its vertices' colours.
+  virtual void drawShape(const shape::Shape &shape);
   // A mesh with its definition's parts and index lists; nothing here, the
   // OpenGL canvas draws it.
   virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
@@ -288,6 +300,28 @@ public:
   void drawPolylineRibbon2D(const container::Vector<math::Vector2> &points, RibbonRenderPass &pass,
                             bool mapThroughView);
 
+  // The physics debug view. A geometry tinted, at its placement, with its
+  // bounds; nothing for a disabled one.
+  void drawGeometry(const physics::WorldGeometry &geometry);
+  // A sphere for every atom that is not pinned.
+  void drawStructure(const physics::Structure3D &structure);
+  // The grid's lines to each vertex's neighbours in the previous row and
+  // column; with a level, coloured by where the ends lie against it (after
+  // the model matrix): blue below, magenta rising through, red above.
+  void drawHeightMap(const HeightMap &map);
+  void drawHeightMap(const HeightMap &map, float level);
+  // The cached debug meshes, each made on its first use.
+  DebugMeshes &debugMeshes();
+  void drawUnitSphere(bool depthTest);
+  void drawSphere(const math::Vector3 &center, float radius, bool depthTest);
+  void drawDisc();
+  // A cylinder's body between the ends and a sphere at each.
+  void drawCapsule(const math::Vector3 &start, const math::Vector3 &end, float radius);
+  // Lies in the x-z plane; its half size is the one of its first use.
+  void drawPlaneQuad(float halfSize);
+  void drawWedge(bool cull, bool depthTest);
+  void drawCube(bool cull, bool depthTest);
+
   // The late-drawn items of a scene, in the order of their keys.
   void addToRenderList(LateRenderable *item);
   void renderRenderList();
@@ -312,6 +346,10 @@ protected:
   // Flush, smooth shading, the pass, the matrices.
   void beginRibbon(RibbonRenderPass &pass);
   void drawRibbon(const math::Vector3 *points, uint32_t count, RibbonRenderPass &pass);
+  // Rotates the current matrix so that +y points along the direction.
+  void turnUpTo(const math::Vector3 &direction);
+  // The faces of the mask as white triangles, and their edges.
+  void drawBoxFaces(const math::Vector3 &center, const math::Vector3 &extents, uint32_t faceMask);
   // A filled quad of corner colours (top-left, bottom-left, top-right,
   // bottom-right).
   void fillQuad(float x, float y, float width, float height, const math::Color *colors,
@@ -339,6 +377,8 @@ protected:
   Texture *m_lineTexture = nullptr;
   DrawList *m_drawList;
   RenderList *m_renderList;
+  // Made on the first debug drawing.
+  DebugMeshes *m_debugMeshes = nullptr;
 };
 
 } // namespace video

@@ -137,8 +137,9 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
           vr.texCoord(definition->texCoord(v));
         if (normals)
           vr.normal(definition->normal(v));
+        // Through the colour stack: the debug view tints its meshes so.
         if (colors)
-          m_color = math::Color(definition->color(v));
+          setColor(math::Color(definition->color(v)));
         if (twoD) {
           const math::Vector2 &q = definition->position2D(v);
           vr.vertex(q.x, q.y, 0.0f);
