@@ -1,4 +1,5 @@
 #include "camera/Camera.h"
+#include "camera/CameraController.h"
 #include "input/Pointer.h"
 
 #include "math/Quaternion.h"
@@ -170,6 +171,29 @@ void Camera::write(quip::Dictionary &d) const {
     d.set(k.clipNear, quip::Token(m_clipNear));
   if (m_clipFar != 100.0f)
     d.set(k.clipFar, quip::Token(m_clipFar));
+}
+
+namespace {
+
+CameraController *findController(CameraControllerOwner &owner, Symbol name) {
+  if (name.isEmpty())
+    return nullptr;
+  CameraController **found = owner.cameraControllers().lookup(name);
+  return found ? *found : nullptr;
+}
+
+} // namespace
+
+void Camera::attachController(CameraControllerOwner &owner) {
+  if (CameraController *controller = findController(owner, m_controller)) {
+    controller->attach(*this);
+    controller->setActive(true);
+  }
+}
+
+void Camera::detachController(CameraControllerOwner &owner) const {
+  if (CameraController *controller = findController(owner, m_controller))
+    controller->setActive(false);
 }
 
 const CameraMatrices &Camera::matrices() const {

@@ -21,6 +21,7 @@ class Canvas;
 namespace math {
 class Sphere;
 }
+class CameraControllerOwner;
 
 class Camera {
 public:
@@ -45,6 +46,8 @@ public:
   void setRotation(const math::Vector3 &axis, float degrees);
   // (qb x qa) x qc: a about (-1, 0, 0), b about (0, -1, 0), c about (0, 0, -1).
   void setEulerAngles(float a, float b, float c);
+  // The empty Symbol for none.
+  void setController(Symbol name) { m_controller = name; }
 
   int projection() const { return m_projection; }
   Symbol controller() const { return m_controller; }
@@ -73,6 +76,12 @@ public:
   void release(video::Canvas &canvas) const;
   // Turns the canvas's current matrix by the camera's rotation.
   void applyRotation(video::Canvas &canvas) const;
+
+  // The owner's controller of the camera's controller name takes the camera
+  // and is marked active; detaching marks it inactive. Nothing for no name
+  // or a name the owner does not know.
+  void attachController(CameraControllerOwner &owner);
+  void detachController(CameraControllerOwner &owner) const;
 
   const CameraMatrices &matrices() const;
   bool isStale() const { return m_matrices.valid == 0; }
