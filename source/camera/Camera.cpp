@@ -202,14 +202,30 @@ const CameraMatrices &Camera::matrices() const {
   return m_matrices;
 }
 
-void Camera::apply(video::Canvas &canvas) const {
+void Camera::describe(video::CameraView &view) const {
   const CameraMatrices &m = matrices();
-  video::CameraView view;
   view.projection = m.displayProjection;
   view.view = m.viewMatrix;
   view.perspective = m_projection == PERSPECTIVE;
   view.angle = m_transform.angle();
   view.axis = m_transform.axis();
+  view.position = m_transform.translation;
+  view.forward = m_forward;
+  view.right = m_right;
+  view.clipNear = m_clipNear;
+  view.clipFar = m_clipFar;
+  view.farView = &Camera::describeWithClipFar;
+}
+
+void Camera::describeWithClipFar(const Camera &camera, float clipFar, video::CameraView &out) {
+  Camera farther = camera;
+  farther.setClipFar(clipFar);
+  farther.describe(out);
+}
+
+void Camera::apply(video::Canvas &canvas) const {
+  video::CameraView view;
+  describe(view);
   canvas.setCamera(this, view);
   canvas.setProjectionCamera(this);
 }

@@ -17,7 +17,8 @@ class Dictionary;
 }
 namespace video {
 class Canvas;
-}
+struct CameraView;
+} // namespace video
 namespace math {
 class Sphere;
 }
@@ -73,6 +74,10 @@ public:
 
   // Makes this the canvas's camera (and its projection camera).
   void apply(video::Canvas &canvas) const;
+  // What the canvas takes of the camera.
+  void describe(video::CameraView &out) const;
+  // The view of the camera with another far clip distance.
+  static void describeWithClipFar(const Camera &camera, float clipFar, video::CameraView &out);
   void release(video::Canvas &canvas) const;
   // Turns the canvas's current matrix by the camera's rotation.
   void applyRotation(video::Canvas &canvas) const;
