@@ -22,8 +22,8 @@ void Cloth::rebuild() {
   float along = m_rows > 1 ? 1.0f / float(m_rows - 1) : 0.0f;
   for (uint32_t i = 0; i < m_columns; ++i)
     for (uint32_t j = 0; j < m_rows; ++j) {
-      m_structure.getAtom(at(j, i))
-          .resetPosition(math::Vector3(float(i) * m_scale.x, -float(j) * m_scale.y, 0.0f));
+      m_structure.getAtom(at(j, i)).resetPosition(
+          math::Vector3(float(i) * m_scale.x, -float(j) * m_scale.y, 0.0f));
       m_normals.push(math::Vector3(0.0f, 1.0f, 0.0f));
       m_texCoords.push(math::Vector2(float(i) * across, float(j) * along));
     }

@@ -48,8 +48,8 @@ math::Color combine(const math::Color &d, const math::Color &c, int blend) {
   return out;
 }
 
-void fillBuffer(video::BufferObject *&buffer, video::BufferObject::Target target,
-                const void *data, size_t bytes, bool force) {
+void fillBuffer(video::BufferObject *&buffer, video::BufferObject::Target target, const void *data,
+                size_t bytes, bool force) {
   if (!buffer)
     buffer = video::BufferObjectPool::instance().create();
   if (force || buffer->name() == 0)
@@ -77,7 +77,7 @@ void Grid::setHeightMap(HeightMap *map) {
     delete m_heightMap;
   m_heightMap = map;
   if (m_heightMap && !m_heightMap->verticesCurrent())
-    m_heightMap->rebuildAll();
+    rebuildMap();
   uint32_t vertices = rows() * columns();
   for (Layer *layer : m_layers) {
     layer->colors.clear();
@@ -89,6 +89,11 @@ void Grid::setHeightMap(HeightMap *map) {
   for (uint32_t i = 0; i < cells; ++i)
     decorationMask.push(0xFF);
   m_dirty = true;
+}
+
+void Grid::rebuildMap() {
+  m_heightMap->rebuildVertices();
+  m_heightMap->rebuildAll();
 }
 
 Layer &Grid::addLayer() {
@@ -151,7 +156,7 @@ void Grid::prepareLayers() {
   if (!m_heightMap || rows() < 2 || columns() < 2)
     return;
   if (!m_heightMap->verticesCurrent()) {
-    m_heightMap->rebuildAll();
+    rebuildMap();
     m_dirty = true;
   }
   if (m_dirty)
@@ -228,8 +233,8 @@ void Grid::buildLayer(Layer &layer) {
       colors.push(math::PackedColor(colored ? layer.colors[r * columns() + c] : white));
       coordinates.push(math::Vector2(su * float(r), sv * float(c)));
     }
-  fillBuffer(b.positions, video::BufferObject::ARRAY, positions.data(),
-             n * sizeof(math::Vector3), m_dirty);
+  fillBuffer(b.positions, video::BufferObject::ARRAY, positions.data(), n * sizeof(math::Vector3),
+             m_dirty);
   fillBuffer(b.colors, video::BufferObject::ARRAY, colors.data(), n * sizeof(math::PackedColor),
              m_dirty);
   fillBuffer(b.coordinates, video::BufferObject::ARRAY, coordinates.data(),

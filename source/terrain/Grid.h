@@ -84,6 +84,8 @@ public:
   float waterLevel() const override { return m_waterLevel; }
 
 private:
+  // Vertices, then cells and normals, after heights changed.
+  void rebuildMap();
   void classifyCells();
   void buildLayer(Layer &layer);
   void buildStrips(Layer &layer);

@@ -19,10 +19,10 @@ class Grid;
 
 // Bits of a layer's cell flags.
 enum CellFlag : uint8_t {
-  CELL_DRY = 1,        // all four corners at or above the water level
-  CELL_SUBMERGED = 2,  // all four at or below it
-  CELL_COVERED = 4,    // a later layer covers the cell opaquely
-  CELL_INVISIBLE = 8,  // all four corner colours have alpha 0
+  CELL_DRY = 1,       // all four corners at or above the water level
+  CELL_SUBMERGED = 2, // all four at or below it
+  CELL_COVERED = 4,   // a later layer covers the cell opaquely
+  CELL_INVISIBLE = 8, // all four corner colours have alpha 0
 };
 
 class Layer {

@@ -16,7 +16,8 @@ void fill(video::BufferObject *&buffer, const void *data, size_t bytes, bool for
 
 } // namespace
 
-static_assert(sizeof(math::Vector3) == 12 && sizeof(math::Vector2) == 8 && sizeof(math::PackedColor) == 4);
+static_assert(sizeof(math::Vector3) == 12 && sizeof(math::Vector2) == 8 &&
+              sizeof(math::PackedColor) == 4);
 
 void LayerMesh::upload(video::TerrainBlock &block, bool force) const {
   uint32_t n = positions.size();

@@ -12,7 +12,8 @@ void BufferObject::generate() {
   }
 }
 
-static_assert(BufferObject::ARRAY == GL_ARRAY_BUFFER && BufferObject::ELEMENTS == GL_ELEMENT_ARRAY_BUFFER);
+static_assert(BufferObject::ARRAY == GL_ARRAY_BUFFER &&
+              BufferObject::ELEMENTS == GL_ELEMENT_ARRAY_BUFFER);
 
 bool BufferObject::fill(Target target, const void *data, size_t bytes) {
   if (!OpenGLFunctions::bindBuffer || !OpenGLFunctions::bufferData)

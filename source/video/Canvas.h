@@ -245,9 +245,8 @@ public:
   void drawWater(WaterSurface &water);
   // A strip along the spline (laid flat at the position, turned by the
   // angle about the vertical) and the same points moved by the offset.
-  void drawWaterEdge(RenderPass &pass, const math::Spline2D &spline,
-                     const math::Vector3 &position, float angle, const math::Color &color,
-                     const math::Vector2 &offset);
+  void drawWaterEdge(RenderPass &pass, const math::Spline2D &spline, const math::Vector3 &position,
+                     float angle, const math::Color &color, const math::Vector2 &offset);
   void drawWaves(WaveSurface &waves);
   // Lit, with the cloth colour as its material.
   void drawCloth(ClothSurface &cloth);

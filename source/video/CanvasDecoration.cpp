@@ -78,7 +78,8 @@ void Canvas::drawTerrainDecoration(const TerrainDecoration &decoration) {
         continue;
       math::Vector3 p(x + gridX, camera.position.y, z + gridZ);
       math::Vector3 l = p - origin;
-      if (std::fabs(l.x - center.x) > half.x + jitter || std::fabs(l.z - center.z) > half.z + jitter)
+      if (std::fabs(l.x - center.x) > half.x + jitter ||
+          std::fabs(l.z - center.z) > half.z + jitter)
         continue;
       float dx = jitter * math::perlinNoise(math::Vector3(p.x, 1.234f, p.z));
       float dz = jitter * math::perlinNoise(math::Vector3(p.x, 2.345f, p.z));

@@ -3,6 +3,7 @@
 
 #include "math/Spline2D.h"
 #include "video/Canvas.h"
+#include "video/ClothSurface.h"
 #include "video/Material.h"
 #include "video/RenderPass.h"
 #include "video/RenderState.h"
@@ -10,7 +11,6 @@
 #include "video/TerrainSurface.h"
 #include "video/VertexRenderer.h"
 #include "video/WaterSurface.h"
-#include "video/ClothSurface.h"
 
 namespace video {
 
@@ -56,9 +56,9 @@ void Canvas::drawSkyBox(const SkyBoxFaces &faces) {
       {{-1, -1, -1}, {-1, -1, 1}, {1, -1, -1}, {1, -1, 1}}, // bottom
   };
   static const float coordinates[4][2] = {{1, 0}, {1, 1}, {0, 0}, {0, 1}};
-  static const int order[SkyBoxFaces::FACE_COUNT] = {
-      SkyBoxFaces::FRONT, SkyBoxFaces::RIGHT, SkyBoxFaces::BACK,
-      SkyBoxFaces::LEFT,  SkyBoxFaces::TOP,   SkyBoxFaces::BOTTOM};
+  static const int order[SkyBoxFaces::FACE_COUNT] = {SkyBoxFaces::FRONT, SkyBoxFaces::RIGHT,
+                                                     SkyBoxFaces::BACK,  SkyBoxFaces::LEFT,
+                                                     SkyBoxFaces::TOP,   SkyBoxFaces::BOTTOM};
   VertexRenderer &renderer = vertexRenderer();
   for (int face : order) {
     Texture *texture = faces.face(unsigned(face));
