@@ -75,7 +75,7 @@ TEST(SkyBoxDraw, FacesDrawFrontRightBackLeftTopBottom) {
   ASSERT_EQ(canvas.draws.size(), 6u);
   // The first corner tells the face: front (-h, h, h), right (h, h, h),
   // back (h, h, -h), left (-h, h, -h), top (-h, h, -h), bottom (-h, -h, -h).
-  const float first[6][3] = {{-2, 2, 2}, {2, 2, 2},   {2, 2, -2},
+  const float first[6][3] = {{-2, 2, 2},  {2, 2, 2},   {2, 2, -2},
                              {-2, 2, -2}, {-2, 2, -2}, {-2, -2, -2}};
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
