@@ -184,3 +184,39 @@ TEST_F(SurfaceReadback, TwoTerrainLayersBlendTheSecondOverTheFirst) {
   canvas->flush();
   expectNear(gltest::glPixel(160, 240), 128, 127, 0, 3);
 }
+
+TEST_F(SurfaceReadback, ShoreMeshesAndTheCoastlineDrawFromTheirOwnBuffers) {
+  terrain::Grid grid;
+  terrain::Layer &layer = grid.addLayer();
+  layer.renderPass.lit = false;
+  grid.setHeightMap(flatMap(3, 3, -1.0f, 10.0f)); // all under water: no dry strips
+  // A dry-side shore triangle round the middle of the screen, yellow.
+  terrain::LayerMesh &shore = layer.shoreMeshes[0];
+  const float corners[3][2] = {{-5, -5}, {0, 5}, {5, -5}}; // facing up
+  for (const float *c : corners) {
+    shore.positions.push(math::Vector3(c[0], 0, c[1]));
+    shore.colors.push(math::PackedColor(math::Color(1.0f, 1.0f, 0.0f, 1.0f)));
+    shore.textureCoordinates.push(math::Vector2());
+  }
+  // A coastline strip along the left of the view, cyan.
+  terrain::Coastline &coast = grid.createCoastline();
+  coast.renderPass.lit = false;
+  const float strip[4][2] = {{-20, -20}, {-20, 20}, {-12, -20}, {-12, 20}};
+  for (const float *c : strip) {
+    coast.mesh.positions.push(math::Vector3(c[0], 0, c[1]));
+    coast.mesh.colors.push(math::PackedColor(math::Color(0.0f, 1.0f, 1.0f, 1.0f)));
+    coast.mesh.textureCoordinates.push(math::Vector2());
+  }
+  Camera camera;
+  camera.setPosition(math::Vector3(0, 30, 0));
+  camera.setRotation(math::Vector3(1, 0, 0), -90);
+  look(camera);
+  grid.render(*canvas);
+  canvas->flush();
+  EXPECT_TRUE(layer.indicesAbove().isEmpty());
+  EXPECT_EQ(layer.buffers.blocks[0].extraCount, 3u);
+  EXPECT_EQ(coast.vertexCount, 4u);
+  expectNear(gltest::glPixel(160, 240), 255, 255, 0);
+  expectNear(gltest::glPixel(20, 240), 0, 255, 255);
+  expectNear(gltest::glPixel(300, 240), 0, 0, 0);
+}

@@ -154,7 +154,7 @@ TEST(TerrainDraw, DecorationsStandInFrontOfTheCameraWithinTheirRadius) {
   for (size_t q = 0; q < d.positions.size(); q += 6) {
     // Corner 1 (second vertex) is the bottom left: the foot is 1 to its right.
     math::Vector3 foot = d.positions[q + 1] + math::Vector3(1, 0, 0);
-    EXPECT_NEAR(foot.y, 0.5f, 1e-4f);          // on the ground
+    EXPECT_NEAR(foot.y, 0.5f, 1e-4f);           // on the ground
     EXPECT_NEAR(d.positions[q].y, 4.5f, 1e-4f); // and 4 high
     math::Vector3 toFoot = foot - camera.position();
     toFoot.y = 0;
@@ -173,4 +173,39 @@ TEST(TerrainDraw, DecorationsStandInFrontOfTheCameraWithinTheirRadius) {
   camera.apply(canvas);
   grid.visit(canvas);
   EXPECT_TRUE(canvas.draws.empty());
+}
+
+TEST(TerrainDraw, SurfRibbonsCloseTheirLoops) {
+  gltest::RecordingCanvas canvas;
+  terrain::Grid grid;
+  terrain::SurfLine &surf = grid.createSurfLine();
+  container::Vector<math::Vector3> inner, outer;
+  const float square[4][2] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  for (const float *p : square) {
+    inner.push(math::Vector3(p[0], 0, p[1]));
+    outer.push(math::Vector3(p[0] * 2 - 5, 0, p[1] * 2 - 5));
+  }
+  surf.addLoop(inner, outer);
+  ASSERT_EQ(surf.loops[0].segmentLengths.size(), 4u);
+  EXPECT_FLOAT_EQ(surf.loops[0].segmentLengths[3], 10.0f); // back to the first point
+  grid.render(canvas);
+
+  ASSERT_EQ(canvas.draws.size(), 1u);
+  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  ASSERT_EQ(d.positions.size(), 10u); // 4 points and the first again, inner and outer
+  for (size_t k = 0; k <= 4; ++k) {
+    SCOPED_TRACE(k);
+    const float *p = square[k % 4];
+    EXPECT_EQ(d.positions[2 * k], math::Vector3(p[0], 0, p[1]));
+    EXPECT_EQ(d.positions[2 * k + 1], math::Vector3(p[0] * 2 - 5, 0, p[1] * 2 - 5));
+    gltest::expectCoordinate(d.texCoords[2 * k], 0.2f * float(k), 0.0f);
+    gltest::expectCoordinate(d.texCoords[2 * k + 1], 0.2f * float(k), 1.0f);
+  }
+
+  // A single point makes one segment of length 0.
+  terrain::SurfLoop single;
+  single.inner.push(math::Vector3(1, 2, 3));
+  single.computeSegmentLengths();
+  ASSERT_EQ(single.segmentLengths.size(), 1u);
+  EXPECT_FLOAT_EQ(single.segmentLengths[0], 0.0f);
 }
