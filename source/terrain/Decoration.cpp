@@ -18,16 +18,10 @@ void Decoration::setBillboard(Billboard3D *billboard) {
 void Decoration::draw(video::Canvas &canvas, int index) {
   if (!m_billboard)
     return;
-  m_drawn.terrain = grid;
-  m_drawn.index = index;
-  m_billboard->describe3D(m_drawn.billboard);
-  m_drawn.cutoffRadius = cutoffRadius;
-  m_drawn.step = step;
-  m_drawn.noiseScale = noiseScale;
-  m_drawn.fixedHeight = fixedHeight;
-  m_drawn.hasFixedHeight = hasFixedHeight;
-  m_drawn.takeGroundColor = takeGroundColor;
-  canvas.drawTerrainDecoration(m_drawn);
+  terrain = grid;
+  this->index = index;
+  m_billboard->describe3D(quad);
+  canvas.drawTerrainDecoration(*this);
 }
 
 } // namespace terrain

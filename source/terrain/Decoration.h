@@ -11,7 +11,9 @@ namespace terrain {
 
 class Grid;
 
-class Decoration {
+// Its settings are the canvas's record, which it fills with its grid, its
+// index and its billboard's look when it draws.
+class Decoration : public video::TerrainDecoration {
 public:
   explicit Decoration(Grid &grid) : grid(&grid) {}
   Decoration(const Decoration &) = delete;
@@ -26,17 +28,9 @@ public:
   void draw(video::Canvas &canvas, int index);
 
   Grid *grid;
-  float cutoffRadius = 100.0f;
-  float step = 10.0f;
-  float noiseScale = 1.0f;
-  float fixedHeight = 0.0f;
-  bool hasFixedHeight = false;
-  bool takeGroundColor = true;
 
 private:
   Billboard3D *m_billboard = nullptr;
-  // Refilled for every draw.
-  video::TerrainDecoration m_drawn;
 };
 
 } // namespace terrain

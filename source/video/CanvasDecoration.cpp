@@ -32,7 +32,7 @@ void Canvas::drawTerrainDecoration(const TerrainDecoration &decoration) {
   if (!math::Box3D(center, half).intersects(math::Sphere(camera.position - origin, r)))
     return;
 
-  const BillboardQuad &billboard = decoration.billboard;
+  const BillboardQuad &billboard = decoration.quad;
   RenderState &state = renderState();
   state.setLighting(false);
   state.setCulling(false);

@@ -24,6 +24,21 @@ constexpr float waterClipFar = 10000.0f;
 // Six steps along every segment of a shore edge.
 constexpr int edgeSteps = 6;
 
+// One strip over a grid: each pair of rows column by column, the pairs
+// joined by repeating the end of one and the start of the next.
+template <typename Emit> void rowPairStrip(uint32_t rows, uint32_t columns, Emit &&emit) {
+  for (uint32_t r = 0; r + 1 < rows; ++r) {
+    if (r > 0) {
+      emit(r, columns - 1);
+      emit(r, 0);
+    }
+    for (uint32_t c = 0; c < columns; ++c) {
+      emit(r, c);
+      emit(r + 1, c);
+    }
+  }
+}
+
 } // namespace
 
 void SkyBoxFaces::draw(Canvas &canvas) const { canvas.drawSkyBox(*this); }
@@ -256,16 +271,7 @@ void Canvas::drawWaves(WaveSurface &waves) {
       renderer.vertex(waves.positionAt(r, c));
     };
     renderer.begin(FORMAT_COLORED, PRIMITIVE_TRIANGLE_STRIP);
-    for (uint32_t r = 0; r + 1 < rows; ++r) {
-      if (r > 0) {
-        emit(r, columns - 1);
-        emit(r, 0);
-      }
-      for (uint32_t c = 0; c < columns; ++c) {
-        emit(r, c);
-        emit(r + 1, c);
-      }
-    }
+    rowPairStrip(rows, columns, emit);
     renderer.end();
     releaseRenderPass(pass);
   }
@@ -302,16 +308,7 @@ void Canvas::drawCloth(ClothSurface &cloth) {
     renderer.vertex(cloth.positionAt(r, c));
   };
   renderer.begin(FORMAT_LIT, PRIMITIVE_TRIANGLE_STRIP);
-  for (uint32_t r = 0; r + 1 < rows; ++r) {
-    if (r > 0) {
-      emit(r, columns - 1);
-      emit(r, 0);
-    }
-    for (uint32_t c = 0; c < columns; ++c) {
-      emit(r, c);
-      emit(r + 1, c);
-    }
-  }
+  rowPairStrip(rows, columns, emit);
   renderer.end();
 }
 

@@ -75,33 +75,39 @@ void Shader::release() {
   m_vertexShader = m_fragmentShader = m_program = 0;
 }
 
-Shader::Uniform &Shader::addUniform(Symbol name) {
-  if (Uniform *existing = findUniform(name))
-    return *existing;
-  Uniform *uniform = new Uniform{name, 0};
-  m_uniforms.push(uniform);
-  m_uniformTable.put(name, uniform);
-  return *uniform;
+namespace {
+
+// The entry of that name, made and listed when there is none yet.
+template <typename Entry>
+Entry &addNamed(container::Vector<Entry *> &list, container::HashTable<Symbol, Entry *> &table,
+                Symbol name) {
+  if (Entry **found = table.lookup(name))
+    return **found;
+  Entry *entry = new Entry{name, 0};
+  list.push(entry);
+  table.put(name, entry);
+  return *entry;
 }
 
-Shader::Uniform *Shader::findUniform(Symbol name) {
-  Uniform **found = m_uniformTable.lookup(name);
+template <typename Entry>
+Entry *findNamed(container::HashTable<Symbol, Entry *> &table, Symbol name) {
+  Entry **found = table.lookup(name);
   return found ? *found : nullptr;
 }
+
+} // namespace
+
+Shader::Uniform &Shader::addUniform(Symbol name) {
+  return addNamed(m_uniforms, m_uniformTable, name);
+}
+
+Shader::Uniform *Shader::findUniform(Symbol name) { return findNamed(m_uniformTable, name); }
 
 Shader::Attribute &Shader::addAttribute(Symbol name) {
-  if (Attribute *existing = findAttribute(name))
-    return *existing;
-  Attribute *attribute = new Attribute{name, 0};
-  m_attributes.push(attribute);
-  m_attributeTable.put(name, attribute);
-  return *attribute;
+  return addNamed(m_attributes, m_attributeTable, name);
 }
 
-Shader::Attribute *Shader::findAttribute(Symbol name) {
-  Attribute **found = m_attributeTable.lookup(name);
-  return found ? *found : nullptr;
-}
+Shader::Attribute *Shader::findAttribute(Symbol name) { return findNamed(m_attributeTable, name); }
 
 void Shader::setUniform(const Uniform &uniform, float value) {
   OpenGLFunctions::uniform1f(uniform.location, value);

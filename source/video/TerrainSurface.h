@@ -91,7 +91,7 @@ public:
 struct TerrainDecoration {
   TerrainSurface *terrain = nullptr;
   int index = 0;
-  BillboardQuad billboard;
+  BillboardQuad quad;
   float cutoffRadius = 100.0f;
   float step = 10.0f;
   float noiseScale = 1.0f;

@@ -5,16 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-void expectVector(const math::Vector3 &v, float x, float y, float z) {
-  EXPECT_FLOAT_EQ(v.x, x);
-  EXPECT_FLOAT_EQ(v.y, y);
-  EXPECT_FLOAT_EQ(v.z, z);
-}
-
-} // namespace
-
 TEST(SkyBoxDraw, OnlyTopDrawsOneQuadAroundAPerspectiveCamera) {
   gltest::RecordingCanvas canvas;
   gltest::TextureScope textures;
@@ -33,10 +23,10 @@ TEST(SkyBoxDraw, OnlyTopDrawsOneQuadAroundAPerspectiveCamera) {
   EXPECT_EQ(d.primitive, video::PRIMITIVE_TRIANGLE_STRIP);
   ASSERT_EQ(d.positions.size(), 4u);
   // h = (near + far) / 2 around the camera's position.
-  expectVector(d.positions[0], -6, 6, -6);
-  expectVector(d.positions[1], -6, 6, 6);
-  expectVector(d.positions[2], 6, 6, -6);
-  expectVector(d.positions[3], 6, 6, 6);
+  gltest::expectPosition(d.positions[0], -6, 6, -6);
+  gltest::expectPosition(d.positions[1], -6, 6, 6);
+  gltest::expectPosition(d.positions[2], 6, 6, -6);
+  gltest::expectPosition(d.positions[3], 6, 6, 6);
   ASSERT_EQ(d.texCoords.size(), 4u);
   gltest::expectCoordinate(d.texCoords[0], 1, 0);
   gltest::expectCoordinate(d.texCoords[1], 1, 1);
@@ -79,11 +69,12 @@ TEST(SkyBoxDraw, FacesDrawFrontRightBackLeftTopBottom) {
                              {-2, 2, -2}, {-2, 2, -2}, {-2, -2, -2}};
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
-    expectVector(canvas.draws[size_t(i)].positions[0], first[i][0], first[i][1], first[i][2]);
+    gltest::expectPosition(canvas.draws[size_t(i)].positions[0], first[i][0], first[i][1],
+                           first[i][2]);
   }
   // Top and left share their first corner; their second tells them apart.
-  expectVector(canvas.draws[3].positions[1], -2, -2, -2);
-  expectVector(canvas.draws[4].positions[1], -2, 2, 2);
+  gltest::expectPosition(canvas.draws[3].positions[1], -2, -2, -2);
+  gltest::expectPosition(canvas.draws[4].positions[1], -2, 2, 2);
   box.clearFaces();
   box.render(canvas);
   EXPECT_EQ(canvas.draws.size(), 6u);

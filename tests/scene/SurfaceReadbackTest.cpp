@@ -28,6 +28,11 @@ struct SurfaceReadback : gltest::CanvasFixture {
     canvas->resetMatrices();
     gltest::CanvasFixture::TearDown();
   }
+  // A camera high above the origin looking straight down.
+  static void above(Camera &camera, float height) {
+    camera.setPosition(math::Vector3(0, height, 0));
+    camera.setRotation(math::Vector3(1, 0, 0), -90);
+  }
   void look(Camera &camera) {
     canvas->clear(video::Canvas::CLEAR_COLOR | video::Canvas::CLEAR_DEPTH);
     camera.apply(*canvas);
@@ -105,10 +110,9 @@ TEST_F(SurfaceReadback, WaterReachesBeyondTheFarPlaneAndPatchesLieOnIt) {
   decal.extents = math::Vector3(5, 0, 5);
 
   // From above: the patch in the middle, the water around it.
-  Camera above;
-  above.setPosition(math::Vector3(0, 30, 0));
-  above.setRotation(math::Vector3(1, 0, 0), -90);
-  look(above);
+  Camera high;
+  above(high, 30);
+  look(high);
   water.render(*canvas);
   canvas->flush();
   expectNear(gltest::glPixel(160, 240), 255, 0, 0);
@@ -169,8 +173,7 @@ TEST_F(SurfaceReadback, TwoTerrainLayersBlendTheSecondOverTheFirst) {
   for (math::Color &c : grass.colors)
     c = math::Color(0.0f, 1.0f, 0.0f, 0.5f);
   Camera camera;
-  camera.setPosition(math::Vector3(0, 30, 0));
-  camera.setRotation(math::Vector3(1, 0, 0), -90);
+  above(camera, 30);
   look(camera);
   grid.render(*canvas);
   canvas->flush();
@@ -208,8 +211,7 @@ TEST_F(SurfaceReadback, ShoreMeshesAndTheCoastlineDrawFromTheirOwnBuffers) {
     coast.mesh.textureCoordinates.push(math::Vector2());
   }
   Camera camera;
-  camera.setPosition(math::Vector3(0, 30, 0));
-  camera.setRotation(math::Vector3(1, 0, 0), -90);
+  above(camera, 30);
   look(camera);
   grid.render(*canvas);
   canvas->flush();

@@ -14,6 +14,12 @@
 
 namespace gltest {
 
+inline void expectPosition(const math::Vector3 &v, float x, float y, float z) {
+  EXPECT_FLOAT_EQ(v.x, x);
+  EXPECT_FLOAT_EQ(v.y, y);
+  EXPECT_FLOAT_EQ(v.z, z);
+}
+
 inline void expectCoordinate(const math::Vector2 &v, float x, float y) {
   EXPECT_FLOAT_EQ(v.x, x);
   EXPECT_FLOAT_EQ(v.y, y);

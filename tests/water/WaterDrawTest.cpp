@@ -10,12 +10,6 @@
 
 namespace {
 
-void expectVector(const math::Vector3 &v, float x, float y, float z) {
-  EXPECT_FLOAT_EQ(v.x, x);
-  EXPECT_FLOAT_EQ(v.y, y);
-  EXPECT_FLOAT_EQ(v.z, z);
-}
-
 math::Spline2D *line(int points) {
   quip::Dictionary dict;
   dict.set(Symbol::intern(L"type"), quip::Token(Symbol::intern(L"catmullRom2D"), false));
@@ -43,12 +37,13 @@ TEST(WaterDraw, ResolutionOneIsTwoByTwoVerticesAndTheJoiningPair) {
   ASSERT_EQ(canvas.draws.size(), 1u);
   const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
   float cell = 30000.0f; // 2 x 1.5 x 10000
-  const float expected[6][2] = {{0, 0}, {cell, 0}, {0, cell}, {cell, cell}, {cell, cell}, {cell, 0}};
+  const float expected[6][2] = {{0, 0},       {cell, 0},    {0, cell},
+                                {cell, cell}, {cell, cell}, {cell, 0}};
   ASSERT_EQ(d.positions.size(), 6u);
   ASSERT_EQ(d.texCoords.size(), 6u);
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
-    expectVector(d.positions[size_t(i)], expected[i][0], 0, expected[i][1]);
+    gltest::expectPosition(d.positions[size_t(i)], expected[i][0], 0, expected[i][1]);
     gltest::expectCoordinate(d.texCoords[size_t(i)], expected[i][0] / cell, expected[i][1] / cell);
   }
   EXPECT_FLOAT_EQ(d.model.m[3], -15000.0f);
@@ -79,11 +74,11 @@ TEST(WaterDraw, ResolutionTwoColumnsJoinAndUntexturedHasNoCoordinates) {
   EXPECT_TRUE(d.texCoords.empty());
   float cell = 15000.0f;
   // Column 1 ends at its far edge, joins back to its start, column 2 begins there.
-  expectVector(d.positions[5], cell, 0, 2 * cell);
-  expectVector(d.positions[6], cell, 0, 2 * cell);
-  expectVector(d.positions[7], cell, 0, 0);
-  expectVector(d.positions[8], cell, 0, 0);
-  expectVector(d.positions[9], 2 * cell, 0, 0);
+  gltest::expectPosition(d.positions[5], cell, 0, 2 * cell);
+  gltest::expectPosition(d.positions[6], cell, 0, 2 * cell);
+  gltest::expectPosition(d.positions[7], cell, 0, 0);
+  gltest::expectPosition(d.positions[8], cell, 0, 0);
+  gltest::expectPosition(d.positions[9], 2 * cell, 0, 0);
 }
 
 TEST(WaterDraw, PatchesAndShoreEdgesFollowTheSurface) {
@@ -104,8 +99,8 @@ TEST(WaterDraw, PatchesAndShoreEdgesFollowTheSurface) {
   ASSERT_EQ(canvas.draws.size(), 3u);
   const gltest::RecordingCanvas::Draw &patch = canvas.draws[1];
   ASSERT_EQ(patch.positions.size(), 4u);
-  expectVector(patch.positions[0], -2, 0, 3);
-  expectVector(patch.positions[3], 2, 0, -3);
+  gltest::expectPosition(patch.positions[0], -2, 0, 3);
+  gltest::expectPosition(patch.positions[3], 2, 0, -3);
   EXPECT_FLOAT_EQ(patch.model.m[3], 5.0f);
   EXPECT_FLOAT_EQ(patch.model.m[11], 7.0f);
 
@@ -154,7 +149,7 @@ TEST(WaveDraw, RowPairsJoinWithTwoVertices) {
   ASSERT_EQ(d.positions.size(), 10u);
   for (int i = 0; i < 10; ++i) {
     SCOPED_TRACE(i);
-    expectVector(d.positions[size_t(i)], float(order[i][1]), 0, float(order[i][0]));
+    gltest::expectPosition(d.positions[size_t(i)], float(order[i][1]), 0, float(order[i][0]));
     EXPECT_NEAR(d.colors[size_t(i)].a, 0.2f * float(order[i][0] + 1), 1.0f / 255.0f);
     gltest::expectCoordinate(d.texCoords[size_t(i)], float(order[i][1]), float(order[i][0]));
   }
@@ -167,8 +162,11 @@ TEST(WaterLists, SurfFadesAndTravelsOverItsCycle) {
   struct Case {
     float elapsed, alpha, offsetX;
   };
-  const Case cases[] = {{0.0f, 0.0f, 0.1909830f}, {0.05f, 0.5f, -1}, {0.5f, 1.0f, -1},
-                        {0.7f, 1.0f, 2.0f},       {0.85f, 0.5f, 2.0f}};
+  const Case cases[] = {{0.0f, 0.0f, 0.1909830f},
+                        {0.05f, 0.5f, -1},
+                        {0.5f, 1.0f, -1},
+                        {0.7f, 1.0f, 2.0f},
+                        {0.85f, 0.5f, 2.0f}};
   for (const Case &c : cases) {
     SCOPED_TRACE(c.elapsed);
     surf.elapsed = c.elapsed;
