@@ -11,7 +11,10 @@
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/FrameworkBuiltins.h"
+#include "framework/GameEngine.h"
 #include "framework/InputState.h"
+#include "framework/MeshAssets.h"
+#include "framework/ShapeAssets.h"
 #include "framework/Shell.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
@@ -74,6 +77,8 @@ Framework::Framework() {
   installTextureAssets();
   installSoundAssets();
   installBillboardAssets();
+  installMeshAssets();
+  installShapeAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);
@@ -104,6 +109,16 @@ int Framework::DisplayHost::inputGrabMode() { return framework::InputState::inst
 
 void Framework::DisplayHost::setInputGrabbed(int mode) {
   framework::InputState::instance().setInputGrabbed(mode);
+}
+
+math::Vector2 Framework::DisplayHost::worldToScreen(const math::Vector2 &point) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().worldToScreen(point) : point;
+}
+
+float Framework::DisplayHost::worldLengthToScreen(float length) {
+  framework::GameEngine *engine = framework::GameEngine::current();
+  return engine ? engine->viewTransform().scaleX(length) : length;
 }
 
 Framework::~Framework() {

@@ -194,6 +194,8 @@ private:
     bool framesSuspended() override;
     int inputGrabMode() override;
     void setInputGrabbed(int mode) override;
+    math::Vector2 worldToScreen(const math::Vector2 &point) override;
+    float worldLengthToScreen(float length) override;
 
   private:
     Framework &m_framework;

@@ -4,6 +4,7 @@
 // its configuration folder. One engine is current at a time; each has a name,
 // a render group and a script manager of that name.
 
+#include "camera/ViewTransform.h"
 #include "container/Vector.h"
 #include "input/EventHandler.h"
 #include "math/Color.h"
@@ -65,6 +66,9 @@ public:
   virtual math::Vector2 viewCenter();
   virtual math::Color backgroundColor() const { return math::Color(0.0f, 0.0f, 0.0f, 1.0f); }
 
+  // Maps the engine's world to the screen; the canvas draws world-space
+  // splines through it.
+  ViewTransform &viewTransform() { return m_viewTransform; }
   Symbol name() const { return m_name; }
   bool isActive() const { return m_active; }
   video::RenderGroup &renderGroup() { return *m_renderGroup; }
@@ -98,6 +102,7 @@ private:
   quip::ScriptManager *m_scriptManager;
   uint32_t m_flag = 0;
   String m_text;
+  ViewTransform m_viewTransform;
 };
 
 // The empty engine: "null", with nothing to activate and its options in the

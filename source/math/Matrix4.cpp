@@ -47,6 +47,17 @@ void Matrix4::transpose() {
       swap(m[4 * r + c], m[4 * c + r]);
 }
 
+void Matrix4::toColumnMajor(const Matrix4 &matrix, float out[16]) {
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c)
+      out[4 * c + r] = matrix.m[4 * r + c];
+}
+
+void Matrix4::toArray(const Matrix4 &matrix, float out[16]) {
+  for (int i = 0; i < 16; ++i)
+    out[i] = matrix.m[i];
+}
+
 void Matrix4::setTranslation(float x, float y, float z) {
   setIdentity();
   m[3] = x;

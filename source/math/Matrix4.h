@@ -53,6 +53,10 @@ public:
   // M * (x, y, 0, 1) with the same division.
   Vector2 transformPoint(const Vector2 &p) const;
 
+  // The 16 elements in the order OpenGL loads them: (r, c) at c x 4 + r.
+  static void toColumnMajor(const Matrix4 &matrix, float out[16]);
+  // The 16 elements as stored.
+  static void toArray(const Matrix4 &matrix, float out[16]);
   // Affine inverse in place. False (matrix unchanged) when the bottom row is
   // not (0, 0, 0, 1) within 0.001 or the 3x3 part is singular.
   bool invert();

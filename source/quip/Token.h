@@ -350,6 +350,9 @@ Token boolToken(bool value);
 bool lookupBool(const Dictionary &dictionary, Symbol key, Type expected, bool &out);
 // Copies the 4-byte number payload (float bits) into out.
 bool lookupScalar(const Dictionary &dictionary, Symbol key, Type expected, uint32_t &out);
+// A symbol value into out; a value of another type leaves out, but counts as
+// present.
+bool lookupSymbol(const Dictionary &dictionary, Symbol key, Type expected, Symbol &out);
 
 bool isIdentifier(const String &text);
 

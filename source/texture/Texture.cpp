@@ -2,11 +2,10 @@
 
 #include "file/TextBinary.h"
 #include "video/Canvas.h"
-#include "video/RenderState.h"
 
 Texture::~Texture() {
   if (video::Canvas *canvas = video::Canvas::instance())
-    canvas->renderState().forgetTexture(this);
+    canvas->forgetTexture(this);
 }
 
 void Texture::read(file::ByteProducer &in) { file::read(m_name, in); }

@@ -17,6 +17,10 @@ public:
     return !frame || frame->opaque;
   }
   Symbol name(const Texture &texture) override { return texture.name(); }
+  unsigned int listedSize(const Texture &texture) override {
+    TextureSimple *frame = const_cast<Texture &>(texture).currentFrame();
+    return frame ? frame->listedSize : 0;
+  }
   Texture *find(const Database &database, Symbol name) override {
     TextureManager *manager = TextureManager::of(database);
     return manager ? manager->getTexture(name) : nullptr;

@@ -6,9 +6,12 @@
 #include "math/TransformDefinition.h"
 #include "video/AnimationState.h"
 #include "video/ClipPlane.h"
+#include "video/DebugMeshes.h"
 #include "video/DisplayHost.h"
+#include "video/DrawList.h"
 #include "video/Light.h"
 #include "video/QuadBatch.h"
+#include "video/RenderList.h"
 #include "video/RenderPass.h"
 #include "video/RenderState.h"
 #include "video/Window.h"
@@ -24,13 +27,18 @@ const math::Vector3 screenAxis(0.0f, 0.0f, -1.0f);
 
 } // namespace
 
-Canvas::Canvas() : m_billboardPass(new RenderPass), m_quadBatch(new QuadBatch(1000)) {
+Canvas::Canvas()
+    : m_billboardPass(new RenderPass), m_quadBatch(new QuadBatch(1000)), m_drawList(new DrawList),
+      m_renderList(new RenderList) {
   for (math::MatrixStack &stack : m_stacks)
     stack.push();
   m_scratch.push();
 }
 
 Canvas::~Canvas() {
+  delete m_debugMeshes;
+  delete m_renderList;
+  delete m_drawList;
   delete m_quadBatch;
   delete m_billboardPass;
 }
@@ -448,6 +456,12 @@ void Canvas::unapplyAnimationState(const animation::AnimationState &state) {
   if (movesOrTurns(state))
     popMatrix();
 }
+
+void Canvas::addToRenderList(LateRenderable *item) { m_renderList->insert(item); }
+
+void Canvas::renderRenderList() { m_renderList->render(*this); }
+
+void Canvas::clearRenderList() { m_renderList->clear(); }
 
 void Canvas::resetRenderState() { renderState().reset(); }
 

@@ -20,8 +20,10 @@ class PixelBuffer;
 struct Fog;
 class Camera;
 namespace math {
+class Box3D;
 class Rectangle;
 class Spline2D;
+class Spline3D;
 class Transform;
 class TransformDefinition;
 } // namespace math
@@ -31,6 +33,17 @@ struct AnimationState;
 namespace scene {
 class ClipPlane;
 }
+namespace mesh {
+class Mesh;
+}
+namespace shape {
+class Shape;
+}
+namespace physics {
+class Structure3D;
+class WorldGeometry;
+} // namespace physics
+class HeightMap;
 
 namespace video {
 
@@ -50,6 +63,11 @@ struct TerrainDecoration;
 class WaterSurface;
 class WaveSurface;
 class ClothSurface;
+class RibbonRenderPass;
+class DrawList;
+class RenderList;
+class LateRenderable;
+class DebugMeshes;
 
 class Canvas {
 public:
@@ -93,6 +111,12 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A shape's strips and fans, at its position, scale and rotation, in its
+  // colour (on the colour stack) and its vertices' colours.
+  virtual void drawShape(const shape::Shape &shape);
+  // A mesh with its definition's parts and index lists; nothing here, the
+  // OpenGL canvas draws it.
+  virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
   // Point sprites: count points of components floats each; colours (4 bytes
   // per point) may be null; one size for all or one per point.
   virtual void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
@@ -258,6 +282,90 @@ public:
   // One layer's first (dry) or second (submerged) part; its pass is applied.
   virtual void drawTerrainLayer(TerrainLayerBuffers &, bool) {}
 
+  // Primitives drawn at once; each flushes the batch first. 2-D ones lie at
+  // z 0 in the current model space.
+  // A line textured with "corvaneCanvasLine", 2 x width across; depth is
+  // both depth write and depth test.
+  void drawLine(const math::Vector2 &a, const math::Vector2 &b, const math::Color &color,
+                float width, bool depth, int blend);
+  // Four lines round the rectangle, their middles half a line width outside.
+  void strokeRect(float x, float y, float width, float height, float lineWidth,
+                  const math::Color &color);
+  void strokeRect(const math::Rectangle &rectangle, float lineWidth, const math::Color &color);
+  // 48 lines round the current origin.
+  void drawCircle(float radius, const math::Color &color, float lineWidth);
+  // Untextured, without depth; blended only when something is translucent or
+  // the blend mode is not "normal".
+  void fillRect(float x, float y, float width, float height, const math::Color &color, int blend);
+  void fillRect(const math::Rectangle &rectangle, const math::Color &color, int blend);
+  void fillRectCentered(const math::Vector2 &center, float width, float height,
+                        const math::Color &color, int blend);
+  // Colours of the top-left, bottom-left, top-right and bottom-right corners.
+  void fillRectCorners(float x, float y, float width, float height, const math::Color &color1,
+                       const math::Color &color2, const math::Color &color3,
+                       const math::Color &color4, int blend);
+  void fillRect(const math::Rectangle &rectangle, const math::Color &color1,
+                const math::Color &color2, const math::Color &color3, const math::Color &color4,
+                int blend);
+  // 3-D primitives. A triangle with depth and without culling.
+  void drawTriangle(const math::Vector3 &p0, const math::Vector3 &p1, const math::Vector3 &p2,
+                    const math::Color &color);
+  // Six flat faces, culled from behind, with their normals when asked.
+  void drawSolidBox(const math::Box3D &box, const math::Color &color, bool normals, bool depth);
+  // The twelve edges as 3-D lines.
+  void drawBox3D(const math::Box3D &box, const math::Color &color, float width, bool depth);
+
+  // Ribbons: textured strips of varying width along points, drawn with the
+  // pass (its colour applies once). A line segment textured with
+  // "corvaneCanvasLine", facing the camera when there is one; depth is both
+  // depth test and depth write.
+  void drawLine3D(const math::Vector3 &a, const math::Vector3 &b, const math::Color &color,
+                  float width, bool depth, int blend);
+  // Nothing for fewer than two points.
+  void drawPolylineRibbon(const container::Vector<math::Vector3> &points, RibbonRenderPass &pass);
+  // A path of the scene, pass.steps points a segment; nothing for a curve of
+  // three points or fewer or of no length.
+  void drawPathRibbon(const math::Spline3D &spline, RibbonRenderPass &pass);
+  // In the x-y plane; with mapThroughView from the current game engine's
+  // world to the screen.
+  void drawSpline(const math::Spline2D &spline, RibbonRenderPass &pass, bool mapThroughView);
+  void drawPolylineRibbon2D(const container::Vector<math::Vector2> &points, RibbonRenderPass &pass,
+                            bool mapThroughView);
+
+  // The physics debug view. A geometry tinted, at its placement, with its
+  // bounds; nothing for a disabled one.
+  void drawGeometry(const physics::WorldGeometry &geometry);
+  // A sphere for every atom that is not pinned.
+  void drawStructure(const physics::Structure3D &structure);
+  // The grid's lines to each vertex's neighbours in the previous row and
+  // column; with a level, coloured by where the ends lie against it (after
+  // the model matrix): blue below, magenta rising through, red above.
+  void drawHeightMap(const HeightMap &map);
+  void drawHeightMap(const HeightMap &map, float level);
+  // The cached debug meshes, each made on its first use.
+  DebugMeshes &debugMeshes();
+  void drawUnitSphere(bool depthTest);
+  void drawSphere(const math::Vector3 &center, float radius, bool depthTest);
+  void drawDisc();
+  // A cylinder's body between the ends and a sphere at each.
+  void drawCapsule(const math::Vector3 &start, const math::Vector3 &end, float radius);
+  // Lies in the x-z plane; its half size is the one of its first use.
+  void drawPlaneQuad(float halfSize);
+  void drawWedge(bool cull, bool depthTest);
+  void drawCube(bool cull, bool depthTest);
+
+  // The late-drawn items of a scene, in the order of their keys.
+  void addToRenderList(LateRenderable *item);
+  void renderRenderList();
+  void clearRenderList();
+  // The 3-D lines and triangles queued during the frame.
+  DrawList &drawList() { return *m_drawList; }
+
+  // Looked up in the current database on first use; null without one.
+  Texture *lineTexture();
+  // A texture going away: unbound and dropped from what the canvas keeps.
+  void forgetTexture(Texture *texture);
+
   QuadBatch &quadBatch() { return *m_quadBatch; }
   // The batch's recorded state around its draw.
   void applyBatchState(QuadBatch &batch);
@@ -265,6 +373,19 @@ public:
 
 protected:
   void placeBillboard(const BillboardQuad &billboard, const math::Vector3 &position, int alignment);
+  // Lighting and texture off, depth and blending for a solid of that colour.
+  void setSolidState(const math::Color &color, bool depth);
+  // Flush, smooth shading, the pass, the matrices.
+  void beginRibbon(RibbonRenderPass &pass);
+  void drawRibbon(const math::Vector3 *points, uint32_t count, RibbonRenderPass &pass);
+  // Rotates the current matrix so that +y points along the direction.
+  void turnUpTo(const math::Vector3 &direction);
+  // The faces of the mask as white triangles, and their edges.
+  void drawBoxFaces(const math::Vector3 &center, const math::Vector3 &extents, uint32_t faceMask);
+  // A filled quad of corner colours (top-left, bottom-left, top-right,
+  // bottom-right).
+  void fillQuad(float x, float y, float width, float height, const math::Color *colors,
+                bool translucent, int blend);
 
   uint32_t m_matrixMode = MODEL;
   math::MatrixStack m_stacks[STACK_COUNT];
@@ -285,6 +406,11 @@ protected:
   // Refilled for every billboard drawn.
   RenderPass *m_billboardPass;
   QuadBatch *m_quadBatch;
+  Texture *m_lineTexture = nullptr;
+  DrawList *m_drawList;
+  RenderList *m_renderList;
+  // Made on the first debug drawing.
+  DebugMeshes *m_debugMeshes = nullptr;
 };
 
 } // namespace video

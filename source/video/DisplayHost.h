@@ -3,6 +3,8 @@
 // shell. The framework installs a host that answers from the Framework, the
 // shell and the input state; until then these defaults answer.
 
+#include "math/Vector2.h"
+
 namespace video {
 
 class DisplayHost {
@@ -21,6 +23,10 @@ public:
   // The shell's flag that holds frames back; false from its construction.
   virtual bool framesSuspended() { return false; }
   // The input state's grab mode (SDL_GRAB_OFF or SDL_GRAB_ON).
+  // The current game engine's view transform: a world point as screen
+  // pixels, and a world length in pixels along x. Unchanged without one.
+  virtual math::Vector2 worldToScreen(const math::Vector2 &point) { return point; }
+  virtual float worldLengthToScreen(float length) { return length; }
   virtual int inputGrabMode() { return m_grabMode; }
   virtual void setInputGrabbed(int mode) { m_grabMode = mode; }
 

@@ -24,16 +24,9 @@ GLenum clipPlaneNumber(int index) {
   return index >= 1 && index <= 5 ? GLenum(GL_CLIP_PLANE0 + index) : GLenum(GL_CLIP_PLANE0);
 }
 
-// Row-major to GL's column order.
-void columnMajor(const math::Matrix4 &m, GLfloat out[16]) {
-  for (int r = 0; r < 4; ++r)
-    for (int c = 0; c < 4; ++c)
-      out[4 * c + r] = m.m[4 * r + c];
-}
-
 void loadGLMatrix(GLenum mode, const math::Matrix4 &m) {
   GLfloat values[16];
-  columnMajor(m, values);
+  math::Matrix4::toColumnMajor(m, values);
   glMatrixMode(mode);
   glLoadMatrixf(values);
 }

@@ -32,6 +32,9 @@ public:
   void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
                   const float *sizes, int sizeCount, float fadeThreshold,
                   const float attenuation[3], RenderPass &pass) override;
+  // From buffer objects made on the first draw, or through the vertex
+  // renderer when the definition asks for none.
+  void drawMesh(const mesh::Mesh &mesh) override;
   bool readPixels(const math::Rectangle &rectangle, int pixelFormat, PixelBuffer &buffer) override;
   void drawQuadBatch(QuadBatch &batch) override;
   void drawVertices(VertexRenderer &renderer) override;

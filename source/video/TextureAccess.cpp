@@ -21,6 +21,10 @@ Symbol textureName(const Texture *texture) {
   return texture && installed ? installed->name(*texture) : Symbol::emptySymbol();
 }
 
+unsigned int textureListedSize(const Texture *texture) {
+  return texture && installed ? installed->listedSize(*texture) : 0;
+}
+
 Texture *findTexture(const Database &database, Symbol name) {
   return installed && !name.isEmpty() ? installed->find(database, name) : nullptr;
 }

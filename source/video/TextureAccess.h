@@ -18,6 +18,11 @@ public:
   // Whether the image of the frame to draw now has no alpha.
   virtual bool isOpaque(const Texture &texture) = 0;
   virtual Symbol name(const Texture &texture) = 0;
+  // The listed size in pixels of the frame to draw now; 0 when not known.
+  virtual unsigned int listedSize(const Texture &texture) {
+    (void)texture;
+    return 0;
+  }
   // The texture of that name in the database's texture manager (its
   // placeholder when the name is missing).
   virtual Texture *find(const Database &database, Symbol name) = 0;
@@ -31,6 +36,7 @@ public:
 unsigned int textureGLName(Texture *texture);
 bool textureIsOpaque(const Texture *texture);
 Symbol textureName(const Texture *texture);
+unsigned int textureListedSize(const Texture *texture);
 Texture *findTexture(const Database &database, Symbol name);
 
 } // namespace video

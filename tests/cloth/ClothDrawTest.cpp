@@ -1,16 +1,16 @@
 #include "cloth/Cloth.h"
-#include "support/RecordingCanvas.h"
+#include "support/RecordingGLCanvas.h"
 #include "video/FakeTextures.h"
 
 #include <gtest/gtest.h>
 
 TEST(ClothDraw, RowPairsJoinAndEveryVertexHasItsNormal) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   cloth::Cloth cloth(2, 3, math::Vector3(1, 1, 1)); // 2 columns, 3 rows
   cloth.setNormal(2, 1, math::Vector3(0, 0, 1));
   cloth.render(canvas);
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   EXPECT_EQ(d.format, video::FORMAT_LIT);
   // (row, column): pair 0-1, joining (1, last), (1, 0), pair 1-2.
   const int order[10][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {1, 1},
@@ -30,7 +30,7 @@ TEST(ClothDraw, RowPairsJoinAndEveryVertexHasItsNormal) {
 }
 
 TEST(ClothDraw, EnvironmentMapTakesItsCoordinatesFromTheNormals) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   gltest::TextureScope textures;
   gltest::FakeTexture map, own;
   cloth::Cloth cloth(2, 2, math::Vector3(1, 1, 1));

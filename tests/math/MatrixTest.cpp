@@ -42,6 +42,20 @@ TEST(Matrix4, TranslationLivesInTheLastColumn) {
   EXPECT_FLOAT_EQ(p.y, 6);
 }
 
+TEST(Matrix4, ColumnMajorPutsTheTranslationLast) {
+  Matrix4 t;
+  t.setTranslation(1, 2, 3);
+  t.m[1] = 9; // row 0, column 1
+  float gl[16], raw[16];
+  Matrix4::toColumnMajor(t, gl);
+  Matrix4::toArray(t, raw);
+  EXPECT_EQ(gl[12], 1);
+  EXPECT_EQ(gl[13], 2);
+  EXPECT_EQ(gl[14], 3);
+  EXPECT_EQ(gl[4], 9);
+  EXPECT_EQ(std::memcmp(raw, t.m, sizeof raw), 0);
+}
+
 TEST(Matrix4, ProductAppliesTheRightFactorFirst) {
   Matrix4 t, s;
   t.setTranslation(1, 0, 0);

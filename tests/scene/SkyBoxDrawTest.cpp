@@ -1,12 +1,12 @@
 #include "camera/Camera.h"
 #include "scene/SkyBoxObject.h"
-#include "support/RecordingCanvas.h"
+#include "support/RecordingGLCanvas.h"
 #include "video/FakeTextures.h"
 
 #include <gtest/gtest.h>
 
 TEST(SkyBoxDraw, OnlyTopDrawsOneQuadAroundAPerspectiveCamera) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   gltest::TextureScope textures;
   gltest::FakeTexture top;
   SkyBoxObject box;
@@ -19,7 +19,7 @@ TEST(SkyBoxDraw, OnlyTopDrawsOneQuadAroundAPerspectiveCamera) {
 
   box.render(canvas);
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   EXPECT_EQ(d.primitive, video::PRIMITIVE_TRIANGLE_STRIP);
   ASSERT_EQ(d.positions.size(), 4u);
   // h = (near + far) / 2 around the camera's position.
@@ -50,7 +50,7 @@ TEST(SkyBoxDraw, OnlyTopDrawsOneQuadAroundAPerspectiveCamera) {
 }
 
 TEST(SkyBoxDraw, FacesDrawFrontRightBackLeftTopBottom) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   gltest::TextureScope textures;
   gltest::FakeTexture t;
   SkyBoxObject box;

@@ -1,94 +1,153 @@
 #pragma once
-// An OpenGL canvas of its own on the rendering tests' context that keeps
-// what reaches the graphics library: every vertex-renderer draw with its
-// vertices and the model and projection matrices of the moment, and every
-// terrain layer drawn. It still draws. Its render state is reset on making,
-// and the shared canvas gets a fresh context when it goes, so the two never
-// disagree about the GL's state.
+// A canvas that touches no graphics library and records, for every primitive
+// its vertex renderer hands over, the vertices and the render state they
+// were drawn with. Its render state only keeps its values.
 
-#include "support/GLFixture.h"
-#include "video/TerrainSurface.h"
+#include "math/Color.h"
+#include "mesh/Mesh.h"
+#include "support/NullCanvas.h"
+#include "video/RenderState.h"
 #include "video/VertexRenderer.h"
 
+#include <cstdint>
 #include <vector>
 
-namespace gltest {
+namespace testing_support {
 
-inline void expectPosition(const math::Vector3 &v, float x, float y, float z) {
-  EXPECT_FLOAT_EQ(v.x, x);
-  EXPECT_FLOAT_EQ(v.y, y);
-  EXPECT_FLOAT_EQ(v.z, z);
-}
-
-inline void expectCoordinate(const math::Vector2 &v, float x, float y) {
-  EXPECT_FLOAT_EQ(v.x, x);
-  EXPECT_FLOAT_EQ(v.y, y);
-}
-
-class RecordingCanvas : public video::OpenGLCanvas {
+class PlainRenderState : public video::RenderState {
 public:
-  struct Draw {
-    int primitive = 0;
-    int format = 0;
-    std::vector<math::Vector3> positions;
-    std::vector<math::Vector2> texCoords;
-    std::vector<math::Color> colors;
-    std::vector<math::Vector3> normals;
-    math::Matrix4 model;
-    math::Matrix4 projection;
-    bool blending = false;
-  };
-  struct LayerDraw {
-    bool first = false;
-    math::Matrix4 model;
-    bool blending = false;
-  };
+  void enableLight(video::Light &) override {}
+  void disableLight(const video::Light &) override {}
+  int maxLights() const override { return 8; }
 
-  RecordingCanvas() {
-    gltest::canvas();
-    renderState().reset();
-    resetMatrices();
-  }
-  ~RecordingCanvas() override { gltest::freshContext(); }
-
-  void drawVertices(video::VertexRenderer &renderer) override {
-    video::OpenGLVertexRenderer *r = renderer.asOpenGLVertexRenderer();
-    if (!r || r->vertexCount() == 0) {
-      OpenGLCanvas::drawVertices(renderer);
-      return;
-    }
-    Draw d;
-    d.primitive = renderer.primitive();
-    d.format = renderer.format();
-    int n = r->vertexCount();
-    int stride = r->twoD() ? 2 : 3;
-    for (int i = 0; i < n; ++i) {
-      const float *p = r->positions().data() + stride * i;
-      d.positions.push_back(math::Vector3(p[0], p[1], stride == 3 ? p[2] : 0.0f));
-      if (r->texCoords().size() >= 2u * uint32_t(i + 1))
-        d.texCoords.push_back(
-            math::Vector2(r->texCoords()[2 * uint32_t(i)], r->texCoords()[2 * uint32_t(i) + 1]));
-      if (r->normals().size() >= 3u * uint32_t(i + 1)) {
-        const float *v = r->normals().data() + 3 * i;
-        d.normals.push_back(math::Vector3(v[0], v[1], v[2]));
-      }
-      const uint8_t *c = r->colors().data() + 4 * i;
-      d.colors.push_back(math::Color(c[0] / 255.0f, c[1] / 255.0f, c[2] / 255.0f, c[3] / 255.0f));
-    }
-    d.model = matrix(MODEL);
-    d.projection = matrix(PROJECTION);
-    d.blending = renderState().blending();
-    draws.push_back(d);
-    OpenGLCanvas::drawVertices(renderer);
-  }
-
-  void drawTerrainLayer(video::TerrainLayerBuffers &layer, bool first) override {
-    layers.push_back({first, matrix(MODEL), renderState().blending()});
-    OpenGLCanvas::drawTerrainLayer(layer, first);
-  }
-
-  std::vector<Draw> draws;
-  std::vector<LayerDraw> layers;
+protected:
+  void applyShadeModel(int) override {}
+  void applyBlendMode(int) override {}
+  void applyBlending(bool) override {}
+  void applyCombineRGB(int, int) override {}
+  void applySourceRGB0(int, int) override {}
+  void applySourceRGB1(int, int) override {}
+  void applyCombineAlpha(int, int) override {}
+  void applySourceAlpha0(int, int) override {}
+  void applySourceAlpha1(int, int) override {}
+  void applyTextureEnvColor(const math::Color &) override {}
+  void applyTexture(Texture *, int) override {}
+  void applyPerspective(bool) override {}
+  void applyTextureMatrix(bool) override {}
+  void applyShapeMode(bool) override {}
+  void applyLighting(bool) override {}
+  void applyFog(bool) override {}
+  void applyCulling(bool) override {}
+  void applyCullMode(int) override {}
+  void applyDepthWrite(bool) override {}
+  void applyDepthTest(bool) override {}
+  void applyDepthFunction(int) override {}
+  void applyAlphaTest(bool) override {}
+  void applyAlphaFunction(int, float) override {}
+  void applyStencilMask(uint32_t) override {}
+  void applyStencilTest(bool) override {}
+  void applyStencilFunction(int, int, uint32_t) override {}
+  void applyStencilOperation(int, int, int) override {}
 };
 
-} // namespace gltest
+// One primitive as the vertex renderer handed it over.
+struct DrawnPrimitive {
+  int primitive = 0;
+  int format = 0;
+  bool twoD = false;
+  std::vector<float> positions;
+  std::vector<float> texCoords;
+  std::vector<float> normals;
+  std::vector<uint8_t> colors;
+  // The render state at the draw.
+  bool blending = false;
+  int blendMode = 0;
+  bool depthTest = false;
+  bool depthWrite = false;
+  bool alphaTest = false;
+  bool lighting = false;
+  bool culling = false;
+  int shadeModel = 0;
+  Texture *texture = nullptr;
+  uint32_t textureStyle = 0;
+  // The model matrix at the draw.
+  math::Matrix4 model;
+
+  int vertexCount() const { return int(positions.size() / (twoD ? 2 : 3)); }
+  math::Vector3 position(int i) const {
+    int n = twoD ? 2 : 3;
+    return math::Vector3(positions[n * i], positions[n * i + 1],
+                         twoD ? 0.0f : positions[n * i + 2]);
+  }
+  // The position taken through the model matrix.
+  math::Vector3 placed(int i) const { return model.transformPoint(position(i)); }
+  math::Vector2 texCoord(int i) const {
+    return math::Vector2(texCoords[2 * i], texCoords[2 * i + 1]);
+  }
+  math::Vector3 normal(int i) const {
+    return math::Vector3(normals[3 * i], normals[3 * i + 1], normals[3 * i + 2]);
+  }
+  math::PackedColor color(int i) const {
+    return math::PackedColor(colors[4 * i], colors[4 * i + 1], colors[4 * i + 2],
+                             colors[4 * i + 3]);
+  }
+};
+
+// One mesh as the canvas was asked to draw it.
+struct DrawnMesh {
+  const mesh::Mesh *mesh = nullptr;
+  bool cull = false;
+  bool depthTest = false;
+  math::Matrix4 model;
+  math::Color colorTop;
+};
+
+class RecordingCanvas : public NullCanvas {
+public:
+  RecordingCanvas() : m_renderer(*this) {}
+
+  std::vector<DrawnPrimitive> drawn;
+  std::vector<DrawnMesh> meshes;
+
+  void drawMesh(const mesh::Mesh &m) override {
+    meshes.push_back({&m, m.cull, m.depthTest, matrix(MODEL), colorStackTop()});
+  }
+
+  void drawVertices(video::VertexRenderer &renderer) override {
+    video::OpenGLVertexRenderer *arrays = renderer.asOpenGLVertexRenderer();
+    if (!arrays || arrays->vertexCount() == 0)
+      return;
+    DrawnPrimitive d;
+    d.primitive = renderer.primitive();
+    d.format = renderer.format();
+    d.twoD = arrays->twoD();
+    d.positions.assign(arrays->positions().begin(), arrays->positions().end());
+    d.texCoords.assign(arrays->texCoords().begin(), arrays->texCoords().end());
+    d.normals.assign(arrays->normals().begin(), arrays->normals().end());
+    d.colors.assign(arrays->colors().begin(), arrays->colors().end());
+    d.blending = m_state.blending();
+    d.blendMode = m_state.blendMode();
+    d.depthTest = m_state.depthTest();
+    d.depthWrite = m_state.depthWrite();
+    d.alphaTest = m_state.alphaTest();
+    d.lighting = m_state.lighting();
+    d.culling = m_state.culling();
+    d.shadeModel = m_state.shadeModel();
+    d.texture = m_state.textureAt(0);
+    d.textureStyle = m_state.textureStyle(0);
+    d.model = matrix(MODEL);
+    drawn.push_back(d);
+    // As the OpenGL canvas does.
+    m_color = math::Color::white;
+  }
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+  PlainRenderState &plainState() { return m_state; }
+
+private:
+  PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
+};
+
+} // namespace testing_support

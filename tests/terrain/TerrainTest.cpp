@@ -1,6 +1,6 @@
 #include "billboard/Billboard3D.h"
 #include "camera/Camera.h"
-#include "support/RecordingCanvas.h"
+#include "support/RecordingGLCanvas.h"
 #include "terrain/Grid.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ std::vector<int> list(const container::Vector<uint16_t> &indices) {
 } // namespace
 
 TEST(TerrainDraw, LayersLieAQuarterAboveEachOtherAndOnlyLaterOnesAreForcedToBlend) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   terrain::Grid grid;
   grid.setHeightMap(flatMap(3, 3, 1.0f));
   for (int i = 0; i < 3; ++i)
@@ -67,7 +67,7 @@ TEST(TerrainStrips, CellsGoToTheDryOrSubmergedStripsOfTheLayersThatShowThem) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
-    gltest::RecordingCanvas canvas;
+    gltest::RecordingGLCanvas canvas;
     terrain::Grid grid;
     grid.useCoastline = c.useCoastline;
     for (int i = 0; i < c.layers; ++i)
@@ -82,7 +82,7 @@ TEST(TerrainStrips, CellsGoToTheDryOrSubmergedStripsOfTheLayersThatShowThem) {
 }
 
 TEST(TerrainStrips, ATranslucentCornerKeepsTheLayerBelowShowing) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   terrain::Grid grid;
   grid.addLayer();
   grid.addLayer();
@@ -130,7 +130,7 @@ TEST(TerrainQueries, HeightColourAndDecorationCellsAtAWorldPoint) {
 }
 
 TEST(TerrainDraw, DecorationsStandInFrontOfTheCameraWithinTheirRadius) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   terrain::Grid grid;
   grid.addLayer();
   grid.setHeightMap(flatMap(41, 41, 0.5f, 5.0f)); // 200 x 200, centred
@@ -147,7 +147,7 @@ TEST(TerrainDraw, DecorationsStandInFrontOfTheCameraWithinTheirRadius) {
 
   grid.visit(canvas);
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   EXPECT_EQ(d.primitive, video::PRIMITIVE_TRIANGLE_LIST);
   ASSERT_GT(d.positions.size(), 0u);
   ASSERT_EQ(d.positions.size() % 6, 0u);
@@ -176,7 +176,7 @@ TEST(TerrainDraw, DecorationsStandInFrontOfTheCameraWithinTheirRadius) {
 }
 
 TEST(TerrainDraw, SurfRibbonsCloseTheirLoops) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   terrain::Grid grid;
   terrain::SurfLine &surf = grid.createSurfLine();
   container::Vector<math::Vector3> inner, outer;
@@ -191,7 +191,7 @@ TEST(TerrainDraw, SurfRibbonsCloseTheirLoops) {
   grid.render(canvas);
 
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   ASSERT_EQ(d.positions.size(), 10u); // 4 points and the first again, inner and outer
   for (size_t k = 0; k <= 4; ++k) {
     SCOPED_TRACE(k);

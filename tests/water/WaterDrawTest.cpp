@@ -1,7 +1,7 @@
 #include "camera/Camera.h"
 #include "math/Spline2D.h"
 #include "quip/Token.h"
-#include "support/RecordingCanvas.h"
+#include "support/RecordingGLCanvas.h"
 #include "video/FakeTextures.h"
 #include "water/Water.h"
 #include "water/Waves.h"
@@ -23,7 +23,7 @@ math::Spline2D *line(int points) {
 } // namespace
 
 TEST(WaterDraw, ResolutionOneIsTwoByTwoVerticesAndTheJoiningPair) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   gltest::TextureScope textures;
   gltest::FakeTexture t;
   water::Water water;
@@ -35,7 +35,7 @@ TEST(WaterDraw, ResolutionOneIsTwoByTwoVerticesAndTheJoiningPair) {
 
   water.render(canvas);
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   float cell = 30000.0f; // 2 x 1.5 x 10000
   const float expected[6][2] = {{0, 0},       {cell, 0},    {0, cell},
                                 {cell, cell}, {cell, cell}, {cell, 0}};
@@ -63,13 +63,13 @@ TEST(WaterDraw, ResolutionOneIsTwoByTwoVerticesAndTheJoiningPair) {
 }
 
 TEST(WaterDraw, ResolutionTwoColumnsJoinAndUntexturedHasNoCoordinates) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   water::Water water;
   water.tesselation = 2;
   water.addRenderPass(new video::RenderPass);
   water.render(canvas);
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   ASSERT_EQ(d.positions.size(), 16u); // 2 columns x (3 pairs + the joining pair)
   EXPECT_TRUE(d.texCoords.empty());
   float cell = 15000.0f;
@@ -82,7 +82,7 @@ TEST(WaterDraw, ResolutionTwoColumnsJoinAndUntexturedHasNoCoordinates) {
 }
 
 TEST(WaterDraw, PatchesAndShoreEdgesFollowTheSurface) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   water::Water water;
   water.addRenderPass(new video::RenderPass);
   water::Decal &decal = water.addDecal(new water::Decal);
@@ -97,14 +97,14 @@ TEST(WaterDraw, PatchesAndShoreEdgesFollowTheSurface) {
   water.render(canvas);
 
   ASSERT_EQ(canvas.draws.size(), 3u);
-  const gltest::RecordingCanvas::Draw &patch = canvas.draws[1];
+  const gltest::RecordingGLCanvas::Draw &patch = canvas.draws[1];
   ASSERT_EQ(patch.positions.size(), 4u);
   gltest::expectPosition(patch.positions[0], -2, 0, 3);
   gltest::expectPosition(patch.positions[3], 2, 0, -3);
   EXPECT_FLOAT_EQ(patch.model.m[3], 5.0f);
   EXPECT_FLOAT_EQ(patch.model.m[11], 7.0f);
 
-  const gltest::RecordingCanvas::Draw &edge = canvas.draws[2];
+  const gltest::RecordingGLCanvas::Draw &edge = canvas.draws[2];
   ASSERT_EQ(edge.positions.size(), 2u + 2u * 6u * 2u);
   // Pairs: the spline point and the point moved by the offset; u runs 0 to 1.
   math::Vector2 offset = surf.offset();
@@ -128,7 +128,7 @@ TEST(WaterDraw, PatchesAndShoreEdgesFollowTheSurface) {
 }
 
 TEST(WaveDraw, RowPairsJoinWithTwoVertices) {
-  gltest::RecordingCanvas canvas;
+  gltest::RecordingGLCanvas canvas;
   water::Waves waves;
   waves.setResolution(3, 2);
   for (uint32_t r = 0; r < 3; ++r)
@@ -142,7 +142,7 @@ TEST(WaveDraw, RowPairsJoinWithTwoVertices) {
   EXPECT_EQ(waves.placedCamera(), &camera);
 
   ASSERT_EQ(canvas.draws.size(), 1u);
-  const gltest::RecordingCanvas::Draw &d = canvas.draws[0];
+  const gltest::RecordingGLCanvas::Draw &d = canvas.draws[0];
   // (row, column) of each vertex: pair 0-1, the joining (1, last), (1, 0), pair 1-2.
   const int order[10][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {1, 1},
                             {1, 0}, {1, 0}, {2, 0}, {1, 1}, {2, 1}};
