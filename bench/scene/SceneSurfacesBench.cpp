@@ -81,6 +81,8 @@ struct Scene {
     canvas->translate(0.0f, 10.0f, 40.0f);
     cloth.render(*canvas);
     canvas->popMatrix();
+    canvas->renderRenderList();
+    canvas->clearRenderList();
     camera.release(*canvas);
     canvas->flush();
     glFinish();

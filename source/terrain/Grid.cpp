@@ -138,6 +138,7 @@ void Grid::render(video::Canvas &canvas) {
   canvas.drawTerrain(*this, 1);
   if (m_coastline)
     canvas.drawTerrainStrip(*this);
+  canvas.addToRenderList(this);
   if (m_surfLine)
     canvas.drawTerrainRibbons(*this);
 }

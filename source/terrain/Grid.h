@@ -13,13 +13,14 @@
 #include "terrain/Decoration.h"
 #include "terrain/Layer.h"
 #include "terrain/SurfLine.h"
+#include "video/RenderList.h"
 #include "video/TerrainSurface.h"
 
 #include <cstdint>
 
 namespace terrain {
 
-class Grid : public video::TerrainSurface {
+class Grid : public video::TerrainSurface, public video::LateRenderable {
 public:
   Grid() = default;
   Grid(const Grid &) = delete;
@@ -53,10 +54,14 @@ public:
   // The translation of the terrain in the world; queries subtract it.
   void setOffset(const math::Vector3 &offset) { m_offset = offset; }
 
-  // The dry part, the coastline and the surf line.
+  // The dry part, the coastline, itself onto the canvas's render list (its
+  // decorations draw late, after the scene's objects), the surf line.
   void render(video::Canvas &canvas);
   // Every decoration with its index.
   void visit(video::Canvas &canvas);
+  // Until the scene's objects give it a distance, every grid sorts at 0.
+  float renderKey() const override { return 0.0f; }
+  void renderLate(video::Canvas &canvas) override { visit(canvas); }
 
   bool localHeightAt(const math::Vector3 &local, float &height) const;
   // The layers' colours at the point, combined by their passes' blends;

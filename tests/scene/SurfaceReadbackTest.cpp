@@ -23,6 +23,8 @@ struct SurfaceReadback : gltest::CanvasFixture {
     canvas->clear(video::Canvas::CLEAR_COLOR | video::Canvas::CLEAR_DEPTH);
   }
   void TearDown() override {
+    // Grids put themselves on the render list; they go with the test.
+    canvas->clearRenderList();
     if (canvas->camera())
       canvas->clearCamera();
     canvas->resetMatrices();
