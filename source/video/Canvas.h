@@ -56,6 +56,13 @@ struct BillboardQuad;
 class VertexRenderer;
 class Material;
 struct Light;
+class SkyBoxFaces;
+class TerrainSurface;
+struct TerrainLayerBuffers;
+struct TerrainDecoration;
+class WaterSurface;
+class WaveSurface;
+class ClothSurface;
 class RibbonRenderPass;
 class DrawList;
 class RenderList;
@@ -249,6 +256,31 @@ public:
   // At its 3-D position with its own alignment, depth and alpha settings;
   // facing the camera draws flat when there is no camera.
   void drawBillboard3D(const BillboardQuad &billboard);
+
+  // Scene surfaces: each flushes, sets its state and draws triangle strips
+  // through the vertex renderer.
+  // The six faces around the camera; nothing without a perspective camera.
+  void drawSkyBox(const SkyBoxFaces &faces);
+  // Every layer with its pass, each 0.25 above the one before; part 1 draws
+  // the layers' dry parts, 0 their submerged parts.
+  void drawTerrain(TerrainSurface &terrain, int part);
+  // The surface layers over a plane far beyond the camera's far distance
+  // (which is widened meanwhile), then the patches and the shore edges.
+  void drawWater(WaterSurface &water);
+  // A strip along the spline (laid flat at the position, turned by the
+  // angle about the vertical) and the same points moved by the offset.
+  void drawWaterEdge(RenderPass &pass, const math::Spline2D &spline, const math::Vector3 &position,
+                     float angle, const math::Color &color, const math::Vector2 &offset);
+  void drawWaves(WaveSurface &waves);
+  // Lit, with the cloth colour as its material.
+  void drawCloth(ClothSurface &cloth);
+  // The terrain's surf ribbons and its coastline strip, when it has them.
+  virtual void drawTerrainRibbons(TerrainSurface &) {}
+  virtual void drawTerrainStrip(TerrainSurface &) {}
+  // Upright billboards scattered over the terrain around the camera.
+  virtual void drawTerrainDecoration(const TerrainDecoration &decoration);
+  // One layer's first (dry) or second (submerged) part; its pass is applied.
+  virtual void drawTerrainLayer(TerrainLayerBuffers &, bool) {}
 
   // Primitives drawn at once; each flushes the batch first. 2-D ones lie at
   // z 0 in the current model space.

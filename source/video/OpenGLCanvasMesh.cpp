@@ -8,6 +8,7 @@
 #include "video/GLTables.h"
 #include "video/OpenGLCanvas.h"
 #include "video/OpenGLFunctions.h"
+#include "video/Shader.h"
 #include "video/VertexRenderer.h"
 
 #include <GLES/gl.h>
@@ -106,8 +107,10 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
     mesh::MeshPart &part = definition->part(p);
     if (part.indexLists.isEmpty())
       continue;
-    if (shaders)
-      OpenGLFunctions::useNoProgram();
+    if (shaders) {
+      if (!part.shader || !part.shader->use())
+        OpenGLFunctions::useNoProgram();
+    }
     if (part.textureCount() == 0) {
       state.setTexture(nullptr, 0);
     } else {
@@ -151,6 +154,10 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
     }
     for (uint32_t unit = 0; unit < part.textureCount(); ++unit)
       state.setTexture(nullptr, int(unit));
+    if (shaders && part.shader) {
+      part.shader->unuse();
+      OpenGLFunctions::useNoProgram();
+    }
   }
 
   if (buffers) {
