@@ -115,6 +115,8 @@ CodeOp valueOpRecord(InlineOp op) {
     return CODE_VALUE_##name;
     QUIP_BINARY_OPS(QUIP_CODE_OPS)
 #undef QUIP_CODE_OPS
+  case INLINE_MODULUS:
+    return CODE_VALUE_MODULUS;
   case INLINE_AT:
     return CODE_VALUE_AT;
   default:

@@ -62,6 +62,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                                      &&literalEqual,
                                                      &&literalNotEqual,
                                                      &&valueLiteralModulus,
+                                                     &&valueModulus,
                                                      &&valueAt};
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
@@ -328,6 +329,17 @@ valueOp : {
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
 #undef QUIP_VALUE_BINARY
+
+valueModulus : {
+  // A number on top, a name bound to the divisor.
+  const Token &bound = *step->slot;
+  float remainder;
+  if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
+      !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder))
+    goto first;
+  stack.fromTop(0).setPlainNumber(remainder);
+  NEXT();
+}
 
 valueAt : {
   // An array on top, a name bound to the index.

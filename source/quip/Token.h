@@ -112,6 +112,10 @@ public:
   explicit Token(const String &text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
+  // Takes the text's block over: a result string is made without a copy.
+  explicit Token(String &&text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
+    m_payload.string = new String(std::move(text));
+  }
   explicit Token(const wchar_t *text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
