@@ -353,6 +353,10 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
 // op predicts worse than two, and the hottest ops stay in a small switch.
 [[gnu::always_inline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
+  case INLINE_PLUS_EQUALS:
+    return compoundAssign(interpreter, stack, add);
+  case INLINE_MINUS_EQUALS:
+    return compoundAssign(interpreter, stack, subtract);
   case INLINE_EQUAL:
     return equality(stack, true);
   case INLINE_NOT_EQUAL:

@@ -211,7 +211,9 @@ inlineOp : {
     step->builtin(this, &error);
     AFTER_CALL();
   }
-  if (inlined::run(op, this, stack))
+  // The ops met most have records of their own: the rest are the less
+  // frequent ones (and "+=", "-=" of a computed amount).
+  if (inlined::runLess(op, this, stack))
     NEXT_UNLESS_CHANGED();
   goto call;
 }
