@@ -373,6 +373,16 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
   if (m_nameCacheEpoch != g_bindingEpoch)
     forgetNames();
   inlined::Operands stack(this);
+  // After a builtin call: the bindings and the stack may have changed.
+  auto lookAgain = [&] {
+    if (m_stampEpoch != g_bindingEpoch) {
+      renewStamp();
+      stamp = m_stamp;
+    }
+    if (m_nameCacheEpoch != g_bindingEpoch)
+      forgetNames();
+    stack = inlined::Operands(this);
+  };
   for (;;) {
     ProcedureFrame *frame = m_top;
     if (!frame) {
@@ -405,13 +415,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       if (exit == CODE_EXIT_LEAVE) {
         if (state() != entered)
           return maxSteps - remaining;
-        if (m_stampEpoch != g_bindingEpoch) {
-          renewStamp();
-          stamp = m_stamp;
-        }
-        if (m_nameCacheEpoch != g_bindingEpoch)
-          forgetNames();
-        stack = inlined::Operands(this);
+        lookAgain();
       }
       continue;
     }
@@ -581,13 +585,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         return maxSteps;
       if (state() != entered)
         return maxSteps - remaining;
-      if (m_stampEpoch != g_bindingEpoch) {
-        renewStamp();
-        stamp = m_stamp;
-      }
-      if (m_nameCacheEpoch != g_bindingEpoch)
-        forgetNames();
-      stack = inlined::Operands(this);
+      lookAgain();
       break;
     }
   }
