@@ -16,6 +16,7 @@
 #include "quip/Interpreter.h"
 #include "quip/ProcedureCode.h"
 
+#include <type_traits>
 #include <utility>
 
 namespace quip {
@@ -76,6 +77,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   uint32_t end;
   uint32_t p = position;
   uint32_t k;
+  bool taken;
   CodeExit result;
 
 // The next record: p is its position.
@@ -121,6 +123,19 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
       goto frameDone;                                                                              \
     m_top->position = p;                                                                           \
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_RELOAD);                                   \
+  } while (0)
+
+// A truth just computed (popping `popped` operands first) meets the
+// conditional after it: the two run as one record when the budget has room
+// for both, without the truth going through the stack.
+#define BRANCH_ON(truth, popped)                                                                   \
+  do {                                                                                             \
+    const CodeStep &after = step[k];                                                               \
+    if ((after.op == CODE_IF || after.op == CODE_IFELSE) && k + after.steps <= remaining) {        \
+      stack.setCount(stack.n - (popped));                                                          \
+      taken = (truth);                                                                             \
+      goto branch;                                                                                 \
+    }                                                                                              \
   } while (0)
 
   goto start;
@@ -326,7 +341,10 @@ valueOp : {
     if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber())                         \
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
-    inlined::setResult(lhs, inlined::function(lhs.number(), bound.number()));                      \
+    auto r = inlined::function(lhs.number(), bound.number());                                      \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 1);                                                                             \
+    inlined::setResult(lhs, r);                                                                    \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
@@ -372,7 +390,10 @@ literalOp:
     if (stack.n == 0 || !stack.fromTop(0).isNumber())                                              \
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
-    inlined::setResult(lhs, inlined::function(lhs.number(), step->number));                        \
+    auto r = inlined::function(lhs.number(), step->number);                                        \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 1);                                                                             \
+    inlined::setResult(lhs, r);                                                                    \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_LITERAL_BINARY)
@@ -404,7 +425,9 @@ literalNotEqual : {
   if (stack.n == 0 || !stack.fromTop(0).isNumber())
     goto first;
   Token &lhs = stack.fromTop(0);
-  inlined::setTruth(lhs, (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL));
+  bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
+  BRANCH_ON(truth, 1);
+  inlined::setTruth(lhs, truth);
   NEXT();
 }
 
@@ -426,8 +449,10 @@ valueLiteralOp : {
     const Token &bound = *step->slot;                                                              \
     if (!bound.isNumber() || stack.n == stack.body->capacity)                                      \
       goto first;                                                                                  \
-    float l = bound.number();                                                                      \
-    inlined::setResult(freshSlot(stack), inlined::function(l, step->number));                      \
+    auto r = inlined::function(bound.number(), step->number);                                      \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 0);                                                                             \
+    inlined::setResult(freshSlot(stack), r);                                                       \
     stack.setCount(stack.n + 1);                                                                   \
     NEXT();                                                                                        \
   }
@@ -490,6 +515,31 @@ conditional : {
   DISPATCH();
 }
 
+branch : {
+  // A comparison (k steps) and the conditional after it, as one record.
+  uint32_t q = p + k;
+  const CodeStep &conditional = step[k];
+  const Token *chosen = taken                           ? &elements[q]
+                        : conditional.op == CODE_IFELSE ? &elements[q + 1]
+                                                        : nullptr;
+  k += conditional.steps;
+  remaining -= k;
+  if (LAST()) {
+    if (chosen)
+      replaceTop(chosen->array());
+    else
+      retireTop();
+    goto enter;
+  }
+  if (chosen) {
+    m_top->position = p + k;
+    pushProcedure(chosen->array());
+    goto enter;
+  }
+  p += k;
+  DISPATCH();
+}
+
 single:
   // One token, as the token loop runs it.
   {
@@ -511,6 +561,7 @@ leave:
 #undef LEAVE
 #undef AFTER_CALL
 #undef NEXT_UNLESS_CHANGED
+#undef BRANCH_ON
 }
 
 } // namespace quip
