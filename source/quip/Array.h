@@ -26,8 +26,9 @@ struct ArrayBody {
   // usable compiled form; it compiles one when this reaches a threshold.
   uint16_t heat;
   // Moves at every access that may change an element or the count: a
-  // compiled form made at another version no longer matches the body.
-  uint32_t version;
+  // compiled form made at another version no longer matches the body (64
+  // bits: it never comes round again).
+  uint64_t version;
   // The compiled form of the body run as a procedure, or null (owned).
   ProcedureCode *code;
 };

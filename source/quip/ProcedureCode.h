@@ -98,7 +98,7 @@ struct CodeStep {
 static_assert(sizeof(CodeStep) == 16);
 
 struct ProcedureCode {
-  uint32_t version;
+  uint64_t version;
   uint32_t stamp;
   uint32_t count;
   // How many forms the body had before this one: a body whose forms keep
