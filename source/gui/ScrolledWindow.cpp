@@ -18,6 +18,23 @@ constexpr float BAR = 20.0f;
 
 float unit(float p) { return p > 0.0f ? std::min(p, 1.0f) : 0.0f; }
 
+// How far the view must move along one axis to hold the span [start,
+// start + size]: the far edge wins.
+float overhang(float start, float size, float viewStart, float viewSize) {
+  float move = 0;
+  if (start < viewStart)
+    move = start - viewStart;
+  if (start + size > viewStart + viewSize)
+    move = start + size - (viewStart + viewSize);
+  return move;
+}
+
+// The percent after the view moved that far over the scroll range.
+float movedPercent(float percent, float move, float content, float view) {
+  float range = std::max(0.0f, content - view);
+  return range > 0 ? unit(percent + move / range) : percent;
+}
+
 int alignFromSymbol(Symbol name) {
   static const Symbol names[] = {SYM(L"left"),   SYM(L"right"),  SYM(L"top"),
                                  SYM(L"bottom"), SYM(L"center"), SYM(L"none")};
@@ -228,27 +245,11 @@ Widget *ScrolledWindow::scrollIntoView(const math::Rectangle &rectangle, bool ho
   }
   const math::Rectangle &cb = m_contents->layoutRect();
   math::Vector2 p = m_percent;
-  if (horizontal) {
-    float move = 0;
-    if (r.x < v.x)
-      move = r.x - v.x;
-    if (r.x + r.width > v.x + v.width)
-      move = r.x + r.width - (v.x + v.width);
-    float range = std::max(0.0f, cb.width - v.width);
-    if (range > 0)
-      p.x = unit(p.x + move / range);
-  }
+  if (horizontal)
+    p.x = movedPercent(p.x, overhang(r.x, r.width, v.x, v.width), cb.width, v.width);
   // The vertical percent grows downward.
-  if (vertical) {
-    float move = 0;
-    if (r.y < v.y)
-      move = v.y - r.y;
-    if (r.y + r.height > v.y + v.height)
-      move = v.y + v.height - (r.y + r.height);
-    float range = std::max(0.0f, cb.height - v.height);
-    if (range > 0)
-      p.y = unit(p.y + move / range);
-  }
+  if (vertical)
+    p.y = movedPercent(p.y, -overhang(r.y, r.height, v.y, v.height), cb.height, v.height);
   setScroll(p, true, true);
   return this;
 }

@@ -14,7 +14,20 @@ using framework::InputEvent;
 
 namespace {
 
-using DrawingWidgetsTest = GuiTest;
+class DrawingWidgetsTest : public GuiTest {
+protected:
+  // A widget of that kind loaded and added to a shown page.
+  template <typename W> W *addWidget(const wchar_t *settings) {
+    if (!page)
+      page = shownPage();
+    auto *w = new W;
+    w->load(dictionaryOf(settings));
+    page->addChild(w);
+    return w;
+  }
+
+  GUI::Page *page = nullptr;
+};
 
 TEST_F(DrawingWidgetsTest, LinesAndBordersReportTheirRectangles) {
   struct Case {
@@ -74,11 +87,8 @@ TEST_F(DrawingWidgetsTest, TheFrameIsOneStripOfSixteenCorners) {
 // Centred on (160, 240): size 100 by 50, width 3, so the layout gives it
 // 112 by 62 and the frame is the outer 3 pixels of that.
 TEST_F(DrawingWidgetsTest, OnlyTheFrameOfABorderIsHitAndADraggableOneMovesItsPage) {
-  GUI::Page *page = shownPage();
-  auto *border = new GUI::Border;
-  border->load(dictionaryOf(L"( size: [ 100 50 ] width: 3 draggable: true: position: [ 160 240 ] "
-                            L"hAlign: fixed: vAlign: fixed: )"));
-  page->addChild(border);
+  auto *border = addWidget<GUI::Border>(L"( size: [ 100 50 ] width: 3 draggable: true: "
+                                        L"position: [ 160 240 ] hAlign: fixed: vAlign: fixed: )");
   page->callNativeMethod(Symbol::intern(L"applyLayout"));
   ASSERT_EQ(border->layoutRect(), rect(-56, -31, 112, 62));
   // Around the rectangle of its size, outside it.
@@ -119,11 +129,8 @@ public:
 };
 
 TEST_F(DrawingWidgetsTest, AClipAreaClipsTheHitsAndDrawingOfItsChildren) {
-  GUI::Page *page = shownPage();
-  auto *area = new GUI::ClipArea;
-  area->load(dictionaryOf(L"( area: [ 0 0 100 100 ] position: [ 50.5 50 ] hAlign: fixed: "
-                          L"vAlign: fixed: )"));
-  page->addChild(area);
+  auto *area = addWidget<GUI::ClipArea>(L"( area: [ 0 0 100 100 ] position: [ 50.5 50 ] "
+                                        L"hAlign: fixed: vAlign: fixed: )");
   // Its top-right corner pokes out of the area.
   auto *button = new GUI::Button;
   button->setHitArea(new math::Rectangle(40, 40, true));
@@ -150,10 +157,7 @@ TEST_F(DrawingWidgetsTest, AClipAreaClipsTheHitsAndDrawingOfItsChildren) {
 }
 
 TEST_F(DrawingWidgetsTest, AScrimCoversTheScreenOrFramesItsCutOut) {
-  GUI::Page *page = shownPage();
-  auto *scrim = new GUI::ScrimWidget;
-  scrim->load(dictionaryOf(L"( color: [ 0 0 0 0.5 ] position: [ 30 40 ] )"));
-  page->addChild(scrim);
+  auto *scrim = addWidget<GUI::ScrimWidget>(L"( color: [ 0 0 0 0.5 ] position: [ 30 40 ] )");
   testing_support::RecordingCanvas canvas;
   page->render(canvas);
   ASSERT_EQ(canvas.drawn.size(), 1u);
@@ -180,10 +184,7 @@ TEST_F(DrawingWidgetsTest, AScrimCoversTheScreenOrFramesItsCutOut) {
 }
 
 TEST_F(DrawingWidgetsTest, ADrawWidgetRunsItsCodeEveryTimeItDraws) {
-  GUI::Page *page = shownPage();
-  auto *drawing = new GUI::DrawWidget;
-  drawing->load(dictionaryOf(L"( onDraw: { \"drawn\" note } )"));
-  page->addChild(drawing);
+  addWidget<GUI::DrawWidget>(L"( onDraw: { \"drawn\" note } )");
   testing_support::RecordingCanvas canvas;
   page->render(canvas);
   page->render(canvas);

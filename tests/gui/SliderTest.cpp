@@ -26,7 +26,26 @@ public:
   void pageForward(Slider *) override { note("forward"); }
 };
 
-using SliderTest = GuiTest;
+class SliderTest : public GuiTest {
+protected:
+  // Extent 100 with a quarter shown (handle 40 long, travel 60), centred at
+  // (160, 240) of a shown page and laid out; the listener notes.
+  Slider *addSlider(const wchar_t *settings, int alignment = Slider::VERTICAL) {
+    page = shownPage();
+    Slider *slider = newSlider();
+    slider->load(dictionaryOf(L"( extent: 100 percentVisible: 0.25 position: [ 160 240 ] "
+                              L"hAlign: fixed: vAlign: fixed: )"));
+    slider->load(dictionaryOf(settings));
+    slider->setAlignment(alignment);
+    slider->setListener(&listener);
+    page->addChild(slider);
+    page->callNativeMethod(Symbol::intern(L"applyLayout"));
+    return slider;
+  }
+
+  GUI::Page *page = nullptr;
+  NotingListener listener;
+};
 
 TEST_F(SliderTest, TheHandleAndItsTravelFollowTheExtentAndTheVisibleShare) {
   struct Case {
@@ -91,14 +110,7 @@ TEST_F(SliderTest, ThePercentSurvivesChangesOfGeometry) {
 }
 
 TEST_F(SliderTest, ArrowsStepTenPixelsOfTheTrackWithoutOnMove) {
-  GUI::Page *page = shownPage();
-  Slider *slider = newSlider();
-  slider->load(dictionaryOf(L"( extent: 100 percentVisible: 0.25 percent: 0.5 position: [ 160 240 "
-                            L"] hAlign: fixed: vAlign: fixed: onMove: { \"onMove\" note } )"));
-  NotingListener listener;
-  slider->setListener(&listener);
-  page->addChild(slider);
-  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  Slider *slider = addSlider(L"( percent: 0.5 onMove: { \"onMove\" note } )");
 
   slider->down(slider->forwardArrow());
   EXPECT_FLOAT_EQ(slider->percent(), 0.5f + 10.0f / 128.0f);
@@ -122,14 +134,7 @@ TEST_F(SliderTest, ArrowsStepTenPixelsOfTheTrackWithoutOnMove) {
 }
 
 TEST_F(SliderTest, DraggingTheHandleMovesItWithinTheTrackAndRunsOnMove) {
-  GUI::Page *page = shownPage();
-  Slider *slider = newSlider();
-  slider->load(dictionaryOf(L"( extent: 100 percentVisible: 0.25 position: [ 160 240 ] "
-                            L"hAlign: fixed: vAlign: fixed: onMove: { note } )"));
-  NotingListener listener;
-  slider->setListener(&listener);
-  page->addChild(slider);
-  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  Slider *slider = addSlider(L"( onMove: { note } )");
   ASSERT_EQ(slider->handle()->position().y, 60.0f);
 
   EXPECT_TRUE(page->handleEvent(pointer(InputEvent::BUTTON_DOWN, 160, 305)));
@@ -160,15 +165,7 @@ TEST_F(SliderTest, AClickOnTheTrackPagesButLeavesTheHandle) {
                         {0, 220, 240, "forward "}};
   for (const Case &c : cases) {
     SCOPED_TRACE(c.log + std::to_string(c.alignment));
-    GUI::Page *page = shownPage();
-    Slider *slider = newSlider();
-    slider->load(dictionaryOf(L"( extent: 100 percentVisible: 0.25 percent: 0.5 position: [ 160 "
-                              L"240 ] hAlign: fixed: vAlign: fixed: )"));
-    slider->setAlignment(c.alignment);
-    NotingListener listener;
-    slider->setListener(&listener);
-    page->addChild(slider);
-    page->callNativeMethod(Symbol::intern(L"applyLayout"));
+    Slider *slider = addSlider(L"( percent: 0.5 )", c.alignment);
     g_log.clear();
     EXPECT_TRUE(page->handleEvent(pointer(InputEvent::BUTTON_DOWN, c.x, c.y)));
     EXPECT_EQ(g_log, c.log);
