@@ -3,14 +3,25 @@
 #include "math/Color.h"
 #include "math/Rectangle.h"
 #include "math/Vector2.h"
+#include "mesh/MeshBuild.h"
+#include "shape/Shape.h"
 #include "video/Canvas.h"
-#include "video/RenderKeywords.h"
-#include "video/RenderState.h"
 #include "video/VertexRenderer.h"
 
 #include <algorithm>
 
 namespace GUI {
+
+namespace {
+
+shape::Shape *makeStrip(uint32_t count) {
+  auto *strip = new shape::Shape;
+  strip->setVertexCount(count);
+  strip->strips().push(mesh::runOfIndices(video::PRIMITIVE_TRIANGLE_STRIP, 0, count));
+  return strip;
+}
+
+} // namespace
 
 void frameRectangles(const math::Rectangle &r, float d, bool outside, math::Rectangle &outer,
                      math::Rectangle &inner) {
@@ -57,7 +68,7 @@ void drawBevelFrame(video::Canvas &canvas, const math::Rectangle &outer,
   math::Color colors[16];
   frameVertices(outer, inner, positions);
   frameColors(light, medium, dark, bevel, colors);
-  fillStrip(canvas, positions, colors, 16);
+  drawStrip(canvas, positions, colors, 16);
 }
 
 void drawBevelFrame(video::Canvas &canvas, const math::Rectangle &r, float width,
@@ -70,31 +81,18 @@ void drawBevelFrame(video::Canvas &canvas, const math::Rectangle &r, float width
   drawBevelFrame(canvas, outer, inner, light, medium, dark, bevel);
 }
 
-void fillStrip(video::Canvas &canvas, const math::Vector2 *positions, const math::Color *colors,
+void drawStrip(video::Canvas &canvas, const math::Vector2 *positions, const math::Color *colors,
                int count) {
-  if (count < 3)
+  static shape::Shape *const triangle = makeStrip(3);
+  static shape::Shape *const frame = makeStrip(16);
+  shape::Shape *strip = count == 3 ? triangle : count == 16 ? frame : nullptr;
+  if (!strip)
     return;
-  bool translucent = false;
-  for (int k = 0; k < count; ++k)
-    translucent = translucent || colors[k].a < 1.0f;
-  canvas.flush();
-  video::RenderState &state = canvas.renderState();
-  state.setTexture(nullptr, 0);
-  state.setLighting(false);
-  state.setCulling(false);
-  state.setDepthWrite(canvas.effectiveDepthWrite(false));
-  state.setDepthTest(canvas.effectiveDepthTest(false));
-  int mode = canvas.effectiveBlendMode(video::BLEND_NORMAL);
-  state.setBlendMode(mode);
-  state.setBlending(translucent || !canvas.colorStackTopOpaque() || mode != video::BLEND_NORMAL);
-  canvas.applyMatrices();
-  video::VertexRenderer &vr = canvas.vertexRenderer();
-  vr.begin(video::FORMAT_COLORED, video::PRIMITIVE_TRIANGLE_STRIP);
   for (int k = 0; k < count; ++k) {
-    canvas.setColor(colors[k]);
-    vr.vertex(positions[k].x, positions[k].y, 0.0f);
+    strip->vertexPosition(uint32_t(k)) = math::Vector3(positions[k].x, positions[k].y, 0.0f);
+    strip->vertexColor(uint32_t(k)) = colors[k];
   }
-  vr.end();
+  canvas.drawShape(*strip);
 }
 
 } // namespace GUI

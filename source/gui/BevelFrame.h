@@ -1,10 +1,9 @@
 #pragma once
 // The bevelled frame of boxes, borders, sliders and their arrows: a band
-// between an outer and an inner rectangle, drawn as one strip of sixteen
-// vertices. With bevel the outer corners of the top (y + height) and left
-// (x) edges take the light colour, those of the bottom and right edges the
-// dark one, and every inner corner the medium colour; without bevel all
-// sixteen are medium.
+// between an outer and an inner rectangle, drawn as one shared shape of
+// sixteen vertices in a strip, made on first use. With bevel the outer corners of the top (y +
+// height) and left (x) edges take the light colour, those of the bottom and right edges the dark
+// one, and every inner corner the medium colour; without bevel all sixteen are medium.
 
 namespace math {
 class Color;
@@ -38,9 +37,10 @@ void drawBevelFrame(video::Canvas &canvas, const math::Rectangle &rectangle, flo
                     const math::Color &light, const math::Color &medium, const math::Color &dark,
                     bool bevel);
 
-// Untextured coloured vertices as one triangle strip, without depth, in the
-// current model space.
-void fillStrip(video::Canvas &canvas, const math::Vector2 *positions, const math::Color *colors,
+// Untextured coloured vertices drawn as one triangle strip through a shared
+// shape of that many vertices, made on first use and kept; count is 3 (a
+// triangle) or 16 (a frame).
+void drawStrip(video::Canvas &canvas, const math::Vector2 *positions, const math::Color *colors,
                int count);
 
 } // namespace GUI

@@ -39,7 +39,7 @@ void SliderArrow::draw(video::Canvas &canvas) {
                                     math::Vector2(0.0f, 4.0f)};
   const math::Color ink(0.0f, 0.0f, 0.0f, 0.75f);
   const math::Color inks[3] = {ink, ink, ink};
-  fillStrip(canvas, corners, inks, 3);
+  drawStrip(canvas, corners, inks, 3);
   canvas.popMatrix();
 }
 
