@@ -6,6 +6,7 @@
 
 #include "audio/Library.h"
 #include "audio/Player.h"
+#include "engine/Block.h"
 #include "engine/Engine.h"
 #include "error/Log.h"
 #include "file/Database.h"
@@ -124,6 +125,7 @@ void Tumblix::preloadAssets() {
   }
   video::Globe::instance();
   Engine::preloadTextures();
+  Block::preloadTextures();
 }
 
 // No snapshot is written yet, so none is read.
