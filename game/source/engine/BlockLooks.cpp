@@ -230,7 +230,7 @@ void Block::renderBonusNumber(video::Canvas &canvas) {
   canvas.translate(c.x + 0.5f, c.y - 0.3f);
   canvas.scale(scale, scale);
   canvas.pushColor();
-  canvas.setColor(colour);
+  canvas.multiplyColor(colour);
   font->drawString(canvas, text, math::Vector2());
   canvas.popColor();
   canvas.popMatrix();
