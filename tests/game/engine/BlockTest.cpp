@@ -3,6 +3,7 @@
 #include "engine/BlockColors.h"
 #include "engine/CylinderGeometry.h"
 #include "engine/GameCategories.h"
+#include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "mesh/MeshDefinition.h"
 #include "physics/WorldGeometry.h"
@@ -359,6 +360,28 @@ TEST_F(BlockTest, StateRecordForEachFlagCombination) {
     part.receiveBytes(out.data(), out.size() - 1);
     part.seek(0);
     EXPECT_FALSE(copy.readState(part)) << what;
+  }
+  // Every flags byte a record can hold reads and writes back the same.
+  for (uint8_t flags = 0; flags < 32; ++flags) {
+    file::BufferBinary record;
+    file::write(flags, record);
+    if (flags & 1)
+      file::write(0.0625f, record);
+    if (flags & 8)
+      file::write(uint16_t(300), record);
+    if (flags & 16) {
+      file::write(uint8_t(1), record);
+      file::write(2.5f, record);
+    }
+    Block block(*level, Block::STONE, COLOR_NONE);
+    record.seek(0);
+    ASSERT_TRUE(block.readState(record)) << int(flags);
+    EXPECT_EQ(record.bytesRemaining(), 0u) << int(flags);
+    file::BufferBinary again;
+    block.writeState(again);
+    EXPECT_EQ(std::string((const char *)again.data(), again.size()),
+              std::string((const char *)record.data(), record.size()))
+        << int(flags);
   }
 }
 
