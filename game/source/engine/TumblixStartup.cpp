@@ -6,6 +6,7 @@
 
 #include "audio/Library.h"
 #include "audio/Player.h"
+#include "engine/Block.h"
 #include "engine/Engine.h"
 #include "engine/FrontEnd.h"
 #include "engine/GameProfile.h"
@@ -128,6 +129,7 @@ void Tumblix::preloadAssets() {
   if (FrontEnd *frontEnd = FrontEnd::installed())
     frontEnd->createGlobe();
   Engine::preloadTextures();
+  Block::preloadTextures();
 }
 
 // No snapshot is written yet, so none is read.
