@@ -1,4 +1,5 @@
 #include "camera/Camera.h"
+#include "camera/CameraController.h"
 #include "input/Pointer.h"
 
 #include "math/Quaternion.h"
@@ -172,20 +173,59 @@ void Camera::write(quip::Dictionary &d) const {
     d.set(k.clipFar, quip::Token(m_clipFar));
 }
 
+namespace {
+
+CameraController *findController(CameraControllerOwner &owner, Symbol name) {
+  if (name.isEmpty())
+    return nullptr;
+  CameraController **found = owner.cameraControllers().lookup(name);
+  return found ? *found : nullptr;
+}
+
+} // namespace
+
+void Camera::attachController(CameraControllerOwner &owner) {
+  if (CameraController *controller = findController(owner, m_controller)) {
+    controller->attach(*this);
+    controller->setActive(true);
+  }
+}
+
+void Camera::detachController(CameraControllerOwner &owner) const {
+  if (CameraController *controller = findController(owner, m_controller))
+    controller->setActive(false);
+}
+
 const CameraMatrices &Camera::matrices() const {
   if (!m_matrices.valid)
     m_matrices.rebuild(*this);
   return m_matrices;
 }
 
-void Camera::apply(video::Canvas &canvas) const {
+void Camera::describe(video::CameraView &view) const {
   const CameraMatrices &m = matrices();
-  video::CameraView view;
   view.projection = m.displayProjection;
   view.view = m.viewMatrix;
   view.perspective = m_projection == PERSPECTIVE;
   view.angle = m_transform.angle();
   view.axis = m_transform.axis();
+  view.position = m_transform.translation;
+  view.forward = m_forward;
+  view.right = m_right;
+  view.clipNear = m_clipNear;
+  view.clipFar = m_clipFar;
+  view.farView = &Camera::describeWithClipFar;
+}
+
+void Camera::describeWithClipFar(const Camera &camera, float clipFar, video::CameraView &out) {
+  Camera farther = camera;
+  farther.setClipFar(clipFar);
+  farther.describe(out);
+}
+
+void Camera::apply(video::Canvas &canvas) const {
+  video::CameraView view;
+  describe(view);
   canvas.setCamera(this, view);
   canvas.setProjectionCamera(this);
 }

@@ -17,10 +17,12 @@ class Dictionary;
 }
 namespace video {
 class Canvas;
-}
+struct CameraView;
+} // namespace video
 namespace math {
 class Sphere;
 }
+class CameraControllerOwner;
 
 class Camera {
 public:
@@ -45,6 +47,8 @@ public:
   void setRotation(const math::Vector3 &axis, float degrees);
   // (qb x qa) x qc: a about (-1, 0, 0), b about (0, -1, 0), c about (0, 0, -1).
   void setEulerAngles(float a, float b, float c);
+  // The empty Symbol for none.
+  void setController(Symbol name) { m_controller = name; }
 
   int projection() const { return m_projection; }
   Symbol controller() const { return m_controller; }
@@ -70,9 +74,19 @@ public:
 
   // Makes this the canvas's camera (and its projection camera).
   void apply(video::Canvas &canvas) const;
+  // What the canvas takes of the camera.
+  void describe(video::CameraView &out) const;
+  // The view of the camera with another far clip distance.
+  static void describeWithClipFar(const Camera &camera, float clipFar, video::CameraView &out);
   void release(video::Canvas &canvas) const;
   // Turns the canvas's current matrix by the camera's rotation.
   void applyRotation(video::Canvas &canvas) const;
+
+  // The owner's controller of the camera's controller name takes the camera
+  // and is marked active; detaching marks it inactive. Nothing for no name
+  // or a name the owner does not know.
+  void attachController(CameraControllerOwner &owner);
+  void detachController(CameraControllerOwner &owner) const;
 
   const CameraMatrices &matrices() const;
   bool isStale() const { return m_matrices.valid == 0; }

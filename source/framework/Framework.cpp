@@ -19,6 +19,7 @@
 #include "framework/InputState.h"
 #include "framework/MeshAssets.h"
 #include "framework/ParticleAssets.h"
+#include "framework/ShapeAssets.h"
 #include "framework/Shell.h"
 #include "framework/SkeletonAssets.h"
 #include "framework/SoundAssets.h"
@@ -87,6 +88,7 @@ Framework::Framework() {
   installFontAssets();
   animation::installTextureAnimations();
   installMeshAssets();
+  installShapeAssets();
   static const Symbol name = Symbol::intern(L"framework");
   m_database = new CorvaneDatabase(name, String(L"."));
   Database::registerDatabase(m_database);

@@ -1,6 +1,7 @@
 #include "framework/FrameworkBuiltins.h"
 
 #include "quip/Builtin.h"
+#include "shape/ShapeManager.h"
 
 namespace {
 
@@ -11,7 +12,10 @@ struct Binding {
 
 // The engine builtins by script name. The families join this table as the
 // parts of the engine they reach are built.
-const Binding g_bindings[] = {{nullptr, nullptr}};
+const Binding g_bindings[] = {
+    {L"defineShape", shape::builtin_defineShape},
+    {nullptr, nullptr},
+};
 
 } // namespace
 

@@ -3,11 +3,16 @@
 // arrays of it can go to the renderer as vertex data. Angles in degrees.
 
 #include "xstring/String.h"
+#include "xstring/Symbol.h"
+
+#include <cstdint>
 
 class Random;
 namespace quip {
+class Dictionary;
 class Token;
-}
+enum Type : uint8_t;
+} // namespace quip
 namespace file {
 class ByteProducer;
 class ByteReceiver;
@@ -115,6 +120,9 @@ bool readToken(const quip::Token &token, Vector2 &out);
 } // namespace math
 
 namespace quip {
+// An array of two numbers into out; a value of another form leaves out, but
+// counts as present.
+bool lookupVector2(const Dictionary &dictionary, Symbol key, Type expected, math::Vector2 &out);
 void toToken(const math::Vector2 &value, Token &out);
 } // namespace quip
 

@@ -110,3 +110,15 @@ void write(const math::Vector3 &value, ByteReceiver &out) { out.receiveBytes(&va
 void read(math::Vector3 &value, ByteProducer &in) { in.produceBytes(&value, 12); }
 
 } // namespace file
+
+namespace quip {
+
+bool lookupVector2(const Dictionary &dictionary, Symbol key, Type expected, math::Vector2 &out) {
+  const Token *token = dictionary.lookupTyped(key, expected);
+  if (!token)
+    return false;
+  out.fromToken(*token);
+  return true;
+}
+
+} // namespace quip

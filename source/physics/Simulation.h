@@ -34,13 +34,7 @@ public:
   // the same results as trying all. Allocates nothing.
   void step(float previousStepTime, float stepTime);
 
-  // Any canvas with drawStructure and drawGeometry: structures first.
-  template <typename Canvas> void debugDraw(Canvas &canvas) const {
-    for (uint32_t i = 0; i < structures.size(); ++i)
-      canvas.drawStructure(*structures[i]);
-    for (uint32_t i = 0; i < geometries.size(); ++i)
-      canvas.drawGeometry(*geometries[i]);
-  }
+  // The debug view that draws them is rendering's (video::debugDraw).
 
 private:
   BroadPhase m_broadPhase;

@@ -1,5 +1,6 @@
 #include "quip/Array.h"
 #include "quip/BodyRelease.h"
+#include "quip/ProcedureCode.h"
 
 #include <cstdlib>
 #include <new>
@@ -32,11 +33,13 @@ void freeElements(Token *elements, uint32_t capacity) {
 
 } // namespace
 
-Array::Array(unsigned int n) : m_body(new ArrayBody{n, n, allocateElements(n), 1, 0}) {}
+Array::Array(unsigned int n)
+    : m_body(new ArrayBody{n, n, allocateElements(n), 1, 0, 0, 0, nullptr}) {}
 
 void Array::destroy(ArrayBody *body) {
   quip::releaseBody(body, [](void *pending) {
     ArrayBody *freed = static_cast<ArrayBody *>(pending);
+    freeProcedureCode(freed->code);
     freeElements(freed->elements, freed->capacity);
     delete freed;
   });
@@ -45,6 +48,7 @@ void Array::destroy(ArrayBody *body) {
 void Array::grow() { reserve(m_body->capacity ? 2 * m_body->capacity : 2); }
 
 void Array::reserve(unsigned int n) {
+  ++m_body->version;
   Token *fresh = allocateElements(n);
   uint32_t keep = m_body->count < n ? m_body->count : n;
   // Moving by swap leaves every reference count as it was.
@@ -63,6 +67,7 @@ void Array::appendAll(const Array &other) {
 }
 
 void Array::removeFast(unsigned int i) {
+  ++m_body->version;
   uint32_t last = m_body->count - 1;
   if (i != last)
     m_body->elements[i].swap(m_body->elements[last]);

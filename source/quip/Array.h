@@ -12,6 +12,8 @@ namespace inlined {
 struct Operands;
 }
 
+struct ProcedureCode;
+
 struct ArrayBody {
   uint32_t capacity;
   uint32_t count;
@@ -20,6 +22,15 @@ struct ArrayBody {
   // How deeply the "]" builder nested containers below this body (0 for
   // bodies made otherwise); the builders refuse more than kMaxNesting.
   uint16_t builtDepth;
+  // How often the interpreter entered the body as a procedure without a
+  // usable compiled form; it compiles one when this reaches a threshold.
+  uint16_t heat;
+  // Moves at every access that may change an element or the count: a
+  // compiled form made at another version no longer matches the body (64
+  // bits: it never comes round again).
+  uint64_t version;
+  // The compiled form of the body run as a procedure, or null (owned).
+  ProcedureCode *code;
 };
 
 class Array {
@@ -58,7 +69,10 @@ public:
   inline const Token &operator[](unsigned int i) const;
   inline Token *get(unsigned int i, bool = false);
   inline Token &last();
-  Token *data() { return m_body->elements; }
+  Token *data() {
+    ++m_body->version;
+    return m_body->elements;
+  }
   const Token *data() const { return m_body->elements; }
 
   inline void append(const Token &token);
@@ -67,7 +81,10 @@ public:
   void reserve(unsigned int n);
   // Token first, index second.
   inline void set(const Token &token, unsigned int i);
-  void dropLast() { --m_body->count; }
+  void dropLast() {
+    ++m_body->version;
+    --m_body->count;
+  }
   // The element at i is replaced by the last one; order is not kept.
   void removeFast(unsigned int i);
 
@@ -85,7 +102,7 @@ private:
   // A handle without a body, for slots that are filled before use.
   explicit Array(NoBody) : m_body(nullptr) {}
   bool hasBody() const { return m_body != nullptr; }
-  void releaseBody() {
+  [[gnu::always_inline]] void releaseBody() {
     if (m_body && --m_body->references == 0)
       destroy(m_body);
     m_body = nullptr;

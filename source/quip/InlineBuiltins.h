@@ -13,6 +13,8 @@
 #include "quip/Interpreter.h"
 #include "quip/NumberConversion.h"
 
+#include <utility>
+
 namespace quip {
 
 // Names the builtin function whose common case an op is. Tokens made for it
@@ -182,22 +184,29 @@ template <typename Op>
   return true;
 }
 
-// Both truncated, the remainder with the sign of lhs; NaN and a zero divisor
-// are the builtin's to report.
+// Both truncated, the remainder with the sign of lhs; false for NaN and a
+// zero divisor, which are the builtin's to report.
+[[gnu::always_inline]] inline bool remainderOf(float l, float r, float &out) {
+  if (std::isnan(l) || std::isnan(r))
+    return false;
+  int divisor = clampToInt(r);
+  if (divisor == 0)
+    return false;
+  // A 32-bit division is much cheaper than a 64-bit one; -1 would overflow
+  // on INT32_MIN and always leaves 0.
+  out = float(divisor == -1 ? 0 : clampToInt(l) % divisor);
+  return true;
+}
+
 [[gnu::always_inline]] inline bool modulus(Operands &stack) {
   if (stack.n < 2)
     return false;
   Token &rhs = stack.fromTop(0);
   Token &lhs = stack.fromTop(1);
-  if (!rhs.isNumber() || !lhs.isNumber() || std::isnan(lhs.number()) || std::isnan(rhs.number()))
+  float remainder;
+  if (!rhs.isNumber() || !lhs.isNumber() || !remainderOf(lhs.number(), rhs.number(), remainder))
     return false;
-  int divisor = clampToInt(rhs.number());
-  if (divisor == 0)
-    return false;
-  // A 32-bit division is much cheaper than a 64-bit one; -1 would overflow
-  // on INT32_MIN and always leaves 0.
-  int remainder = divisor == -1 ? 0 : clampToInt(lhs.number()) % divisor;
-  lhs.setPlainNumber(float(remainder));
+  lhs.setPlainNumber(remainder);
   stack.setCount(stack.n - 1);
   return true;
 }
@@ -277,7 +286,7 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
   if (i >= array.array().count())
     return false;
   // The copy is made before the array's handle goes: it may be the last.
-  Token element(array.array()[i]);
+  Token element(std::as_const(array.array())[i]);
   array.swap(element);
   stack.setCount(stack.n - 1);
   return true;
@@ -344,6 +353,10 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
 // op predicts worse than two, and the hottest ops stay in a small switch.
 [[gnu::always_inline]] inline bool runLess(InlineOp op, Interpreter *interpreter, Operands &stack) {
   switch (op) {
+  case INLINE_PLUS_EQUALS:
+    return compoundAssign(interpreter, stack, add);
+  case INLINE_MINUS_EQUALS:
+    return compoundAssign(interpreter, stack, subtract);
   case INLINE_EQUAL:
     return equality(stack, true);
   case INLINE_NOT_EQUAL:
@@ -473,12 +486,10 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     setTruth(lhs, l != x);
     return true;
   case INLINE_MODULUS: {
-    if (std::isnan(l) || std::isnan(x))
+    float remainder;
+    if (!remainderOf(l, x, remainder))
       return false;
-    int divisor = clampToInt(x);
-    if (divisor == 0)
-      return false;
-    lhs.setPlainNumber(float(divisor == -1 ? 0 : clampToInt(l) % divisor));
+    lhs.setPlainNumber(remainder);
     return true;
   }
   default:

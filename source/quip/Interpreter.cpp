@@ -4,6 +4,7 @@
 #include "quip/Limits.h"
 
 #include "quip/Parser.h"
+#include "quip/ProcedureCode.h"
 #include "quip/ScriptManager.h"
 #include "quip/ScriptManagerRegistry.h"
 #include "xstring/Print.h"
@@ -324,6 +325,15 @@ void Interpreter::step() {
   advance();
 }
 
+bool Interpreter::advanceOnce() { return advance(); }
+
+ProcedureCode *Interpreter::codeFor(ArrayBody *body, uint32_t stamp) {
+  if (stamp == 0 || ++body->heat < compileThreshold(body->code))
+    return nullptr;
+  body->heat = 0;
+  return compileProcedure(body, this, stamp);
+}
+
 namespace {
 // Stamps handed to interpreters, each used once. When they run out, no new
 // stamp is given (0 matches no remembered op) and names are always looked up.
@@ -363,9 +373,23 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
   if (m_nameCacheEpoch != g_bindingEpoch)
     forgetNames();
   inlined::Operands stack(this);
+  // After a builtin call: the bindings and the stack may have changed.
+  auto lookAgain = [&] {
+    if (m_stampEpoch != g_bindingEpoch) {
+      renewStamp();
+      stamp = m_stamp;
+    }
+    if (m_nameCacheEpoch != g_bindingEpoch)
+      forgetNames();
+    stack = inlined::Operands(this);
+  };
   for (;;) {
     ProcedureFrame *frame = m_top;
     if (!frame) {
+      // A procedure stack that overflowed finished the script in the step
+      // that pushed: no further step finds it empty.
+      if (m_finished)
+        return maxSteps - remaining;
       finish();
       return maxSteps - remaining + 1;
     }
@@ -377,6 +401,22 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       popProcedure();
       if (--remaining == 0)
         return maxSteps;
+      continue;
+    }
+    // A body entered often runs by its compiled form while that matches the
+    // body and the bindings; any other runs token by token below.
+    ProcedureCode *code = body->code;
+    if (!code || code->version != body->version || code->stamp != stamp)
+      code = codeFor(body, stamp);
+    if (code) {
+      CodeExit exit = runCode(code, position, remaining, stack, stamp);
+      if (exit == CODE_EXIT_BUDGET)
+        return maxSteps;
+      if (exit == CODE_EXIT_LEAVE) {
+        if (state() != entered)
+          return maxSteps - remaining;
+        lookAgain();
+      }
       continue;
     }
     Token *pc = body->elements + position;
@@ -393,9 +433,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       bool last = pc == stop;
       if (last) {
         // As in advance(): the frame goes before its last token runs.
-        m_retired.releaseBody();
-        m_retired = std::move(m_top->procedure);
-        dropTopFrame();
+        retireTop();
       }
       const Token *value = &token;
       if (token.type() == TYPE_SYMBOL && token.isExecutable()) {
@@ -462,9 +500,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
             if (pc != stop)
               goto next;
             // The operator was the frame's last token: the frame goes.
-            m_retired.releaseBody();
-            m_retired = std::move(m_top->procedure);
-            dropTopFrame();
+            retireTop();
             goto reload;
           }
         }
@@ -505,9 +541,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
             if (retired) {
               // The operator was the frame's last token: the frame goes
               // first, its body kept alive for the chosen literal.
-              m_retired.releaseBody();
-              m_retired = std::move(m_top->procedure);
-              dropTopFrame();
+              retireTop();
             } else {
               savePosition(pc);
             }
@@ -551,13 +585,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
         return maxSteps;
       if (state() != entered)
         return maxSteps - remaining;
-      if (m_stampEpoch != g_bindingEpoch) {
-        renewStamp();
-        stamp = m_stamp;
-      }
-      if (m_nameCacheEpoch != g_bindingEpoch)
-        forgetNames();
-      stack = inlined::Operands(this);
+      lookAgain();
       break;
     }
   }

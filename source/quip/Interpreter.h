@@ -244,6 +244,42 @@ private:
   [[gnu::noinline]] unsigned int runOn(unsigned int maxSteps, unsigned int count);
   // One step of a running or atomic interpreter (step() without its checks).
   [[gnu::always_inline]] inline bool advance();
+  // The same, out of line: whether the state may have changed.
+  [[gnu::noinline]] bool advanceOnce();
+
+  // How a run of compiled steps ended: the frames may have changed (look at
+  // them again), a builtin ran (the state may have changed too), or the
+  // budget is spent. Every step taken has been counted.
+  enum CodeExit { CODE_EXIT_RELOAD, CODE_EXIT_LEAVE, CODE_EXIT_BUDGET };
+  // Runs the top frame, from position on, by its compiled form, and the
+  // frames after it while they have one for the stamp.
+  CodeExit runCode(ProcedureCode *code, uint32_t position, unsigned int &remaining,
+                   inlined::Operands &stack, uint32_t stamp);
+  // The body's compiled form for this stamp, compiled now when the body has
+  // been entered often enough without one; null to run it token by token.
+  [[gnu::noinline]] ProcedureCode *codeFor(ArrayBody *body, uint32_t stamp);
+  // The top frame goes before its last token runs (a call in last position
+  // does not keep its caller's frame); its body lives on until the next one
+  // goes, since that token still runs.
+  // The top frame, whose last token is running, gives way to a procedure:
+  // nothing of its body is needed any more, so the frame is reused.
+  [[gnu::always_inline]] void replaceTop(const Array &procedure) {
+    if (procedure.count() == 0) {
+      retireTop();
+      return;
+    }
+    ArrayBody *old = m_top->procedure.m_body;
+    ++procedure.m_body->references;
+    m_top->procedure.m_body = procedure.m_body;
+    m_top->position = 0;
+    if (--old->references == 0)
+      Array::destroy(old);
+  }
+  [[gnu::always_inline]] void retireTop() {
+    m_retired.releaseBody();
+    m_retired = std::move(m_top->procedure);
+    dropTopFrame();
+  }
 
   Symbol m_name;
   ScriptManager *m_manager;
@@ -292,7 +328,7 @@ private:
   // Pushes a frame when the procedure stack is full.
   [[gnu::noinline]] void growProcedures(Array &&procedure, uint32_t position);
   // Pops the top frame, whose body the caller has taken or released.
-  void dropTopFrame() {
+  [[gnu::always_inline]] void dropTopFrame() {
     uint32_t n = m_procedures.size() - 1;
     m_procedures.setSize(n);
     m_top = n ? m_top - 1 : nullptr;

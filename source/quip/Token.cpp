@@ -278,4 +278,12 @@ bool lookupScalar(const Dictionary &dictionary, Symbol key, Type expected, uint3
   return true;
 }
 
+bool lookupSymbol(const Dictionary &dictionary, Symbol key, Type expected, Symbol &out) {
+  const Token *token = dictionary.lookupTyped(key, expected);
+  if (!token)
+    return false;
+  token->get(out);
+  return true;
+}
+
 } // namespace quip

@@ -112,6 +112,10 @@ public:
   explicit Token(const String &text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
+  // Takes the text's block over: a result string is made without a copy.
+  explicit Token(String &&text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
+    m_payload.string = new String(std::move(text));
+  }
   explicit Token(const wchar_t *text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
     m_payload.string = new String(text);
   }
@@ -188,9 +192,13 @@ public:
     new (&m_payload.symbol) Symbol(symbol);
   }
   // Exchanges two tokens without touching any reference count.
-  void swap(Token &other) noexcept {
-    std::swap(m_head, other.m_head);
-    std::swap(m_payload.raw, other.m_payload.raw);
+  [[gnu::always_inline]] void swap(Token &other) noexcept {
+    Header head = m_head;
+    m_head = other.m_head;
+    other.m_head = head;
+    uint64_t raw = m_payload.raw;
+    m_payload.raw = other.m_payload.raw;
+    other.m_payload.raw = raw;
   }
   // Frees the payload and leaves an error token.
   [[gnu::always_inline]] void release() {
@@ -350,6 +358,9 @@ Token boolToken(bool value);
 bool lookupBool(const Dictionary &dictionary, Symbol key, Type expected, bool &out);
 // Copies the 4-byte number payload (float bits) into out.
 bool lookupScalar(const Dictionary &dictionary, Symbol key, Type expected, uint32_t &out);
+// A symbol value into out; a value of another type leaves out, but counts as
+// present.
+bool lookupSymbol(const Dictionary &dictionary, Symbol key, Type expected, Symbol &out);
 
 bool isIdentifier(const String &text);
 
@@ -364,13 +375,27 @@ struct DictionaryEntry {
   DictionaryEntry *next;
 };
 
-inline Token &Array::operator[](unsigned int i) { return m_body->elements[i]; }
+// Every access that may change the body moves its version.
+inline Token &Array::operator[](unsigned int i) {
+  ++m_body->version;
+  return m_body->elements[i];
+}
 inline const Token &Array::operator[](unsigned int i) const { return m_body->elements[i]; }
-inline Token *Array::get(unsigned int i, bool) { return m_body->elements + i; }
-inline Token &Array::last() { return m_body->elements[m_body->count - 1]; }
-inline void Array::set(const Token &token, unsigned int i) { m_body->elements[i] = token; }
+inline Token *Array::get(unsigned int i, bool) {
+  ++m_body->version;
+  return m_body->elements + i;
+}
+inline Token &Array::last() {
+  ++m_body->version;
+  return m_body->elements[m_body->count - 1];
+}
+inline void Array::set(const Token &token, unsigned int i) {
+  ++m_body->version;
+  m_body->elements[i] = token;
+}
 
 inline void Array::append(const Token &token) {
+  ++m_body->version;
   if (m_body->count == m_body->capacity) {
     // The token may live in this block: copy it before the block moves.
     Token copy(token);

@@ -12,6 +12,22 @@ void BufferObject::generate() {
   }
 }
 
+static_assert(BufferObject::ARRAY == GL_ARRAY_BUFFER &&
+              BufferObject::ELEMENTS == GL_ELEMENT_ARRAY_BUFFER);
+
+bool BufferObject::fill(Target target, const void *data, size_t bytes) {
+  if (!OpenGLFunctions::bindBuffer || !OpenGLFunctions::bufferData)
+    return false;
+  if (m_name == 0)
+    generate();
+  if (m_name == 0)
+    return false;
+  OpenGLFunctions::bindBuffer(GLenum(target), m_name);
+  OpenGLFunctions::bufferData(GLenum(target), GLsizeiptr(bytes), data, GL_STATIC_DRAW);
+  OpenGLFunctions::bindBuffer(GLenum(target), 0);
+  return true;
+}
+
 void BufferObject::release() {
   if (m_name == 0)
     return;

@@ -6,6 +6,7 @@
 
 #include "container/Vector.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace video {
@@ -17,7 +18,13 @@ public:
   BufferObject &operator=(const BufferObject &) = delete;
   ~BufferObject() { release(); }
 
+  enum Target { ARRAY = 0x8892, ELEMENTS = 0x8893 };
+
   void generate();
+  // Static data for the target: generated first when there is no name yet,
+  // bound, filled, and the target's binding back to none. False without
+  // buffer objects.
+  bool fill(Target target, const void *data, size_t bytes);
   // Deletes the GL name, if any.
   void release();
   uint32_t name() const { return m_name; }

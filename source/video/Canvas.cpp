@@ -6,6 +6,7 @@
 #include "math/TransformDefinition.h"
 #include "video/AnimationState.h"
 #include "video/ClipPlane.h"
+#include "video/DebugMeshes.h"
 #include "video/DisplayHost.h"
 #include "video/DrawList.h"
 #include "video/Light.h"
@@ -35,6 +36,7 @@ Canvas::Canvas()
 }
 
 Canvas::~Canvas() {
+  delete m_debugMeshes;
   delete m_renderList;
   delete m_drawList;
   delete m_quadBatch;

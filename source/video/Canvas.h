@@ -36,6 +36,14 @@ class ClipPlane;
 namespace mesh {
 class Mesh;
 }
+namespace shape {
+class Shape;
+}
+namespace physics {
+class Structure3D;
+class WorldGeometry;
+} // namespace physics
+class HeightMap;
 
 namespace video {
 
@@ -48,10 +56,18 @@ struct BillboardQuad;
 class VertexRenderer;
 class Material;
 struct Light;
+class SkyBoxFaces;
+class TerrainSurface;
+struct TerrainLayerBuffers;
+struct TerrainDecoration;
+class WaterSurface;
+class WaveSurface;
+class ClothSurface;
 class RibbonRenderPass;
 class DrawList;
 class RenderList;
 class LateRenderable;
+class DebugMeshes;
 
 class Canvas {
 public:
@@ -95,6 +111,9 @@ public:
   virtual void disableClipPlane(int index) = 0;
   virtual void enableClipPlane(const scene::ClipPlane &plane);
   virtual void disableClipPlane(const scene::ClipPlane &plane);
+  // A shape's strips and fans, at its position, scale and rotation, in its
+  // colour (on the colour stack) and its vertices' colours.
+  virtual void drawShape(const shape::Shape &shape);
   // A mesh with its definition's parts and index lists; nothing here, the
   // OpenGL canvas draws it.
   virtual void drawMesh(const mesh::Mesh &mesh) { (void)mesh; }
@@ -238,6 +257,31 @@ public:
   // facing the camera draws flat when there is no camera.
   void drawBillboard3D(const BillboardQuad &billboard);
 
+  // Scene surfaces: each flushes, sets its state and draws triangle strips
+  // through the vertex renderer.
+  // The six faces around the camera; nothing without a perspective camera.
+  void drawSkyBox(const SkyBoxFaces &faces);
+  // Every layer with its pass, each 0.25 above the one before; part 1 draws
+  // the layers' dry parts, 0 their submerged parts.
+  void drawTerrain(TerrainSurface &terrain, int part);
+  // The surface layers over a plane far beyond the camera's far distance
+  // (which is widened meanwhile), then the patches and the shore edges.
+  void drawWater(WaterSurface &water);
+  // A strip along the spline (laid flat at the position, turned by the
+  // angle about the vertical) and the same points moved by the offset.
+  void drawWaterEdge(RenderPass &pass, const math::Spline2D &spline, const math::Vector3 &position,
+                     float angle, const math::Color &color, const math::Vector2 &offset);
+  void drawWaves(WaveSurface &waves);
+  // Lit, with the cloth colour as its material.
+  void drawCloth(ClothSurface &cloth);
+  // The terrain's surf ribbons and its coastline strip, when it has them.
+  virtual void drawTerrainRibbons(TerrainSurface &) {}
+  virtual void drawTerrainStrip(TerrainSurface &) {}
+  // Upright billboards scattered over the terrain around the camera.
+  virtual void drawTerrainDecoration(const TerrainDecoration &decoration);
+  // One layer's first (dry) or second (submerged) part; its pass is applied.
+  virtual void drawTerrainLayer(TerrainLayerBuffers &, bool) {}
+
   // Primitives drawn at once; each flushes the batch first. 2-D ones lie at
   // z 0 in the current model space.
   // A line textured with "corvaneCanvasLine", 2 x width across; depth is
@@ -288,6 +332,28 @@ public:
   void drawPolylineRibbon2D(const container::Vector<math::Vector2> &points, RibbonRenderPass &pass,
                             bool mapThroughView);
 
+  // The physics debug view. A geometry tinted, at its placement, with its
+  // bounds; nothing for a disabled one.
+  void drawGeometry(const physics::WorldGeometry &geometry);
+  // A sphere for every atom that is not pinned.
+  void drawStructure(const physics::Structure3D &structure);
+  // The grid's lines to each vertex's neighbours in the previous row and
+  // column; with a level, coloured by where the ends lie against it (after
+  // the model matrix): blue below, magenta rising through, red above.
+  void drawHeightMap(const HeightMap &map);
+  void drawHeightMap(const HeightMap &map, float level);
+  // The cached debug meshes, each made on its first use.
+  DebugMeshes &debugMeshes();
+  void drawUnitSphere(bool depthTest);
+  void drawSphere(const math::Vector3 &center, float radius, bool depthTest);
+  void drawDisc();
+  // A cylinder's body between the ends and a sphere at each.
+  void drawCapsule(const math::Vector3 &start, const math::Vector3 &end, float radius);
+  // Lies in the x-z plane; its half size is the one of its first use.
+  void drawPlaneQuad(float halfSize);
+  void drawWedge(bool cull, bool depthTest);
+  void drawCube(bool cull, bool depthTest);
+
   // The late-drawn items of a scene, in the order of their keys.
   void addToRenderList(LateRenderable *item);
   void renderRenderList();
@@ -312,6 +378,10 @@ protected:
   // Flush, smooth shading, the pass, the matrices.
   void beginRibbon(RibbonRenderPass &pass);
   void drawRibbon(const math::Vector3 *points, uint32_t count, RibbonRenderPass &pass);
+  // Rotates the current matrix so that +y points along the direction.
+  void turnUpTo(const math::Vector3 &direction);
+  // The faces of the mask as white triangles, and their edges.
+  void drawBoxFaces(const math::Vector3 &center, const math::Vector3 &extents, uint32_t faceMask);
   // A filled quad of corner colours (top-left, bottom-left, top-right,
   // bottom-right).
   void fillQuad(float x, float y, float width, float height, const math::Color *colors,
@@ -339,6 +409,8 @@ protected:
   Texture *m_lineTexture = nullptr;
   DrawList *m_drawList;
   RenderList *m_renderList;
+  // Made on the first debug drawing.
+  DebugMeshes *m_debugMeshes = nullptr;
 };
 
 } // namespace video

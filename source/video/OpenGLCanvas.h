@@ -41,6 +41,10 @@ public:
   VertexRenderer &vertexRenderer() override;
   void applyMatrices() override;
   void applyClearColor() override;
+  // Terrain layers, coastline strip and surf ribbons.
+  void drawTerrainRibbons(TerrainSurface &terrain) override;
+  void drawTerrainStrip(TerrainSurface &terrain) override;
+  void drawTerrainLayer(TerrainLayerBuffers &layer, bool first) override;
   RenderState &renderState() override { return m_renderState; }
   const RenderState &renderState() const override { return m_renderState; }
 

@@ -8,6 +8,7 @@
 #include "video/GLTables.h"
 #include "video/OpenGLCanvas.h"
 #include "video/OpenGLFunctions.h"
+#include "video/Shader.h"
 #include "video/VertexRenderer.h"
 
 #include <GLES/gl.h>
@@ -106,8 +107,10 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
     mesh::MeshPart &part = definition->part(p);
     if (part.indexLists.isEmpty())
       continue;
-    if (shaders)
-      OpenGLFunctions::useNoProgram();
+    if (shaders) {
+      if (!part.shader || !part.shader->use())
+        OpenGLFunctions::useNoProgram();
+    }
     if (part.textureCount() == 0) {
       state.setTexture(nullptr, 0);
     } else {
@@ -137,8 +140,9 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
           vr.texCoord(definition->texCoord(v));
         if (normals)
           vr.normal(definition->normal(v));
+        // Through the colour stack: the debug view tints its meshes so.
         if (colors)
-          m_color = math::Color(definition->color(v));
+          setColor(math::Color(definition->color(v)));
         if (twoD) {
           const math::Vector2 &q = definition->position2D(v);
           vr.vertex(q.x, q.y, 0.0f);
@@ -150,6 +154,10 @@ void OpenGLCanvas::drawMesh(const mesh::Mesh &mesh) {
     }
     for (uint32_t unit = 0; unit < part.textureCount(); ++unit)
       state.setTexture(nullptr, int(unit));
+    if (shaders && part.shader) {
+      part.shader->unuse();
+      OpenGLFunctions::useNoProgram();
+    }
   }
 
   if (buffers) {

@@ -61,31 +61,47 @@ template <typename F> void lookUp(F &entry, const char *name) {
   entry = reinterpret_cast<F>(platform::gl::procAddress(name));
 }
 
-void lookUpShaderEntryPoints() {
+// The shader entry points in the order they are looked up, with their names.
+const char *const shaderEntryNames[] = {"glCreateProgram",
+                                        "glDeleteProgram",
+                                        "glCreateShader",
+                                        "glDeleteShader",
+                                        "glShaderSource",
+                                        "glCompileShader",
+                                        "glAttachShader",
+                                        "glGetShaderInfoLog",
+                                        "glGetProgramInfoLog",
+                                        "glLinkProgram",
+                                        "glUseProgram",
+                                        "glValidateProgram",
+                                        "glGetUniformLocation",
+                                        "glUniform1f",
+                                        "glUniform1i",
+                                        "glUniform1iv",
+                                        "glUniformMatrix4fv",
+                                        "glGetProgramiv",
+                                        "glGetShaderiv",
+                                        "glGetAttribLocation",
+                                        "glEnableVertexAttribArray",
+                                        "glDisableVertexAttribArray",
+                                        "glVertexAttribPointer"};
+
+template <typename Visit> void visitShaderEntries(Visit &&visit) {
   using F = OpenGLFunctions;
-  lookUp(F::createProgram, "glCreateProgram");
-  lookUp(F::deleteProgram, "glDeleteProgram");
-  lookUp(F::createShader, "glCreateShader");
-  lookUp(F::deleteShader, "glDeleteShader");
-  lookUp(F::shaderSource, "glShaderSource");
-  lookUp(F::compileShader, "glCompileShader");
-  lookUp(F::attachShader, "glAttachShader");
-  lookUp(F::getShaderInfoLog, "glGetShaderInfoLog");
-  lookUp(F::getProgramInfoLog, "glGetProgramInfoLog");
-  lookUp(F::linkProgram, "glLinkProgram");
-  lookUp(F::useProgram, "glUseProgram");
-  lookUp(F::validateProgram, "glValidateProgram");
-  lookUp(F::getUniformLocation, "glGetUniformLocation");
-  lookUp(F::uniform1f, "glUniform1f");
-  lookUp(F::uniform1i, "glUniform1i");
-  lookUp(F::uniform1iv, "glUniform1iv");
-  lookUp(F::uniformMatrix4fv, "glUniformMatrix4fv");
-  lookUp(F::getProgramivEntry, "glGetProgramiv");
-  lookUp(F::getShaderivEntry, "glGetShaderiv");
-  lookUp(F::getAttribLocation, "glGetAttribLocation");
-  lookUp(F::enableVertexAttribArray, "glEnableVertexAttribArray");
-  lookUp(F::disableVertexAttribArray, "glDisableVertexAttribArray");
-  lookUp(F::vertexAttribPointer, "glVertexAttribPointer");
+  visit(F::createProgram, F::deleteProgram, F::createShader, F::deleteShader, F::shaderSource,
+        F::compileShader, F::attachShader, F::getShaderInfoLog, F::getProgramInfoLog,
+        F::linkProgram, F::useProgram, F::validateProgram, F::getUniformLocation, F::uniform1f,
+        F::uniform1i, F::uniform1iv, F::uniformMatrix4fv, F::getProgramivEntry, F::getShaderivEntry,
+        F::getAttribLocation, F::enableVertexAttribArray, F::disableVertexAttribArray,
+        F::vertexAttribPointer);
+}
+
+void lookUpShaderEntryPoints() {
+  visitShaderEntries([](auto &...entries) {
+    static_assert(sizeof...(entries) == sizeof shaderEntryNames / sizeof shaderEntryNames[0]);
+    int i = 0;
+    (lookUp(entries, shaderEntryNames[i++]), ...);
+  });
 }
 
 } // namespace
@@ -174,6 +190,15 @@ Symbol OpenGLFunctions::groupName(int group) {
 
 bool OpenGLFunctions::isCompressedFormatSupported(int format) {
   return supported[GROUP_TEXTURE_COMPRESSION] && compressedFormats.lookup(format) != nullptr;
+}
+
+const char *OpenGLFunctions::missingShaderEntryPoint() {
+  int missing = -1;
+  visitShaderEntries([&missing](auto &...entries) {
+    int i = 0;
+    ((missing < 0 &&!entries ? missing = i : 0, ++i), ...);
+  });
+  return missing < 0 ? nullptr : shaderEntryNames[missing];
 }
 
 bool OpenGLFunctions::shadersSupported() {

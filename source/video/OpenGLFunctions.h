@@ -79,6 +79,9 @@ struct OpenGLFunctions {
   static bool isCompressedFormatSupported(int format);
   // Groups 4 to 8 together.
   static bool shadersSupported();
+  // The name of the first shader entry point the GL did not resolve; null
+  // when every one did.
+  static const char *missingShaderEntryPoint();
   static void useNoProgram();
   static void multiTexCoord4f(GLenum unit, GLfloat s, GLfloat t, GLfloat r, GLfloat q);
   static void getProgramiv(GLuint program, GLenum name, GLint *out);

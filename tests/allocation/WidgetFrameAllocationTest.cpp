@@ -1,16 +1,30 @@
 // A page of every widget kind, once warmed up, updates and draws a frame
 // without allocating: a held button repeating, a hovered one showing its
-// tooltip, faces, radio buttons, boxes, labels and rich text animating.
+// tooltip, faces, radio buttons, boxes, labels and rich text animating,
+// frames, clipping, a popup, an open drop-down list and a scrolled window
+// whose slider is held.
 
 #include "gui/GuiTestSupport.h"
 #include "gui/TestFonts.h"
 
+#include "gui/Border.h"
 #include "gui/Box.h"
 #include "gui/CheckButton.h"
+#include "gui/ClipArea.h"
+#include "gui/DropDown.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
+#include "gui/Line.h"
+#include "gui/Popup.h"
 #include "gui/RadioButton.h"
 #include "gui/RichTextWidget.h"
+#include "gui/Scaler.h"
+#include "gui/ScrimWidget.h"
+#include "gui/ScrolledWindow.h"
+#include "gui/Slider.h"
+#include "gui/SliderArrow.h"
+#include "gui/SliderHandle.h"
+#include "gui/Spacer.h"
 #include "input/Pointer.h"
 #include "support/AllocationCount.h"
 #include "support/NullCanvas.h"
@@ -69,9 +83,30 @@ TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
   auto *hovered = add<GUI::CheckButton>(L"( tooltip: \"Check\" position: [ 100 100 ] "
                                         L"accelerator: ( key: F5: modifiers: [ Ctrl: ] ) )");
   hovered->setHitArea(new math::Rectangle(rect(0, 0, 40, 20)));
+  add<GUI::Line>(L"( start: [ 0 0 ] end: [ 30 10 ] width: 2 )");
+  add<GUI::Border>(L"( size: [ 60 30 ] width: 3 dropShadow: ( enabled: true: ) )");
+  add<GUI::ClipArea>(L"( area: [ 0 0 50 50 ] position: [ 20 20 ] )")
+      ->addChild(new GUI::Spacer(math::Vector2(80, 80)));
+  add<GUI::ScrimWidget>(L"( color: [ 0 0 0 0.2 ] )");
+  add<GUI::Scaler>(L"( min: 0 max: 10 )");
+  add<GUI::Popup>(L"( title: \"Options\" position: [ 160 240 ] )");
+  auto *dropDown = add<GUI::DropDown>(L"( font: font: text: \"a\" items: [ \"a\" \"bb\" ] "
+                                      L"position: [ 200 100 ] )");
+  auto *scrolled = new GUI::ScrolledWindow(
+      new GUI::Slider(new GUI::SliderHandle, new GUI::SliderArrow, new GUI::SliderArrow),
+      new GUI::Slider(new GUI::SliderHandle, new GUI::SliderArrow, new GUI::SliderArrow));
+  scrolled->load(dictionaryOf(L"( size: [ 100 100 ] position: [ 100 300 ] hAlign: fixed: "
+                              L"vAlign: fixed: )"));
+  scrolled->addToContents(new GUI::Spacer(math::Vector2(150, 300)));
+  page->addChild(scrolled);
   page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  dropDown->open();
+  // The held arrow steps the slider and scrolls every frame.
+  scrolled->verticalSlider()->forwardArrow()->setState(GUI::Button::DOWN);
   framework::setPointerPosition(math::Vector2i(20, 410));
-  page->handleEvent(pointer(framework::InputEvent::BUTTON_DOWN, 20, 410));
+  // Pressed directly: the open list holds the page's pointer capture until then.
+  held->handleEvent(pointer(framework::InputEvent::BUTTON_DOWN, 20, 410));
+  ASSERT_TRUE(dropDown->isOpen());
   ASSERT_EQ(held->state(), GUI::Button::DOWN);
   hovered->setState(GUI::Button::OVER);
   for (int i = 0; i < 60; ++i)

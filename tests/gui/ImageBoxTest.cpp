@@ -126,7 +126,7 @@ TEST_F(BoxTest, ConsumesAPressItsReleaseAndTheMovesBetween) {
   EXPECT_FALSE(page->handleEvent(pointer(InputEvent::BUTTON_UP, 10, 10)));
 }
 
-// Shadow, fill, then the frame's four bands inside the layout rectangle:
+// Shadow, fill, then the frame as one strip inside the layout rectangle:
 // light at the top and left rims when the border is up, dark when it is down.
 TEST_F(BoxTest, DrawsShadowFillThenFrame) {
   for (bool up : {true, false}) {
@@ -139,7 +139,7 @@ TEST_F(BoxTest, DrawsShadowFillThenFrame) {
     box.setLayoutRect(rect(0, 0, 104, 44));
     testing_support::RecordingCanvas canvas;
     box.draw(canvas);
-    ASSERT_EQ(canvas.drawn.size(), 6u);
+    ASSERT_EQ(canvas.drawn.size(), 3u);
     const testing_support::DrawnPrimitive &shadow = canvas.drawn[0];
     EXPECT_EQ(shadow.placed(1).x, 4.0f);
     EXPECT_EQ(shadow.placed(1).y, -4.0f);
@@ -148,13 +148,16 @@ TEST_F(BoxTest, DrawsShadowFillThenFrame) {
     EXPECT_EQ(fill.placed(1).x, 0.0f);
     EXPECT_EQ(fill.color(0), math::PackedColor(255, 0, 0, 255));
     EXPECT_EQ(fill.color(3), math::PackedColor(0, 0, 0, 255));
-    const testing_support::DrawnPrimitive &top = canvas.drawn[2];
-    EXPECT_EQ(top.placed(0).y, 44.0f);
-    EXPECT_EQ(top.placed(1).y, 42.0f);
+    const testing_support::DrawnPrimitive &frame = canvas.drawn[2];
+    ASSERT_EQ(frame.vertexCount(), 16);
+    // The top edge's outer and inner left corners.
+    EXPECT_EQ(frame.placed(0).y, 44.0f);
+    EXPECT_EQ(frame.placed(1).y, 42.0f);
     math::PackedColor light(255, 255, 255, 255), medium(191, 191, 191, 255), dark(51, 51, 51, 255);
-    EXPECT_EQ(top.color(0), up ? light : dark);
-    EXPECT_EQ(top.color(1), medium);
-    EXPECT_EQ(canvas.drawn[3].color(1), up ? dark : light);
+    EXPECT_EQ(frame.color(0), up ? light : dark);
+    EXPECT_EQ(frame.color(1), medium);
+    // The outer bottom-right corner.
+    EXPECT_EQ(frame.color(6), up ? dark : light);
   }
 }
 

@@ -226,22 +226,6 @@ namespace {
 // made of single steps by the rule (atomic steps uncounted, the budget ends a
 // run with its own value, waiting or finishing with the count plus one), and
 // leave the same stack.
-unsigned int runBySteps(Interpreter *interpreter, unsigned int maxSteps) {
-  unsigned int count = 0;
-  for (;;) {
-    Interpreter::State state = interpreter->state();
-    if (state == Interpreter::RUNNING) {
-      interpreter->step();
-      if (++count == maxSteps)
-        return maxSteps;
-    } else if (state == Interpreter::ATOMIC) {
-      interpreter->step();
-    } else {
-      return count + 1;
-    }
-  }
-}
-
 TEST_F(ScriptTest, BudgetedRunsMatchSingleSteps) {
   const wchar_t *text =
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def "
@@ -259,7 +243,7 @@ TEST_F(ScriptTest, BudgetedRunsMatchSingleSteps) {
     Interpreter *budgeted = manager.spawn(code(text));
     std::string expected, got;
     while (!reference->isFinished())
-      expected += std::to_string(runBySteps(reference, budget)) + ' ';
+      expected += std::to_string(quiptest::runBySteps(reference, budget)) + ' ';
     while (!budgeted->isFinished())
       got += std::to_string(budgeted->run(budget, 0)) + ' ';
     EXPECT_EQ(got, expected) << "budget " << budget;

@@ -38,6 +38,25 @@ struct Diagnostics {
   ~Diagnostics() { quip::setDiagnostics(false); }
 };
 
+// A run made of single steps by the rule (atomic steps uncounted, the budget
+// ends a run with its own value, waiting or finishing with the count plus
+// one): what every budgeted run must match.
+inline unsigned int runBySteps(quip::Interpreter *interpreter, unsigned int maxSteps) {
+  unsigned int count = 0;
+  for (;;) {
+    quip::Interpreter::State state = interpreter->state();
+    if (state == quip::Interpreter::RUNNING) {
+      interpreter->step();
+      if (++count == maxSteps)
+        return maxSteps;
+    } else if (state == quip::Interpreter::ATOMIC) {
+      interpreter->step();
+    } else {
+      return count + 1;
+    }
+  }
+}
+
 class ScriptTest : public testing::Test {
 protected:
   quip::ScriptManager manager{Symbol::intern(L"test")};

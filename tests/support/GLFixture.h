@@ -115,19 +115,23 @@ inline void expectRgb(int x, int y, int r, int g, int b, int tolerance = 0) {
 }
 
 // The canvas of a 320 x 480 screen, its matrices reset, plain state, white
-// colour and cleared to black; the colour stack emptied afterwards.
+// colour and cleared to black.
+inline video::OpenGLCanvas &screenCanvas() {
+  resetWindow();
+  video::OpenGLCanvas &c = canvas();
+  c.resetMatrices();
+  c.setScreenProjection(320.0f, 480.0f);
+  plainState();
+  c.setColor(math::Color::white);
+  c.setClearColor(math::Color::black);
+  c.clear(video::Canvas::CLEAR_COLOR);
+  return c;
+}
+
+// The screen canvas for each test; the colour stack emptied afterwards.
 class CanvasFixture : public testing::Test {
 protected:
-  void SetUp() override {
-    resetWindow();
-    canvas = &gltest::canvas();
-    canvas->resetMatrices();
-    canvas->setScreenProjection(320.0f, 480.0f);
-    plainState();
-    canvas->setColor(math::Color::white);
-    canvas->setClearColor(math::Color::black);
-    canvas->clear(video::Canvas::CLEAR_COLOR);
-  }
+  void SetUp() override { canvas = &screenCanvas(); }
   void TearDown() override {
     while (canvas->colorStackSize())
       canvas->popColor();

@@ -4,6 +4,7 @@
 // were drawn with. Its render state only keeps its values.
 
 #include "math/Color.h"
+#include "mesh/Mesh.h"
 #include "support/NullCanvas.h"
 #include "video/RenderState.h"
 #include "video/VertexRenderer.h"
@@ -92,11 +93,25 @@ struct DrawnPrimitive {
   }
 };
 
+// One mesh as the canvas was asked to draw it.
+struct DrawnMesh {
+  const mesh::Mesh *mesh = nullptr;
+  bool cull = false;
+  bool depthTest = false;
+  math::Matrix4 model;
+  math::Color colorTop;
+};
+
 class RecordingCanvas : public NullCanvas {
 public:
   RecordingCanvas() : m_renderer(*this) {}
 
   std::vector<DrawnPrimitive> drawn;
+  std::vector<DrawnMesh> meshes;
+
+  void drawMesh(const mesh::Mesh &m) override {
+    meshes.push_back({&m, m.cull, m.depthTest, matrix(MODEL), colorStackTop()});
+  }
 
   void drawVertices(video::VertexRenderer &renderer) override {
     video::OpenGLVertexRenderer *arrays = renderer.asOpenGLVertexRenderer();

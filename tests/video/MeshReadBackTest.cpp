@@ -7,6 +7,7 @@
 #include "mesh/Mesh.h"
 #include "mesh/MeshBuilders.h"
 #include "mesh/MeshDefinition.h"
+#include "physics/Sphere.h"
 #include "video/BufferObject.h"
 
 #include <memory>
@@ -121,4 +122,20 @@ TEST_F(MeshReadBack, ListsNamingMissingVerticesAreLeftOut) {
   mesh::Mesh none(&empty);
   canvas->drawMesh(none);
   EXPECT_EQ(empty.buffer(mesh::ARRAY_POSITIONS), nullptr);
+}
+
+TEST_F(MeshReadBack, ASphereOfTheDebugView) {
+  physics::Sphere sphere(math::Vector3(0, 0, 0), 1.5f);
+  canvas->drawGeometry(sphere);
+  // The cached sphere in the debug tint (0.3, 0.8, 1) at alpha 0.3 over black.
+  gltest::Rgba middle = gltest::glPixel(160, 240);
+  EXPECT_NEAR(middle.r, 23, 3);
+  EXPECT_NEAR(middle.g, 61, 3);
+  EXPECT_NEAR(middle.b, 76, 3);
+  gltest::Rgba inside = gltest::glPixel(160 + 30, 240 + 20);
+  EXPECT_NEAR(inside.b, 76, 4);
+  expectRgb(160 + 150, 240, 0, 0, 0);
+  expectRgb(160, 470, 0, 0, 0);
+  EXPECT_EQ(canvas->colorStackSize(), 0u);
+  EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

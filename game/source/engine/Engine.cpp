@@ -1,16 +1,15 @@
 #include "engine/Engine.h"
 
+#include "engine/FrontEnd.h"
+#include "engine/GameProfile.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
-#include "engine/Tumblix.h"
 #include "error/Log.h"
 #include "framework/Framework.h"
-#include "gui/GamePages.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "platform/DeviceServices.h"
 #include "quip/ScriptManager.h"
-#include "scores/UserProfile.h"
 #include "screen/ScreenRegistry.h"
 
 namespace {
@@ -24,8 +23,6 @@ void exitPage(Symbol name) {
   if (GUI::Page *page = GUI::PageFactory::page(name))
     page->exit();
 }
-
-bool testerActive() { return Tumblix::exists() && Tumblix::instance()->tester().enabled; }
 
 } // namespace
 
@@ -67,17 +64,19 @@ void Engine::render(video::Canvas &canvas) {
 
 void Engine::activate() {
   GameEngine::activate();
-  GUI::createGamePages();
+  if (FrontEnd *frontEnd = FrontEnd::installed())
+    frontEnd->createGamePages();
 }
 
 void Engine::deactivate() {
   leaveLevel();
-  GUI::trashGamePages();
+  if (FrontEnd *frontEnd = FrontEnd::installed())
+    frontEnd->trashGamePages();
   GameEngine::deactivate();
 }
 
 void Engine::focusChanged(bool focused) {
-  if (focused || testerActive() || m_state != PLAYING || !m_level)
+  if (focused || FrontEnd::testerPlaying() || m_state != PLAYING || !m_level)
     return;
   if (m_level->state() != Level::TUTORIAL)
     enterPage(SYM(L"pause"));
@@ -103,10 +102,11 @@ void Engine::readLevelFile() {
   m_levelFile.clear();
   m_levelFile.clearOverrun();
   m_levelFilePath = String();
-  uint32_t index = UserProfile::instance().m_currentLevel;
+  GameProfile *profile = FrontEnd::currentProfile();
   LevelCatalogue &catalogue = LevelCatalogue::instance();
-  if (index < catalogue.levelCount()) {
-    m_levelFilePath = configDirectory() + L"/" + catalogue.levelName(index) + L".bin";
+  if (profile && profile->currentLevel() < catalogue.levelCount()) {
+    m_levelFilePath =
+        configDirectory() + L"/" + catalogue.levelName(profile->currentLevel()) + L".bin";
     // A file that does not open leaves the buffer empty.
     m_levelFile.open(m_levelFilePath);
   }
@@ -126,9 +126,11 @@ void Engine::startLevel() {
     readLevelFile();
   // The level's reads trust the file's counts, so no level reads nothing.
   if (m_levelFile.size() == 0) {
-    if (m_levelFilePath.isEmpty())
-      logLine(String::format(L"Level not started: there is no level %u",
-                             UserProfile::instance().m_currentLevel));
+    GameProfile *profile = FrontEnd::currentProfile();
+    if (!profile)
+      logLine(L"Level not started: there is no player profile");
+    else if (m_levelFilePath.isEmpty())
+      logLine(String::format(L"Level not started: there is no level %u", profile->currentLevel()));
     else
       logLine(String(L"Level not started: its file is missing or empty: ") + m_levelFilePath);
     return;
@@ -159,12 +161,15 @@ void Engine::startLevel() {
 void Engine::beginLevel() {
   if (!m_level)
     return;
-  UserProfile &profile = UserProfile::instance();
-  logLine(String::format(L"Level begin: %d", int(profile.m_currentLevel)));
+  // A level is only started with a profile to play it for.
+  GameProfile *profile = FrontEnd::currentProfile();
+  if (!profile)
+    return;
+  logLine(String::format(L"Level begin: %d", int(profile->currentLevel())));
   setState(PLAYING);
   m_level->begin();
   if (m_mode == CAMPAIGN)
-    profile.beginCampaign();
+    profile->beginCampaign();
 }
 
 void Engine::leaveLevel() {
@@ -191,30 +196,33 @@ void Engine::setState(uint32_t state) {
   }
   if (state != COMPLETE)
     return;
-  UserProfile &profile = UserProfile::instance();
-  uint32_t level = profile.m_currentLevel;
-  uint32_t completed = profile.m_levelsCompleted;
+  GameProfile *profile = FrontEnd::currentProfile();
+  if (!profile)
+    return;
+  uint32_t level = profile->currentLevel();
+  uint32_t completed = profile->levelsCompleted();
   uint32_t total = m_level ? m_level->total() : 0;
-  if (level + 1 < LevelCatalogue::instance().levelCount())
-    profile.unlockLevel(level + 1);
-  LocalLevelData *record = profile.localLevel(level);
-  if (record && (completed <= level || record->m_score < total)) {
-    record->setScore(total);
+  uint32_t count = LevelCatalogue::instance().levelCount();
+  if (level + 1 < count)
+    profile->unlockLevel(level + 1);
+  // The profile keeps one score a level of the catalogue.
+  if (level < count && (completed <= level || profile->levelScore(level) < total)) {
+    profile->setLevelScore(level, total);
     m_newRecord = true;
   }
   if (m_mode == CAMPAIGN) {
-    LocalCampaignData &campaign = profile.m_localCampaign;
-    campaign.setScore(total + campaign.m_score);
-    campaign.setLastLevel(level);
+    profile->setCampaignScore(total + profile->campaignScore());
+    profile->setCampaignLastLevel(level);
   }
-  profile.completeLevel(level);
-  profile.save();
+  profile->completeLevel(level);
+  profile->save();
 }
 
 void Engine::undoCampaignScore() {
-  if (m_mode != CAMPAIGN || !m_level)
+  GameProfile *profile = FrontEnd::currentProfile();
+  if (m_mode != CAMPAIGN || !m_level || !profile)
     return;
-  LocalCampaignData &campaign = UserProfile::instance().m_localCampaign;
+  uint32_t score = profile->campaignScore();
   uint32_t total = m_level->total();
-  campaign.setScore(campaign.m_score - (total < campaign.m_score ? total : campaign.m_score));
+  profile->setCampaignScore(score - (total < score ? total : score));
 }

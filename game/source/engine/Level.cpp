@@ -1,5 +1,6 @@
 #include "engine/Level.h"
 
+#include "engine/Ball.h"
 #include "engine/GameCategories.h"
 
 Level::Level(Engine *engine)
@@ -12,11 +13,19 @@ Level::Level(Engine *engine)
   m_effects.addList(objectEffects());
   m_floorPlane.category = CATEGORY_FLOOR;
   m_simulation.addGeometry(&m_floorPlane);
+  m_ball = new Ball(*this);
+  m_ball->atom().radius = tuning::ballRadius;
+  m_ball->atom().bounce = tuning::ballBounce;
   setFieldOfView();
   refreshSpriteSize();
 }
 
-Level::~Level() { m_simulation.clear(); }
+Level::~Level() {
+  // The blocks leave the block table as they go.
+  m_blockGrid.clear();
+  delete m_ball;
+  m_simulation.clear();
+}
 
 void Level::touch() {
   setFieldOfView();
@@ -33,6 +42,10 @@ bool Level::removeBlock(const physics::WorldGeometry *geometry) {
 
 Block *Level::blockFromGeometry(const physics::WorldGeometry *geometry) const {
   return m_blockTable.get(geometry);
+}
+
+Ball *Level::ballFromStructure(const physics::Structure3D *structure) const {
+  return structure == &m_ball->structure() ? m_ball : nullptr;
 }
 
 Symbol Level::groundEffects() { return SYM(L"ground"); }

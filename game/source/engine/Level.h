@@ -5,7 +5,10 @@
 
 #include "container/HashTable.h"
 #include "container/Vector.h"
+#include "engine/BlockColors.h"
+#include "engine/BlockGrid.h"
 #include "engine/LevelBase.h"
+#include "engine/Tuning.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
@@ -16,12 +19,14 @@
 
 #include <cstdint>
 
+class Ball;
 class Block;
 class GroupScoreDrop;
 class Texture;
 namespace physics {
+class Structure3D;
 class WorldGeometry;
-}
+} // namespace physics
 
 // A block group waiting to break.
 struct GroupTimer {
@@ -46,8 +51,8 @@ public:
   // Grid cells are this wide; cell (c, r) is centred on (3c, 3r, 0).
   static constexpr float cellSize = 3.0f;
   // The ball's radius; the floor plane lies this far below z = 0.
-  static constexpr float ballRadius = 1.45f;
-  static constexpr float cameraHeight = 55.0f;
+  static constexpr float ballRadius = tuning::ballRadius;
+  static constexpr float cameraHeight = tuning::cameraHeight;
 
   explicit Level(Engine *engine);
   ~Level() override;
@@ -65,6 +70,43 @@ public:
   void renderGates(video::Canvas &canvas) override;
   void renderOverlay(video::Canvas &canvas) override;
   Level *level() override { return this; }
+
+  Ball &ball() { return *m_ball; }
+  const Ball &ball() const { return *m_ball; }
+  BlockGrid &blockGrid() { return m_blockGrid; }
+  const BlockGrid &blockGrid() const { return m_blockGrid; }
+  // The ball when the structure is its own, else null.
+  Ball *ballFromStructure(const physics::Structure3D *structure) const;
+  // The first floor region whose walls leave the point free; 0 when none.
+  int regionFreeOfWalls(const math::Vector3 &point) const;
+
+  // The bonus charge: a colour below COLOR_NONE and the charges taken of it.
+  unsigned bonusColor() const { return m_bonusColor; }
+  unsigned bonusCount() const { return m_bonusCount; }
+  bool hasBonusCharge() const { return m_bonusColor < COLOR_NONE; }
+  void resetBonusCharge();
+  // The ball discharges the held colour, then the charge is reset.
+  void dischargeBonus();
+
+  // Block groups: each power use takes the next id.
+  unsigned takeGroupId() { return m_nextGroupId++; }
+  unsigned nextGroupId() const { return m_nextGroupId; }
+  // The group's count of frozen blocks whose freeze has not spread yet.
+  void freezeCounted(unsigned group);
+  void freezeSpreadDone(unsigned group);
+  // Freezes into the block's group the neighbours of the same colour that
+  // are normal or stone, live and without a group.
+  void spreadFreeze(const Block &block);
+  // Shakes the live, unfrozen normal and unbreakable blocks within the
+  // radius, away from the centre, the nearer the stronger and the sooner.
+  void blast(const math::Vector3 &centre, float radius, float strength);
+
+  // What a hit block asks of the level's scoring and effects. The level
+  // keeps no score and no splats yet, so these do nothing.
+  void registerHit(Block &block);
+  void blockBroken(const Block &block);
+  void blockScored(const Block &block);
+  void addSplat(const math::Vector3 &position, unsigned colour);
 
   int32_t state() const { return m_state; }
   // The level file's background and interior textures.
@@ -113,6 +155,9 @@ public:
   static Symbol objectEffects();
 
 protected:
+  // Made by the constructor.
+  Ball *m_ball = nullptr;
+  BlockGrid m_blockGrid{*this};
   physics::Simulation m_simulation;
   physics::Plane m_floorPlane;
   container::HashTable<const physics::WorldGeometry *, Block *> m_blockTable;
@@ -121,6 +166,9 @@ protected:
   container::Vector<GroupTimer> m_groupTimers;
 
   int32_t m_state = NOT_BEGUN;
+  unsigned m_bonusColor = COLOR_NONE;
+  unsigned m_bonusCount = 1;
+  unsigned m_nextGroupId = 1;
 
   // What the level file gives; the loader fills them in.
   Symbol m_backgroundName;

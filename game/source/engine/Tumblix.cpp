@@ -1,14 +1,14 @@
 #include "engine/Tumblix.h"
 
 #include "engine/Engine.h"
+#include "engine/FrontEnd.h"
+#include "engine/GameProfile.h"
 #include "framework/GameEngine.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "math/Matrix4.h"
 #include "math/Quaternion.h"
 #include "physics/Structure3D.h"
-#include "scores/Server.h"
-#include "scores/UserProfile.h"
 #include "screen/ScreenRegistry.h"
 #include "video/Canvas.h"
 #include "video/RenderState.h"
@@ -68,9 +68,9 @@ LoadingScreenStyle Tumblix::loadingScreenStyle() {
 void Tumblix::updateRunning(float dt) {
   static const Symbol pause = SYM(L"pause");
   Framework::updateRunning(dt);
-  m_tester.update(dt);
-  Server::update();
-  m_coords.update(dt);
+  FrontEnd *frontEnd = FrontEnd::installed();
+  if (frontEnd)
+    frontEnd->update(dt);
   setFixedRate(!m_freeFrameRate);
   // Without a pause page the game counts as never paused.
   GUI::Page *pausePage = GUI::PageFactory::page(pause);
@@ -84,7 +84,9 @@ void Tumblix::accelerationChanged(const math::Vector3 &reading) {
   if (m_resumeTime < 0.5f)
     return;
   m_smoothedAcceleration = m_smoothedAcceleration * 0.7f + reading * 0.3f;
-  float calibration = UserProfile::exists() ? UserProfile::instance().m_calibrationAngle : 0.0f;
+  FrontEnd *frontEnd = FrontEnd::installed();
+  float calibration =
+      frontEnd && frontEnd->hasProfile() ? frontEnd->profile().calibrationAngle() : 0.0f;
   math::Quaternion turn;
   turn.setAxisAngle(math::Vector3(-1.0f, 0.0f, 0.0f), -calibration);
   math::Matrix4 rotation;

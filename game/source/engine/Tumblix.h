@@ -4,13 +4,13 @@
 // gravity the ball follows. After the framework's load steps it runs the
 // game's own start-up one stage per frame (profile, pages, screens, engine,
 // network, preloads); while running it does the game's frame work; at the end
-// it saves the profile and takes the game down.
+// it saves the profile and takes the game down. What it needs of the front
+// end (profile, pages, screens, tester, score client, globe, location) it
+// reaches through the installed front end.
 
 #include "framework/Accelerometer.h"
 #include "framework/Framework.h"
-#include "gui/Tester.h"
 #include "math/Vector3.h"
-#include "scores/GlobalCoords.h"
 
 #include <cstdint>
 
@@ -67,9 +67,7 @@ public:
   bool startupDone() const { return m_startupDone; }
   const math::Vector3 &smoothedAcceleration() const { return m_smoothedAcceleration; }
   const math::Vector3 &gravity() const { return m_gravity; }
-  GlobalCoords &coords() { return m_coords; }
   float resumeTime() const { return m_resumeTime; }
-  Tester &tester() { return m_tester; }
 
 protected:
   Tumblix();
@@ -86,7 +84,5 @@ private:
   bool m_startupDone = false;
   math::Vector3 m_smoothedAcceleration;
   math::Vector3 m_gravity;
-  GlobalCoords m_coords;
   float m_resumeTime = 0.0f;
-  Tester m_tester;
 };

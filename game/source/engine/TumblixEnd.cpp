@@ -4,35 +4,33 @@
 #include "engine/Tumblix.h"
 
 #include "engine/Engine.h"
+#include "engine/FrontEnd.h"
+#include "engine/GameProfile.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
 #include "framework/GameEngine.h"
 #include "framework/LocationDelegate.h"
-#include "gui/GamePages.h"
 #include "gui/PageFactory.h"
-#include "scores/Globe.h"
-#include "scores/Server.h"
-#include "scores/UserProfile.h"
 #include "screen/ScreenRegistry.h"
 
 void Tumblix::end() {
+  FrontEnd *frontEnd = FrontEnd::installed();
   // Only a game that ran has a profile worth writing.
-  if (state() == FRAMEWORK_RUNNING && UserProfile::exists())
-    UserProfile::instance().save();
+  if (state() == FRAMEWORK_RUNNING && frontEnd && frontEnd->hasProfile())
+    frontEnd->profile().save();
   if (framework::GameEngine *engine = framework::GameEngine::current()) {
     engine->deactivate();
     framework::GameEngine::deleteCurrent();
   }
-  GUI::trashMenuPages();
+  if (frontEnd)
+    frontEnd->trashMenuPages();
   LevelCatalogue::destroy();
-  UserProfile::destroy();
   GUI::PageFactory *pages = GUI::PageFactory::instance();
   pages->trashAll();
   pages->emptyTrash();
-  video::Globe::destroy();
-  Server::destroyAddrInfoThread();
-  Server::deleteAddrInfo();
-  m_coords.unregister();
+  // What the pages may have used outlives them.
+  if (frontEnd)
+    frontEnd->end();
   LocationDelegate::destroyInstance();
   Framework::end();
 }
@@ -47,14 +45,20 @@ void Tumblix::windowSizeChanged() {
   Symbol current = screens.currentScreenName();
   if (screens.hasScreen(blank))
     screens.switchScreen(blank);
-  GUI::recreateMenuPages();
-  if (Engine::instance())
-    GUI::recreateGamePages();
+  FrontEnd *frontEnd = FrontEnd::installed();
+  if (frontEnd) {
+    frontEnd->trashMenuPages();
+    frontEnd->createMenuPages();
+    if (Engine::instance()) {
+      frontEnd->trashGamePages();
+      frontEnd->createGamePages();
+    }
+  }
   if (!current.isEmpty())
     screens.switchScreen(current);
   if (Engine *engine = Engine::instance())
     if (Level *level = engine->level())
       level->touch();
-  if (video::Globe::exists())
-    video::Globe::instance().resetFieldOfView();
+  if (frontEnd)
+    frontEnd->windowResized();
 }

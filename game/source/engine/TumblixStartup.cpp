@@ -6,19 +6,17 @@
 
 #include "audio/Library.h"
 #include "audio/Player.h"
+#include "engine/Block.h"
 #include "engine/Engine.h"
+#include "engine/FrontEnd.h"
+#include "engine/GameProfile.h"
 #include "error/Log.h"
 #include "file/Database.h"
 #include "framework/BetaLog.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/GameEngine.h"
 #include "framework/Shell.h"
-#include "gui/GamePages.h"
 #include "gui/PageFactory.h"
-#include "scores/Globe.h"
-#include "scores/Server.h"
-#include "scores/UserProfile.h"
-#include "screen/GameScreens.h"
 #include "screen/ScreenRegistry.h"
 #include "texture/Texture.h"
 #include "texture/TextureManager.h"
@@ -72,6 +70,7 @@ void Tumblix::finishLoad1() {
 }
 
 void Tumblix::runStartupStage(uint32_t stage) {
+  FrontEnd *frontEnd = FrontEnd::installed();
   switch (stage) {
   case 0: {
     FPSMeter &meter = fpsMeter();
@@ -81,14 +80,18 @@ void Tumblix::runStartupStage(uint32_t stage) {
     break;
   }
   case 1:
-    UserProfile::instance().load();
-    logLine(L"Loaded user profile.");
+    if (frontEnd) {
+      frontEnd->profile().load();
+      logLine(L"Loaded user profile.");
+    }
     break;
   case 2:
-    GUI::createMenuPages();
+    if (frontEnd)
+      frontEnd->createMenuPages();
     break;
   case 3:
-    screen::registerGameScreens();
+    if (frontEnd)
+      frontEnd->registerScreens();
     break;
   case 4: {
     auto *engine = new Engine;
@@ -98,7 +101,8 @@ void Tumblix::runStartupStage(uint32_t stage) {
   }
   case 5:
     Socket::startNetwork();
-    Server::requestAddressLookup();
+    if (frontEnd)
+      frontEnd->requestServerAddress();
     logLine(L"Initialized socket system");
     break;
   case 6:
@@ -122,8 +126,10 @@ void Tumblix::preloadAssets() {
         if (audio::SoundBuffer *sound = sounds->lookup(name))
           sound->loadChunk();
   }
-  video::Globe::instance();
+  if (FrontEnd *frontEnd = FrontEnd::installed())
+    frontEnd->createGlobe();
   Engine::preloadTextures();
+  Block::preloadTextures();
 }
 
 // No snapshot is written yet, so none is read.

@@ -48,14 +48,4 @@ void trashMenuPages() { trashPages(menuPages()); }
 
 void trashGamePages() { trashPages(gamePages()); }
 
-void recreateMenuPages() {
-  trashMenuPages();
-  createMenuPages();
-}
-
-void recreateGamePages() {
-  trashGamePages();
-  createGamePages();
-}
-
 } // namespace GUI

@@ -10,7 +10,5 @@ void createMenuPages();
 void createGamePages();
 void trashMenuPages();
 void trashGamePages();
-void recreateMenuPages();
-void recreateGamePages();
 
 } // namespace GUI

@@ -69,6 +69,16 @@ LocalLevelData *UserProfile::localLevel(uint32_t level) const {
   return level < m_localLevels.size() ? m_localLevels[level] : nullptr;
 }
 
+uint32_t UserProfile::levelScore(uint32_t level) const {
+  LocalLevelData *record = localLevel(level);
+  return record ? record->m_score : 0;
+}
+
+void UserProfile::setLevelScore(uint32_t level, uint32_t score) {
+  if (LocalLevelData *record = localLevel(level))
+    record->setScore(score);
+}
+
 GlobalLevelData *UserProfile::globalLevel(uint32_t level) const {
   return level < m_globalLevels.size() ? m_globalLevels[level] : nullptr;
 }

@@ -3,12 +3,12 @@
 // progress and the options, little-endian and unpadded.
 
 #include "audio/Player.h"
-#include "engine/Tumblix.h"
 #include "error/Log.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "file/TextBinary.h"
 #include "framework/Framework.h"
+#include "gui/GameFrontEnd.h"
 #include "scores/GlobalCoords.h"
 #include "scores/UserProfile.h"
 
@@ -42,7 +42,8 @@ uint32_t readU16(file::ByteProducer &in) {
 }
 
 GlobalCoords *playerCoords() {
-  return Tumblix::exists() ? &Tumblix::instance()->coords() : nullptr;
+  GameFrontEnd *frontEnd = GameFrontEnd::instance();
+  return frontEnd ? &frontEnd->coords() : nullptr;
 }
 
 } // namespace

@@ -44,8 +44,7 @@ void appendPrinted(String &out, const Token &value) {
 
 // Pushes a string token that takes the text over (no copy of the characters).
 inline void pushString(Interpreter *in, String &&text) {
-  Token result(L"");
-  result.string() = std::move(text);
+  Token result(std::move(text));
   pushMoved(in, result);
 }
 
@@ -108,14 +107,10 @@ void builtin_concat(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, "builtin_concat", L"str0", str0))
     return;
-  // One new block of the joined length: a single allocation and copy.
-  const String &left = str0.string();
-  const String &right = str1.string();
-  String joined;
-  joined.reserve(left.length() + right.length() + 1);
-  joined.append(left);
-  joined.append(right);
-  pushString(in, std::move(joined));
+  // The popped left string is ours alone: joined in place, it is the result
+  // (no new string, and its block grows only when it must).
+  str0.string().append(str1.string());
+  pushResult(in, str0);
 }
 
 void builtin_split(Interpreter *in, int *error) {
@@ -128,8 +123,7 @@ void builtin_split(Interpreter *in, int *error) {
   source.string().split(separators.string(), pieces);
   Array result(pieces.size());
   for (uint32_t i = 0; i < pieces.size(); ++i) {
-    Token piece(L"");
-    piece.string() = std::move(pieces[i]);
+    Token piece(std::move(pieces[i]));
     result[i].swap(piece);
   }
   in->push(Token(result, false));

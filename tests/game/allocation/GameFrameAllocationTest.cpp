@@ -5,6 +5,8 @@
 #include "engine/Engine.h"
 #include "engine/LevelCatalogue.h"
 #include "framework/GameEngine.h"
+#include "framework/LocationDelegate.h"
+#include "gui/GameFrontEnd.h"
 #include "gui/GamePages.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
@@ -23,6 +25,8 @@ TEST(GameFrame, AFrameOfPlayAllocatesNothing) {
   testing_support::IdleFrame idle;
   Database::current()->setPath(folder.wide());
   ASSERT_TRUE(idle.start());
+  GameFrontEnd frontEnd;
+  FrontEnd::install(&frontEnd);
 
   GUI::createMenuPages();
   screen::registerGameScreens();
@@ -51,4 +55,5 @@ TEST(GameFrame, AFrameOfPlayAllocatesNothing) {
   screen::ScreenRegistry::destroyInstance();
   UserProfile::destroy();
   LevelCatalogue::destroy();
+  LocationDelegate::destroyInstance();
 }

@@ -1,14 +1,17 @@
 #pragma once
 // The game's engine under a test framework of its own, in a fresh folder that
-// is both the data root and the documents folder: levels whose outcome and
-// total the test sets, level files written on demand, and the teardown of
-// the game's singletons.
+// is both the data root and the documents folder, with the game's front end
+// installed as the program does: levels whose outcome and total the test
+// sets, level files written on demand, and the teardown of the game's
+// singletons.
 
 #include "engine/Engine.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
 #include "framework/FrameworkTestSupport.h"
 #include "framework/GameEngine.h"
+#include "framework/LocationDelegate.h"
+#include "gui/GameFrontEnd.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "scores/UserProfile.h"
@@ -55,6 +58,7 @@ class EngineTest : public testing_support::FrameworkTest {
 protected:
   void SetUp() override {
     FrameworkTest::SetUp();
+    FrontEnd::install(&frontEnd);
     framework->documents = folder.path();
     engine = new StagedEngine;
     framework::GameEngine::setCurrent(engine);
@@ -65,6 +69,7 @@ protected:
     LevelCatalogue::destroy();
     screen::ScreenRegistry::destroyInstance();
     FrameworkTest::TearDown();
+    LocationDelegate::destroyInstance();
   }
 
   UserProfile &profile() { return UserProfile::instance(); }
@@ -97,6 +102,7 @@ protected:
     return page;
   }
 
+  GameFrontEnd frontEnd;
   StagedEngine *engine = nullptr;
 };
 

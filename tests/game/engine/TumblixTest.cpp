@@ -5,6 +5,7 @@
 #include "framework/FrameworkTestSupport.h"
 #include "framework/GameEngine.h"
 #include "framework/LocationDelegate.h"
+#include "gui/GameFrontEnd.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "scores/Server.h"
@@ -22,7 +23,8 @@ using testing_support::TempFolder;
 
 namespace {
 
-// The application in a fresh folder: its data root and its documents.
+// The application in a fresh folder: its data root and its documents; the
+// game's front end installed under it as the program does.
 class FolderTumblix : public Tumblix {
 public:
   explicit FolderTumblix(const TempFolder &folder) : m_folder(folder.wide()) {}
@@ -43,6 +45,7 @@ public:
 class TumblixTest : public testing::Test {
 protected:
   void SetUp() override {
+    FrontEnd::install(&frontEnd);
     app = new FolderTumblix(folder);
     Database::current()->setPath(folder.wide());
   }
@@ -73,6 +76,7 @@ protected:
   }
 
   TempFolder folder;
+  GameFrontEnd frontEnd;
   FolderTumblix *app = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "file/Pdl.h"
 #include "framework/FrameworkTestSupport.h"
 #include "framework/LocationDelegate.h"
+#include "gui/GameFrontEnd.h"
 
 namespace {
 
@@ -78,8 +79,10 @@ TEST_F(GlobalCoordsTest, AKnownPlaceFromTheProfileIsNeverLive) {
 
 TEST(GlobalCoordsTiming, TrackingTimesOutOnlyInTheForeground) {
   struct App : Tumblix {};
+  GameFrontEnd frontEnd;
+  FrontEnd::install(&frontEnd);
   auto *app = new App;
-  GlobalCoords &coords = app->coords();
+  GlobalCoords &coords = frontEnd.coords();
   coords.startTracking();
   app->focusChanged(false);
   for (int i = 0; i < 400; ++i)

@@ -1,0 +1,103 @@
+// What the level does for and around its blocks: the bonus charge, block
+// groups and their freezing, the blast that shakes blocks, and the scoring
+// hooks a hit block calls.
+
+#include "engine/Ball.h"
+#include "engine/Block.h"
+#include "engine/Level.h"
+
+int Level::regionFreeOfWalls(const math::Vector3 &point) const {
+  // No floor regions are held yet: every point is in region 0.
+  (void)point;
+  return 0;
+}
+
+void Level::resetBonusCharge() {
+  m_bonusColor = COLOR_NONE;
+  m_bonusCount = 1;
+}
+
+void Level::dischargeBonus() {
+  m_ball->bonusDischarge(m_bonusColor);
+  resetBonusCharge();
+}
+
+void Level::freezeCounted(unsigned group) {
+  if (unsigned *count = m_groupCounts.lookup(group))
+    ++*count;
+  else
+    m_groupCounts.put(group, 1u);
+}
+
+void Level::freezeSpreadDone(unsigned group) {
+  if (unsigned *count = m_groupCounts.lookup(group))
+    if (*count > 0)
+      --*count;
+}
+
+void Level::spreadFreeze(const Block &block) {
+  static const math::Vector2i single[] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
+  // Around the 2 x 2 cells of a bonus block from its origin cell.
+  static const math::Vector2i bonus[] = {{0, 2},  {1, 2},  {2, 1},  {2, 0},
+                                         {1, -1}, {0, -1}, {-1, 0}, {-1, 1}};
+  const math::Vector2i *cells = nullptr;
+  uint32_t count = 0;
+  if (block.kind() == Block::BONUS) {
+    cells = bonus;
+    count = 8;
+  } else if (block.kind() == Block::NORMAL || block.kind() == Block::UNBREAKABLE ||
+             block.kind() == Block::STONE) {
+    cells = single;
+    count = 4;
+  }
+  for (uint32_t i = 0; i < count; ++i) {
+    const int32_t column = block.cell().x + cells[i].x, row = block.cell().y + cells[i].y;
+    if (!m_blockGrid.occupied(column, row))
+      continue;
+    Block *next = m_blockGrid.blockAt(column, row);
+    if (next->isNormalOrStone() && next->color() == block.color() && !next->isDead() &&
+        next->group() == 0)
+      next->freezeInGroup(block.group());
+  }
+}
+
+void Level::blast(const math::Vector3 &centre, float radius, float strength) {
+  const math::Vector3 reach(radius, radius, 0.0f);
+  math::Vector2i low, high;
+  cellRange(centre - reach, centre + reach, low, high);
+  // Only the grid's cells can hold blocks.
+  const math::Vector2i first = m_blockGrid.origin(), past = m_blockGrid.end();
+  low.x = low.x > first.x ? low.x : first.x;
+  low.y = low.y > first.y ? low.y : first.y;
+  high.x = high.x < past.x - 1 ? high.x : past.x - 1;
+  high.y = high.y < past.y - 1 ? high.y : past.y - 1;
+  for (int32_t column = low.x; column <= high.x; ++column)
+    for (int32_t row = low.y; row <= high.y; ++row) {
+      if (!m_blockGrid.occupied(column, row))
+        continue;
+      Block *block = m_blockGrid.blockAt(column, row);
+      if (block->isDead() || block->frozen() ||
+          (block->kind() != Block::NORMAL && block->kind() != Block::UNBREAKABLE))
+        continue;
+      math::Vector3 d = block->getPosition() - centre;
+      d.z = 0.0f;
+      const float squared = d.lengthSquared();
+      if (squared == 0.0f || squared > radius * radius)
+        continue;
+      const float distance = d.length();
+      const float push = strength * (1.0f - distance / radius) / distance;
+      const float delay = (distance > cellSize ? distance - cellSize : 0.0f) / 30.0f;
+      block->startShake(math::Vector2(d.x * push, d.y * push), delay);
+    }
+}
+
+void Level::registerHit(Block &block) { (void)block; }
+
+void Level::blockBroken(const Block &block) { (void)block; }
+
+void Level::blockScored(const Block &block) { (void)block; }
+
+void Level::addSplat(const math::Vector3 &position, unsigned colour) {
+  (void)position;
+  (void)colour;
+}

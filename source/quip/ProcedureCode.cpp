@@ -1,0 +1,254 @@
+#include "quip/ProcedureCode.h"
+
+#include "quip/InlineBuiltins.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace quip {
+
+namespace {
+
+// The builtin a token runs when executed: its own, or the one its name is
+// bound to; null for anything else.
+const Token *builtinOf(Interpreter *interpreter, const Token &token) {
+  if (token.isBuiltin())
+    return &token;
+  if (token.isSymbol() && token.isExecutable()) {
+    const Token *value = interpreter->lookup(token.symbol());
+    if (value && value->isBuiltin())
+      return value;
+  }
+  return nullptr;
+}
+
+InlineOp opAt(Interpreter *interpreter, const Token *tokens, uint32_t i, uint32_t n) {
+  if (i >= n)
+    return INLINE_NONE;
+  const Token *builtin = builtinOf(interpreter, tokens[i]);
+  return builtin ? builtin->inlineOp() : INLINE_NONE;
+}
+
+// Ops of two numbers that take a number literal as their right operand.
+bool isBinaryWithLiteral(InlineOp op) {
+  switch (op) {
+  case INLINE_ADD:
+  case INLINE_SUBTRACT:
+  case INLINE_MULTIPLY:
+  case INLINE_DIVIDE:
+  case INLINE_LESS:
+  case INLINE_GREATER:
+  case INLINE_LESS_OR_EQUAL:
+  case INLINE_GREATER_OR_EQUAL:
+  case INLINE_EQUAL:
+  case INLINE_NOT_EQUAL:
+  case INLINE_MODULUS:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// The record of its own for an op of a kind, or the kind's general one.
+CodeOp inlineRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_INLINE_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  case INLINE_DUP:
+    return CODE_INLINE_DUP;
+  case INLINE_SWAP:
+    return CODE_INLINE_SWAP;
+  case INLINE_POP:
+    return CODE_INLINE_POP;
+  case INLINE_DEF:
+    return CODE_INLINE_DEF;
+  case INLINE_AT:
+    return CODE_INLINE_AT;
+  case INLINE_PUT:
+    return CODE_INLINE_PUT;
+  default:
+    return CODE_INLINE;
+  }
+}
+
+CodeOp literalRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_LITERAL_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  case INLINE_MODULUS:
+    return CODE_LITERAL_MODULUS;
+  case INLINE_INDEX:
+    return CODE_LITERAL_INDEX;
+  case INLINE_EQUAL:
+    return CODE_LITERAL_EQUAL;
+  case INLINE_NOT_EQUAL:
+    return CODE_LITERAL_NOT_EQUAL;
+  default:
+    return CODE_LITERAL_OP;
+  }
+}
+
+CodeOp valueLiteralRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_VALUE_LITERAL_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  case INLINE_MODULUS:
+    return CODE_VALUE_LITERAL_MODULUS;
+  default:
+    return CODE_VALUE_LITERAL_OP;
+  }
+}
+
+CodeOp valueOpRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_VALUE_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  case INLINE_MODULUS:
+    return CODE_VALUE_MODULUS;
+  case INLINE_AT:
+    return CODE_VALUE_AT;
+  default:
+    return CODE_VALUE_OP;
+  }
+}
+
+CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint32_t n) {
+  CodeStep step{CODE_TOKEN, 1, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}};
+  const Token &token = tokens[p];
+  switch (token.type()) {
+  case TYPE_NUMBER: {
+    InlineOp op = opAt(interpreter, tokens, p + 1, n);
+    if (inlined::takesLiteral(op)) {
+      step.op = literalRecord(op);
+      step.first = CODE_PUSH_PLAIN;
+      step.steps = 2;
+      step.inlineOp = op;
+      step.number = token.number();
+    } else {
+      step.op = CODE_PUSH_PLAIN;
+    }
+    return step;
+  }
+  case TYPE_SYMBOL: {
+    if (!token.isExecutable()) {
+      step.op = CODE_PUSH_PLAIN;
+      if (p + 2 < n && tokens[p + 1].isNumber()) {
+        InlineOp op = opAt(interpreter, tokens, p + 2, n);
+        Token *slot = nullptr;
+        if (op == INLINE_PLUS_EQUALS || op == INLINE_MINUS_EQUALS)
+          slot = interpreter->lookup(token.symbol());
+        else if (op == INLINE_DEF)
+          slot = interpreter->lookupInTop(token.symbol());
+        if (slot) {
+          step.op = CODE_ASSIGN_LITERAL;
+          step.first = CODE_PUSH_PLAIN;
+          step.steps = 3;
+          step.inlineOp = op;
+          step.number = tokens[p + 1].number();
+          step.slot = slot;
+        }
+      }
+      return step;
+    }
+    Token *value = interpreter->lookup(token.symbol());
+    if (!value)
+      return step;
+    if (value->isBuiltin()) {
+      step.op = value->inlineOp() != INLINE_NONE ? inlineRecord(value->inlineOp()) : CODE_CALL;
+      step.inlineOp = value->inlineOp();
+      step.builtin = value->builtin();
+      return step;
+    }
+    step.op = CODE_VALUE;
+    step.slot = value;
+    if (InlineOp op = opAt(interpreter, tokens, p + 1, n);
+        op != INLINE_NONE && op != INLINE_IF && op != INLINE_IFELSE) {
+      step.op = valueOpRecord(op);
+      step.first = CODE_VALUE;
+      step.steps = 2;
+      step.inlineOp = op;
+    } else if (p + 2 < n && tokens[p + 1].isNumber()) {
+      InlineOp op = opAt(interpreter, tokens, p + 2, n);
+      if (isBinaryWithLiteral(op)) {
+        step.op = valueLiteralRecord(op);
+        step.first = CODE_VALUE;
+        step.steps = 3;
+        step.inlineOp = op;
+        step.number = tokens[p + 1].number();
+      }
+    }
+    return step;
+  }
+  case TYPE_BUILTIN:
+    step.op = token.inlineOp() != INLINE_NONE ? inlineRecord(token.inlineOp()) : CODE_CALL;
+    step.inlineOp = token.inlineOp();
+    step.builtin = token.builtin();
+    return step;
+  case TYPE_ARRAY:
+    if (opAt(interpreter, tokens, p + 1, n) == INLINE_IF) {
+      step.op = CODE_IF;
+      step.first = CODE_PUSH_ARRAY;
+      step.steps = 2;
+    } else if (p + 2 < n && tokens[p + 1].isArray() &&
+               opAt(interpreter, tokens, p + 2, n) == INLINE_IFELSE) {
+      step.op = CODE_IFELSE;
+      step.first = CODE_PUSH_ARRAY;
+      step.steps = 3;
+    } else {
+      step.op = CODE_PUSH_ARRAY;
+    }
+    return step;
+  case TYPE_STRING:
+  case TYPE_DICTIONARY:
+    step.op = CODE_PUSH;
+    return step;
+  default:
+    return step;
+  }
+}
+
+} // namespace
+
+ProcedureCode *compileProcedure(ArrayBody *body, Interpreter *interpreter, uint32_t stamp) {
+  uint32_t n = body->count;
+  size_t bytes = sizeof(ProcedureCode) + sizeof(CodeStep) * (n + 1);
+  auto *code = static_cast<ProcedureCode *>(std::malloc(bytes));
+  if (!code)
+    throw std::bad_alloc();
+  code->version = body->version;
+  code->stamp = stamp;
+  code->count = n;
+  code->compiles = body->code ? body->code->compiles + 1 : 0;
+  for (uint32_t p = 0; p < n; ++p)
+    code->steps()[p] = stepFor(interpreter, body->elements, p, n);
+  code->steps()[n] = CodeStep{CODE_END, 0, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}};
+  freeProcedureCode(body->code);
+  body->code = code;
+  return code;
+}
+
+uint32_t compileThreshold(const ProcedureCode *stale) {
+  // Twice is a loop or a called procedure; each form that went stale before
+  // adds to the wait, up to a bound that keeps the cost of compiling small
+  // beside the entries run without.
+  if (!stale)
+    return 2;
+  uint32_t wait = 2 + 4 * stale->compiles;
+  return wait < 64 ? wait : 64;
+}
+
+void freeProcedureCode(ProcedureCode *code) { std::free(code); }
+
+} // namespace quip

@@ -1,0 +1,567 @@
+// The step loop over compiled procedures. It does what the token loop does,
+// record by record: a record of several tokens runs only when the budget has
+// room for all of them and its common case holds; otherwise its first token
+// runs alone, as a step of its own. The frame's position is written back
+// before anything that may look at it (a builtin call, a new frame, leaving).
+//
+// Each record jumps straight to the next one's code (a jump per record
+// predicts far better than one shared switch). The budget test rides on that
+// jump: a record runs when its steps are fewer than the budget left, and the
+// budget's last records take the slower way. The budget and the operand
+// stack's count live in locals here, written back when the loop leaves.
+// A computed jump out of a block runs no destructor: objects that need one
+// live in blocks closed before the jump.
+
+#include "quip/InlineBuiltins.h"
+#include "quip/Interpreter.h"
+#include "quip/ProcedureCode.h"
+
+#include <type_traits>
+#include <utility>
+
+namespace quip {
+
+namespace {
+
+// The slot above the top, emptied for a plain value written over it (slots
+// past the count keep whatever they held).
+[[gnu::always_inline]] inline Token &freshSlot(inlined::Operands &stack) {
+  Token &slot = stack.at(stack.n);
+  slot.release();
+  return slot;
+}
+
+} // namespace
+
+Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t position,
+                                           unsigned int &budget, inlined::Operands &operands,
+                                           uint32_t stamp) {
+#define QUIP_CODE_LABELS(op, function)                                                             \
+  &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op,
+  static const void *const kLabels[CODE_OP_COUNT] = {&&single,
+                                                     &&pushPlain,
+                                                     &&pushArray,
+                                                     &&pushOther,
+                                                     &&inlineOp,
+                                                     &&call,
+                                                     &&value,
+                                                     &&literalOp,
+                                                     &&valueLiteralOp,
+                                                     &&assignLiteral,
+                                                     &&conditional,
+                                                     &&conditional,
+                                                     &&valueOp,
+                                                     &&frameDone,
+                                                     QUIP_BINARY_OPS(QUIP_CODE_LABELS) && inlineDup,
+                                                     &&inlineSwap,
+                                                     &&inlinePop,
+                                                     &&inlineDef,
+                                                     &&inlineAt,
+                                                     &&inlinePut,
+                                                     &&literalModulus,
+                                                     &&literalIndex,
+                                                     &&literalEqual,
+                                                     &&literalNotEqual,
+                                                     &&valueLiteralModulus,
+                                                     &&valueModulus,
+                                                     &&valueAt};
+#undef QUIP_CODE_LABELS
+  unsigned int remaining = budget;
+  inlined::Operands stack = operands;
+  // The body lives while its records run: its frame holds it, and once that
+  // is retired the loop moves to the next frame.
+  ArrayBody *body;
+  const Token *elements;
+  const CodeStep *steps;
+  const CodeStep *step;
+  uint32_t end;
+  uint32_t p = position;
+  uint32_t k;
+  bool taken;
+  CodeExit result;
+
+// The next record: p is its position.
+#define DISPATCH()                                                                                 \
+  do {                                                                                             \
+    step = steps + p;                                                                              \
+    k = step->steps;                                                                               \
+    if (k >= remaining)                                                                            \
+      goto budgetEdge;                                                                             \
+    goto *kLabels[step->op];                                                                       \
+  } while (0)
+// The record ran whole.
+#define NEXT()                                                                                     \
+  do {                                                                                             \
+    remaining -= k;                                                                                \
+    p += k;                                                                                        \
+    DISPATCH();                                                                                    \
+  } while (0)
+// Whether the record reaches the body's end (its frame goes first).
+#define LAST() (p + k == end)
+#define LEAVE(how)                                                                                 \
+  do {                                                                                             \
+    result = (how);                                                                                \
+    goto leave;                                                                                    \
+  } while (0)
+// After a builtin call, a push that may have moved the stack, or a change of
+// the body: the loop goes on outside.
+#define AFTER_CALL()                                                                               \
+  do {                                                                                             \
+    remaining -= k;                                                                                \
+    stack = inlined::Operands(this);                                                               \
+    LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_LEAVE);                                    \
+  } while (0)
+// An op that may write into arrays: this very body may have changed, and
+// then its records no longer say what its tokens are.
+#define NEXT_UNLESS_CHANGED()                                                                      \
+  do {                                                                                             \
+    if (body->version == code->version)                                                            \
+      NEXT();                                                                                      \
+    remaining -= k;                                                                                \
+    p += k;                                                                                        \
+    if (p == end)                                                                                  \
+      goto frameDone;                                                                              \
+    m_top->position = p;                                                                           \
+    LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_RELOAD);                                   \
+  } while (0)
+
+// A truth just computed (popping `popped` operands first) meets the
+// conditional after it: the two run as one record when the budget has room
+// for both, without the truth going through the stack.
+#define BRANCH_ON(truth, popped)                                                                   \
+  do {                                                                                             \
+    const CodeStep &after = step[k];                                                               \
+    if ((after.op == CODE_IF || after.op == CODE_IFELSE) && k + after.steps <= remaining) {        \
+      stack.setCount(stack.n - (popped));                                                          \
+      taken = (truth);                                                                             \
+      goto branch;                                                                                 \
+    }                                                                                              \
+  } while (0)
+
+  goto start;
+enter:
+  // The frames have changed: the new top frame goes on here when its body
+  // has a form for this stamp, else the caller looks at it.
+  if (remaining == 0)
+    LEAVE(CODE_EXIT_BUDGET);
+  if (!m_top)
+    LEAVE(CODE_EXIT_RELOAD);
+  body = m_top->procedure.m_body;
+  code = body->code;
+  p = m_top->position;
+  if (!code || code->version != body->version || code->stamp != stamp || p >= body->count)
+    LEAVE(CODE_EXIT_RELOAD);
+start:
+  body = m_top->procedure.m_body;
+  elements = body->elements;
+  steps = code->steps();
+  end = code->count;
+  DISPATCH();
+
+budgetEdge:
+  if (remaining == 0) {
+    // Spent after the record before: a frame whose tokens have all been
+    // fetched is already gone.
+    if (p == end)
+      retireTop();
+    else
+      m_top->position = p;
+    LEAVE(CODE_EXIT_BUDGET);
+  }
+  // A record that just fits runs (the next dispatch ends the run); one that
+  // does not, runs its first token alone.
+  if (k <= remaining)
+    goto *kLabels[step->op];
+first:
+  k = 1;
+  switch (step->first) {
+  case CODE_PUSH_PLAIN:
+    goto pushPlain;
+  case CODE_PUSH_ARRAY:
+    goto pushArray;
+  case CODE_VALUE:
+    goto value;
+  default:
+    goto single;
+  }
+
+frameDone:
+  // Every token has run: the frame goes.
+  retireTop();
+  goto enter;
+
+pushPlain:
+  if (stack.n == stack.body->capacity)
+    goto single;
+  stack.at(stack.n).assignPlain(elements[p]);
+  stack.setCount(stack.n + 1);
+  NEXT();
+
+pushArray:
+  if (stack.n == stack.body->capacity)
+    goto single;
+  stack.at(stack.n).assignArray(elements[p]);
+  stack.setCount(stack.n + 1);
+  NEXT();
+
+pushOther:
+  push(elements[p]);
+  stack = inlined::Operands(this);
+  NEXT();
+
+  // Builtins.
+inlineOp : {
+  InlineOp op = step->inlineOp;
+  if (op == INLINE_IF || op == INLINE_IFELSE) {
+    if (LAST())
+      retireTop();
+    else
+      m_top->position = p + k;
+    if (inlined::run(op, this, stack)) {
+      remaining -= k;
+      goto enter;
+    }
+    // The frame is already where the call needs it.
+    int error = 0;
+    step->builtin(this, &error);
+    AFTER_CALL();
+  }
+  // The ops met most have records of their own: the rest are the less
+  // frequent ones (and "+=", "-=" of a computed amount).
+  if (inlined::runLess(op, this, stack))
+    NEXT_UNLESS_CHANGED();
+  goto call;
+}
+
+#define QUIP_INLINE_BINARY(op, function)                                                           \
+  inline_##op : if (inlined::binary(stack, inlined::function)) NEXT();                             \
+  goto call;
+  QUIP_BINARY_OPS(QUIP_INLINE_BINARY)
+#undef QUIP_INLINE_BINARY
+
+inlineDup:
+  if (inlined::dup(stack))
+    NEXT();
+  goto call;
+inlineSwap:
+  if (inlined::swap(stack))
+    NEXT();
+  goto call;
+inlinePop:
+  if (inlined::pop(stack))
+    NEXT();
+  goto call;
+inlineDef:
+  if (inlined::define(this, stack))
+    NEXT();
+  goto call;
+inlineAt:
+  if (inlined::at(stack))
+    NEXT();
+  goto call;
+inlinePut:
+  if (inlined::put(stack))
+    NEXT_UNLESS_CHANGED();
+  goto call;
+
+call : {
+  // The whole builtin, which reports what went wrong.
+  if (LAST())
+    retireTop();
+  else
+    m_top->position = p + k;
+  int error = 0;
+  step->builtin(this, &error);
+  AFTER_CALL();
+}
+
+  // Names bound to values.
+value : {
+  Token &bound = *step->slot;
+  switch (bound.type()) {
+  case TYPE_NUMBER:
+  case TYPE_SYMBOL:
+    if (stack.n == stack.body->capacity)
+      goto single;
+    stack.at(stack.n).assignPlain(bound);
+    stack.setCount(stack.n + 1);
+    NEXT();
+  case TYPE_ARRAY:
+    if (bound.isExecutable()) {
+      if (LAST()) {
+        replaceTop(bound.array());
+      } else {
+        m_top->position = p + k;
+        pushProcedure(bound.array());
+      }
+      remaining -= k;
+      goto enter;
+    }
+    if (stack.n == stack.body->capacity)
+      goto single;
+    stack.at(stack.n).assignArray(bound);
+    stack.setCount(stack.n + 1);
+    NEXT();
+  case TYPE_BUILTIN:
+    // Bound when compiled to a value, so not under this stamp: the token
+    // loop decides.
+    goto single;
+  default:
+    push(bound);
+    stack = inlined::Operands(this);
+    NEXT();
+  }
+}
+
+valueOp : {
+  // The value is pushed and the builtin's common case runs on it; when that
+  // does not hold, the name alone has run and the builtin's own record
+  // follows.
+  const Token &bound = *step->slot;
+  if (stack.n == stack.body->capacity)
+    goto first;
+  if (bound.type() == TYPE_NUMBER || bound.type() == TYPE_SYMBOL)
+    stack.at(stack.n).assignPlain(bound);
+  else if (bound.type() == TYPE_ARRAY && !bound.isExecutable())
+    stack.at(stack.n).assignArray(bound);
+  else
+    goto first;
+  stack.setCount(stack.n + 1);
+  if (!inlined::run(step->inlineOp, this, stack)) {
+    k = 1;
+    NEXT();
+  }
+  NEXT_UNLESS_CHANGED();
+}
+
+// A value on top, a name bound to a number: the op runs on the two.
+#define QUIP_VALUE_BINARY(op, function)                                                            \
+  value_##op : {                                                                                   \
+    const Token &bound = *step->slot;                                                              \
+    if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber())                         \
+      goto first;                                                                                  \
+    Token &lhs = stack.fromTop(0);                                                                 \
+    auto r = inlined::function(lhs.number(), bound.number());                                      \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 1);                                                                             \
+    inlined::setResult(lhs, r);                                                                    \
+    NEXT();                                                                                        \
+  }
+  QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
+#undef QUIP_VALUE_BINARY
+
+valueModulus : {
+  // A number on top, a name bound to the divisor.
+  const Token &bound = *step->slot;
+  float remainder;
+  if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
+      !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder))
+    goto first;
+  stack.fromTop(0).setPlainNumber(remainder);
+  NEXT();
+}
+
+valueAt : {
+  // An array on top, a name bound to the index.
+  const Token &bound = *step->slot;
+  if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isArray())
+    goto first;
+  Token &array = stack.fromTop(0);
+  uint32_t i = clampToUnsigned(bound.number());
+  if (i >= array.array().count())
+    goto first;
+  {
+    // The copy is made before the array's handle goes: it may be the last.
+    // (Its own block: a computed jump out of a block runs no destructor.)
+    Token element(std::as_const(array.array())[i]);
+    array.swap(element);
+  }
+  NEXT();
+}
+
+  // Number literals taken by the op after them.
+literalOp:
+  if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
+    goto first;
+  NEXT();
+
+#define QUIP_LITERAL_BINARY(op, function)                                                          \
+  literal_##op : {                                                                                 \
+    if (stack.n == 0 || !stack.fromTop(0).isNumber())                                              \
+      goto first;                                                                                  \
+    Token &lhs = stack.fromTop(0);                                                                 \
+    auto r = inlined::function(lhs.number(), step->number);                                        \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 1);                                                                             \
+    inlined::setResult(lhs, r);                                                                    \
+    NEXT();                                                                                        \
+  }
+  QUIP_BINARY_OPS(QUIP_LITERAL_BINARY)
+#undef QUIP_LITERAL_BINARY
+
+literalModulus : {
+  if (stack.n == 0 || !stack.fromTop(0).isNumber())
+    goto first;
+  Token &lhs = stack.fromTop(0);
+  float remainder;
+  if (!inlined::remainderOf(lhs.number(), step->number, remainder))
+    goto first;
+  lhs.setPlainNumber(remainder);
+  NEXT();
+}
+
+literalIndex : {
+  uint32_t slot;
+  if (stack.n == stack.body->capacity || !stackSlot(stack.n, step->number, slot))
+    goto first;
+  stack.at(stack.n) = stack.at(slot);
+  stack.setCount(stack.n + 1);
+  NEXT();
+}
+
+literalEqual:
+literalNotEqual : {
+  // "0 ==": the executable truth of equality.
+  if (stack.n == 0 || !stack.fromTop(0).isNumber())
+    goto first;
+  Token &lhs = stack.fromTop(0);
+  bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
+  BRANCH_ON(truth, 1);
+  inlined::setTruth(lhs, truth);
+  NEXT();
+}
+
+  // A name bound to a number, a literal and the op of the two.
+valueLiteralOp : {
+  const Token &bound = *step->slot;
+  if (!bound.isNumber() || stack.n == stack.body->capacity)
+    goto first;
+  stack.at(stack.n).assignPlain(bound);
+  stack.setCount(stack.n + 1);
+  if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
+    // The name alone has run: the rest goes by its own records.
+    k = 1;
+  NEXT();
+}
+
+#define QUIP_VALUE_LITERAL_BINARY(op, function)                                                    \
+  valueLiteral_##op : {                                                                            \
+    const Token &bound = *step->slot;                                                              \
+    if (!bound.isNumber() || stack.n == stack.body->capacity)                                      \
+      goto first;                                                                                  \
+    auto r = inlined::function(bound.number(), step->number);                                      \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 0);                                                                             \
+    inlined::setResult(freshSlot(stack), r);                                                       \
+    stack.setCount(stack.n + 1);                                                                   \
+    NEXT();                                                                                        \
+  }
+  QUIP_BINARY_OPS(QUIP_VALUE_LITERAL_BINARY)
+#undef QUIP_VALUE_LITERAL_BINARY
+
+valueLiteralModulus : {
+  const Token &bound = *step->slot;
+  float remainder;
+  if (!bound.isNumber() || stack.n == stack.body->capacity ||
+      !inlined::remainderOf(bound.number(), step->number, remainder))
+    goto first;
+  freshSlot(stack).setPlainNumber(remainder);
+  stack.setCount(stack.n + 1);
+  NEXT();
+}
+
+assignLiteral : {
+  // "name: 1 +=", "name: 0 def": the entry is known.
+  Token &stored = *step->slot;
+  if (step->inlineOp == INLINE_DEF) {
+    if (stored.isBuiltin())
+      goto first;
+    stored.release();
+    stored.setPlainNumber(step->number);
+  } else {
+    if (!stored.isNumber())
+      goto first;
+    stored.setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored.number() + step->number
+                                                               : stored.number() - step->number);
+  }
+  NEXT();
+}
+
+conditional : {
+  // The array literal (or the two) and "if" (or "ifelse"): the chosen one
+  // goes straight into a frame.
+  if (stack.n == 0)
+    goto first;
+  Token &condition = stack.fromTop(0);
+  const Token *chosen = condition.toBool()        ? &elements[p]
+                        : step->op == CODE_IFELSE ? &elements[p + 1]
+                                                  : nullptr;
+  condition.release();
+  stack.setCount(stack.n - 1);
+  remaining -= k;
+  if (LAST()) {
+    if (chosen)
+      replaceTop(chosen->array());
+    else
+      retireTop();
+    goto enter;
+  }
+  if (chosen) {
+    m_top->position = p + k;
+    pushProcedure(chosen->array());
+    goto enter;
+  }
+  p += k;
+  DISPATCH();
+}
+
+branch : {
+  // A comparison (k steps) and the conditional after it, as one record.
+  uint32_t q = p + k;
+  const CodeStep &conditional = step[k];
+  const Token *chosen = taken                           ? &elements[q]
+                        : conditional.op == CODE_IFELSE ? &elements[q + 1]
+                                                        : nullptr;
+  k += conditional.steps;
+  remaining -= k;
+  if (LAST()) {
+    if (chosen)
+      replaceTop(chosen->array());
+    else
+      retireTop();
+    goto enter;
+  }
+  if (chosen) {
+    m_top->position = p + k;
+    pushProcedure(chosen->array());
+    goto enter;
+  }
+  p += k;
+  DISPATCH();
+}
+
+single:
+  // One token, as the token loop runs it.
+  {
+    m_top->position = p;
+    bool changed = advanceOnce();
+    stack = inlined::Operands(this);
+    if (--remaining == 0)
+      LEAVE(CODE_EXIT_BUDGET);
+    LEAVE(changed ? CODE_EXIT_LEAVE : CODE_EXIT_RELOAD);
+  }
+
+leave:
+  budget = remaining;
+  operands = stack;
+  return result;
+#undef DISPATCH
+#undef NEXT
+#undef LAST
+#undef LEAVE
+#undef AFTER_CALL
+#undef NEXT_UNLESS_CHANGED
+#undef BRANCH_ON
+}
+
+} // namespace quip
