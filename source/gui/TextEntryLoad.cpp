@@ -1,5 +1,6 @@
 #include "gui/DictionaryRead.h"
 #include "gui/TextEntry.h"
+#include "gui/TextFormatRead.h"
 
 namespace GUI {
 
@@ -15,10 +16,7 @@ bool isTrue(const quip::Dictionary &d, Symbol key) {
 void TextEntry::load(const quip::Dictionary &d) {
   Widget::load(d);
   text::TextFormat &format = m_text.format();
-  if (const quip::Token *font = typedValue(d, SYM(L"font"), quip::TYPE_SYMBOL))
-    format.setFont(font->symbol());
-  readValue(d, SYM(L"scale"), format.scale);
-  readValue(d, SYM(L"color"), format.color);
+  readFontScaleColor(d, format);
   if (const quip::Token *size = d.lookup(SYM(L"boxSize")); size && size->get(m_boxSize))
     m_boxPosition = m_boxSize * -0.5f;
   readValue(d, SYM(L"boxPosition"), m_boxPosition);
