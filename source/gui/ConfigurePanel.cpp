@@ -12,7 +12,6 @@ namespace GUI {
 namespace {
 
 enum : uint32_t { CENTER = 3, PACK_LEFT = 4 };
-const math::Color BLACK(0.0f, 0.0f, 0.0f, 1.0f);
 constexpr float FIELD_HEIGHT = 17.0f;
 constexpr float FIELD_WIDTH = 50.0f;
 
@@ -24,7 +23,7 @@ Widget *labeledRow(Widget *parent, const String &text) {
   row->setSpacing(10.0f, 0.0f);
   if (parent)
     parent->addChild(row);
-  addLabel(row, 0, 0, SYM(L"fontSystem"), BLACK, text);
+  addLabel(row, 0, 0, SYM(L"fontSystem"), math::Color::black, text);
   addSpacer(row, math::Vector2(5.0f, 0.0f));
   return row;
 }
@@ -32,7 +31,7 @@ Widget *labeledRow(Widget *parent, const String &text) {
 TextEntry *addField(Widget *row, float width) {
   auto *field = new TextEntry;
   field->formattedText().format().setFont(SYM(L"fontSystem"));
-  field->formattedText().format().color = BLACK;
+  field->formattedText().format().color = math::Color::black;
   setTextFieldGeometry(field, math::Vector2(width, FIELD_HEIGHT));
   row->addChild(field);
   return field;

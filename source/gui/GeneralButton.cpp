@@ -13,7 +13,6 @@
 namespace GUI {
 
 namespace {
-const math::Color WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const math::Color DARK(0.2f, 0.2f, 0.2f, 1.0f);
 const math::Color FACE(0.85f, 0.85f, 0.85f, 1.0f);
 const math::Color FACE_OVER(0.95f, 0.95f, 0.95f, 1.0f);
@@ -97,14 +96,14 @@ void GeneralButton::draw(video::Canvas &canvas) {
                               : state() == OVER             ? FACE_OVER
                                                             : FACE;
     canvas.fillRect(layoutRect(), face, 1);
-    drawBevelFrame(canvas, layoutRect(), 2.0f, down ? DARK : WHITE, face, down ? WHITE : DARK,
-                   true);
+    drawBevelFrame(canvas, layoutRect(), 2.0f, down ? DARK : math::Color::white, face,
+                   down ? math::Color::white : DARK, true);
   }
 
   int shown = variant(m_billboardNames);
   if (m_stretched && !m_billboardNames[shown].isEmpty()) {
     Billboard2D::drawThreeSlice(canvas, Database::current(), m_billboardNames[shown], m_capSize,
-                                m_stretchWidth, math::Vector2(), WHITE);
+                                m_stretchWidth, math::Vector2(), math::Color::white);
   } else if (Billboard2D *billboard = m_billboards[shown].get()) {
     canvas.pushMatrix();
     canvas.scale(m_billboardScale.x, m_billboardScale.y);

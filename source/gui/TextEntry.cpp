@@ -16,8 +16,6 @@ namespace GUI {
 
 namespace {
 
-const math::Color BLACK(0.0f, 0.0f, 0.0f, 1.0f);
-const math::Color WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const math::Color DISABLED(0.7f, 0.7f, 0.7f, 1.0f);
 const math::Color SELECTION(0.5f, 0.5f, 1.0f, 0.5f);
 
@@ -163,13 +161,13 @@ void TextEntry::draw(video::Canvas &canvas) {
   math::Rectangle box;
   box.set(m_boxPosition.x, m_boxPosition.y, m_boxSize.x, m_boxSize.y);
   if (m_style == BOX) {
-    canvas.fillRect(box.x - 1, box.y - 1, box.width + 2, box.height + 2, BLACK, 1);
-    canvas.fillRect(box, m_editable ? WHITE : DISABLED, 1);
+    canvas.fillRect(box.x - 1, box.y - 1, box.width + 2, box.height + 2, math::Color::black, 1);
+    canvas.fillRect(box, m_editable ? math::Color::white : DISABLED, 1);
   } else if (m_style == UNDERLINE) {
     const Font *font = m_text.format().font();
     float y = box.y + (font ? font->baseline() : 0.0f);
-    canvas.drawLine(math::Vector2(box.x, y), math::Vector2(box.x + box.width, y), BLACK, 2.0f,
-                    false, 1);
+    canvas.drawLine(math::Vector2(box.x, y), math::Vector2(box.x + box.width, y),
+                    math::Color::black, 2.0f, false, 1);
   }
 
   math::Rectangle clip = box;
@@ -194,7 +192,7 @@ void TextEntry::draw(video::Canvas &canvas) {
   if (m_cursorVisible && hasFocus()) {
     float lineHeight = m_text.format().height();
     canvas.fillRect(m_cursorPosition.x - 1.0f, m_cursorPosition.y - lineHeight / 2.0f, 2.0f,
-                    lineHeight, BLACK, 1);
+                    lineHeight, math::Color::black, 1);
   }
 }
 

@@ -25,8 +25,6 @@ namespace GUI {
 namespace {
 
 enum : uint32_t { NONE = 0, LEFT = 1, PACK_LEFT = 4, PACK_TOP = 4, PACK_RIGHT = 5 };
-const math::Color BLACK(0.0f, 0.0f, 0.0f, 1.0f);
-const math::Color WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const math::Color FRAME_DARK(0.2f, 0.2f, 0.2f, 1.0f);
 const math::Color PANEL(0.94f, 0.93f, 0.87f, 1.0f);
 
@@ -79,7 +77,8 @@ Box *addBorderedBox(float x, float y, float width, float height, const math::Col
   auto *frame = new Border;
   frame->setSize(math::Vector2(width, height));
   frame->setWidth(2.0f);
-  frame->setColors(pressed ? FRAME_DARK : WHITE, color, pressed ? WHITE : FRAME_DARK);
+  frame->setColors(pressed ? FRAME_DARK : math::Color::white, color,
+                   pressed ? math::Color::white : FRAME_DARK);
   box->addChild(frame);
   return box;
 }
@@ -95,7 +94,7 @@ Spacer *addSpacer(Widget *parent, math::Vector2 size) { return added(parent, new
 Box *addFramedBox(Widget *parent, const math::Color &frameColor, const String &title) {
   Widget *column = addContainer(parent, LEFT, PACK_TOP, 10.0f, 10.0f);
   if (!title.isEmpty())
-    addLabel(column, 0, 0, SYM(L"fontSystem"), BLACK, title);
+    addLabel(column, 0, 0, SYM(L"fontSystem"), math::Color::black, title);
   Box *box = addBox(column, PANEL);
   box->setBorder(true);
   box->setBorderWidth(1.0f);
@@ -111,7 +110,7 @@ TextEntry *addLabeledField(Widget *parent, float x, float y, const String &text)
   Widget *row = addContainer(parent, PACK_LEFT, NONE);
   row->setPosition(math::Vector2(x, y));
   row->setHExpand(true);
-  addLabel(row, 0, 0, SYM(L"fontSystem"), BLACK, text);
+  addLabel(row, 0, 0, SYM(L"fontSystem"), math::Color::black, text);
   addSpacer(row, math::Vector2(10.0f, 0.0f))->setHExpand(true);
   auto *field = new TextEntry;
   field->formattedText().format().setFont(SYM(L"fontSystem"));
@@ -174,15 +173,15 @@ GeneralButton *addTextButton(Widget *parent, float x, float y, const String &tex
   button->setPosition(math::Vector2(x, y));
   button->setLabel(text);
   button->labelFormat().setFont(SYM(L"fontSystem"));
-  button->labelFormat().color = BLACK;
+  button->labelFormat().color = math::Color::black;
   return added(parent, button);
 }
 
 CheckButton *addCheckBox(Widget *parent, float x, float y, const String &text) {
   auto *check = new CheckButton;
   check->setPosition(math::Vector2(x, y));
-  check->setUp(addBorderedBox(0, 0, 12, 12, WHITE));
-  check->setHighlight(addBorderedBox(0, 0, 12, 12, WHITE));
+  check->setUp(addBorderedBox(0, 0, 12, 12, math::Color::white));
+  check->setHighlight(addBorderedBox(0, 0, 12, 12, math::Color::white));
   check->setDown(addBorderedBox(0, 0, 12, 12, math::Color(0.8f, 0.8f, 0.8f, 1.0f), true));
   auto *mark = new Image;
   mark->setBillboard(new Billboard2D(Database::current(), SYM(L"iconCheck")));
@@ -191,7 +190,7 @@ CheckButton *addCheckBox(Widget *parent, float x, float y, const String &text) {
     auto *label = new Label;
     label->setPosition(math::Vector2(15.0f, 0.0f));
     label->text().format().setFont(SYM(L"font"));
-    label->text().format().color = BLACK;
+    label->text().format().color = math::Color::black;
     label->text().format().alignment = math::Vector2(0.0f, 0.5f);
     label->setText(text);
     check->setLabel(label);

@@ -5,8 +5,6 @@
 namespace text {
 
 namespace {
-const math::Color BLACK(0.0f, 0.0f, 0.0f, 1.0f);
-const math::Color WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const math::Color READ_ONLY(0.7f, 0.7f, 0.7f, 1.0f);
 } // namespace
 
@@ -35,13 +33,13 @@ uint32_t TextBox::visibleLines() const {
 void TextBox::render(video::Canvas &canvas) {
   math::Rectangle box = rectangle();
   if (style == BOX) {
-    canvas.strokeRect(box, 1.0f, BLACK);
-    canvas.fillRect(box, editable ? WHITE : READ_ONLY, 1);
+    canvas.strokeRect(box, 1.0f, math::Color::black);
+    canvas.fillRect(box, editable ? math::Color::white : READ_ONLY, 1);
   } else if (style == UNDERLINE) {
     for (uint32_t i = 0, count = visibleLines(); i < count; ++i) {
       float y = lineTop(i) - lineHeight();
-      canvas.drawLine(math::Vector2(box.x, y), math::Vector2(box.x + box.width, y), BLACK, 2.0f,
-                      false, 1);
+      canvas.drawLine(math::Vector2(box.x, y), math::Vector2(box.x + box.width, y),
+                      math::Color::black, 2.0f, false, 1);
     }
   }
   for (uint32_t i = 0; i < m_lines.size(); ++i) {
@@ -55,7 +53,7 @@ void TextBox::render(video::Canvas &canvas) {
 void TextBox::renderCursor(video::Canvas &canvas) const {
   if (showCursor && m_cursorOn)
     canvas.fillRect(m_cursorPosition.x - 1.0f, m_cursorPosition.y - lineHeight() / 2.0f, 2.0f,
-                    lineHeight(), BLACK, 1);
+                    lineHeight(), math::Color::black, 1);
 }
 
 } // namespace text
