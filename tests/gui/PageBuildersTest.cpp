@@ -244,6 +244,38 @@ TEST_F(PageBuildersTest, APageSetAddsExitsAndRetiresItsPages) {
   EXPECT_EQ(factory->lookup(SYM(L"two")), nullptr);
 }
 
+TEST_F(PageBuildersTest, ALoadedPageSetKeepsItsNameAndTheNamesOfThePagesItLoaded) {
+  // "makeTwo": registers the pages "fresh" and "again" and answers their
+  // registry names.
+  quip::registerBuiltin(scripts->builtins(), L"makeTwo", [](quip::Interpreter *i, int *) {
+    quip::Dictionary answer;
+    for (const wchar_t *name : {L"fresh", L"again"}) {
+      auto *page = new GUI::Page;
+      page->setName(Symbol::intern(name));
+      answer.set(Symbol::intern(name),
+                 quip::Token(GUI::WidgetRegistry::instance()->registerWidget(page), false));
+    }
+    i->push(quip::Token(answer));
+  });
+  GUI::PageFactory *factory = GUI::PageFactory::instance();
+  for (const wchar_t *name : {L"kept", L"again"}) {
+    auto *page = new GUI::Page;
+    page->setName(Symbol::intern(name));
+    factory->addPage(page);
+  }
+
+  GUI::PageSet set;
+  ASSERT_TRUE(set.load(String(L"group"), quip::Token(code(L"makeTwo"), true)));
+  EXPECT_EQ(narrow(set.name()), "group");
+  // Sorted by name, as the factory keeps them; "kept" was there before.
+  ASSERT_EQ(set.loadedNames().count(), 2u);
+  EXPECT_EQ(set.loadedNames()[0].symbol(), SYM(L"again"));
+  EXPECT_EQ(set.loadedNames()[1].symbol(), SYM(L"fresh"));
+
+  EXPECT_FALSE(set.load(String(L"bad"), quip::Token(code(L"1"), true)));
+  EXPECT_EQ(set.loadedNames().count(), 0u);
+}
+
 TEST_F(PageBuildersTest, APanelEditsItsNumberThroughItsScaler) {
   GUI::ConfigurePanel panel;
   GUI::Page *page = shownPage();
