@@ -6,10 +6,10 @@
 #include "framework/FrameworkTestSupport.h"
 
 #include "framework/CorvaneDatabase.h"
+#include "gui/ScrimWidget.h"
 #include "particle/Drop.h"
 #include "particle/DropDefinition.h"
 #include "particle/DropFactory.h"
-#include "particle/Scrim.h"
 #include "support/GLFixture.h"
 
 #include <GLES/gl.h>
@@ -97,8 +97,8 @@ TEST_F(DataDrawing, TheFloatingScoreRisesAndSwellsWithItsOscillator) {
 TEST_F(DataDrawing, AScrimDimsAroundItsCutOut) {
   video::OpenGLCanvas &canvas = gltest::clearedScreen();
   const math::Color scrim(0.2f, 0.2f, 0.6f, 1.0f);
-  drawScrimWithCutOut(canvas, scrim, Symbol::intern(L"solid"), math::Vector2(160, 240),
-                      math::Vector2(100, 60), math::Color::white);
+  GUI::drawScrimWithCutOut(canvas, scrim, Symbol::intern(L"solid"), math::Vector2(160, 240),
+                           math::Vector2(100, 60), math::Color::white);
   struct Spot {
     int x, y;
     bool hole;
@@ -114,7 +114,7 @@ TEST_F(DataDrawing, AScrimDimsAroundItsCutOut) {
   }
 
   canvas.setColor(math::Color::white);
-  drawScrim(canvas, math::Color(1.0f, 0.0f, 0.0f, 1.0f));
+  GUI::drawScrim(canvas, math::Color(1.0f, 0.0f, 0.0f, 1.0f));
   canvas.flush();
   for (const Spot &s : spots)
     gltest::expectRgb(s.x, s.y, 255, 0, 0, 2);
