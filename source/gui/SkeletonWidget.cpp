@@ -7,6 +7,7 @@
 #include "file/TextBinary.h"
 #include "gui/DictionaryRead.h"
 #include "math/Bounds2D.h"
+#include "math/ColorBinary.h"
 #include "math/Random.h"
 #include "math/Scalar.h"
 #include "video/Canvas.h"
@@ -125,12 +126,8 @@ void SkeletonWidget::serialize(file::ByteReceiver &out) const {
     file::write(m_scale, out);
   if (flags & HAS_ROTATION)
     file::write(m_rotation, out);
-  if (flags & HAS_COLOR) {
-    file::write(m_color.r, out);
-    file::write(m_color.g, out);
-    file::write(m_color.b, out);
-    file::write(m_color.a, out);
-  }
+  if (flags & HAS_COLOR)
+    file::write(m_color, out);
 }
 
 void SkeletonWidget::deserialize(file::ByteProducer &in) {
@@ -152,12 +149,8 @@ void SkeletonWidget::deserialize(file::ByteProducer &in) {
     file::read(m_scale, in);
   if (flags & HAS_ROTATION)
     file::read(m_rotation, in);
-  if (flags & HAS_COLOR) {
-    file::read(m_color.r, in);
-    file::read(m_color.g, in);
-    file::read(m_color.b, in);
-    file::read(m_color.a, in);
-  }
+  if (flags & HAS_COLOR)
+    file::read(m_color, in);
 }
 
 void SkeletonWidget::load(const quip::Dictionary &d) {
