@@ -15,17 +15,25 @@
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Line.h"
+#include "gui/MultiLine.h"
 #include "gui/Popup.h"
 #include "gui/RadioButton.h"
 #include "gui/RichTextWidget.h"
 #include "gui/Scaler.h"
 #include "gui/ScrimWidget.h"
 #include "gui/ScrolledWindow.h"
+#include "gui/ShapeWidget.h"
 #include "gui/Slider.h"
 #include "gui/SliderArrow.h"
 #include "gui/SliderHandle.h"
 #include "gui/Spacer.h"
+#include "gui/Spline2DWidget.h"
+#include "gui/TabControl.h"
+#include "gui/TabDivider.h"
+#include "gui/TabLabelBox.h"
+#include "gui/TabPanel.h"
 #include "input/Pointer.h"
+#include "shape/Shape.h"
 #include "support/AllocationCount.h"
 #include "support/NullCanvas.h"
 #include "support/RecordingCanvas.h"
@@ -109,6 +117,38 @@ TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
   ASSERT_TRUE(dropDown->isOpen());
   ASSERT_EQ(held->state(), GUI::Button::DOWN);
   hovered->setState(GUI::Button::OVER);
+  for (int i = 0; i < 60; ++i)
+    frame();
+
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int i = 0; i < 120; ++i)
+    frame();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+}
+
+// A tab control, a scrolled list being typed into, a scrolling shape and a
+// ribbon being revealed.
+TEST_F(WidgetFrameAllocation, AFrameOfTabsListsAndMediaAllocatesNothing) {
+  page = shownPage();
+  auto *tabs = new GUI::TabControl(new GUI::TabLabelBox, new GUI::TabDivider, new GUI::TabPanel);
+  tabs->load(dictionaryOf(L"( tabSize: [ 40 20 ] tabs: [ ( text: \"one\" ) ( text: \"two\" ) ] "
+                          L"position: [ 20 460 ] )"));
+  page->addChild(tabs);
+  auto *list = add<GUI::MultiLine>(L"( windowSize: [ 100 60 ] position: [ 160 200 ] contents: [ "
+                                   L"\"alpha\" \"beta\" \"gamma\" \"delta\" \"epsilon\" ] )");
+  auto *shaped = add<GUI::ShapeWidget>(L"( scrollTexture: [ 0.01 0 ] )");
+  auto *shape = shaped->shape() ? shaped->shape() : new shape::Shape;
+  shape->setVertexCount(4);
+  shaped->setShape(shape);
+  add<GUI::Spline2DWidget>(L"( spline: ( type: catmullRom2D: points: [ [ 0 0 ] [ 10 0 ] [ 20 5 ] "
+                           L"[ 30 0 ] [ 40 5 ] ] ) action: ( method: beginReveal: revealSpeed: 0.1 "
+                           L"revealBuffer: 0.2 ) )");
+  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  list->onKeyPress(key('g'));
+  list->select(4);
+  list->scrollToSelection();
   for (int i = 0; i < 60; ++i)
     frame();
 
