@@ -69,6 +69,17 @@ protected:
     page->update(1 / 60.0f);
     page->render(canvas);
   }
+  // A second of frames to warm up, then two seconds that allocate nothing.
+  void expectWarmFramesAllocateNothing() {
+    for (int i = 0; i < 60; ++i)
+      frame();
+    allocationCount = 0;
+    allocationCounting = true;
+    for (int i = 0; i < 120; ++i)
+      frame();
+    allocationCounting = false;
+    EXPECT_EQ(allocationCount, 0);
+  }
 
   TestFonts fonts{database};
   GUI::Page *page = nullptr;
@@ -117,15 +128,7 @@ TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
   ASSERT_TRUE(dropDown->isOpen());
   ASSERT_EQ(held->state(), GUI::Button::DOWN);
   hovered->setState(GUI::Button::OVER);
-  for (int i = 0; i < 60; ++i)
-    frame();
-
-  allocationCount = 0;
-  allocationCounting = true;
-  for (int i = 0; i < 120; ++i)
-    frame();
-  allocationCounting = false;
-  EXPECT_EQ(allocationCount, 0);
+  expectWarmFramesAllocateNothing();
 }
 
 // A tab control, a scrolled list being typed into, a scrolling shape and a
@@ -149,15 +152,7 @@ TEST_F(WidgetFrameAllocation, AFrameOfTabsListsAndMediaAllocatesNothing) {
   list->onKeyPress(key('g'));
   list->select(4);
   list->scrollToSelection();
-  for (int i = 0; i < 60; ++i)
-    frame();
-
-  allocationCount = 0;
-  allocationCounting = true;
-  for (int i = 0; i < 120; ++i)
-    frame();
-  allocationCounting = false;
-  EXPECT_EQ(allocationCount, 0);
+  expectWarmFramesAllocateNothing();
 }
 
 } // namespace
