@@ -54,6 +54,10 @@ void SoundscapeManager::fadeOutAll(float duration) {
 
 void SoundscapeManager::switchTo(Symbol name) {
   start(name);
+  select(name);
+}
+
+void SoundscapeManager::select(Symbol name) {
   for (uint32_t i = 0; i < m_soundscapes.size(); ++i)
     if (m_soundscapes[i]->name() != name)
       m_soundscapes[i]->fadeOutOver(switchFade);

@@ -31,6 +31,8 @@ public:
   void fadeOutAll(float duration);
   // The named one starts; every other fades out over 3 seconds.
   void switchTo(Symbol name);
+  // Every other fades out over 3 seconds; the named one is left as it is.
+  void select(Symbol name);
   container::Vector<Symbol> findNames(const String &filter) const;
   bool contains(Symbol name) const { return m_soundscapes.contains(name); }
   Soundscape *find(Symbol name) const { return m_soundscapes.get(name); }

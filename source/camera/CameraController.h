@@ -7,6 +7,9 @@
 #include "xstring/Symbol.h"
 
 class Camera;
+namespace framework {
+struct InputEvent;
+}
 
 class CameraController {
 public:
@@ -17,6 +20,8 @@ public:
 
   // Takes the camera it is to place from now on.
   virtual void attach(Camera &camera) = 0;
+  // An input event for the camera; whether it was consumed.
+  virtual bool handleEvent(Camera &, const framework::InputEvent &) { return false; }
 
   // Set while a camera uses the controller.
   bool isActive() const { return m_active; }

@@ -1,6 +1,7 @@
 #include "framework/SoundAssets.h"
 
 #include "audio/Player.h"
+#include "audio/SoundscapeManager.h"
 #include "framework/CorvaneDatabase.h"
 #include "framework/MediaTargets.h"
 #include "gui/PageSound.h"
@@ -19,13 +20,18 @@ audio::Library *libraryOf(Database &database, bool make) {
   return made ? &made->library() : nullptr;
 }
 
-// Pages play their transition sounds at once, from the current database.
+// Pages play their transition sounds at once, from the current database;
+// soundscape widgets choose among the playing soundscapes.
 class PageSounds : public GUI::PageSoundPlayer {
 public:
   void playSound(Symbol sound) override {
     Database *database = Database::current();
     if (database && audio::Player::exists())
       audio::Player::instance().playSound(*database, sound, 0);
+  }
+  void selectSoundscape(Symbol name) override {
+    if (audio::SoundscapeManager::exists())
+      audio::SoundscapeManager::instance().select(name);
   }
 };
 

@@ -15,4 +15,9 @@ void playSound(Symbol sound) {
     thePlayer->playSound(sound);
 }
 
+void selectSoundscape(Symbol name) {
+  if (thePlayer)
+    thePlayer->selectSoundscape(name);
+}
+
 } // namespace GUI

@@ -5,12 +5,14 @@
 #include "gui/Border.h"
 #include "gui/Box.h"
 #include "gui/CheckButton.h"
+#include "gui/FitScale.h"
 #include "gui/GeneralButton.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Layout.h"
 #include "gui/Popup.h"
 #include "gui/ScrolledWindow.h"
+#include "gui/SkeletonWidget.h"
 #include "gui/Slider.h"
 #include "gui/SliderArrow.h"
 #include "gui/SliderHandle.h"
@@ -166,6 +168,23 @@ Image *addImage(Widget *parent, float x, float y, Symbol billboard) {
   image->setPosition(math::Vector2(x, y));
   image->setBillboard(new Billboard2D(Database::current(), billboard));
   return added(parent, image);
+}
+
+SkeletonWidget *addSkeleton(Widget *parent, float x, float y, Symbol skeleton, bool animate) {
+  auto *widget = new SkeletonWidget;
+  widget->setPosition(math::Vector2(x, y));
+  widget->setSkeleton(skeleton);
+  widget->setAnimate(animate);
+  return added(parent, widget);
+}
+
+SkeletonWidget *addSkeletonFitted(Widget *parent, Symbol skeleton, bool animate, int mode) {
+  math::Vector2 centre = video::Window::screenSize() * 0.5f;
+  SkeletonWidget *widget = addSkeleton(parent, centre.x, centre.y, skeleton, animate);
+  math::Rectangle bounds = widget->localRectangle();
+  float scale = fitScaleToScreen(math::Vector2(bounds.width, bounds.height), mode);
+  widget->setScale(math::Vector2(scale, scale));
+  return widget;
 }
 
 GeneralButton *addTextButton(Widget *parent, float x, float y, const String &text) {

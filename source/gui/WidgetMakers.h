@@ -25,6 +25,7 @@ class Label;
 class Popup;
 class PushButton;
 class ScrolledWindow;
+class SkeletonWidget;
 class Spacer;
 class TextEntry;
 class Widget;
@@ -60,6 +61,11 @@ Label *addLabel(Widget *parent, float x, float y, Symbol font, const math::Color
 void formatNumber(Label *label, float value, bool separators);
 void formatNumber(Label *label, int value, bool separators);
 Image *addImage(Widget *parent, float x, float y, Symbol billboard);
+// A skeleton widget at (x, y), playing when animate is set.
+SkeletonWidget *addSkeleton(Widget *parent, float x, float y, Symbol skeleton, bool animate);
+// Such a widget at the screen's centre, scaled on both axes by the fitScale
+// of the skeleton's bounds against the screen with the mode.
+SkeletonWidget *addSkeletonFitted(Widget *parent, Symbol skeleton, bool animate, int mode);
 // A general button showing the text in "fontSystem", black.
 GeneralButton *addTextButton(Widget *parent, float x, float y, const String &text);
 // A check box of 12 x 12 with the "iconCheck" mark and, when the text is

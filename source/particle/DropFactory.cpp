@@ -5,6 +5,16 @@
 #include "quip/FrameworkManager.h"
 #include "quip/Token.h"
 
+namespace {
+DropFactory::Finder g_finder = nullptr;
+}
+
+void DropFactory::setFinder(Finder finder) { g_finder = finder; }
+
+DropFactory *DropFactory::of(const Database &database) {
+  return g_finder ? g_finder(database) : nullptr;
+}
+
 void DropFactory::loadSource(const String &path) {
   quip::Token result = quip::evaluateWithFramework(m_database, path);
   if (result.isArray())

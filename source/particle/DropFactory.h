@@ -44,6 +44,11 @@ public:
 
   Database *database() const { return m_database; }
 
+  // The factory of a database, through the finder the framework installs.
+  using Finder = DropFactory *(*)(const Database &database);
+  static void setFinder(Finder finder);
+  static DropFactory *of(const Database &database);
+
 private:
   Database *m_database;
   container::HashTable<Symbol, DropDefinition *> m_definitions;

@@ -63,6 +63,10 @@ public:
   // False for a translucent colour; else the texture's current image decides.
   bool drawsOpaque(float time) const;
 
+  // A new shape with the same vertices, lists and settings; the caller
+  // owns it.
+  Shape *copy() const;
+
   // The canvas's shape drawing.
   void render(video::Canvas &canvas) override;
   // Without the texture, in the canvas's shape mode.

@@ -72,6 +72,11 @@ Shape *ShapeManager::find(Symbol name) const {
   return found ? *found : nullptr;
 }
 
+Shape *ShapeManager::instantiate(Symbol name) const {
+  Shape *shape = find(name);
+  return shape ? shape->copy() : nullptr;
+}
+
 void ShapeManager::remove(Symbol name) {
   Shape **found = m_shapes.lookup(name);
   if (!found)

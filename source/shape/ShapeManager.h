@@ -33,6 +33,8 @@ public:
   bool contains(Symbol name) const { return m_shapes.contains(name); }
   // Null for a name without a shape.
   Shape *find(Symbol name) const;
+  // A copy of the named shape for the caller to own; null without one.
+  Shape *instantiate(Symbol name) const;
   void remove(Symbol name);
   void clear();
   // Every name holding each word of the filter, sorted by text.

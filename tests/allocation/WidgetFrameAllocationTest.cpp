@@ -19,19 +19,27 @@
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Line.h"
+#include "gui/MultiLine.h"
 #include "gui/Popup.h"
 #include "gui/RadioButton.h"
 #include "gui/RichTextWidget.h"
 #include "gui/Scaler.h"
 #include "gui/ScrimWidget.h"
 #include "gui/ScrolledWindow.h"
+#include "gui/ShapeWidget.h"
 #include "gui/Slider.h"
 #include "gui/SliderArrow.h"
 #include "gui/SliderHandle.h"
 #include "gui/Spacer.h"
+#include "gui/Spline2DWidget.h"
+#include "gui/TabControl.h"
+#include "gui/TabDivider.h"
+#include "gui/TabLabelBox.h"
+#include "gui/TabPanel.h"
 #include "gui/TextBoxWidget.h"
 #include "gui/TextEntry.h"
 #include "input/Pointer.h"
+#include "shape/Shape.h"
 #include "support/AllocationCount.h"
 #include "support/NullCanvas.h"
 #include "support/RecordingCanvas.h"
@@ -66,6 +74,17 @@ protected:
   void frame() {
     page->update(1 / 60.0f);
     page->render(canvas);
+  }
+  // A second of frames to warm up, then two seconds that allocate nothing.
+  void expectWarmFramesAllocateNothing() {
+    for (int i = 0; i < 60; ++i)
+      frame();
+    allocationCount = 0;
+    allocationCounting = true;
+    for (int i = 0; i < 120; ++i)
+      frame();
+    allocationCounting = false;
+    EXPECT_EQ(allocationCount, 0);
   }
 
   TestFonts fonts{database};
@@ -115,15 +134,31 @@ TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
   ASSERT_TRUE(dropDown->isOpen());
   ASSERT_EQ(held->state(), GUI::Button::DOWN);
   hovered->setState(GUI::Button::OVER);
-  for (int i = 0; i < 60; ++i)
-    frame();
+  expectWarmFramesAllocateNothing();
+}
 
-  allocationCount = 0;
-  allocationCounting = true;
-  for (int i = 0; i < 120; ++i)
-    frame();
-  allocationCounting = false;
-  EXPECT_EQ(allocationCount, 0);
+// A tab control, a scrolled list being typed into, a scrolling shape and a
+// ribbon being revealed.
+TEST_F(WidgetFrameAllocation, AFrameOfTabsListsAndMediaAllocatesNothing) {
+  page = shownPage();
+  auto *tabs = new GUI::TabControl(new GUI::TabLabelBox, new GUI::TabDivider, new GUI::TabPanel);
+  tabs->load(dictionaryOf(L"( tabSize: [ 40 20 ] tabs: [ ( text: \"one\" ) ( text: \"two\" ) ] "
+                          L"position: [ 20 460 ] )"));
+  page->addChild(tabs);
+  auto *list = add<GUI::MultiLine>(L"( windowSize: [ 100 60 ] position: [ 160 200 ] contents: [ "
+                                   L"\"alpha\" \"beta\" \"gamma\" \"delta\" \"epsilon\" ] )");
+  auto *shaped = add<GUI::ShapeWidget>(L"( scrollTexture: [ 0.01 0 ] )");
+  auto *shape = shaped->shape() ? shaped->shape() : new shape::Shape;
+  shape->setVertexCount(4);
+  shaped->setShape(shape);
+  add<GUI::Spline2DWidget>(L"( spline: ( type: catmullRom2D: points: [ [ 0 0 ] [ 10 0 ] [ 20 5 ] "
+                           L"[ 30 0 ] [ 40 5 ] ] ) action: ( method: beginReveal: revealSpeed: 0.1 "
+                           L"revealBuffer: 0.2 ) )");
+  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  list->onKeyPress(key('g'));
+  list->select(4);
+  list->scrollToSelection();
+  expectWarmFramesAllocateNothing();
 }
 
 // Editing fields with their cursors blinking, a framed button, a container
@@ -154,15 +189,7 @@ TEST_F(WidgetFrameAllocation, AFrameOfTextFieldsAndAnimatedWidgetsAllocatesNothi
   add<GUI::DragWidget>(L"( minX: 0 )");
   page->callNativeMethod(Symbol::intern(L"applyLayout"));
   framework::setPointerPosition(math::Vector2i(60, 60));
-  for (int i = 0; i < 60; ++i)
-    frame();
-
-  allocationCount = 0;
-  allocationCounting = true;
-  for (int i = 0; i < 120; ++i)
-    frame();
-  allocationCounting = false;
-  EXPECT_EQ(allocationCount, 0);
+  expectWarmFramesAllocateNothing();
   EXPECT_TRUE(animated->visible());
   EXPECT_NE(entry->selectedText().length(), 0u);
 }

@@ -5,7 +5,9 @@
 #include "audio/Soundscape.h"
 #include "audio/SoundscapeManager.h"
 #include "audio/SoundscapeSound.h"
+#include "gui/SoundscapeWidget.h"
 #include "math/Random.h"
+#include "quip/Parser.h"
 #include "quip/ScriptManager.h"
 
 #include <cmath>
@@ -177,4 +179,63 @@ TEST_F(SoundscapeTest, SwitchingToTheActiveOneFadesTheOthers) {
   EXPECT_EQ(scape(L"a").fadeFactor(), 0.0f);
   step();
   EXPECT_FALSE(scape(L"a").isActive());
+}
+
+// The soundscape widget chooses among the soundscapes already playing: it
+// fades the others out and starts none.
+namespace {
+
+const char *ThreeLooping =
+    "[ (name: a: sounds: [ (sound: wind: immediateStart: true:"
+    " intervalStart: 100 intervalEnd: 100 loop: true: loopDuration: 100) ])"
+    "  (name: b: sounds: [ (sound: wind: immediateStart: true:"
+    " intervalStart: 100 intervalEnd: 100 loop: true: loopDuration: 100) ])"
+    "  (name: c: sounds: [ (sound: wind: immediateStart: true:"
+    " intervalStart: 100 intervalEnd: 100 loop: true: loopDuration: 100) ]) ]";
+
+// A widget loaded from a script text, kept alive with its value.
+struct WidgetOf {
+  explicit WidgetOf(const wchar_t *text) {
+    quip::ScriptManager scripts(Symbol::intern(L"settings"));
+    value = scripts.finish(scripts.spawn(quip::translate(String(text), String(L"t"))));
+    widget.load(value.dictionary());
+  }
+  quip::Token value;
+  GUI::SoundscapeWidget widget;
+};
+
+} // namespace
+
+TEST_F(SoundscapeTest, AWidgetFadesEveryOtherActiveSoundscapeOverThreeSeconds) {
+  load(ThreeLooping);
+  scapes().start(Symbol::intern(L"a"));
+  scapes().start(Symbol::intern(L"b"));
+  WidgetOf a(L"( name: a: )");
+  auto frame = [&] {
+    a.widget.update(0.1f);
+    step();
+  };
+  frame();
+  EXPECT_TRUE(scape(L"b").isFading());
+  EXPECT_FALSE(scape(L"a").isFading());
+  // One that is not playing stays silent.
+  EXPECT_FALSE(scape(L"c").isActive());
+  // Selected every frame, the fade still ends after three seconds.
+  for (int i = 0; i < 14; ++i)
+    frame();
+  EXPECT_NEAR(scape(L"b").fadeFactor(), 0.5f, 1e-3f);
+  for (int i = 0; i < 16; ++i)
+    frame();
+  EXPECT_FALSE(scape(L"b").isActive());
+  EXPECT_TRUE(scape(L"a").isActive());
+  EXPECT_FALSE(scape(L"c").isActive());
+}
+
+TEST_F(SoundscapeTest, AWidgetWithoutANameSelectsSilence) {
+  load(ThreeLooping);
+  scapes().start(Symbol::intern(L"a"));
+  WidgetOf none(L"( visible: true: )");
+  EXPECT_TRUE(none.widget.soundscape().isEmpty());
+  none.widget.update(0.1f);
+  EXPECT_TRUE(scape(L"a").isFading());
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Fonts "font" and "fontSystem" for widget tests: every glyph from "!" to
-// "~" is 8 wide and 10 high and has no texture, so text measures but draws
-// nothing. While it lives, the current database's font factory is its own.
+// Fonts "font", "fontSystem" and "fontSystemWhite" for widget tests: every
+// glyph from "!" to "~" is 8 wide and 10 high and has no texture, so text
+// measures but draws nothing. While it lives, the current database's font factory is its own.
 
 #include "billboard/Billboard2D.h"
 #include "file/Database.h"
@@ -15,7 +15,7 @@ class TestFonts {
 public:
   explicit TestFonts(Database *database) : m_factory(database) {
     s_factory = &m_factory;
-    for (const wchar_t *name : {L"font", L"fontSystem"}) {
+    for (const wchar_t *name : {L"font", L"fontSystem", L"fontSystemWhite"}) {
       auto *font = new Font;
       font->setName(Symbol::intern(name));
       font->setMetrics(2.0f, 10.0f, 8.0f, 4.0f);
