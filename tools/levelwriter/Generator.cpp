@@ -31,7 +31,8 @@ class Layout {
 public:
   enum Use : uint8_t { FREE, ISLAND, BLOCK, CLEAR };
 
-  Layout(const CellRect &room) : m_room(room), m_use(size_t(room.columns()) * size_t(room.rows()), FREE) {}
+  Layout(const CellRect &room)
+      : m_room(room), m_use(size_t(room.columns()) * size_t(room.rows()), FREE) {}
 
   Use at(int32_t c, int32_t r) const {
     return m_room.contains(c, r) ? Use(m_use[index(c, r)]) : ISLAND;
@@ -76,8 +77,7 @@ bool overlap(const CellRect &a, const CellRect &b) {
   return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
 
-void placeIslands(Random &random, float count, const CellRect &room, Layout &layout,
-                  Room &plan) {
+void placeIslands(Random &random, float count, const CellRect &room, Layout &layout, Room &plan) {
   int32_t wanted = whole(count);
   for (int tries = 0; wanted > 0 && tries < 60; ++tries) {
     const int32_t w = random.nextInt(1, 3), h = random.nextInt(1, 3);
@@ -227,9 +227,9 @@ bool readRange(const std::vector<std::string> &words, Range &range) {
 bool readGeneratorSettings(const std::string &text, GeneratorSettings &settings,
                            std::string &error) {
   const std::map<std::string, Range *> ranges = {
-      {"columns", &settings.columns},     {"rows", &settings.rows},
-      {"colours", &settings.colours},     {"fill", &settings.fill},
-      {"islands", &settings.islands},     {"obstacles", &settings.obstacles},
+      {"columns", &settings.columns}, {"rows", &settings.rows},
+      {"colours", &settings.colours}, {"fill", &settings.fill},
+      {"islands", &settings.islands}, {"obstacles", &settings.obstacles},
       {"bonus", &settings.bonus}};
   const std::vector<std::string> lines = splitLines(text);
   for (size_t n = 0; n < lines.size(); ++n) {
@@ -256,7 +256,10 @@ bool readGeneratorSettings(const std::string &text, GeneratorSettings &settings,
       return false;
     }
     if (!ok) {
-      error = "line " + std::to_string(n + 1) + ": '" + words[0] + "' takes two values";
+      const char *takes = words[0] == "seed"   ? "one whole number"
+                          : words[0] == "look" ? "two texture names"
+                                               : "two numbers";
+      error = "line " + std::to_string(n + 1) + ": '" + words[0] + "' takes " + takes;
       return false;
     }
   }

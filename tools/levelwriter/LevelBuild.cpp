@@ -44,8 +44,7 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
   level.setTextures(symbolOf(plan.background), symbolOf(plan.interior));
   level.setParTime(plan.parTime);
   level.setCameraMargins(math::Vector2(plan.marginX, plan.marginY));
-  const math::Vector3 start =
-      Level::cellCentre(math::Vector2i(plan.ballColumn, plan.ballRow));
+  const math::Vector3 start = Level::cellCentre(math::Vector2i(plan.ballColumn, plan.ballRow));
   level.setBallStart(math::Vector2(start.x, start.y));
 
   for (const Room &room : plan.rooms) {

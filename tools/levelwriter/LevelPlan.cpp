@@ -1,7 +1,7 @@
 #include "LevelPlan.h"
 
-#include "engine/BlockColors.h"
 #include "engine/Block.h"
+#include "engine/BlockColors.h"
 
 namespace levelwriter {
 

@@ -49,10 +49,12 @@ private:
 // The cells of the 4-connected area of cells that pass the test, from the
 // first; marks them seen.
 template <typename Test>
-CellRect area(const CellMap &map, int32_t column, int32_t row, std::vector<bool> &seen,
-              Test test, std::vector<std::pair<int32_t, int32_t>> &cells) {
+CellRect area(const CellMap &map, int32_t column, int32_t row, std::vector<bool> &seen, Test test,
+              std::vector<std::pair<int32_t, int32_t>> &cells) {
   const int32_t width = map.right() - map.left() + 1;
-  auto index = [&](int32_t c, int32_t r) { return size_t(map.top() - r) * size_t(width) + size_t(c - map.left()); };
+  auto index = [&](int32_t c, int32_t r) {
+    return size_t(map.top() - r) * size_t(width) + size_t(c - map.left());
+  };
   CellRect box{column, row, column, row};
   cells.clear();
   std::vector<std::pair<int32_t, int32_t>> open{{column, row}};
@@ -94,7 +96,9 @@ bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
   std::vector<bool> seen(size_t(width) * size_t(height), false);
   std::vector<bool> islandSeen(seen.size(), false);
   std::vector<std::pair<int32_t, int32_t>> cells;
-  auto index = [&](int32_t c, int32_t r) { return size_t(map.top() - r) * size_t(width) + size_t(c - map.left()); };
+  auto index = [&](int32_t c, int32_t r) {
+    return size_t(map.top() - r) * size_t(width) + size_t(c - map.left());
+  };
   for (int32_t r = map.top(); r >= map.bottom(); --r)
     for (int32_t c = map.left(); c <= map.right(); ++c) {
       const char ch = map.at(c, r);
@@ -108,7 +112,8 @@ bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
       if (map.at(c, r) == ' ' || seen[index(c, r)])
         continue;
       Room room;
-      room.area = area(map, c, r, seen, [](char x) { return x != ' '; }, cells);
+      room.area = area(
+          map, c, r, seen, [](char x) { return x != ' '; }, cells);
       for (int32_t y = room.area.bottom; y <= room.area.top; ++y)
         for (int32_t x = room.area.left; x <= room.area.right; ++x)
           if (map.at(x, y) == ' ') {
@@ -120,7 +125,8 @@ bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
         for (int32_t x = room.area.left; x <= room.area.right; ++x) {
           if (map.at(x, y) != '#' || islandSeen[index(x, y)])
             continue;
-          const CellRect island = area(map, x, y, islandSeen, [](char v) { return v == '#'; }, cells);
+          const CellRect island = area(
+              map, x, y, islandSeen, [](char v) { return v == '#'; }, cells);
           if (size_t(island.columns()) * size_t(island.rows()) != cells.size()) {
             error = "the island at " + cellText(x, y) + " is not a rectangle";
             return false;
