@@ -40,13 +40,14 @@ void Level::refreshBlockFaces(const math::Vector2i &low, const math::Vector2i &h
       const Block *block = grid.blockAt(x, y);
       auto &geometry = static_cast<BlockGeometry &>(block->geometry());
       if (hasFaces(block->kind())) {
-        geometry.setFaceMask(0, open(grid, x - 1, y, FACE_MINUS_X) | open(grid, x + 1, y, FACE_PLUS_X) |
-                                    open(grid, x, y - 1, FACE_MINUS_Y) |
-                                    open(grid, x, y + 1, FACE_PLUS_Y));
+        geometry.setFaceMask(
+            0, open(grid, x - 1, y, FACE_MINUS_X) | open(grid, x + 1, y, FACE_PLUS_X) |
+                   open(grid, x, y - 1, FACE_MINUS_Y) | open(grid, x, y + 1, FACE_PLUS_Y));
       } else if (block->kind() == Block::BONUS) {
         // Each quadrant's two outer sides: 0 the origin cell, 1 above it,
         // 2 above and right, 3 right.
-        geometry.setFaceMask(0, open(grid, x - 1, y, FACE_MINUS_X) | open(grid, x, y - 1, FACE_MINUS_Y));
+        geometry.setFaceMask(0, open(grid, x - 1, y, FACE_MINUS_X) |
+                                    open(grid, x, y - 1, FACE_MINUS_Y));
         geometry.setFaceMask(1, open(grid, x - 1, y + 1, FACE_MINUS_X) |
                                     open(grid, x, y + 2, FACE_PLUS_Y));
         geometry.setFaceMask(2, open(grid, x + 2, y + 1, FACE_PLUS_X) |

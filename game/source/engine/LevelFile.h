@@ -43,8 +43,7 @@ enum Tag : uint8_t {
 // Deletes the list's objects, then makes, appends and reads one object per
 // record. False when the count runs past the bytes remaining (each record
 // takes a byte at least), a record is refused or the stream runs out.
-template <typename T>
-bool readList(Level &level, ObjectList<T> &list, file::ByteProducer &in) {
+template <typename T> bool readList(Level &level, ObjectList<T> &list, file::ByteProducer &in) {
   list.deleteAll();
   uint32_t count;
   if (!bounded::readCount(in, 1, count))
@@ -59,8 +58,7 @@ bool readList(Level &level, ObjectList<T> &list, file::ByteProducer &in) {
 }
 
 // Nothing for an empty list: a level without the kind has no section.
-template <typename T>
-void writeList(Tag tag, const ObjectList<T> &list, file::ByteReceiver &out) {
+template <typename T> void writeList(Tag tag, const ObjectList<T> &list, file::ByteReceiver &out) {
   if (list.isEmpty())
     return;
   file::write(uint8_t(tag), out);

@@ -175,8 +175,8 @@ TEST_F(EngineTest, AMissingEmptyOrDamagedLevelFileIsRefusedAndTheEngineStaysIdle
     testing::internal::CaptureStderr();
     engine->restartLevel();
     std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_NE(log.find(std::string("Level not started: ") + c.refusal + ": " + folder.path() +
-                       "/" + levelFile(0)),
+    EXPECT_NE(log.find(std::string("Level not started: ") + c.refusal + ": " + folder.path() + "/" +
+                       levelFile(0)),
               std::string::npos)
         << log;
     EXPECT_EQ(log.find("Level begin"), std::string::npos);
