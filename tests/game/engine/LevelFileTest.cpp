@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,6 +86,25 @@ map 0 6
 .......  .....
 end
 )";
+
+// A kind of object as the list sections read and write it: its record is
+// one word, and the word 0 is refused.
+struct Marker {
+  explicit Marker(Level &) {}
+  bool readLevelRecord(file::ByteProducer &in) {
+    file::read(word, in);
+    return word != 0;
+  }
+  void writeLevelRecord(file::ByteReceiver &out) const { file::write(word, out); }
+  uint32_t word = 0;
+};
+
+std::vector<uint32_t> wordsOf(const ObjectList<Marker> &list) {
+  std::vector<uint32_t> words;
+  for (const Marker *m : list)
+    words.push_back(m->word);
+  return words;
+}
 
 class LevelFile : public testing::Test {
 protected:
@@ -186,6 +206,46 @@ TEST_F(LevelFile, SectionsComeInAnyOrderAndALaterOneWins) {
     EXPECT_EQ(level.parTime(), c.par);
     EXPECT_EQ(xy(level.ballStart()), xy(c.start));
     EXPECT_EQ(xy(level.cameraMargins()), xy(c.margins));
+  }
+}
+
+TEST_F(LevelFile, AListSectionReplacesItsListAndIsWrittenOnlyWhenItHoldsObjects) {
+  Level level(nullptr);
+  ObjectList<Marker> written;
+  file::BufferBinary out;
+  levelfile::writeList(levelfile::COINS, written, out);
+  EXPECT_EQ(out.size(), 0u);
+  for (uint32_t w : {7u, 9u}) {
+    written.append(new Marker(level));
+    written.last()->word = w;
+  }
+  levelfile::writeList(levelfile::COINS, written, out);
+  EXPECT_EQ(out.size(), 1u + 4u + 2u * 4u);
+
+  struct Case {
+    const char *name;
+    std::string body;
+    bool reads;
+    std::vector<uint32_t> words;
+  };
+  const std::string records = gametest::bytesOf(out).substr(1);
+  const Case cases[] = {
+      {"two records", records, true, {7, 9}},
+      {"an empty list", Sections().word(0).str(), true, {}},
+      {"a refused record", Sections().word(2).word(5).word(0).str(), false, {5, 0}},
+      // What was made before the refusal stays; the level is refused whole.
+      {"a record cut short", records.substr(0, records.size() - 1), false, {7, 9}},
+      // Nothing is made for a count more than the bytes left.
+      {"a count past the bytes", Sections().word(9).word(1).word(1).str(), false, {}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    ObjectList<Marker> list;
+    list.append(new Marker(level));
+    file::BufferBinary in;
+    gametest::fill(in, c.body);
+    EXPECT_EQ(levelfile::readList(level, list, in), c.reads);
+    EXPECT_EQ(wordsOf(list), c.words);
   }
 }
 
