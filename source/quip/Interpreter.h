@@ -252,6 +252,8 @@ private:
   // the builtin's included; true when the cut run ends now.
   [[gnu::noinline]] bool cutFrames(unsigned int &maxSteps, unsigned int &remaining);
   bool spawnedSince() const;
+  // After a builtin run by the compiled loop: whether it may go on itself.
+  inline bool goesOnAfterCall(State entered) const;
   // A fresh stamp for the current binding epoch: unique to this interpreter
   // and that epoch, it marks the builtins executable names remember.
   [[gnu::noinline]] void renewStamp();

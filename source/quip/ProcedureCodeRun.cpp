@@ -16,6 +16,7 @@
 #include "quip/InlineBuiltins.h"
 #include "quip/Interpreter.h"
 #include "quip/ProcedureCode.h"
+#include "quip/ScriptManager.h"
 
 #include <type_traits>
 #include <utility>
@@ -33,6 +34,16 @@ namespace {
 }
 
 } // namespace
+
+// After a builtin: the loop goes on by itself unless its caller has
+// something to do (the state changed, the bindings moved, or a script was
+// spawned while frames are being cut).
+[[gnu::always_inline]] inline bool Interpreter::goesOnAfterCall(State entered) const {
+  return state() == entered && m_stampEpoch == g_bindingEpoch &&
+         m_nameCacheEpoch == g_bindingEpoch &&
+         !(m_frameSteps && entered == RUNNING && m_manager &&
+           m_manager->spawnCount() != m_spawnsSeen);
+}
 
 Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t position,
                                            unsigned int &budget, inlined::Operands &operands,
@@ -69,6 +80,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
+  // The caller leaves when a builtin changes the state; it has not yet.
+  const State entered = state();
   // The body lives while its records run: its frame holds it, and once that
   // is retired the loop moves to the next frame.
   ArrayBody *body;
@@ -112,6 +125,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   do {                                                                                             \
     remaining -= k;                                                                                \
     stack = inlined::Operands(this);                                                               \
+    if (remaining != 0 && goesOnAfterCall(entered))                                                \
+      goto enter;                                                                                  \
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_LEAVE);                                    \
   } while (0)
 // An op that may write into arrays: this very body may have changed, and
@@ -560,7 +575,9 @@ single:
     stack = inlined::Operands(this);
     if (--remaining == 0)
       LEAVE(CODE_EXIT_BUDGET);
-    LEAVE(changed ? CODE_EXIT_LEAVE : CODE_EXIT_RELOAD);
+    if (!changed || goesOnAfterCall(entered))
+      goto enter;
+    LEAVE(CODE_EXIT_LEAVE);
   }
 
 leave:

@@ -115,6 +115,10 @@ TEST(ScriptManagerFrames, RunningFramesTogetherChangesNoOrderOfEvents) {
   scripts.push_back(L"{ " + child + L"spawn 'g' print } spawn" + tell);
   scripts.push_back(L"k: 5 def " + spin + L"spin " + child + L"spawn");
   scripts.push_back(L"k: 30 def " + spin + L"spin 'done' print");
+  // Spawns and waits from a procedure hot enough to run compiled.
+  scripts.push_back(L"n: 0 def s: { n 5 < { " + child + L"spawn n print n: 1 += s } if } def s" +
+                    tell);
+  scripts.push_back(L"n: 0 def w: { n 5 < { 0.15 wait n print n: 1 += w } if } def w" + tell);
   for (const std::wstring &text : scripts) {
     SCOPED_TRACE(quiptest::utf8(String(text.c_str())));
     std::string apart = framesPrinted(text, false);
