@@ -29,6 +29,30 @@ class Interpreter;
   X(LESS_OR_EQUAL, lessOrEqual)                                                                    \
   X(GREATER_OR_EQUAL, greaterOrEqual)
 
+// The other builtins run inline (run by the general inline record, each with
+// code of its own).
+#define QUIP_LESS_OPS(X)                                                                           \
+  X(PLUS_EQUALS)                                                                                   \
+  X(MINUS_EQUALS)                                                                                  \
+  X(EQUAL)                                                                                         \
+  X(NOT_EQUAL)                                                                                     \
+  X(NOT)                                                                                           \
+  X(AND)                                                                                           \
+  X(OR)                                                                                            \
+  X(MODULUS)                                                                                       \
+  X(MIN)                                                                                           \
+  X(MAX)                                                                                           \
+  X(NEG)                                                                                           \
+  X(ABS)                                                                                           \
+  X(TIMES_EQUALS)                                                                                  \
+  X(DIVIDE_EQUALS)                                                                                 \
+  X(INDEX)                                                                                         \
+  X(PUT_INDEX)                                                                                     \
+  X(SIZE)                                                                                          \
+  X(LOOKUP)                                                                                        \
+  X(INSERT)                                                                                        \
+  X(STRING_LENGTH)
+
 enum CodeOp : uint8_t {
   // Runs as the token loop runs it (an error token, an undefined name).
   CODE_TOKEN,

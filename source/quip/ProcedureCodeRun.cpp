@@ -173,8 +173,24 @@ start:
   body = m_top->procedure.m_body;
   elements = body->elements;
   if (!code->threaded) {
-    for (uint32_t i = 0; i <= code->count; ++i)
-      code->steps()[i].handler = kLabels[code->steps()[i].op];
+    for (uint32_t i = 0; i <= code->count; ++i) {
+      CodeStep &record = code->steps()[i];
+      record.handler = kLabels[record.op];
+      // A less frequent builtin gets code of its own too: one jump to it
+      // rather than two.
+      if (record.op == CODE_INLINE) {
+        switch (record.inlineOp) {
+#define QUIP_LESS_HANDLER(op)                                                                      \
+  case INLINE_##op:                                                                                \
+    record.handler = &&inlineLess_##op;                                                            \
+    break;
+          QUIP_LESS_OPS(QUIP_LESS_HANDLER)
+#undef QUIP_LESS_HANDLER
+        default:
+          break;
+        }
+      }
+    }
     code->threaded = 1;
   }
   step = code->steps() + p;
@@ -255,6 +271,12 @@ inlineOp : {
     NEXT_UNLESS_CHANGED();
   goto call;
 }
+
+#define QUIP_INLINE_LESS(op)                                                                       \
+  inlineLess_##op : if (inlined::runLess(INLINE_##op, this, stack)) NEXT_UNLESS_CHANGED();         \
+  goto call;
+  QUIP_LESS_OPS(QUIP_INLINE_LESS)
+#undef QUIP_INLINE_LESS
 
 #define QUIP_INLINE_BINARY(op, function)                                                           \
   inline_##op : if (inlined::binary(stack, inlined::function)) NEXT();                             \
