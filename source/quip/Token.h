@@ -1,7 +1,8 @@
 #pragma once
 // The script value: a type tag, an executable flag and a payload. Arrays and
 // dictionaries are handles on shared, reference-counted bodies, so copying a
-// token that holds one only counts a reference; a string token owns its text.
+// token that holds one only counts a reference; so does copying a string,
+// whose text is copied only when a copy is about to change it.
 
 #include "quip/Array.h"
 #include "quip/Dictionary.h"
