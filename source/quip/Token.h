@@ -1,8 +1,7 @@
 #pragma once
-// The script value: a type tag, an executable flag and a payload. Arrays and
-// dictionaries are handles on shared, reference-counted bodies, so copying a
-// token that holds one only counts a reference; so does copying a string,
-// whose text is copied only when a copy is about to change it.
+// The script value: a type tag, an executable flag and a payload. Arrays,
+// dictionaries and strings are handles on shared, reference-counted bodies:
+// copying one counts a reference (a string's text is copied before a change).
 
 #include "quip/Array.h"
 #include "quip/Dictionary.h"
