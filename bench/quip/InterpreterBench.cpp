@@ -1,6 +1,7 @@
 // Interpreter dispatch: the cost of one step on a stream of number pushes,
 // stack builtins and name look-ups (globals and builtins through the
-// dictionary stack), looping by a tail call so that nothing allocates.
+// dictionary stack), looping by a tail call so that nothing allocates; and
+// of copying string values and making small records.
 
 #include "quip/Parser.h"
 #include "quip/ScriptManager.h"
@@ -35,5 +36,17 @@ BENCHMARK(BM_StepPush);
 // A global name pushed by look-up through three dictionaries.
 void BM_StepLookup(benchmark::State &state) { runSteps(state, L"x x x x clearstack loop"); }
 BENCHMARK(BM_StepLookup);
+
+// String values copied and dropped: a copy shares the text.
+void BM_StepStringCopy(benchmark::State &state) {
+  runSteps(state, L"\"a line of some length\" dup dup pop pop pop loop");
+}
+BENCHMARK(BM_StepStringCopy);
+
+// Records of three fields made and dropped: entries come from the pool.
+void BM_StepSmallRecord(benchmark::State &state) {
+  runSteps(state, L"( a: 1 b: x c: 3 ) pop loop");
+}
+BENCHMARK(BM_StepSmallRecord);
 
 } // namespace

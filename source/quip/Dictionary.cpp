@@ -1,5 +1,6 @@
 #include "quip/Dictionary.h"
 #include "quip/BodyRelease.h"
+#include "quip/DictionaryEntryPool.h"
 
 #include <utility>
 
@@ -44,7 +45,7 @@ void Dictionary::destroy(DictionaryBody *body) {
       DictionaryEntry *entry = freed->buckets[b];
       while (entry) {
         DictionaryEntry *next = entry->next;
-        delete entry;
+        deleteEntry(entry);
         entry = next;
       }
     }
@@ -73,7 +74,7 @@ bool Dictionary::set(Symbol key, const Token &value) {
     bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
-  m_body->buckets[index] = new DictionaryEntry{key, value, m_body->buckets[index]};
+  m_body->buckets[index] = newEntry(key, value, m_body->buckets[index]);
   if (m_body->usedBuckets > m_body->threshold)
     grow();
   return true;
@@ -95,7 +96,7 @@ bool Dictionary::set(Symbol key, Token &&value) {
     bindingsChanged();
   if (!m_body->buckets[index])
     ++m_body->usedBuckets;
-  m_body->buckets[index] = new DictionaryEntry{key, std::move(value), m_body->buckets[index]};
+  m_body->buckets[index] = newEntry(key, std::move(value), m_body->buckets[index]);
   if (m_body->usedBuckets > m_body->threshold)
     grow();
   return true;
@@ -137,7 +138,7 @@ bool Dictionary::remove(Symbol key) {
     DictionaryEntry *entry = *link;
     if (entry->key == key) {
       *link = entry->next;
-      delete entry;
+      deleteEntry(entry);
       if (m_body->scopes)
         bindingsChanged();
       if (!m_body->buckets[index])

@@ -334,7 +334,7 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
   if (stack.n < 1 || !stack.fromTop(0).isString())
     return false;
   Token &text = stack.fromTop(0);
-  float length = float(text.string().length());
+  float length = float(std::as_const(text).string().length());
   text.release();
   text.setPlainNumber(length);
   return true;

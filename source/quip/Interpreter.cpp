@@ -413,6 +413,8 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       if (exit == CODE_EXIT_BUDGET)
         return maxSteps;
       if (exit == CODE_EXIT_LEAVE) {
+        if (m_frameSteps && entered == RUNNING && cutFrames(maxSteps, remaining))
+          return maxSteps;
         if (state() != entered)
           return maxSteps - remaining;
         lookAgain();
@@ -583,6 +585,8 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
       // in, with a new look at the frames, the stack and the bindings.
       if (--remaining == 0)
         return maxSteps;
+      if (m_frameSteps && entered == RUNNING && cutFrames(maxSteps, remaining))
+        return maxSteps;
       if (state() != entered)
         return maxSteps - remaining;
       lookAgain();
@@ -627,6 +631,54 @@ unsigned int Interpreter::runOn(unsigned int maxSteps, unsigned int count) {
       return count + 1;
     }
   }
+}
+
+bool Interpreter::spawnedSince() const {
+  return m_manager && m_manager->spawnCount() != m_spawnsSeen;
+}
+
+bool Interpreter::cutFrames(unsigned int &maxSteps, unsigned int &remaining) {
+  if (!spawnedSince())
+    return false;
+  m_spawnsSeen = m_manager->spawnCount();
+  unsigned int done = maxSteps - remaining;
+  // The spawning step was step `done` of the run, in frame (done - 1) / F.
+  unsigned int end = ((done - 1) / m_frameSteps + 1) * m_frameSteps;
+  if (end < m_frameLimit)
+    m_frameLimit = end;
+  maxSteps = m_frameLimit;
+  remaining = maxSteps - done;
+  return remaining == 0;
+}
+
+unsigned int Interpreter::runFrames(unsigned int frames, unsigned int frameSteps) {
+  m_frameSteps = frameSteps;
+  m_frameLimit = frames * frameSteps;
+  m_spawnsSeen = m_manager ? m_manager->spawnCount() : 0;
+  unsigned int count = 0;
+  for (;;) {
+    State now = state();
+    if (now == RUNNING) {
+      // A spawn in an atomic section (uncounted steps) belongs to the frame
+      // the count is in.
+      if (spawnedSince()) {
+        m_spawnsSeen = m_manager->spawnCount();
+        unsigned int end = (count / frameSteps + 1) * frameSteps;
+        if (end < m_frameLimit)
+          m_frameLimit = end;
+      }
+      count = runCounted(m_frameLimit, count);
+      if (count == m_frameLimit)
+        break;
+    } else if (now == ATOMIC) {
+      runUncounted();
+    } else {
+      ++count;
+      break;
+    }
+  }
+  m_frameSteps = 0;
+  return count;
 }
 
 int Interpreter::runToCompletion() {

@@ -206,6 +206,12 @@ public:
   unsigned int run(unsigned int maxSteps, float dt);
   // Runs atomically until finished; a wait met on the way ends at once.
   int runToCompletion();
+  // The runs of up to `frames` manager updates of frameSteps steps each, in
+  // one go, for an interpreter that runs alone in its manager and is running
+  // (ScriptManager::updateFrames): the same steps as that many runs, ending
+  // early when it waits or finishes, or with the update in which a script
+  // was spawned. Returns the steps counted (plus one when it ended early).
+  unsigned int runFrames(unsigned int frames, unsigned int frameSteps);
 
   // Translates the text and pushes it as a procedure; false when it yields
   // nothing to run.
@@ -235,6 +241,19 @@ private:
   unsigned int runCounted(unsigned int maxSteps, unsigned int count);
   // Steps until the state changes (a budget too large to end).
   void runUncounted() { runCounted(~0u, 0); }
+  // In runFrames: the steps of a frame (0 in any other run), the limit of
+  // the whole run, and the manager's spawn count when last looked at.
+  uint32_t m_frameSteps = 0;
+  unsigned int m_frameLimit = 0;
+  uint32_t m_spawnsSeen = 0;
+  // In runFrames, after a counted builtin step: when a script has been
+  // spawned since, the run is cut to the end of the frame it is in (the
+  // spawned script runs in that same update). done counts the steps so far,
+  // the builtin's included; true when the cut run ends now.
+  [[gnu::noinline]] bool cutFrames(unsigned int &maxSteps, unsigned int &remaining);
+  bool spawnedSince() const;
+  // After a builtin run by the compiled loop: whether it may go on itself.
+  inline bool goesOnAfterCall(State entered) const;
   // A fresh stamp for the current binding epoch: unique to this interpreter
   // and that epoch, it marks the builtins executable names remember.
   [[gnu::noinline]] void renewStamp();

@@ -125,7 +125,7 @@ CodeOp valueOpRecord(InlineOp op) {
 }
 
 CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint32_t n) {
-  CodeStep step{CODE_TOKEN, 1, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}};
+  CodeStep step{nullptr, CODE_TOKEN, 1, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}, p, kNoDepth};
   const Token &token = tokens[p];
   switch (token.type()) {
   case TYPE_NUMBER: {
@@ -136,6 +136,9 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       step.steps = 2;
       step.inlineOp = op;
       step.number = token.number();
+      float x = token.number();
+      if (x >= 0 && x < 2147483648.0f && float(int(x)) == x)
+        step.depth = uint32_t(int(x));
     } else {
       step.op = CODE_PUSH_PLAIN;
     }
@@ -231,9 +234,11 @@ ProcedureCode *compileProcedure(ArrayBody *body, Interpreter *interpreter, uint3
   code->stamp = stamp;
   code->count = n;
   code->compiles = body->code ? body->code->compiles + 1 : 0;
+  code->threaded = 0;
   for (uint32_t p = 0; p < n; ++p)
     code->steps()[p] = stepFor(interpreter, body->elements, p, n);
-  code->steps()[n] = CodeStep{CODE_END, 0, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}};
+  code->steps()[n] =
+      CodeStep{nullptr, CODE_END, 0, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}, n, kNoDepth};
   freeProcedureCode(body->code);
   body->code = code;
   return code;

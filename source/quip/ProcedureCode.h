@@ -29,6 +29,30 @@ class Interpreter;
   X(LESS_OR_EQUAL, lessOrEqual)                                                                    \
   X(GREATER_OR_EQUAL, greaterOrEqual)
 
+// The other builtins run inline (run by the general inline record, each with
+// code of its own).
+#define QUIP_LESS_OPS(X)                                                                           \
+  X(PLUS_EQUALS)                                                                                   \
+  X(MINUS_EQUALS)                                                                                  \
+  X(EQUAL)                                                                                         \
+  X(NOT_EQUAL)                                                                                     \
+  X(NOT)                                                                                           \
+  X(AND)                                                                                           \
+  X(OR)                                                                                            \
+  X(MODULUS)                                                                                       \
+  X(MIN)                                                                                           \
+  X(MAX)                                                                                           \
+  X(NEG)                                                                                           \
+  X(ABS)                                                                                           \
+  X(TIMES_EQUALS)                                                                                  \
+  X(DIVIDE_EQUALS)                                                                                 \
+  X(INDEX)                                                                                         \
+  X(PUT_INDEX)                                                                                     \
+  X(SIZE)                                                                                          \
+  X(LOOKUP)                                                                                        \
+  X(INSERT)                                                                                        \
+  X(STRING_LENGTH)
+
 enum CodeOp : uint8_t {
   // Runs as the token loop runs it (an error token, an undefined name).
   CODE_TOKEN,
@@ -82,6 +106,9 @@ enum CodeOp : uint8_t {
 };
 
 struct CodeStep {
+  // Where the step loop runs the record (its code for op), filled in by the
+  // loop itself: each record jumps straight to the next one's code.
+  const void *handler;
   CodeOp op;
   // Tokens covered, counted as as many steps.
   uint8_t steps;
@@ -94,8 +121,14 @@ struct CodeStep {
     Token *slot;
     Builtin builtin;
   };
+  // The record's token in the body.
+  uint32_t position;
+  // For a number literal taken as a stack position: the depth it names when
+  // it is a whole number from the top, else kNoDepth.
+  uint32_t depth;
 };
-static_assert(sizeof(CodeStep) == 16);
+static_assert(sizeof(CodeStep) == 32);
+constexpr uint32_t kNoDepth = UINT32_MAX;
 
 struct ProcedureCode {
   uint64_t version;
@@ -105,6 +138,8 @@ struct ProcedureCode {
   // going stale (its bindings move, or interpreters take turns running it)
   // waits longer before the next.
   uint32_t compiles;
+  // Whether the step loop has filled in the records' handlers.
+  uint32_t threaded;
   // One record per token of the body, right after the header, and the end.
   CodeStep *steps() { return reinterpret_cast<CodeStep *>(this + 1); }
 };

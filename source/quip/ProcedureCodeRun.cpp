@@ -4,17 +4,19 @@
 // runs alone, as a step of its own. The frame's position is written back
 // before anything that may look at it (a builtin call, a new frame, leaving).
 //
-// Each record jumps straight to the next one's code (a jump per record
-// predicts far better than one shared switch). The budget test rides on that
-// jump: a record runs when its steps are fewer than the budget left, and the
+// Each record jumps straight to the next one's code, through the handler
+// the record holds (a jump per record predicts far better than one shared
+// switch, and needs no table look-up). The budget test rides on that jump: a
+// record runs when its steps are fewer than the budget left, and the
 // budget's last records take the slower way. The budget and the operand
-// stack's count live in locals here, written back when the loop leaves.
-// A computed jump out of a block runs no destructor: objects that need one
+// stack's count live in locals here, written back when the loop leaves. A
+// computed jump out of a block runs no destructor: objects that need one
 // live in blocks closed before the jump.
 
 #include "quip/InlineBuiltins.h"
 #include "quip/Interpreter.h"
 #include "quip/ProcedureCode.h"
+#include "quip/ScriptManager.h"
 
 #include <type_traits>
 #include <utility>
@@ -32,6 +34,16 @@ namespace {
 }
 
 } // namespace
+
+// After a builtin: the loop goes on by itself unless its caller has
+// something to do (the state changed, the bindings moved, or a script was
+// spawned while frames are being cut).
+[[gnu::always_inline]] inline bool Interpreter::goesOnAfterCall(State entered) const {
+  return state() == entered && m_stampEpoch == g_bindingEpoch &&
+         m_nameCacheEpoch == g_bindingEpoch &&
+         !(m_frameSteps && entered == RUNNING && m_manager &&
+           m_manager->spawnCount() != m_spawnsSeen);
+}
 
 Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t position,
                                            unsigned int &budget, inlined::Operands &operands,
@@ -68,36 +80,40 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
+  // The caller leaves when a builtin changes the state; it has not yet.
+  const State entered = state();
   // The body lives while its records run: its frame holds it, and once that
   // is retired the loop moves to the next frame.
   ArrayBody *body;
   const Token *elements;
-  const CodeStep *steps;
   const CodeStep *step;
-  uint32_t end;
+  // The record past the last token.
+  const CodeStep *end;
   uint32_t p = position;
   uint32_t k;
   bool taken;
   CodeExit result;
 
-// The next record: p is its position.
+// Runs the record step points at.
 #define DISPATCH()                                                                                 \
   do {                                                                                             \
-    step = steps + p;                                                                              \
     k = step->steps;                                                                               \
     if (k >= remaining)                                                                            \
       goto budgetEdge;                                                                             \
-    goto *kLabels[step->op];                                                                       \
+    goto * step->handler;                                                                          \
   } while (0)
 // The record ran whole.
 #define NEXT()                                                                                     \
   do {                                                                                             \
     remaining -= k;                                                                                \
-    p += k;                                                                                        \
+    step += k;                                                                                     \
     DISPATCH();                                                                                    \
   } while (0)
+// The position of the record's token, and of the token after the record.
+#define POSITION() (step->position)
+#define AFTER() (step->position + k)
 // Whether the record reaches the body's end (its frame goes first).
-#define LAST() (p + k == end)
+#define LAST() (step + k == end)
 #define LEAVE(how)                                                                                 \
   do {                                                                                             \
     result = (how);                                                                                \
@@ -109,6 +125,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   do {                                                                                             \
     remaining -= k;                                                                                \
     stack = inlined::Operands(this);                                                               \
+    if (remaining != 0 && goesOnAfterCall(entered))                                                \
+      goto enter;                                                                                  \
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_LEAVE);                                    \
   } while (0)
 // An op that may write into arrays: this very body may have changed, and
@@ -118,10 +136,10 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
     if (body->version == code->version)                                                            \
       NEXT();                                                                                      \
     remaining -= k;                                                                                \
-    p += k;                                                                                        \
-    if (p == end)                                                                                  \
+    step += k;                                                                                     \
+    if (step == end)                                                                               \
       goto frameDone;                                                                              \
-    m_top->position = p;                                                                           \
+    m_top->position = POSITION();                                                                  \
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_RELOAD);                                   \
   } while (0)
 
@@ -154,24 +172,45 @@ enter:
 start:
   body = m_top->procedure.m_body;
   elements = body->elements;
-  steps = code->steps();
-  end = code->count;
+  if (!code->threaded) {
+    for (uint32_t i = 0; i <= code->count; ++i) {
+      CodeStep &record = code->steps()[i];
+      record.handler = kLabels[record.op];
+      // A less frequent builtin gets code of its own too: one jump to it
+      // rather than two.
+      if (record.op == CODE_INLINE) {
+        switch (record.inlineOp) {
+#define QUIP_LESS_HANDLER(op)                                                                      \
+  case INLINE_##op:                                                                                \
+    record.handler = &&inlineLess_##op;                                                            \
+    break;
+          QUIP_LESS_OPS(QUIP_LESS_HANDLER)
+#undef QUIP_LESS_HANDLER
+        default:
+          break;
+        }
+      }
+    }
+    code->threaded = 1;
+  }
+  step = code->steps() + p;
+  end = code->steps() + code->count;
   DISPATCH();
 
 budgetEdge:
   if (remaining == 0) {
     // Spent after the record before: a frame whose tokens have all been
     // fetched is already gone.
-    if (p == end)
+    if (step == end)
       retireTop();
     else
-      m_top->position = p;
+      m_top->position = POSITION();
     LEAVE(CODE_EXIT_BUDGET);
   }
   // A record that just fits runs (the next dispatch ends the run); one that
   // does not, runs its first token alone.
   if (k <= remaining)
-    goto *kLabels[step->op];
+    goto * step->handler;
 first:
   k = 1;
   switch (step->first) {
@@ -193,19 +232,19 @@ frameDone:
 pushPlain:
   if (stack.n == stack.body->capacity)
     goto single;
-  stack.at(stack.n).assignPlain(elements[p]);
+  stack.at(stack.n).assignPlain(elements[POSITION()]);
   stack.setCount(stack.n + 1);
   NEXT();
 
 pushArray:
   if (stack.n == stack.body->capacity)
     goto single;
-  stack.at(stack.n).assignArray(elements[p]);
+  stack.at(stack.n).assignArray(elements[POSITION()]);
   stack.setCount(stack.n + 1);
   NEXT();
 
 pushOther:
-  push(elements[p]);
+  push(elements[POSITION()]);
   stack = inlined::Operands(this);
   NEXT();
 
@@ -216,7 +255,7 @@ inlineOp : {
     if (LAST())
       retireTop();
     else
-      m_top->position = p + k;
+      m_top->position = AFTER();
     if (inlined::run(op, this, stack)) {
       remaining -= k;
       goto enter;
@@ -232,6 +271,12 @@ inlineOp : {
     NEXT_UNLESS_CHANGED();
   goto call;
 }
+
+#define QUIP_INLINE_LESS(op)                                                                       \
+  inlineLess_##op : if (inlined::runLess(INLINE_##op, this, stack)) NEXT_UNLESS_CHANGED();         \
+  goto call;
+  QUIP_LESS_OPS(QUIP_INLINE_LESS)
+#undef QUIP_INLINE_LESS
 
 #define QUIP_INLINE_BINARY(op, function)                                                           \
   inline_##op : if (inlined::binary(stack, inlined::function)) NEXT();                             \
@@ -269,7 +314,7 @@ call : {
   if (LAST())
     retireTop();
   else
-    m_top->position = p + k;
+    m_top->position = AFTER();
   int error = 0;
   step->builtin(this, &error);
   AFTER_CALL();
@@ -291,7 +336,7 @@ value : {
       if (LAST()) {
         replaceTop(bound.array());
       } else {
-        m_top->position = p + k;
+        m_top->position = AFTER();
         pushProcedure(bound.array());
       }
       remaining -= k;
@@ -411,8 +456,11 @@ literalModulus : {
 }
 
 literalIndex : {
+  // The depth is worked out when compiled for the usual whole number.
   uint32_t slot;
-  if (stack.n == stack.body->capacity || !stackSlot(stack.n, step->number, slot))
+  if (step->depth < stack.n && stack.n != stack.body->capacity)
+    slot = stack.n - 1 - step->depth;
+  else if (stack.n == stack.body->capacity || !stackSlot(stack.n, step->number, slot))
     goto first;
   stack.at(stack.n) = stack.at(slot);
   stack.setCount(stack.n + 1);
@@ -493,8 +541,9 @@ conditional : {
   if (stack.n == 0)
     goto first;
   Token &condition = stack.fromTop(0);
-  const Token *chosen = condition.toBool()        ? &elements[p]
-                        : step->op == CODE_IFELSE ? &elements[p + 1]
+  uint32_t at = POSITION();
+  const Token *chosen = condition.toBool()        ? &elements[at]
+                        : step->op == CODE_IFELSE ? &elements[at + 1]
                                                   : nullptr;
   condition.release();
   stack.setCount(stack.n - 1);
@@ -507,17 +556,17 @@ conditional : {
     goto enter;
   }
   if (chosen) {
-    m_top->position = p + k;
+    m_top->position = AFTER();
     pushProcedure(chosen->array());
     goto enter;
   }
-  p += k;
+  step += k;
   DISPATCH();
 }
 
 branch : {
   // A comparison (k steps) and the conditional after it, as one record.
-  uint32_t q = p + k;
+  uint32_t q = AFTER();
   const CodeStep &conditional = step[k];
   const Token *chosen = taken                           ? &elements[q]
                         : conditional.op == CODE_IFELSE ? &elements[q + 1]
@@ -532,23 +581,25 @@ branch : {
     goto enter;
   }
   if (chosen) {
-    m_top->position = p + k;
+    m_top->position = AFTER();
     pushProcedure(chosen->array());
     goto enter;
   }
-  p += k;
+  step += k;
   DISPATCH();
 }
 
 single:
   // One token, as the token loop runs it.
   {
-    m_top->position = p;
+    m_top->position = POSITION();
     bool changed = advanceOnce();
     stack = inlined::Operands(this);
     if (--remaining == 0)
       LEAVE(CODE_EXIT_BUDGET);
-    LEAVE(changed ? CODE_EXIT_LEAVE : CODE_EXIT_RELOAD);
+    if (!changed || goesOnAfterCall(entered))
+      goto enter;
+    LEAVE(CODE_EXIT_LEAVE);
   }
 
 leave:

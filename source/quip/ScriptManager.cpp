@@ -36,6 +36,7 @@ Interpreter *ScriptManager::spawn(Symbol name, const Array &procedure) {
   prepare(interpreter);
   interpreter->pushProcedure(procedure);
   m_running.push(interpreter);
+  ++m_spawns;
   return interpreter;
 }
 
@@ -91,26 +92,47 @@ void ScriptManager::remove(Interpreter *interpreter) {
 }
 
 uint32_t ScriptManager::update(unsigned int maxSteps, float dt) {
-  uint32_t i = 0;
+  return updateFrom(0, maxSteps, dt);
+}
+
+uint32_t ScriptManager::updateFrom(uint32_t i, unsigned int maxSteps, float dt) {
   while (i < m_running.size()) {
     Interpreter *interpreter = m_running[i];
     m_active.push(interpreter);
     interpreter->run(maxSteps, dt);
     m_active.pop();
-    // The run may have spawned, finished or removed interpreters: find this
-    // one again by identity.
-    int index = m_running[i] == interpreter ? int(i) : m_running.indexOf(interpreter);
-    if (index < 0)
-      continue;
-    if (interpreter->isFinished() && interpreter->atomicDepth() < 1 && !isRunning(interpreter)) {
-      m_running.removeAt(uint32_t(index));
-      delete interpreter;
-      i = uint32_t(index);
-    } else {
-      i = uint32_t(index) + 1;
-    }
+    i = afterRun(i, interpreter);
   }
   return m_running.size();
+}
+
+uint32_t ScriptManager::afterRun(uint32_t i, Interpreter *interpreter) {
+  // The run may have spawned, finished or removed interpreters: find this
+  // one again by identity.
+  int index = m_running[i] == interpreter ? int(i) : m_running.indexOf(interpreter);
+  if (index < 0)
+    return i;
+  if (interpreter->isFinished() && interpreter->atomicDepth() < 1 && !isRunning(interpreter)) {
+    m_running.removeAt(uint32_t(index));
+    delete interpreter;
+    return uint32_t(index);
+  }
+  return uint32_t(index) + 1;
+}
+
+uint32_t ScriptManager::updateFrames(unsigned int frames, unsigned int maxSteps, float dt) {
+  // The steps of all the frames must be countable in one run.
+  if (maxSteps != 0 && frames > (1u << 30) / maxSteps)
+    frames = (1u << 30) / maxSteps;
+  if (frames < 2 || maxSteps == 0 || m_running.size() != 1 || !m_active.isEmpty() ||
+      m_running[0]->state() != Interpreter::RUNNING)
+    return update(maxSteps, dt);
+  Interpreter *interpreter = m_running[0];
+  m_active.push(interpreter);
+  interpreter->runFrames(frames, maxSteps);
+  m_active.pop();
+  // The rest of the update the run ended in: scripts spawned in it run now.
+  return updateFrom(afterRun(0, interpreter), maxSteps, dt);
 }
 
 Interpreter *ScriptManager::findRunning(Symbol name) const {

@@ -52,6 +52,16 @@ public:
   // Runs every interpreter once with the budget; finished ones are removed.
   // Returns the number left in the list.
   uint32_t update(unsigned int maxSteps, float dt);
+  // Up to `frames` updates in one go, for a driver that does nothing between
+  // them (a command-line run). While a single interpreter runs alone, no
+  // script can tell where one update ends and the next begins, so it runs on
+  // across them without leaving its step loop; the run ends with the update
+  // in which a script was spawned, which must then run in that same update,
+  // or when the interpreter waits or finishes. Otherwise this is update().
+  // Returns the number of interpreters left in the list.
+  uint32_t updateFrames(unsigned int frames, unsigned int maxSteps, float dt);
+  // Counts spawns, so that a run can tell that the list has grown.
+  uint32_t spawnCount() const { return m_spawns; }
 
   Interpreter *findRunning(Symbol name) const;
   uint32_t runningCount() const;
@@ -69,6 +79,11 @@ private:
   // Removes and deletes, unless the interpreter is the one now running.
   void remove(Interpreter *interpreter);
   bool isRunning(const Interpreter *interpreter) const;
+  // update() from the interpreter at index i on; the one before it has run.
+  uint32_t updateFrom(uint32_t i, unsigned int maxSteps, float dt);
+  // After the interpreter at index i has run: removes it when it finished;
+  // the index of the next one to run.
+  uint32_t afterRun(uint32_t i, Interpreter *interpreter);
 
   Symbol m_name;
   ScriptManagerRegistry *m_registry;
@@ -77,6 +92,7 @@ private:
   Dictionary m_builtins;
   // The interpreters whose run is under way (update may nest through builtins).
   container::Vector<Interpreter *> m_active;
+  uint32_t m_spawns = 0;
 };
 
 } // namespace quip

@@ -39,7 +39,8 @@ Token::Token(Dictionary *dictionary) : m_head{TYPE_DICTIONARY, false, INLINE_NON
 void Token::copyPayload(const Token &other) {
   switch (other.m_head.type) {
   case TYPE_STRING:
-    m_payload.string = new String(*other.m_payload.string);
+    m_payload.text = other.m_payload.text;
+    ++m_payload.text->references;
     break;
   case TYPE_ARRAY:
     new (&m_payload.array) Array(other.m_payload.array);
@@ -53,10 +54,17 @@ void Token::copyPayload(const Token &other) {
   }
 }
 
+void Token::unshareText() {
+  SharedText *own = new SharedText{m_payload.text->text, 1};
+  --m_payload.text->references;
+  m_payload.text = own;
+}
+
 void Token::releasePayload() {
   switch (m_head.type) {
   case TYPE_STRING:
-    delete m_payload.string;
+    if (--m_payload.text->references == 0)
+      delete m_payload.text;
     break;
   case TYPE_ARRAY:
     m_payload.array.~Array();
@@ -99,7 +107,7 @@ bool Token::operator==(const Token &other) const {
   case TYPE_NUMBER:
     return m_payload.number == other.m_payload.number;
   case TYPE_STRING:
-    return *m_payload.string == *other.m_payload.string;
+    return m_payload.text->text == other.m_payload.text->text;
   case TYPE_SYMBOL:
     return m_payload.symbol == other.m_payload.symbol;
   case TYPE_ARRAY:
@@ -132,7 +140,7 @@ bool Token::get(Symbol &out) const {
 bool Token::get(String &out) const {
   if (m_head.type != TYPE_STRING)
     return false;
-  out = *m_payload.string;
+  out = m_payload.text->text;
   return true;
 }
 

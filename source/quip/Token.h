@@ -1,7 +1,7 @@
 #pragma once
-// The script value: a type tag, an executable flag and a payload. Arrays and
-// dictionaries are handles on shared, reference-counted bodies, so copying a
-// token that holds one only counts a reference; a string token owns its text.
+// The script value: a type tag, an executable flag and a payload. Arrays,
+// dictionaries and strings are handles on shared, reference-counted bodies:
+// copying one counts a reference (a string's text is copied before a change).
 
 #include "quip/Array.h"
 #include "quip/Dictionary.h"
@@ -89,6 +89,13 @@ const wchar_t *typeName(int type);
   return s;
 }
 
+// A string's text, shared by the tokens that copy it (a copy counts a
+// reference); a token about to change the text makes it its own first.
+struct SharedText {
+  String text;
+  uint32_t references;
+};
+
 class Token {
 public:
   Token() : m_head{TYPE_ERROR, false, INLINE_NONE, {}, 0} { m_payload.raw = 0; }
@@ -110,14 +117,14 @@ public:
     new (&m_payload.dictionary) Dictionary(dictionary);
   }
   explicit Token(const String &text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
-    m_payload.string = new String(text);
+    m_payload.text = new SharedText{text, 1};
   }
   // Takes the text's block over: a result string is made without a copy.
   explicit Token(String &&text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
-    m_payload.string = new String(std::move(text));
+    m_payload.text = new SharedText{std::move(text), 1};
   }
   explicit Token(const wchar_t *text) : m_head{TYPE_STRING, false, INLINE_NONE, {}, 0} {
-    m_payload.string = new String(text);
+    m_payload.text = new SharedText{String(text), 1};
   }
   explicit Token(Builtin function) : m_head{TYPE_BUILTIN, true, inlineOpOf(function), {}, 0} {
     m_payload.raw = 0;
@@ -225,8 +232,13 @@ public:
 
   // Payload access; the caller has tested the tag.
   float number() const { return m_payload.number; }
-  String &string() { return *m_payload.string; }
-  const String &string() const { return *m_payload.string; }
+  // The text to change: made the token's own first when it is shared.
+  String &string() {
+    if (m_payload.text->references != 1)
+      unshareText();
+    return m_payload.text->text;
+  }
+  const String &string() const { return m_payload.text->text; }
   Symbol symbol() const { return m_payload.symbol; }
   Array &array() { return m_payload.array; }
   const Array &array() const { return m_payload.array; }
@@ -302,6 +314,7 @@ private:
   void copyPayload(const Token &other);
   void releasePayload();
   void assignSlow(const Token &other);
+  [[gnu::noinline]] void unshareText();
 
   // The header copies as one word. No field is of a character type, which
   // the compiler must assume aliases anything: a store to a token's tag would
@@ -322,7 +335,7 @@ private:
     ~Payload() {}
     uint64_t raw;
     float number;
-    String *string;
+    SharedText *text;
     Symbol symbol;
     Array array;
     Dictionary dictionary;

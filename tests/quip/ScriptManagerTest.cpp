@@ -3,6 +3,9 @@
 #include "file/Database.h"
 #include "quip/ScriptManagerRegistry.h"
 
+#include <string>
+#include <vector>
+
 using namespace quip;
 using quiptest::ScriptTest;
 using testing_support::TempFolder;
@@ -77,6 +80,51 @@ TEST_F(ScriptTest, FinishReturnsTheTopOperand) {
   EXPECT_TRUE(manager.defineProcedure(String(L"1 2 +"), Symbol::intern(L"sum")));
   EXPECT_TRUE(manager.globals().lookup(Symbol::intern(L"sum"))->isProcedure());
   EXPECT_FALSE(manager.defineProcedure(String(L"{"), Symbol::intern(L"broken")));
+}
+
+// What a script and those it spawns print, run to the end a frame at a time
+// (one update per frame), or with the frames a lone script runs in one go.
+std::string framesPrinted(const std::wstring &text, bool together) {
+  ScriptManager manager(Symbol::intern(L"frames"));
+  manager.spawn(Symbol::intern(L"parent"), code(text.c_str()));
+  return quiptest::captureOutput([&] {
+    for (int frame = 0; frame < 1000; ++frame)
+      if ((together ? manager.updateFrames(64, 20, 0.1f) : manager.update(20, 0.1f)) == 0)
+        break;
+  });
+}
+
+TEST(ScriptManagerFrames, RunningFramesTogetherChangesNoOrderOfEvents) {
+  // The parent counts to twelve, the child prints "c" six times: where the
+  // child's lines fall among the parent's shows the frames they ran in.
+  const std::wstring child = L"{ j: 0 def t: { j 6 < { 'c' print j: 1 += t } if } def t } ";
+  const std::wstring tell = L" i: 0 def tell: { i 12 < { i print i: 1 += tell } if } def tell";
+  const std::wstring spin = L"spin: { k 0 > { k: 1 -= spin } if } def ";
+  std::vector<std::wstring> scripts;
+  // The spawn at every place of a frame.
+  for (int k = 0; k < 12; ++k)
+    scripts.push_back(L"k: " + std::to_wstring(k) + L" def " + spin + L"spin " + child + L"spawn" +
+                      tell);
+  scripts.push_back(L"k: 3 def " + spin + L"beginAtomic spin " + child + L"spawn spin endAtomic" +
+                    tell);
+  scripts.push_back(L"k: 40 def " + spin + L"spin beginAtomic " + child + L"spawn endAtomic" +
+                    tell);
+  scripts.push_back(child + L"spawn 0.15 wait" + tell);
+  scripts.push_back(L"'a' print 0.25 wait 'b' print " + child + L"spawn" + tell);
+  scripts.push_back(child + L"spawnToCompletion" + tell);
+  scripts.push_back(L"{ " + child + L"spawn 'g' print } spawn" + tell);
+  scripts.push_back(L"k: 5 def " + spin + L"spin " + child + L"spawn");
+  scripts.push_back(L"k: 30 def " + spin + L"spin 'done' print");
+  // Spawns and waits from a procedure hot enough to run compiled.
+  scripts.push_back(L"n: 0 def s: { n 5 < { " + child + L"spawn n print n: 1 += s } if } def s" +
+                    tell);
+  scripts.push_back(L"n: 0 def w: { n 5 < { 0.15 wait n print n: 1 += w } if } def w" + tell);
+  for (const std::wstring &text : scripts) {
+    SCOPED_TRACE(quiptest::utf8(String(text.c_str())));
+    std::string apart = framesPrinted(text, false);
+    EXPECT_FALSE(apart.empty());
+    EXPECT_EQ(framesPrinted(text, true), apart);
+  }
 }
 
 class LibraryTest : public ScriptTest {

@@ -39,6 +39,11 @@ TEST_F(StringBuiltins, Results) {
       {L"\"0012\" toNumber \"-0\" toNumber 1 swap / \"1234567\" toNumber \"12345678\" toNumber",
        "12 -inf 1234567 12345678", ""},
       {L"\" 7\" toNumber \"-\" toNumber \"7 \" toNumber \"-34\" toNumber", "7 0 7 -34", ""},
+      // A string changed by a builtin leaves its copies (bound, in arrays,
+      // on the stack) as they were.
+      {L"s: \"ab\" def s \"c\" concat s s s concat s", "\"abc\" \"ab\" \"abab\" \"ab\"", ""},
+      {L"a: [\"hi you\"] def a 0 at capitalize a", "\"Hi you\" [\"hi you\"]", ""},
+      {L"\"1234\" dup commaString swap dup 1 index concat", "\"1,234\" \"1234\" \"12341234\"", ""},
   };
   CHECK_CASES(cases);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <thread>
 
 using namespace quip;
 
@@ -262,6 +264,40 @@ TEST(Dictionary, BucketChoiceIsTheRemainder) {
     }
     for (uint32_t edge : {0u, 1u, count - 1, count, count + 1, 0xFFFFFFFFu})
       ASSERT_EQ(body.bucketOf(edge), edge % count);
+  }
+}
+
+// Entries are reused by the thread that frees them: dictionaries filled on
+// threads that have ended, emptied and refilled on others, keep every value.
+TEST(Dictionary, EntriesOutliveTheThreadsThatMadeThem) {
+  auto key = [](int i) { return Symbol::intern((L"k" + std::to_wstring(i)).c_str()); };
+  Dictionary kept;
+  std::thread filler([&] {
+    Dictionary scratch;
+    for (int i = 0; i < 1000; ++i) {
+      kept.set(key(i), number(float(i)));
+      scratch.set(key(i), number(-1));
+    }
+  });
+  filler.join();
+  for (int i = 0; i < 1000; i += 2)
+    EXPECT_TRUE(kept.remove(key(i)));
+  std::thread refiller([&] {
+    Dictionary other;
+    for (int i = 0; i < 1500; ++i)
+      other.set(key(i), number(float(2 * i)));
+    for (int i = 0; i < 1500; ++i)
+      ASSERT_EQ(other.lookup(key(i))->number(), float(2 * i));
+  });
+  refiller.join();
+  for (int i = 0; i < 1000; ++i) {
+    Token *value = kept.lookup(key(i));
+    if (i % 2) {
+      ASSERT_NE(value, nullptr);
+      EXPECT_EQ(value->number(), float(i));
+    } else {
+      EXPECT_EQ(value, nullptr);
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include "quip/builtins/NumberBuiltins.h"
 
 #include <cwctype>
+#include <utility>
 
 namespace quip {
 
@@ -64,7 +65,7 @@ void builtin_sprintf(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, function, L"format", format))
     return;
-  const String &text = format.string();
+  const String &text = std::as_const(format).string();
   const Array &elements = args.array();
   String result;
   result.reserve(text.length());
@@ -107,9 +108,10 @@ void builtin_concat(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, "builtin_concat", L"str0", str0))
     return;
-  // The popped left string is ours alone: joined in place, it is the result
-  // (no new string, and its block grows only when it must).
-  str0.string().append(str1.string());
+  // The popped left string is joined in place and is the result (no new
+  // string, and its block grows only when it must); its text is copied
+  // first only when another token shares it.
+  str0.string().append(std::as_const(str1).string());
   pushResult(in, str0);
 }
 
@@ -120,7 +122,7 @@ void builtin_split(Interpreter *in, int *error) {
   if (!popString(in, error, "builtin_split", L"source", source))
     return;
   container::Vector<String> pieces;
-  source.string().split(separators.string(), pieces);
+  std::as_const(source).string().split(std::as_const(separators).string(), pieces);
   Array result(pieces.size());
   for (uint32_t i = 0; i < pieces.size(); ++i) {
     Token piece(std::move(pieces[i]));
@@ -135,7 +137,7 @@ void builtin_substring(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, "builtin_substring", L"str", str))
     return;
-  const String &text = str.string();
+  const String &text = std::as_const(str).string();
   uint32_t start = clampToUnsigned(ix.number());
   // Past the end there is nothing left to cut: the empty string.
   if (start >= text.length()) {
@@ -151,7 +153,7 @@ void builtin_humanize(Interpreter *in, int *error) {
   Token str;
   if (!popString(in, error, "builtin_humanize", L"str", str))
     return;
-  const String &text = str.string();
+  const String &text = std::as_const(str).string();
   String result;
   if (!text.isEmpty()) {
     result.reserve(text.length() * 2);
@@ -178,7 +180,7 @@ void builtin_stringLength(Interpreter *in, int *error) {
   Token str;
   if (!popString(in, error, "builtin_stringLength", L"str", str))
     return;
-  in->push(Token(float(str.string().length())));
+  in->push(Token(float(std::as_const(str).string().length())));
 }
 
 void builtin_commaString(Interpreter *in, int *error) {
@@ -213,7 +215,7 @@ void builtin_stringToSymbol(Interpreter *in, int *error) {
   Token token;
   if (!popString(in, error, "builtin_stringToSymbol", L"token", token))
     return;
-  in->push(Token(Symbol::intern(token.string()), false));
+  in->push(Token(Symbol::intern(std::as_const(token).string()), false));
 }
 
 void builtin_toNumber(Interpreter *in, int *error) {
