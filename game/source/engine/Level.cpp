@@ -1,6 +1,7 @@
 #include "engine/Level.h"
 
 #include "engine/Ball.h"
+#include "engine/FloorArea.h"
 #include "engine/GameCategories.h"
 
 Level::Level(Engine *engine)
@@ -28,6 +29,8 @@ Level::Level(Engine *engine)
 Level::~Level() {
   // The blocks leave the block table as they go.
   m_blockGrid.clear();
+  // Their walls leave the simulation as they go.
+  m_floorAreas.deleteAll();
   delete m_ball;
   m_simulation.clear();
   for (SpriteBatch *batch : m_scoreBatches)
@@ -53,6 +56,17 @@ Block *Level::blockFromGeometry(const physics::WorldGeometry *geometry) const {
 
 Ball *Level::ballFromStructure(const physics::Structure3D *structure) const {
   return structure == &m_ball->structure() ? m_ball : nullptr;
+}
+
+void Level::setTextures(Symbol background, Symbol interior) {
+  m_backgroundName = background;
+  m_interiorName = interior;
+}
+
+FloorArea &Level::addFloorArea() {
+  auto *area = new FloorArea(*this, int(m_floorAreas.size()));
+  m_floorAreas.append(area);
+  return *area;
 }
 
 Symbol Level::groundEffects() { return SYM(L"ground"); }
