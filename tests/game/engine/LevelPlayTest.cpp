@@ -164,3 +164,33 @@ TEST_F(LevelPlayTest, TwoRunsOfOneSeedPlayTheSame) {
   for (size_t i = 0; i < first.size(); ++i)
     ASSERT_TRUE(first[i] == second[i]) << "frame " << i;
 }
+
+TEST_F(LevelPlayTest, ALostLastBallFailsTheLevelAndTheEngine) {
+  GUI::Page *failed = addPage(L"levelFailed", true);
+  writeLevel(roomWithSixBlocks());
+  UserProfile &profile = static_cast<UserProfile &>(*FrontEnd::currentProfile());
+  profile.selectLevel(0);
+  profile.m_levelsUnlocked = 2;
+  engine->restartLevel();
+  Level *played = engine->level();
+  ASSERT_NE(played, nullptr);
+  for (int i = 0; i < 95; ++i)
+    engine->update(1.0f / 30.0f);
+  ASSERT_EQ(played->state(), Level::PLAYING);
+  // Two balls in reserve: each loss brings the next after its pause.
+  for (uint32_t reserve = 2; reserve > 0; --reserve) {
+    played->ball().die();
+    engine->update(1.0f / 30.0f);
+    ASSERT_EQ(played->state(), Level::BALL_LOST);
+    for (int i = 0; i < 160; ++i)
+      engine->update(1.0f / 30.0f);
+    ASSERT_EQ(played->state(), Level::PLAYING);
+    EXPECT_EQ(played->balls(), reserve - 1);
+  }
+  played->ball().die();
+  engine->update(1.0f / 30.0f);
+  EXPECT_EQ(played->state(), Level::FAILED);
+  EXPECT_EQ(engine->state(), uint32_t(Engine::FAILED));
+  EXPECT_TRUE(shown(*failed));
+  EXPECT_EQ(profile.levelsCompleted(), 0u);
+}
