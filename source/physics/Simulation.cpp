@@ -32,6 +32,11 @@ void Simulation::clear() {
   m_broadPhase.invalidate();
 }
 
+void Simulation::beginCollisions() {
+  stepping = 1;
+  m_broadPhase.update(geometries);
+}
+
 void Simulation::step(float previousStepTime, float stepTime) {
   stepping = 1;
   // Lists are walked by index and their counts read again each time: an

@@ -34,6 +34,13 @@ public:
   // the same results as trying all. Allocates nothing.
   void step(float previousStepTime, float stepTime);
 
+  // The collisions of a step for a world that runs its own passes: begin
+  // once the atoms have moved, collide each structure with the geometries
+  // (in list order, as step does) as often as it likes, then end.
+  void beginCollisions();
+  void collideGeometries(Structure3D &structure) { m_broadPhase.collide(structure, geometries); }
+  void endCollisions() { stepping = 0; }
+
   // The debug view that draws them is rendering's (video::debugDraw).
 
 private:

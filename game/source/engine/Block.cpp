@@ -148,8 +148,14 @@ void Block::powerHit(unsigned power) {
     queueGameSound(SYM(L"freeze"));
     return;
   }
-  // The fire's saw; bombs, lightning and neutrons cut the same way until
-  // explosions, lightning chains and neutrons exist.
+  if (power == Ball::LIGHTNING) {
+    m_owner->lightningFrom(*this);
+    m_electrified = true;
+    smash(true);
+    return;
+  }
+  // The fire's saw; bombs and neutrons cut the same way until explosions
+  // and neutrons exist.
   smash(true);
   spawnAtCentre(SYM(L"sawChunks"), 1.0f / 12.0f, colorValue(m_color), Level::blockEffects());
 }

@@ -20,6 +20,7 @@ void BlockGrid::clear() {
   freeCells();
   m_size = math::Size2i();
   m_origin = math::Vector2i();
+  m_colouredCount = 0;
 }
 
 void BlockGrid::freeCells() {
@@ -88,6 +89,8 @@ bool BlockGrid::grow(int32_t x, int32_t y, int32_t w, int32_t h) {
 
 void BlockGrid::place(Block *block, int32_t column, int32_t row) {
   m_columns[column - m_origin.x][row - m_origin.y] = block;
+  if (block->isNormalOrBonus())
+    ++m_colouredCount;
 }
 
 Block *BlockGrid::take(int32_t column, int32_t row) {

@@ -58,6 +58,11 @@ public:
   Block *const *const *columns() const { return m_columns; }
   // Blocks held, dead ones too.
   uint32_t blockCount() const;
+  // The coloured blocks (normal and bonus) placed since the grid was last
+  // cleared: those read with the layout. Breaking them all completes the
+  // level.
+  uint32_t colouredCount() const { return m_colouredCount; }
+  void setColouredCount(uint32_t count) { m_colouredCount = count; }
 
   // Keeps the cells when the rectangle of w x h cells at (x, y) lies inside;
   // otherwise the cells cover the union of both ranges, each block in the
@@ -65,7 +70,8 @@ public:
   // changing nothing, when the union would pass maxCells cells or the range
   // of cell numbers.
   bool grow(int32_t x, int32_t y, int32_t w, int32_t h);
-  // Puts the block in its cell, which must be inside and empty.
+  // Puts the block in its cell, which must be inside and empty; a coloured
+  // block counts.
   void place(Block *block, int32_t column, int32_t row);
   // Takes the block out of its cell without deleting it.
   Block *take(int32_t column, int32_t row);
@@ -98,4 +104,5 @@ private:
   Block ***m_columns = nullptr;
   uint32_t m_extra = 0;
   math::Vector2i m_origin;
+  uint32_t m_colouredCount = 0;
 };

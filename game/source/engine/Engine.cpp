@@ -4,27 +4,13 @@
 #include "engine/GameProfile.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
+#include "engine/PageCalls.h"
 #include "error/Log.h"
 #include "framework/Framework.h"
-#include "gui/Page.h"
 #include "gui/PageFactory.h"
 #include "platform/DeviceServices.h"
 #include "quip/ScriptManager.h"
 #include "screen/ScreenRegistry.h"
-
-namespace {
-
-void enterPage(Symbol name) {
-  if (GUI::Page *page = GUI::PageFactory::page(name))
-    page->enter();
-}
-
-void exitPage(Symbol name) {
-  if (GUI::Page *page = GUI::PageFactory::page(name))
-    page->exit();
-}
-
-} // namespace
 
 Engine::Engine() : GameEngine(SYM(L"engine")) {}
 

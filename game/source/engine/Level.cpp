@@ -19,6 +19,11 @@ Level::Level(Engine *engine)
   m_ball->atom().bounce = tuning::ballBounce;
   setFieldOfView();
   refreshSpriteSize();
+  static const Symbol scoreImages[scoreImageCount] = {
+      SYM(L"score25"),  SYM(L"score50"),  SYM(L"score75"),  SYM(L"score100"), SYM(L"score125"),
+      SYM(L"score150"), SYM(L"score175"), SYM(L"score200"), SYM(L"score225"), SYM(L"score250")};
+  for (uint32_t i = 0; i < scoreImageCount; ++i)
+    m_scoreBatches[i] = new SpriteBatch(scoreImages[i]);
 }
 
 Level::~Level() {
@@ -28,6 +33,8 @@ Level::~Level() {
   m_floorAreas.deleteAll();
   delete m_ball;
   m_simulation.clear();
+  for (SpriteBatch *batch : m_scoreBatches)
+    delete batch;
 }
 
 void Level::touch() {

@@ -7,8 +7,12 @@
 #include "container/Vector.h"
 #include "engine/BlockColors.h"
 #include "engine/BlockGrid.h"
+#include "engine/GroupScoreDrop.h"
 #include "engine/LevelBase.h"
 #include "engine/ObjectList.h"
+#include "engine/ScoreBar.h"
+#include "engine/ScoreDrop.h"
+#include "engine/SpriteBatch.h"
 #include "engine/Tuning.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
@@ -23,10 +27,12 @@
 class Ball;
 class Block;
 class FloorArea;
-class GroupScoreDrop;
 class Texture;
 namespace file {
 class ByteReceiver;
+}
+namespace framework {
+struct InputEvent;
 }
 namespace physics {
 class Structure3D;
@@ -37,6 +43,16 @@ class WorldGeometry;
 struct GroupTimer {
   uint32_t group;
   float seconds;
+};
+
+// An eased move of the camera in progress.
+struct CameraMove {
+  math::Vector3 from;
+  math::Vector3 to;
+  float elapsed = 0.0f;
+  float duration = 0.0f;
+  bool moveXY = false;
+  bool moveZ = false;
 };
 
 class Level : public LevelBase {
@@ -133,11 +149,7 @@ public:
   // radius, away from the centre, the nearer the stronger and the sooner.
   void blast(const math::Vector3 &centre, float radius, float strength);
 
-  // What a hit block asks of the level's scoring and effects. The level
-  // keeps no score and no splats yet, so these do nothing.
-  void registerHit(Block &block);
-  void blockBroken(const Block &block);
-  void blockScored(const Block &block);
+  // The level keeps no splats yet: this does nothing.
   void addSplat(const math::Vector3 &position, unsigned colour);
 
   int32_t state() const { return m_state; }
@@ -160,8 +172,6 @@ public:
   void setBallStart(const math::Vector2 &start) { m_ballStart = start; }
   void setCameraMargins(const math::Vector2 &margins) { m_cameraMargins = margins; }
   FloorArea &addFloorArea();
-  // Ball bonus + score + time bonus; 0 until the level scores.
-  virtual uint32_t total() const { return 0; }
   physics::Simulation &simulation() { return m_simulation; }
   const physics::Plane &floorPlane() const { return m_floorPlane; }
 
@@ -202,7 +212,134 @@ public:
   static Symbol blockEffects();
   static Symbol objectEffects();
 
+  // ---- Play: the frame's update, the states, the camera's moves.
+  // Play begins in the tutorial on the first level while only it is open,
+  // else with the ball's intro.
+  void begin() override;
+  // The frame in its fixed order: tilt, physics, ball, blocks, groups,
+  // objects, camera, power charge, displays, pending coins, state, effects.
+  void update(float dt) override;
+  // A tap well inside the window during play, once play has run for 3 s
+  // after a pause, opens the pause page. Never consumed.
+  bool handleEvent(const framework::InputEvent &event) override;
+  // Nothing when the level is in that state already; else the state time
+  // restarts and the new state's entry actions run.
+  void setState(int32_t state);
+  void forceComplete() { setState(COMPLETING); }
+  void forceFail() { setState(FAILED); }
+  float stateTime() const { return m_stateTime; }
+  // Seconds that count towards the time bonus: those of play with the ball
+  // in the game.
+  float playTime() const { return m_playTime; }
+  uint32_t balls() const { return m_balls; }
+  uint32_t blocksBroken() const { return m_blocksBroken; }
+  const math::Vector3 &tilt() const { return m_tilt; }
+  float shake() const { return m_shake; }
+  // The level's own physics step: every structure moves, then three passes
+  // in which each structure that touches anything collides with the world's
+  // geometries, then with the blocks its atoms swept, then runs its
+  // constraints; then speeds are clamped and the ball is held in z = 0.
+  void stepPhysics(float dt);
+  // Each block by cell; a dead one leaves the grid and is deleted, and the
+  // faces of the blocks around it are worked out again.
+  void updateBlocks(float dt);
+  // Cells of the grid in the range; false when none are.
+  bool clipToGrid(math::Vector2i &low, math::Vector2i &high) const;
+  void moveCamera(const math::Vector3 &from, const math::Vector3 &to, float duration, bool moveXY);
+  // Back over 1 s: home when the floor fits on screen, else to the height.
+  void cameraBack();
+  void stepCameraMove(float dt);
+  // Keeps the ball inside the margins of the window.
+  void trackCamera();
+  const CameraMove &cameraMove() const { return m_cameraMove; }
+
+  // ---- Scoring: points, block groups, bonus charge, coins and totals.
+  // Points to the score (1 while the tester plays) and to a drop: the
+  // group's drop when the group is not 0, else a drop of its own.
+  void addScore(uint32_t points, uint32_t group, const math::Vector3 &position);
+  // A coloured block that breaks counts and scores, times the bonus count
+  // when it is of the charged colour.
+  void blockBroken(const Block &block);
+  // 25 points without counting the block as broken.
+  void blockScored(const Block &block);
+  // A hit on a normal or bonus block: its charge, when older than 0.25 s,
+  // gives the ball its power; a bonus block charges the bonus.
+  void registerHit(Block &block);
+  // A charge of another colour starts at 2; the same colour counts up.
+  void chargeBonus(unsigned colour);
+  // Frozen groups about to shatter lose dt; a group whose count of
+  // unspread freezes is 0 gets 0.2 s.
+  void updateGroupTimers(float dt);
+  // Every 8 s, when no visible block is charged, a random visible normal
+  // block without a group takes a random charge.
+  void chargePower(float dt);
+  float chargeTimer() const { return m_chargeTimer; }
+  // Up to three blocks of the block's colour near it, without a group,
+  // chosen at random for the lightning's bolts; the sound plays when there
+  // is one.
+  void lightningFrom(const Block &block);
+  uint32_t lightningTargetCount() const { return m_lightningTargetCount; }
+  Block *lightningTarget(uint32_t i) const { return m_lightningTargets[i]; }
+  // The 25th coin of a meter earns a ball; coins after it wait.
+  void coinCollected();
+  // The earned-ball notice closed: the meter starts again.
+  void endExtraBallNotice();
+  // The last live block of the grid is touched as if by the ball.
+  void hitRandomBlock();
+  uint32_t score() const { return m_score; }
+  // 500 a ball in reserve.
+  uint32_t bonusPoints() const { return 500 * m_balls; }
+  // 1 at the start falling to 0 at the par time; 0 while the tester plays.
+  float timeBonusFactor() const;
+  // The score times the factor, an exact half rounded down.
+  uint32_t timeBonus() const;
+  // Ball bonus + score + time bonus.
+  virtual uint32_t total() const;
+  uint32_t coinCount() const { return m_coinCount; }
+  bool ballEarned() const { return m_ballEarned; }
+  uint32_t pendingCoins() const { return m_pendingCoins; }
+  ObjectList<ScoreDrop> &scoreDrops() { return m_scoreDrops; }
+  ObjectList<GroupScoreDrop> &groupScoreDrops() { return m_groupScoreDrops; }
+  // The level's colour star display.
+  ScoreBar &starDisplay() { return m_starDisplay; }
+  // The score drops' sprite batches, by image.
+  static constexpr uint32_t scoreImageCount = 10;
+  SpriteBatch &scoreBatch(uint32_t image) { return *m_scoreBatches[image]; }
+
 protected:
+  // ---- Play and scoring state.
+  void stepState();
+  // Drops a dead group drop, and its entry in the table when the entry is
+  // its own.
+  void updateGroupScoreDrops(float dt);
+  void renderScoreDrops(video::Canvas &canvas);
+  void collideBlocks(physics::Structure3D &structure);
+
+  float m_stateTime = 0.0f;
+  float m_playTime = 0.0f;
+  uint32_t m_balls = 2;
+  uint32_t m_blocksBroken = 0;
+  math::Vector3 m_tilt;
+  math::Vector3 m_previousTilt;
+  bool m_tiltSeen = false;
+  float m_shake = 0.0f;
+  float m_chargeTimer = 0.0f;
+  float m_lastStepTime = 0.0f;
+  CameraMove m_cameraMove;
+  uint32_t m_score = 0;
+  uint32_t m_coinCount = 0;
+  bool m_ballEarned = false;
+  uint32_t m_pendingCoins = 0;
+  ObjectList<ScoreDrop> m_scoreDrops;
+  ObjectList<GroupScoreDrop> m_groupScoreDrops;
+  ScoreBar m_starDisplay{*this};
+  SpriteBatch *m_scoreBatches[scoreImageCount] = {};
+  // Blocks gathered for a random choice; kept to reuse their room.
+  container::Vector<Block *> m_candidates;
+  container::Vector<uint32_t> m_groupKeys;
+  Block *m_lightningTargets[3] = {};
+  uint32_t m_lightningTargetCount = 0;
+
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);
   bool readSections(file::ByteProducer &in);

@@ -1,6 +1,5 @@
 // What the level does for and around its blocks: the bonus charge, block
-// groups and their freezing, the blast that shakes blocks, and the scoring
-// hooks a hit block calls.
+// groups, their freezing and shattering, and the blast that shakes blocks.
 
 #include "engine/Ball.h"
 #include "engine/Block.h"
@@ -55,16 +54,43 @@ void Level::spreadFreeze(const Block &block) {
   }
 }
 
+void Level::updateGroupTimers(float dt) {
+  uint32_t i = 0;
+  while (i < m_groupTimers.size()) {
+    GroupTimer &timer = m_groupTimers[i];
+    timer.seconds -= dt;
+    if (timer.seconds > 0.0f) {
+      ++i;
+      continue;
+    }
+    const uint32_t group = timer.group;
+    m_groupTimers.removeAt(i);
+    const math::Vector2i first = m_blockGrid.origin(), past = m_blockGrid.end();
+    for (int32_t column = first.x; column < past.x; ++column)
+      for (int32_t row = first.y; row < past.y; ++row) {
+        Block *block = m_blockGrid.blockAt(column, row);
+        if (block && !block->isDead() && block->group() == group)
+          block->shatterIce();
+      }
+  }
+  // Groups whose every freeze has spread break together a moment later.
+  m_groupKeys.clear();
+  m_groupCounts.forEach([this](const unsigned &group, const unsigned &count) {
+    if (count == 0)
+      m_groupKeys.push(group);
+  });
+  for (uint32_t group : m_groupKeys) {
+    m_groupTimers.push(GroupTimer{group, 0.2f});
+    m_groupCounts.remove(group);
+  }
+}
+
 void Level::blast(const math::Vector3 &centre, float radius, float strength) {
   const math::Vector3 reach(radius, radius, 0.0f);
   math::Vector2i low, high;
   cellRange(centre - reach, centre + reach, low, high);
-  // Only the grid's cells can hold blocks.
-  const math::Vector2i first = m_blockGrid.origin(), past = m_blockGrid.end();
-  low.x = low.x > first.x ? low.x : first.x;
-  low.y = low.y > first.y ? low.y : first.y;
-  high.x = high.x < past.x - 1 ? high.x : past.x - 1;
-  high.y = high.y < past.y - 1 ? high.y : past.y - 1;
+  if (!clipToGrid(low, high))
+    return;
   for (int32_t column = low.x; column <= high.x; ++column)
     for (int32_t row = low.y; row <= high.y; ++row) {
       if (!m_blockGrid.occupied(column, row))
@@ -84,12 +110,6 @@ void Level::blast(const math::Vector3 &centre, float radius, float strength) {
       block->startShake(math::Vector2(d.x * push, d.y * push), delay);
     }
 }
-
-void Level::registerHit(Block &block) { (void)block; }
-
-void Level::blockBroken(const Block &block) { (void)block; }
-
-void Level::blockScored(const Block &block) { (void)block; }
 
 void Level::addSplat(const math::Vector3 &position, unsigned colour) {
   (void)position;

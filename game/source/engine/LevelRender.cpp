@@ -8,6 +8,8 @@
 #include "particle/Effect3DList.h"
 #include "video/Canvas.h"
 
+#include <cmath>
+
 namespace {
 
 void renderEffects(Effect3DRegistry &effects, Symbol name, video::Canvas &canvas) {
@@ -60,7 +62,27 @@ void Level::renderBlocks(video::Canvas &canvas) {
 // The moving and floating things, the ball among them, then the "object"
 // effects and the tubes' last layer.
 void Level::renderObjects(video::Canvas &canvas) {
+  renderScoreDrops(canvas);
+  for (GroupScoreDrop *drop : m_groupScoreDrops)
+    drop->render(canvas);
   renderEffects(m_effects, objectEffects(), canvas);
+}
+
+void Level::renderScoreDrops(video::Canvas &canvas) {
+  const float left = std::fmin(m_visibleMin.x, m_visibleMax.x);
+  const float right = std::fmax(m_visibleMin.x, m_visibleMax.x);
+  const float bottom = std::fmin(m_visibleMin.y, m_visibleMax.y);
+  const float top = std::fmax(m_visibleMin.y, m_visibleMax.y);
+  for (const ScoreDrop *drop : m_scoreDrops) {
+    const math::Box3D box = drop->bounds();
+    const math::Vector3 low = box.minimum(), high = box.maximum();
+    if (high.x < left || low.x > right || high.y < bottom || low.y > top)
+      continue;
+    const math::Vector3 &at = drop->position;
+    m_scoreBatches[drop->image()]->add(math::Vector2(at.x, at.y), drop->color());
+  }
+  for (SpriteBatch *batch : m_scoreBatches)
+    batch->draw(canvas, m_spriteSize);
 }
 
 // The gates' barriers stand upright: this pass stores 3-D positions.
@@ -70,4 +92,4 @@ void Level::renderGates(video::Canvas &canvas) {
 }
 
 // The colour star display, then the coin meter.
-void Level::renderOverlay(video::Canvas &canvas) { (void)canvas; }
+void Level::renderOverlay(video::Canvas &canvas) { m_starDisplay.render(canvas); }

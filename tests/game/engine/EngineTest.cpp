@@ -237,6 +237,13 @@ TEST_F(EngineTest, LosingFocusPausesOnlyAGameInPlay) {
   engine->focusChanged(false);
   EXPECT_EQ(pause->state(), uint32_t(GUI::Page::INACTIVE));
   writeLevel(0);
+  // While only the first level is open its play starts in the tutorial.
+  engine->restartLevel();
+  ASSERT_EQ(engine->level()->state(), Level::TUTORIAL);
+  engine->focusChanged(false);
+  EXPECT_EQ(pause->state(), uint32_t(GUI::Page::INACTIVE));
+
+  profile().unlockLevel(1);
   engine->restartLevel();
   engine->focusChanged(true);
   EXPECT_EQ(pause->state(), uint32_t(GUI::Page::INACTIVE));
