@@ -28,6 +28,9 @@ Level::Level(Engine *engine)
 Level::~Level() {
   // The blocks leave the block table as they go.
   m_blockGrid.clear();
+  // Debris leaves the simulation as it goes.
+  m_chunksNormal.deleteAll();
+  m_chunksExplosion.deleteAll();
   delete m_ball;
   m_simulation.clear();
   for (SpriteBatch *batch : m_scoreBatches)

@@ -40,7 +40,12 @@ void Level::update(float dt) {
   m_previousTilt = m_tiltSeen ? m_tilt : gravity;
   m_tilt = gravity;
   m_tiltSeen = true;
-  m_ball->structure().pendingAcceleration += m_tilt * tuning::tiltScale;
+  const math::Vector3 force = m_tilt * tuning::tiltScale;
+  m_ball->structure().pendingAcceleration += force;
+  for (ChunkNormal *chunk : m_chunksNormal)
+    chunk->structure().pendingAcceleration += force;
+  for (ChunkExplosion *chunk : m_chunksExplosion)
+    chunk->structure().pendingAcceleration += force;
 
   stepPhysics(dt);
   m_ball->update(dt);
@@ -48,6 +53,8 @@ void Level::update(float dt) {
   updateGroupTimers(dt);
 
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
+    m_chunksNormal.update(dt);
+    m_chunksExplosion.update(dt);
     m_scoreDrops.update(dt);
     updateGroupScoreDrops(dt);
   }
@@ -56,6 +63,7 @@ void Level::update(float dt) {
   trackCamera();
   chargePower(dt);
   m_starDisplay.update(dt);
+  m_splatter.update(dt);
 
   while (m_pendingCoins > 0 && !m_ballEarned) {
     coinCollected();
