@@ -9,6 +9,7 @@
 #include "engine/BlockGrid.h"
 #include "engine/Chunk.h"
 #include "engine/GroupScoreDrop.h"
+#include "engine/Lava.h"
 #include "engine/LevelBase.h"
 #include "engine/LevelBatches.h"
 #include "engine/ObjectList.h"
@@ -130,6 +131,11 @@ public:
   ObjectList<ChunkExplosion> &chunksExplosion() { return m_chunksExplosion; }
   Splatter &splatter() { return m_splatter; }
   LevelBatches &batches() { return m_batches; }
+  // Takes the pool.
+  void addLava(Lava *lava) { m_lavas.append(lava); }
+  ObjectList<Lava> &lavas() { return m_lavas; }
+  // The floor's texture scale, which the lava's texture follows.
+  float interiorScale() const { return m_interiorScale; }
   // Whether the box overlaps the visible rectangle.
   bool isVisible(const math::Box3D &box) const;
   // The visible cell range widened by one cell on the low side, clipped to
@@ -294,6 +300,8 @@ protected:
   // Pass 5: the sparkles of normal chunks, then the explosion chunks as
   // blocks.
   void renderChunks(video::Canvas &canvas);
+  // Pass 3: the visible pools, layer by layer.
+  void renderLava(video::Canvas &canvas);
 
   float m_stateTime = 0.0f;
   float m_playTime = 0.0f;
@@ -324,6 +332,7 @@ protected:
   ObjectList<ChunkExplosion> m_chunksExplosion;
   Splatter m_splatter;
   LevelBatches m_batches;
+  ObjectList<Lava> m_lavas;
 
   // Made by the constructor.
   Ball *m_ball = nullptr;

@@ -43,6 +43,7 @@ void Level::renderFloors(video::Canvas &canvas) { (void)canvas; }
 
 // Lava in its layers, the splatter, then the "ground" effects.
 void Level::renderGround(video::Canvas &canvas) {
+  renderLava(canvas);
   m_splatter.render(canvas, m_spriteSize);
   renderEffects(m_effects, groundEffects(), canvas);
 }
@@ -78,6 +79,31 @@ void Level::renderScoreDrops(video::Canvas &canvas) {
   }
   for (SpriteBatch *batch : m_scoreBatches)
     batch->draw(canvas, m_spriteSize);
+}
+
+void Level::renderLava(video::Canvas &canvas) {
+  if (m_lavas.isEmpty())
+    return;
+  for (uint32_t layer = 0; layer < Lava::layerCount; ++layer) {
+    // The lower texture drifts with the tilt.
+    if (layer == 0) {
+      canvas.setMatrixMode(video::Canvas::TEXTURE);
+      canvas.pushMatrix();
+      canvas.translate(-Lava::drift().x, Lava::drift().y);
+      canvas.setMatrixMode(video::Canvas::MODEL);
+    }
+    for (Lava *lava : m_lavas) {
+      const math::Rectangle &r = lava->bounds();
+      const math::Vector3 half(0.5f * r.width, 0.5f * r.height, 0.0f);
+      if (isVisible(math::Box3D(lava->getPosition(), half)))
+        lava->renderLayer(canvas, layer);
+    }
+    if (layer == 0) {
+      canvas.setMatrixMode(video::Canvas::TEXTURE);
+      canvas.popMatrix();
+      canvas.setMatrixMode(video::Canvas::MODEL);
+    }
+  }
 }
 
 // The gates' barriers stand upright: this pass stores 3-D positions.

@@ -18,6 +18,11 @@ math::Vector3 applicationGravity() {
   return Tumblix::exists() ? Tumblix::instance()->gravity() : math::Vector3();
 }
 
+// The device's latest reading, which drifts the lava.
+math::Vector3 applicationAcceleration() {
+  return Tumblix::exists() ? Tumblix::instance()->smoothedAcceleration() : math::Vector3();
+}
+
 // Where the camera closes in on the ball to shake off tar and to watch it
 // finish the level.
 constexpr float closeHeight = 27.5f;
@@ -51,6 +56,9 @@ void Level::update(float dt) {
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
+  Lava::updateDrift(applicationAcceleration(), dt);
+  if (m_state == PLAYING)
+    m_lavas.update(dt);
 
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
     m_chunksNormal.update(dt);
