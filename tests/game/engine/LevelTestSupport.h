@@ -12,6 +12,7 @@
 #include "engine/BlockGrid.h"
 #include "engine/Level.h"
 #include "framework/CorvaneDatabase.h"
+#include "support/RecordingCanvas.h"
 #include "support/TempFolder.h"
 #include "text/TextTestSupport.h"
 
@@ -54,6 +55,13 @@ struct Sprite {
 
 class SpriteCanvas : public testing_support::QuadRecordingCanvas {
 public:
+  SpriteCanvas() : m_renderer(*this) {}
+  // Ribbons and meshes are drawn into nothing.
+  void drawVertices(video::VertexRenderer &) override {}
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+
   std::vector<Sprite> sprites;
   // One per drawing call of point sprites.
   std::vector<Texture *> pointCalls;
@@ -71,6 +79,10 @@ public:
                  sizes[sizeCount > 1 ? i : 0], pass.blend, pass.texture});
     }
   }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
 };
 
 // The sounds of the ball, the blocks and the level's scoring and states.
