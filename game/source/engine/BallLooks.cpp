@@ -4,8 +4,8 @@
 
 #include "animation/Skeleton.h"
 #include "animation/SkeletonStore.h"
-#include "billboard/Billboard3D.h"
 #include "engine/Ball.h"
+#include "engine/BoardDrawing.h"
 #include "engine/Level.h"
 #include "file/Database.h"
 #include "framework/Framework.h"
@@ -30,27 +30,6 @@ math::Color brightened(const math::Color &colour, float by) {
   c += math::Color(by, by, by, 0.0f);
   c.clamp();
   return c;
-}
-
-// A billboard of the prototype at the point, its texture's width spanning
-// the diameter times the multiple, turned by the degrees. A diameter of 0
-// takes the multiple as the billboard's own scale.
-void drawLook(video::Canvas &canvas, Symbol prototype, const math::Vector3 &at, float diameter,
-              float multiple, const math::Color &colour, int blend, float degrees) {
-  Billboard3D board(Database::current(), prototype);
-  if (!board.texture())
-    return;
-  board.settle();
-  if (!(board.size.x > 0.0f))
-    return;
-  const float scale = diameter > 0.0f ? diameter / board.size.x * multiple : multiple;
-  board.initialScale = math::Vector2(scale, scale);
-  board.initialColor = colour;
-  board.initialRotation = degrees;
-  board.position = at;
-  if (blend >= 0)
-    board.setBlend(blend);
-  board.render(canvas);
 }
 
 // A particle system drawn at the point at the scale.
@@ -202,8 +181,8 @@ void Ball::render(video::Canvas &canvas) {
 
 void Ball::renderNormalLook(video::Canvas &canvas) {
   const float alpha = blinkAlpha() * appearAlpha();
-  drawLook(canvas, SYM(L"ballNormal"), atomPosition(), diameter(), 3.0f,
-           math::Color(1.0f, 1.0f, 1.0f, alpha), keepBlend, 0.0f);
+  drawBoard(canvas, SYM(L"ballNormal"), atomPosition(),
+            {diameter(), 3.0f, math::Color(1.0f, 1.0f, 1.0f, alpha), keepBlend, 0.0f});
   if (m_owner->hasBonusCharge())
     renderGlow(canvas);
 }
@@ -211,8 +190,8 @@ void Ball::renderNormalLook(video::Canvas &canvas) {
 void Ball::renderGlow(video::Canvas &canvas) {
   math::Color colour = brightened(chargeColour(), 0.25f);
   colour.a = 0.3f * blinkAlpha() * appearAlpha();
-  drawLook(canvas, SYM(L"fuzzyDot"), atomPosition(), diameter(), 5.0f, colour,
-           video::BLEND_ADDITIVE, 0.0f);
+  drawBoard(canvas, SYM(L"fuzzyDot"), atomPosition(),
+            {diameter(), 5.0f, colour, video::BLEND_ADDITIVE, 0.0f});
 }
 
 void Ball::renderPowerLook(video::Canvas &canvas) {
@@ -223,11 +202,11 @@ void Ball::renderPowerLook(video::Canvas &canvas) {
   switch (m_power) {
   case BOMB:
     drawSkeleton(canvas, SYM(L"bombRings"), at, applicationClock(), 1.0f / 6.0f, chargeColour());
-    drawLook(canvas, bombName(charge), at, d, 1.0f, math::Color::white, keepBlend, m_heading);
+    drawBoard(canvas, bombName(charge), at, {d, 1.0f, math::Color::white, keepBlend, m_heading});
     break;
   case LIGHTNING: {
     const math::Color colour = brightened(chargeColour(), 0.25f);
-    drawLook(canvas, SYM(L"ballLightning2"), at, d, 1.0f, colour, keepBlend, 0.0f);
+    drawBoard(canvas, SYM(L"ballLightning2"), at, {d, 1.0f, colour, keepBlend, 0.0f});
     renderGlow(canvas);
     for (const LightningOrbiter &orbiter : m_orbiters) {
       canvas.pushMatrix();
@@ -236,29 +215,31 @@ void Ball::renderPowerLook(video::Canvas &canvas) {
       canvas.rotate(orbiter.pitch, 0.0f, 0.0f, -1.0f);
       const float grow = orbiter.fade();
       canvas.scale(grow, grow, grow);
-      drawLook(canvas, boltName(orbiter.shape), math::Vector3(), 0.0f, 2.0f / 19.0f, colour,
-               video::BLEND_ADDITIVE, 0.0f);
+      drawBoard(canvas, boltName(orbiter.shape), math::Vector3(),
+                {0.0f, 2.0f / 19.0f, colour, video::BLEND_ADDITIVE, 0.0f});
       canvas.popMatrix();
     }
-    drawLook(canvas, SYM(L"lightningGlobe"), at, d, 3.0f, math::Color::white, keepBlend, 0.0f);
+    drawBoard(canvas, SYM(L"lightningGlobe"), at, {d, 3.0f, math::Color::white, keepBlend, 0.0f});
     break;
   }
   case ICE: {
     const float roll = std::fmod(m_rollAngle, 120.0f);
     const auto frame = uint32_t(std::floor((roll < 0.0f ? roll + 120.0f : roll) / 13.333f));
-    drawLook(canvas, iceBallName(frame), at, d, 1.5f, math::Color::white, keepBlend, m_heading);
+    drawBoard(canvas, iceBallName(frame), at, {d, 1.5f, math::Color::white, keepBlend, m_heading});
     renderGlow(canvas);
     break;
   }
   case FIRE:
-    drawLook(canvas, SYM(L"ballFire"), at, d, 1.2f, math::Color(1.0f, 1.0f, 1.0f, appearAlpha()),
-             keepBlend, applicationClock() * 1440.0f);
+    drawBoard(canvas, SYM(L"ballFire"), at,
+              {d, 1.2f, math::Color(1.0f, 1.0f, 1.0f, appearAlpha()), keepBlend,
+               applicationClock() * 1440.0f});
     renderGlow(canvas);
-    drawLook(canvas, SYM(L"fireTwirl"), at, d, 3.0f, math::Color(1.0f, 1.0f, 1.0f, 0.75f),
-             video::BLEND_ADDITIVE, running * 180.0f);
+    drawBoard(
+        canvas, SYM(L"fireTwirl"), at,
+        {d, 3.0f, math::Color(1.0f, 1.0f, 1.0f, 0.75f), video::BLEND_ADDITIVE, running * 180.0f});
     break;
   case NUCLEAR: {
-    drawLook(canvas, ballNuclearName(charge), at, d, 1.2f, math::Color::white, keepBlend, 0.0f);
+    drawBoard(canvas, ballNuclearName(charge), at, {d, 1.2f, math::Color::white, keepBlend, 0.0f});
     static const float tilts[3] = {45.0f, -45.0f, 0.0f};
     static const float spins[3] = {120.0f, 150.0f, 180.0f};
     for (int i = 0; i < 3; ++i) {
@@ -266,8 +247,8 @@ void Ball::renderPowerLook(video::Canvas &canvas) {
       canvas.translate(at);
       canvas.rotate(tilts[i], 0.0f, 0.0f, -1.0f);
       canvas.rotate(running * spins[i], -1.0f, 0.0f, 0.0f);
-      drawLook(canvas, SYM(L"lightRing"), math::Vector3(), d, 4.0f, chargeColour(),
-               video::BLEND_ADDITIVE, 0.0f);
+      drawBoard(canvas, SYM(L"lightRing"), math::Vector3(),
+                {d, 4.0f, chargeColour(), video::BLEND_ADDITIVE, 0.0f});
       canvas.popMatrix();
     }
     break;

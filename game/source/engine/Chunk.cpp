@@ -1,31 +1,10 @@
 #include "engine/Chunk.h"
 
-#include "billboard/Billboard3D.h"
 #include "engine/Block.h"
+#include "engine/BoardDrawing.h"
 #include "engine/GameCategories.h"
 #include "engine/Level.h"
-#include "file/Database.h"
 #include "video/Canvas.h"
-
-namespace {
-
-// A billboard of the prototype at the point, its texture's width spanning
-// the given width times the factor.
-void drawBoard(video::Canvas &canvas, Symbol prototype, const math::Vector3 &at, float width,
-               float factor) {
-  Billboard3D board(Database::current(), prototype);
-  if (!board.texture())
-    return;
-  board.settle();
-  if (!(board.size.x > 0.0f))
-    return;
-  const float scale = width / board.size.x * factor;
-  board.initialScale = math::Vector2(scale, scale);
-  board.position = at;
-  board.render(canvas);
-}
-
-} // namespace
 
 Chunk::Chunk(Level &level, float radius) : Atomic(1), GameObject(&level) {
   m_structure.senseMask = CATEGORY_FLOOR;
@@ -69,7 +48,7 @@ math::Color ChunkNormal::color() const {
 void ChunkNormal::drawChunk(video::Canvas &canvas) {
   canvas.pushColor();
   canvas.multiplyColor(color());
-  drawBoard(canvas, SYM(L"sparkle"), atomPosition(), 2.0f * atom().radius, 2.0f);
+  drawBoard(canvas, SYM(L"sparkle"), atomPosition(), {2.0f * atom().radius, 2.0f});
   canvas.popColor();
 }
 
@@ -80,6 +59,6 @@ void ChunkExplosion::drawChunk(video::Canvas &canvas) {
   const float f = remaining();
   canvas.pushColor();
   canvas.multiplyColor(math::Color(1.0f, 1.0f, 1.0f, f));
-  drawBoard(canvas, Block::textureName(m_kind, m_color), atomPosition(), 2.0f * atom().radius, f);
+  drawBoard(canvas, Block::textureName(m_kind, m_color), atomPosition(), {2.0f * atom().radius, f});
   canvas.popColor();
 }

@@ -3,6 +3,8 @@
 // blocks breaking into chunks and splats, the ball with a power, a lava pool
 // with its bubbles.
 
+#include "BlockRing.h"
+
 #include "engine/Ball.h"
 #include "engine/Block.h"
 #include "engine/BlockGrid.h"
@@ -35,23 +37,6 @@ private:
   video::OpenGLVertexRenderer m_renderer;
 };
 
-// Six colours of blocks in a ring round the origin.
-void readRing(BlockGrid &grid) {
-  file::BufferBinary layout;
-  for (int32_t v : {16, 16, -8, -8, 0})
-    file::write(v, layout);
-  for (int16_t c = -8; c < 8; ++c)
-    for (int16_t r = -8; r < 8; ++r)
-      if (c * c + r * r > 36) {
-        file::write(uint8_t((c + r + 16) % 6), layout);
-        file::write(c, layout);
-        file::write(r, layout);
-      }
-  file::write(uint8_t(255), layout);
-  layout.seek(0);
-  ASSERT_TRUE(grid.read(layout));
-}
-
 // A pool of 12 by 12 units at (-20, -20).
 Lava *pool(Level &level) {
   file::BufferBinary record;
@@ -83,7 +68,8 @@ TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   auto *engine = new Engine;
   engine->setState(Engine::PLAYING);
   auto *level = new Level(engine);
-  readRing(level->blockGrid());
+  file::BufferBinary ring = blockRingLayout();
+  ASSERT_TRUE(level->blockGrid().read(ring));
   level->addLava(pool(*level));
   level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
   level->refreshVisibleRectangle();

@@ -3,6 +3,7 @@
 // blocks' cells. Needs the generated texture file (tools/texpack
 // data/textures.! data).
 
+#include "LevelTestSupport.h"
 #include "framework/FrameworkTestSupport.h"
 
 #include "engine/Block.h"
@@ -20,15 +21,6 @@ struct BlockFieldReadBack : testing_support::FrameworkTest {
   }
 };
 
-Block *place(Level &level, unsigned kind, unsigned colour, int column, int row) {
-  level.blockGrid().grow(column, row, 1, 1);
-  auto *block = new Block(level, kind, colour);
-  block->setCell(math::Vector2i(column, row));
-  block->setPosition(math::Vector3(3.0f * float(column), 3.0f * float(row), 0.0f));
-  level.blockGrid().place(block, column, row);
-  return block;
-}
-
 } // namespace
 
 TEST_F(BlockFieldReadBack, ABlockShowsItsColourAtItsCell) {
@@ -38,8 +30,8 @@ TEST_F(BlockFieldReadBack, ABlockShowsItsColourAtItsCell) {
   level.camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
   level.refreshVisibleRectangle();
   level.refreshSpriteSize();
-  place(level, Block::NORMAL, 4, 0, 0);
-  place(level, Block::NORMAL, 0, 2, 1);
+  blocktest::placeBlock(level, Block::NORMAL, 4, 0, 0);
+  blocktest::placeBlock(level, Block::NORMAL, 0, 2, 1);
   canvas.pushVertexDimensionOverride(true);
   level.camera().apply(canvas);
   level.renderBlocks(canvas);
