@@ -2,6 +2,7 @@
 
 #include "file/Database.h"
 #include "gui/DictionaryRead.h"
+#include "gui/TextFormatRead.h"
 #include "text/Font.h"
 #include "text/FontFactory.h"
 #include "text/TextAnimation.h"
@@ -70,10 +71,7 @@ void Label::deserialize(file::ByteProducer &in) {
 void Label::load(const quip::Dictionary &d) {
   Widget::load(d);
   text::TextFormat &format = m_text.format();
-  if (const quip::Token *font = typedValue(d, SYM(L"font"), quip::TYPE_SYMBOL))
-    format.setFont(font->symbol());
-  readValue(d, SYM(L"scale"), format.scale);
-  readValue(d, SYM(L"color"), format.color);
+  readFontScaleColor(d, format);
   if (const quip::Token *layout = typedValue(d, SYM(L"layout"), quip::TYPE_DICTIONARY)) {
     auto *animation = new TextAnimation;
     animation->read(layout->dictionary());

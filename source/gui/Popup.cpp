@@ -3,8 +3,8 @@
 #include "gui/Accelerator.h"
 #include "gui/Border.h"
 #include "gui/Box.h"
-#include "gui/Button.h"
 #include "gui/DictionaryRead.h"
+#include "gui/GeneralButton.h"
 #include "gui/Label.h"
 #include "gui/Page.h"
 #include "gui/Spacer.h"
@@ -72,12 +72,12 @@ void Popup::createDefaultChildren() {
   m_titleBar->addChild(filler);
 
   // Shows "x" in the title's font; its hit area is its 14-pixel-wide size.
-  m_closeButton = new Button;
-  auto *cross = new Label;
-  cross->text().format().setFont(SYM(L"font"));
-  cross->text().format().color = math::Color(1.0f, 1.0f, 1.0f, 1.0f);
-  cross->setText(String(L"x"));
-  m_closeButton->addChild(cross);
+  auto *close = new GeneralButton;
+  close->setLabel(String(L"x"));
+  close->labelFormat().setFont(SYM(L"font"));
+  close->labelFormat().color = math::Color(1.0f, 1.0f, 1.0f, 1.0f);
+  close->setFrameSize(math::Vector2(14.0f, close->frameSize().y));
+  m_closeButton = close;
   m_closeButton->setHitArea(new math::Rectangle(14.0f, 18.0f, true));
   m_closeButton->addListener(this);
   m_closeButton->setAccelerator(new Accelerator(framework::KEY_ESCAPE, 0));

@@ -378,6 +378,13 @@ quip::Interpreter *Widget::spawnScript(const quip::Array &code) {
   return script;
 }
 
+void Widget::runScript(const quip::Array &code) {
+  if (code.count() == 0)
+    return;
+  if (quip::Interpreter *script = spawnScript(code))
+    script->scriptManager()->finish(script);
+}
+
 quip::Interpreter *Widget::spawnScript(Symbol name, const quip::Array &code) {
   quip::ScriptManager *manager = quip::frameworkManager(Database::current());
   if (!manager)

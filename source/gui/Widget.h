@@ -181,6 +181,8 @@ public:
   quip::Interpreter *spawnScript(const quip::Array &code);
   quip::Interpreter *spawnScript(Symbol name, const quip::Array &code);
   quip::Dictionary scriptLocals() const;
+  // Unnamed, run to its end at once; nothing for empty code.
+  void runScript(const quip::Array &code);
 
   // In the font "fontSystem" over a white box below the widget, kept inside
   // the screen; nothing without that font.

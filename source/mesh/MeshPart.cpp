@@ -7,9 +7,12 @@ namespace mesh {
 
 MeshPart::MeshPart(uint32_t id) : id(id) {}
 
-MeshPart::~MeshPart() {
+MeshPart::~MeshPart() { deleteIndexLists(); }
+
+void MeshPart::deleteIndexLists() {
   for (IndexList *list : indexLists)
     delete list;
+  indexLists.clear();
 }
 
 void MeshPart::setTexture(Texture *texture, int unit) {

@@ -34,6 +34,8 @@ public:
   bool isOpaque() const;
   // Takes ownership.
   void addIndexList(IndexList *list) { indexLists.push(list); }
+  // Deletes the index lists: a part rebuilt from scratch.
+  void deleteIndexLists();
   uint32_t textureCount() const { return textures.size(); }
 
   uint32_t id;

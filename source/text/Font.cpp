@@ -67,7 +67,11 @@ float Font::defaultAdvance(bool fixed, float fixedAdvance) const {
 }
 
 float Font::stringWidth(const String &text, bool fixed, float fixedAdvance) const {
-  uint32_t n = text.length();
+  return text.isEmpty() ? 0.0f
+                        : charactersWidth(text.pointerAt(0), text.length(), fixed, fixedAdvance);
+}
+
+float Font::charactersWidth(const wchar_t *text, uint32_t n, bool fixed, float fixedAdvance) const {
   if (n == 0)
     return 0.0f;
   float width = m_spacing * float(n - 1);

@@ -74,6 +74,9 @@ public:
   // The advances (those <= 0 replaced by the default advance) and the
   // spacing between each two neighbours.
   float stringWidth(const String &text, bool fixed = false, float fixedAdvance = 0.0f) const;
+  // The same for count characters of a text.
+  float charactersWidth(const wchar_t *text, uint32_t count, bool fixed = false,
+                        float fixedAdvance = 0.0f) const;
   // Loads every glyph's texture.
   void touch();
 

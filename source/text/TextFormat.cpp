@@ -60,6 +60,14 @@ float TextFormat::stringWidth(const String &text) const {
   return m_font ? m_font->stringWidth(text, fixedWidth, fixedAdvance) * scale.x : 0.0f;
 }
 
+float TextFormat::prefixWidth(const String &text, uint32_t count) const {
+  if (!m_font || count == 0)
+    return 0.0f;
+  if (count > text.length())
+    count = text.length();
+  return m_font->charactersWidth(text.pointerAt(0), count, fixedWidth, fixedAdvance) * scale.x;
+}
+
 float TextFormat::height() const { return m_font ? m_font->height() * scale.y : 0.0f; }
 
 float TextFormat::ascent() const { return m_font ? m_font->ascent() * scale.y : 0.0f; }

@@ -51,6 +51,8 @@ public:
 
   // The font's width with the fixed-width settings, times scale.x.
   float stringWidth(const String &text) const;
+  // The width of the text's first count characters (at most its length).
+  float prefixWidth(const String &text, uint32_t count) const;
   float height() const;
   float ascent() const;
   float charAdvance(unsigned c) const;

@@ -38,8 +38,11 @@ void TextureManager::deleteAll() {
 void TextureManager::setFinder(Finder finder) { g_finder = finder; }
 
 TextureManager *TextureManager::of(const Database &database) {
+  // The installed finder answers for the databases it wired; a database that
+  // made its own manager is still found among the live ones.
   if (g_finder)
-    return g_finder(database);
+    if (TextureManager *found = g_finder(database))
+      return found;
   for (TextureManager *manager : g_live)
     if (manager->m_database == &database)
       return manager;

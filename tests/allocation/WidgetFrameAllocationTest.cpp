@@ -6,12 +6,16 @@
 
 #include "gui/GuiTestSupport.h"
 #include "gui/TestFonts.h"
+#include "gui/TestSkeletons.h"
 
+#include "gui/AnimatedContainer.h"
 #include "gui/Border.h"
 #include "gui/Box.h"
 #include "gui/CheckButton.h"
 #include "gui/ClipArea.h"
+#include "gui/DragWidget.h"
 #include "gui/DropDown.h"
+#include "gui/GeneralButton.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Line.h"
@@ -25,6 +29,8 @@
 #include "gui/SliderArrow.h"
 #include "gui/SliderHandle.h"
 #include "gui/Spacer.h"
+#include "gui/TextBoxWidget.h"
+#include "gui/TextEntry.h"
 #include "input/Pointer.h"
 #include "support/AllocationCount.h"
 #include "support/NullCanvas.h"
@@ -118,6 +124,47 @@ TEST_F(WidgetFrameAllocation, AFrameOfWidgetsAllocatesNothing) {
     frame();
   allocationCounting = false;
   EXPECT_EQ(allocationCount, 0);
+}
+
+// Editing fields with their cursors blinking, a framed button, a container
+// playing a skeleton and a drag widget.
+TEST_F(WidgetFrameAllocation, AFrameOfTextFieldsAndAnimatedWidgetsAllocatesNothing) {
+  TestSkeletons skeletons{database};
+  skeletons.add(L"spin", dictionaryOf(L"( root: ( name: n: animation: ( channels: ( rotation: "
+                                      L"( loop: true: frames: [ ( time: 0 value: 0 ) ( time: 1 "
+                                      L"value: 90 ) ] ) ) ) ) )"));
+  page = shownPage();
+  auto *entry = add<GUI::TextEntry>(L"( font: fontSystem: boxSize: [ 100 20 ] text: \"entry\" "
+                                    L"selectAll: true: tooltip: \"tip\" position: [ 60 60 ] )");
+  auto *box = add<GUI::TextBoxWidget>(
+      L"( textBox: ( font: fontSystem: boxSize: [ 100 60 ] maxWidth: 40 style: underline: "
+      L"maxLines: 3 text: \"some words\\nwrap\" ) position: [ 200 300 ] )");
+  page->setKeyboardFocus(box);
+  auto *button = new GUI::GeneralButton;
+  button->setFrame(true);
+  button->setLabel(String(L"Play"));
+  button->setSubLabel(String(L"now"));
+  button->labelFormat().setFont(Symbol::intern(L"fontSystem"));
+  button->setState(GUI::Button::OVER);
+  page->addChild(button);
+  auto *animated = new GUI::AnimatedContainer;
+  animated->addChild(new GUI::Spacer(math::Vector2(10, 10)));
+  page->addChild(animated);
+  animated->playAndHide(Symbol::intern(L"spin"), 0.01f);
+  add<GUI::DragWidget>(L"( minX: 0 )");
+  page->callNativeMethod(Symbol::intern(L"applyLayout"));
+  framework::setPointerPosition(math::Vector2i(60, 60));
+  for (int i = 0; i < 60; ++i)
+    frame();
+
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int i = 0; i < 120; ++i)
+    frame();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+  EXPECT_TRUE(animated->visible());
+  EXPECT_NE(entry->selectedText().length(), 0u);
 }
 
 } // namespace

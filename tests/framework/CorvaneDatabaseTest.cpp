@@ -55,14 +55,22 @@ std::vector<std::string> RecordingManager::loads;
 class DatabaseLoad : public ::testing::Test {
 protected:
   void SetUp() override {
+    // A framework made by an earlier test in this process leaves its makers
+    // and loaders installed; these tests start from none.
+    clearWiring();
     RecordingManager::loads.clear();
     database = new CorvaneDatabase(Symbol::intern(L"loadTest"), folder.wide());
     Database::registerDatabase(database);
   }
   void TearDown() override {
-    for (int kind = 0; kind < CorvaneDatabase::KIND_COUNT; ++kind)
-      CorvaneDatabase::setManagerMaker(CorvaneDatabase::Kind(kind), nullptr);
+    clearWiring();
     Database::releaseRegistry();
+  }
+  static void clearWiring() {
+    for (int kind = 0; kind < CorvaneDatabase::KIND_COUNT; ++kind) {
+      CorvaneDatabase::setManagerMaker(CorvaneDatabase::Kind(kind), nullptr);
+      CorvaneDatabase::setKindLoader(CorvaneDatabase::Kind(kind), nullptr);
+    }
   }
   std::vector<std::string> step(uint32_t mask) {
     testing::internal::CaptureStderr();

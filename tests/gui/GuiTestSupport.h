@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace guitest {
 
@@ -41,6 +42,9 @@ inline math::Rectangle rect(float x, float y, float w, float h) {
   r.set(x, y, w, h);
   return r;
 }
+
+// A vector as a pair, for comparisons.
+inline std::pair<float, float> xy(math::Vector2 v) { return {v.x, v.y}; }
 
 inline quip::Array code(const wchar_t *text) { return quip::translate(String(text), String(L"t")); }
 

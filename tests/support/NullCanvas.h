@@ -1,8 +1,11 @@
 #pragma once
 // A canvas that draws nothing and touches no graphics library: frames begin
 // and end, matrices and colours work, every drawing call is dropped. It
-// counts frames and clears so that tests can see the frame protocol.
+// counts frames and clears so that tests can see the frame protocol. Its
+// render state only keeps values, so that textures deleted while it is the
+// canvas forget themselves there.
 
+#include "support/PlainRenderState.h"
 #include "video/Canvas.h"
 
 #include <cstdlib>
@@ -38,10 +41,13 @@ public:
   void drawQuadBatch(video::QuadBatch &) override {}
   void drawVertices(video::VertexRenderer &) override {}
   void applyMatrices() override {}
-  // Nothing that draws through this canvas reaches for these.
+  // Nothing that draws through this canvas reaches for it.
   video::VertexRenderer &vertexRenderer() override { std::abort(); }
-  video::RenderState &renderState() override { std::abort(); }
-  const video::RenderState &renderState() const override { std::abort(); }
+  video::RenderState &renderState() override { return m_plainState; }
+  const video::RenderState &renderState() const override { return m_plainState; }
+
+private:
+  PlainRenderState m_plainState;
 };
 
 } // namespace testing_support

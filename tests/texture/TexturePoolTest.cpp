@@ -55,6 +55,7 @@ TEST_F(Pool, AdjustedCopies) {
   TextureSimple &src = source(L"tile", PixelBuffer::RGBA8888);
   src.wrap = false;
   TextureSimple *copy = pool.makeAdjusted(Symbol::intern(L"tile"), 0, 0, 0, false);
+  ASSERT_NE(copy, nullptr);
   ASSERT_EQ(copy->pixels()->byteSize(), src.pixels()->byteSize());
   EXPECT_EQ(memcmp(copy->pixels()->data(), src.pixels()->data(), 16), 0);
   EXPECT_FALSE(copy->wrap);

@@ -138,9 +138,7 @@ void FloorArea::buildMesh(Texture *interior, float interiorScale) {
   mesh::MeshDefinition &d = *m_floorDefinition;
   mesh::MeshPart &part = d.part(0);
   d.releaseBuffers();
-  for (mesh::IndexList *list : part.indexLists)
-    delete list;
-  part.indexLists.clear();
+  part.deleteIndexLists();
   d.allocate(m_points.size());
   for (uint32_t i = 0; i < m_points.size(); ++i) {
     const math::Vector3 p = Level::cellCorner(m_points[i]);

@@ -40,9 +40,7 @@ void WallSet::rebuildBorder() {
   mesh::MeshDefinition &d = *m_borderDefinition;
   mesh::MeshPart &part = d.part(0);
   d.releaseBuffers();
-  for (mesh::IndexList *list : part.indexLists)
-    delete list;
-  part.indexLists.clear();
+  part.deleteIndexLists();
   const uint32_t corners = m_outline.size();
   const uint32_t inner = m_innerBorder.size();
   const uint32_t outer = m_outerBorder.size();

@@ -1,6 +1,10 @@
 // A frame of the game in play allocates nothing: the game page's engine
-// widget updates and draws the engine, which updates and draws its level.
+// widget updates and draws the engine, which updates and draws its level, a
+// room with an island and blocks as the level writer makes it.
 // The global allocation functions are replaced for this program.
+
+#include "LevelText.h"
+#include "LevelWriter.h"
 
 #include "engine/Engine.h"
 #include "engine/LevelCatalogue.h"
@@ -19,9 +23,25 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+std::string levelFile() {
+  levelwriter::LevelPlan plan;
+  file::BufferBinary out;
+  std::string error;
+  EXPECT_TRUE(levelwriter::readDescription("ball 0 0\nmap -3 6\n.......\n.rr.gg.\n.......\n"
+                                           "..##...\n..##.X.\n.BB....\n.BB.b..\nend\n",
+                                           plan, error))
+      << error;
+  EXPECT_TRUE(levelwriter::levelFile(plan, out, error)) << error;
+  return std::string(reinterpret_cast<const char *>(out.data()), out.size());
+}
+
+} // namespace
+
 TEST(GameFrame, AFrameOfPlayAllocatesNothing) {
   testing_support::TempFolder folder;
-  folder.write("engineConfig/level00_0.bin", "level");
+  folder.write("engineConfig/level00_0.bin", levelFile());
   testing_support::IdleFrame idle;
   Database::current()->setPath(folder.wide());
   ASSERT_TRUE(idle.start());
