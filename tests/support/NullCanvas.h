@@ -7,6 +7,7 @@
 
 #include "support/PlainRenderState.h"
 #include "video/Canvas.h"
+#include "video/VertexRenderer.h"
 
 #include <cstdlib>
 
@@ -41,13 +42,14 @@ public:
   void drawQuadBatch(video::QuadBatch &) override {}
   void drawVertices(video::VertexRenderer &) override {}
   void applyMatrices() override {}
-  // Nothing that draws through this canvas reaches for it.
-  video::VertexRenderer &vertexRenderer() override { std::abort(); }
+  // Filled shapes gather here and are dropped when drawn.
+  video::VertexRenderer &vertexRenderer() override { return m_vertices; }
   video::RenderState &renderState() override { return m_plainState; }
   const video::RenderState &renderState() const override { return m_plainState; }
 
 private:
   PlainRenderState m_plainState;
+  video::OpenGLVertexRenderer m_vertices{*this};
 };
 
 } // namespace testing_support

@@ -57,7 +57,8 @@ TEST(GameFrame, AFrameOfPlayAllocatesNothing) {
   engine->restartLevel();
   ASSERT_EQ(engine->state(), uint32_t(Engine::PLAYING));
   ASSERT_EQ(GUI::PageFactory::page(SYM(L"game"))->state(), uint32_t(GUI::Page::ACTIVE));
-  for (int frame = 0; frame < 10; ++frame)
+  // Past the ball's intro, with its trail grown to its length.
+  for (int frame = 0; frame < 400; ++frame)
     idle.pass();
 
   float played = engine->stateTime();

@@ -2,6 +2,7 @@
 
 #include "LevelWriter.h"
 #include "engine/FrontEnd.h"
+#include "game/LevelFileBytes.h"
 #include "math/Random.h"
 #include "math/Scalar.h"
 #include "screen/FixedScreen.h"
@@ -61,8 +62,7 @@ protected:
     ASSERT_TRUE(levelwriter::levelFile(plan, bytes, error)) << error;
     container::Vector<char> name;
     LevelCatalogue::instance().levelName(0).toUtf8(name);
-    folder.write("engineConfig/" + std::string(name.data()) + ".bin",
-                 std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+    folder.write("engineConfig/" + std::string(name.data()) + ".bin", gametest::bytesOf(bytes));
   }
 
   // The engine starts the first level, past its tutorial, and runs its
