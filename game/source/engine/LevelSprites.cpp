@@ -60,6 +60,9 @@ void Level::renderBlockField(video::Canvas &canvas) {
 }
 
 void Level::renderChunks(video::Canvas &canvas) {
+  // Room for every chunk, seen or not, so that the batch grows only with the
+  // list.
+  m_batches.sparkle().reserve(m_chunksNormal.size());
   for (const ChunkNormal *chunk : m_chunksNormal)
     if (isVisible(chunk->bounds())) {
       const math::Vector3 at = chunk->getPosition();
