@@ -1,11 +1,10 @@
 // A level's frame in play: the largest level the level writer makes from
-// the project's data, the ball rolling under a fixed tilt script (a slowly
-// turning push, so that it crosses the level, bounces and breaks blocks).
-// After a warm-up, 1,000 frames of Level::update at 1/30 s: mean and worst
-// microseconds a frame, and the heap allocations of each frame, counted
-// here. A frame of steady play (the ball touching nothing, no spark in
-// flight, no block, drop or effect made or gone) must allocate nothing;
-// breaking a block makes its score drop.
+// the project's data, and the showcase of lava pools, the ball rolling under a fixed tilt script (a
+// slowly turning push, so that it crosses the level, bounces and breaks blocks). After a warm-up,
+// 1,000 frames of Level::update at 1/30 s: mean and worst microseconds a frame, and the heap
+// allocations of each frame, counted here. A frame of steady play (the ball touching nothing, no
+// spark in flight, no block, drop or effect made or gone) must allocate nothing; breaking a block
+// makes its score drop.
 
 #include "LevelWriter.h"
 
@@ -46,6 +45,20 @@ bool largestPlan(levelwriter::LevelPlan &largest) {
   return !largest.blocks.empty();
 }
 
+// The plan of the named level.
+bool namedPlan(const std::string &name, levelwriter::LevelPlan &found) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
+    return false;
+  for (const levelwriter::LevelPlan &plan : plans)
+    if (plan.name == name) {
+      found = plan;
+      return true;
+    }
+  return false;
+}
+
 // Effects running in the level's three lists.
 uint32_t effectCount(Level &level) {
   uint32_t count = 0;
@@ -62,14 +75,13 @@ math::Vector3 tiltAt(int frame) {
   return math::Vector3(0.5f * std::cos(angle), 0.5f * std::sin(angle), 0.0f);
 }
 
-void BM_LevelUpdateLargestLevel(benchmark::State &state) {
+void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
   testing_support::FakeWindow window(320, 480);
   testing_support::WindowSwap swap(&window);
-  levelwriter::LevelPlan plan;
   file::BufferBinary file;
   std::string error;
-  if (!largestPlan(plan) || !levelwriter::levelFile(plan, file, error)) {
-    state.SkipWithError("the level data cannot be planned");
+  if (!levelwriter::levelFile(plan, file, error)) {
+    state.SkipWithError("the level cannot be written");
     return;
   }
   Random::globalSeed(11);
@@ -78,7 +90,7 @@ void BM_LevelUpdateLargestLevel(benchmark::State &state) {
   Level level(&engine);
   file.seek(0);
   if (!level.load(file)) {
-    state.SkipWithError("the largest level does not load");
+    state.SkipWithError("the level does not load");
     return;
   }
   level.start();
@@ -103,6 +115,8 @@ void BM_LevelUpdateLargestLevel(benchmark::State &state) {
       const uint32_t drops = level.scoreDrops().size() + level.groupScoreDrops().size();
       const uint32_t blocks = level.blockGrid().blockCount(), effects = effectCount(level);
       const uint32_t sparks = level.ball().sparkSystem().sparkCount();
+      const unsigned powerBefore = level.ball().power();
+      const float chargeTimer = level.chargeTimer();
       allocationCount = 0;
       allocationCounting = true;
       const auto start = std::chrono::steady_clock::now();
@@ -113,12 +127,13 @@ void BM_LevelUpdateLargestLevel(benchmark::State &state) {
       totalMicros += micros;
       worstMicros = micros > worstMicros ? micros : worstMicros;
       allocations += allocationCount;
-      const bool steady = level.blocksBroken() == broken && level.score() == score &&
-                          level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
-                          level.blockGrid().blockCount() == blocks &&
-                          effectCount(level) == effects && sparks == 0 &&
-                          level.ball().sparkSystem().sparkCount() == 0 &&
-                          level.ball().atom().contactFlags == 0;
+      const bool steady =
+          level.blocksBroken() == broken && level.score() == score &&
+          level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
+          level.blockGrid().blockCount() == blocks && effectCount(level) == effects &&
+          sparks == 0 && level.ball().sparkSystem().sparkCount() == 0 &&
+          level.ball().power() == Ball::NO_POWER && powerBefore == Ball::NO_POWER &&
+          level.chargeTimer() > chargeTimer && level.ball().atom().contactFlags == 0;
       if (steady) {
         ++steadyFrames;
         steadyAllocations += allocationCount;
@@ -140,6 +155,25 @@ void BM_LevelUpdateLargestLevel(benchmark::State &state) {
     state.SkipWithError("a frame in steady play allocated");
   LevelCatalogue::destroy();
 }
+void BM_LevelUpdateLargestLevel(benchmark::State &state) {
+  levelwriter::LevelPlan plan;
+  if (!largestPlan(plan)) {
+    state.SkipWithError("the level data cannot be planned");
+    return;
+  }
+  runFrames(state, plan);
+}
 BENCHMARK(BM_LevelUpdateLargestLevel)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Pools heat and kill the ball and bubble; the ball's deaths end in failure.
+void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
+  levelwriter::LevelPlan plan;
+  if (!namedPlan("level00_2", plan) || plan.lavas.empty()) {
+    state.SkipWithError("the lava showcase cannot be planned");
+    return;
+  }
+  runFrames(state, plan);
+}
+BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

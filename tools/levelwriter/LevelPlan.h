@@ -44,6 +44,8 @@ struct LevelPlan {
   int32_t ballColumn = 0, ballRow = 0;
   std::vector<Room> rooms;
   std::vector<PlacedBlock> blocks;
+  // Lava pools, each a rectangle of cells.
+  std::vector<CellRect> lavas;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

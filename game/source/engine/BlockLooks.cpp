@@ -4,6 +4,7 @@
 #include "billboard/Billboard3D.h"
 #include "engine/Block.h"
 #include "engine/BlockGeometry.h"
+#include "engine/BoardDrawing.h"
 #include "engine/BonusGeometry.h"
 #include "engine/CylinderGeometry.h"
 #include "engine/Level.h"
@@ -68,24 +69,6 @@ void drawSprite(video::Canvas &canvas, video::RenderPass &pass, const math::Vect
   const uint8_t colours[4] = {packed.r, packed.g, packed.b, packed.a};
   const float attenuation[3] = {1.0f, 0.0f, 0.0f};
   canvas.drawPoints(position, 1, 2, colours, &size, 1, 1.0f, attenuation, pass);
-}
-
-// A billboard of the named prototype at the point, scaled so that the
-// texture's width spans the given width times the factor.
-void drawBoard(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float width,
-               float factor, int blend) {
-  Billboard3D board(Database::current(), name);
-  if (!board.texture())
-    return;
-  board.settle();
-  if (board.size.x <= 0.0f)
-    return;
-  const float scale = width / board.size.x * factor;
-  board.initialScale = math::Vector2(scale, scale);
-  board.position = at;
-  if (blend >= 0)
-    board.setBlend(blend);
-  board.render(canvas);
 }
 
 } // namespace
@@ -197,7 +180,8 @@ void Block::renderOverlay(video::Canvas &canvas) {
     const float clock = Framework::exists() ? Framework::instance()->totalTime() : 0.0f;
     const Symbol frame = frames[uint32_t(std::floor(10.0f * clock)) % 3u];
     if (m_kind == BONUS) {
-      drawBoard(canvas, frame, c, 2.0f * cellSize, 1.5f, video::BLEND_ADDITIVE);
+      drawBoard(canvas, frame, c,
+                {2.0f * cellSize, 1.5f, math::Color::white, video::BLEND_ADDITIVE});
     } else {
       static video::RenderPass pass;
       pass.lit = false;
@@ -239,7 +223,7 @@ void Block::renderBonusNumber(video::Canvas &canvas) {
 void Block::renderIce(video::Canvas &canvas) {
   if (m_dead || !m_frozen)
     return;
-  drawBoard(canvas, SYM(L"iceCube"), centre(), 2.0f * cellSize, 1.2f, -1);
+  drawBoard(canvas, SYM(L"iceCube"), centre(), {2.0f * cellSize, 1.2f});
 }
 
 void Block::renderGeometry(video::Canvas &canvas) const {

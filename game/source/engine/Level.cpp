@@ -29,6 +29,9 @@ Level::Level(Engine *engine)
 Level::~Level() {
   // The blocks leave the block table as they go.
   m_blockGrid.clear();
+  // Debris leaves the simulation as it goes.
+  m_chunksNormal.deleteAll();
+  m_chunksExplosion.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   delete m_ball;

@@ -2,6 +2,8 @@
 // once its trail has reached its length: the physics step, the ball's update
 // and every block's update, with blocks shaking and charged.
 
+#include "BlockRing.h"
+
 #include "engine/Ball.h"
 #include "engine/Block.h"
 #include "engine/BlockGrid.h"
@@ -23,19 +25,7 @@ TEST(BallAndBlocks, AFrameOfRollingAllocatesNothing) {
   engine->setState(Engine::PLAYING);
   auto *level = new Level(engine);
 
-  // A ring of normal blocks around the origin.
-  file::BufferBinary layout;
-  for (int32_t v : {16, 16, -8, -8, 0})
-    file::write(v, layout);
-  for (int16_t c = -8; c < 8; ++c)
-    for (int16_t r = -8; r < 8; ++r)
-      if (c * c + r * r > 36) {
-        file::write(uint8_t((c + r + 16) % 6), layout);
-        file::write(c, layout);
-        file::write(r, layout);
-      }
-  file::write(uint8_t(255), layout);
-  layout.seek(0);
+  file::BufferBinary layout = blockRingLayout();
   BlockGrid &grid = level->blockGrid();
   ASSERT_TRUE(grid.read(layout));
   grid.blockAt(7, 0)->setCharge(2);

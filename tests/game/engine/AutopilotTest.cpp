@@ -18,7 +18,7 @@ namespace {
 // Steers the ball with tilt readings along the shortest way over the floor
 // to the nearest coloured block left, braking against its own speed. The
 // way steps between floor cells and through breakable blocks, round walls,
-// islands, unbreakable and round blocks. When it makes no headway for two
+// islands, lava pools, unbreakable and round blocks. When it makes no headway for two
 // seconds it goes across the line to its waypoint, to each side in turn.
 class Autopilot {
 public:
@@ -71,6 +71,9 @@ private:
     return block && !block->isDead() && block->isNormalOrBonus();
   }
   bool passable(int32_t column, int32_t row) const {
+    for (const levelwriter::CellRect &pool : m_plan.lavas)
+      if (pool.contains(column, row))
+        return false;
     return m_plan.roomAt(column, row) >= 0 && !levelwriter::stopsFill(m_plan, column, row);
   }
 

@@ -12,6 +12,7 @@
 #include "engine/BlockGrid.h"
 #include "engine/Level.h"
 #include "framework/CorvaneDatabase.h"
+#include "support/RecordingCanvas.h"
 #include "support/TempFolder.h"
 #include "text/TextTestSupport.h"
 
@@ -34,6 +35,13 @@ public:
   void setScore(uint32_t score) { m_score = score; }
   void setFitsOnScreen(bool fits) { m_fitsOnScreen = fits; }
   void setStateTime(float seconds) { m_stateTime = seconds; }
+  void setInteriorScale(float scale) { m_interiorScale = scale; }
+  // The visible rectangle between the corners, and its cells.
+  void setVisible(const math::Vector3 &low, const math::Vector3 &high) {
+    m_visibleMin = low;
+    m_visibleMax = high;
+    cellRange(low, high, m_visibleCellLow, m_visibleCellHigh);
+  }
 };
 
 // One point-sprite draw.
@@ -47,10 +55,20 @@ struct Sprite {
 
 class SpriteCanvas : public testing_support::QuadRecordingCanvas {
 public:
+  SpriteCanvas() : m_renderer(*this) {}
+  // Ribbons and meshes are drawn into nothing.
+  void drawVertices(video::VertexRenderer &) override {}
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+
   std::vector<Sprite> sprites;
+  // One per drawing call of point sprites.
+  std::vector<Texture *> pointCalls;
   void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
-                  const float *sizes, int, float, const float[3],
+                  const float *sizes, int sizeCount, float, const float[3],
                   video::RenderPass &pass) override {
+    pointCalls.push_back(pass.texture);
     for (int i = 0; i < count; ++i) {
       math::PackedColor c(255, 255, 255, 255);
       if (colors)
@@ -58,9 +76,13 @@ public:
                               colors[4 * i + 3]);
       sprites.push_back(
           Sprite{math::Vector2(positions[components * i], positions[components * i + 1]), c,
-                 sizes[0], pass.blend, pass.texture});
+                 sizes[sizeCount > 1 ? i : 0], pass.blend, pass.texture});
     }
   }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
 };
 
 // The sounds of the ball, the blocks and the level's scoring and states.
@@ -69,7 +91,8 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"blockHit4",   L"blockHit5",    L"blockHit6",     L"blockHit7",     L"freeze",
           L"glassBreaks", L"roundBlock",   L"ballAppear",    L"ballDie",       L"powerUp",
           L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
-          L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning"};
+          L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
+          L"ballDieLava"};
 }
 
 // Opens the audio player (true when its device opened) and gives the
