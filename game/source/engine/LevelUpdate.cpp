@@ -43,11 +43,17 @@ void Level::update(float dt) {
   m_ball->structure().pendingAcceleration += m_tilt * tuning::tiltScale;
 
   stepPhysics(dt);
+  neutronHits();
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
 
+  if (m_state == PLAYING)
+    m_coins.update(dt);
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
+    m_neutrons.update(dt);
+    m_explosions.update(dt);
+    m_blockLightnings.update(dt);
     m_scoreDrops.update(dt);
     updateGroupScoreDrops(dt);
   }
@@ -56,6 +62,7 @@ void Level::update(float dt) {
   trackCamera();
   chargePower(dt);
   m_starDisplay.update(dt);
+  m_coinMeter.update(dt);
 
   while (m_pendingCoins > 0 && !m_ballEarned) {
     coinCollected();
