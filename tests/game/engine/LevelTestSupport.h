@@ -72,7 +72,8 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"blockHit4",   L"blockHit5",    L"blockHit6",     L"blockHit7",     L"freeze",
           L"glassBreaks", L"roundBlock",   L"ballAppear",    L"ballDie",       L"powerUp",
           L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
-          L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning"};
+          L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
+          L"explosion",   L"neutron",      L"coin"};
 }
 
 // Opens the audio player (true when its device opened) and gives the
