@@ -6,6 +6,7 @@
 // (finish_us), and count the heap allocations per frame, which must be none.
 
 #include "support/AllocationCount.h"
+#include "support/HeadlessCanvas.h"
 
 #include "billboard/Billboard3D.h"
 #include "math/Random.h"
@@ -15,38 +16,18 @@
 #include "particle/ParticleSystem.h"
 #include "particle/ParticleSystemDefinition.h"
 #include "particle/SpoutBox.h"
-#include "surface/PixelBuffer.h"
-#include "texture/TextureAnswers.h"
 #include "texture/TextureSimple.h"
-#include "video/OpenGLCanvas.h"
-#include "video/OpenGLWindow.h"
 
 #include <GLES/gl.h>
-#include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-video::Canvas &glCanvas() {
-  if (!video::Canvas::instance() || !video::Canvas::instance()->asOpenGLCanvas()) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE);
-    video::Canvas::setInstance(new video::OpenGLCanvas);
-    auto *window = new video::OpenGLWindow;
-    video::Window::setInstance(window);
-    window->create(math::Vector2i(320, 480), false, false, false);
-  }
-  return *video::Canvas::instance();
-}
 
 // A white 16 x 16 texture; a definition whose emitter keeps its whole pool
 // alive (each emission takes the oldest slot) and moves it every update.
@@ -57,12 +38,8 @@ struct Scene {
   std::vector<std::unique_ptr<ParticleSystem>> systems;
 
   Scene() {
-    glCanvas();
-    installTextureAnswers();
-    auto *pixels = new PixelBuffer;
-    pixels->create(16, 16, PixelBuffer::RGBA8888);
-    std::memset(pixels->data(), 255, pixels->byteSize());
-    texture = new TextureSimple(nullptr, Symbol::intern(L"benchSpark"), pixels);
+    testing_support::headlessCanvas();
+    texture = testing_support::whiteTexture(L"benchSpark");
     emitter->billboard = new Billboard3D(texture);
     emitter->billboard->size = math::Vector2(6, 6);
     auto *box = new SpoutBox;
@@ -130,7 +107,7 @@ BENCHMARK(BM_ParticleUpdate)->Arg(10)->Arg(50)->Unit(benchmark::kMicrosecond);
 void frames(benchmark::State &state, bool pointSprites) {
   Scene &s = scene();
   s.make(int(state.range(0)), pointSprites);
-  video::Canvas &canvas = glCanvas();
+  video::Canvas &canvas = testing_support::headlessCanvas();
   double update = 0, draw = 0, finish = 0;
   // One frame first: the texture's upload and the buffers' first growth.
   canvas.beginFrame();

@@ -55,14 +55,7 @@ void BillboardChannel::reset() {
 }
 
 void BillboardChannel::insertFrame(uint32_t index, BillboardFrame *frame) {
-  if (index >= m_frames.size()) {
-    m_frames.push(frame);
-    return;
-  }
-  m_frames.push(nullptr);
-  for (uint32_t i = m_frames.size() - 1; i > index; --i)
-    m_frames[i] = m_frames[i - 1];
-  m_frames[index] = frame;
+  m_frames.insertAt(index, frame);
 }
 
 void BillboardChannel::removeFrame(uint32_t index) {

@@ -94,6 +94,13 @@ public:
 
   T pop() { return std::move(m_data[--m_size]); }
 
+  // Before element i, the later ones moving up; at the end for i >= size.
+  void insertAt(uint32_t i, T v) {
+    push(std::move(v));
+    for (uint32_t k = m_size - 1; k > i && k > 0; --k)
+      std::swap(m_data[k], m_data[k - 1]);
+  }
+
   T removeAt(uint32_t i) {
     T out = std::move(m_data[i]);
     for (uint32_t k = i + 1; k < m_size; ++k)

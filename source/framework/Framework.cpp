@@ -12,6 +12,7 @@
 #include "framework/BetaLog.h"
 #include "framework/BillboardAssets.h"
 #include "framework/CorvaneDatabase.h"
+#include "framework/DropAssets.h"
 #include "framework/FontAssets.h"
 #include "framework/FrameworkBuiltins.h"
 #include "framework/GameEngine.h"
@@ -20,6 +21,7 @@
 #include "framework/ParticleAssets.h"
 #include "framework/ShapeAssets.h"
 #include "framework/Shell.h"
+#include "framework/SkeletonAssets.h"
 #include "framework/SoundAssets.h"
 #include "framework/TextureAssets.h"
 #include "gui/PageStateRecord.h"
@@ -81,6 +83,8 @@ Framework::Framework() {
   installSoundAssets();
   installBillboardAssets();
   installParticleAssets();
+  installSkeletonAssets();
+  installDropAssets();
   installFontAssets();
   animation::installTextureAnimations();
   installMeshAssets();

@@ -102,6 +102,7 @@ TEST_F(FrameworkTest, StagedLoadLogsOneStepPerFrame) {
   EXPECT_EQ(frame(loop, *framework), Lines{"Loading database..."});
 
   // One asset kind per frame, then the frame that finds the database done.
+  const std::string index = folder.path("config/skeletons/index.bin");
   const Lines kinds[] = {
       {},
       {"No assets: billboards"},
@@ -109,7 +110,7 @@ TEST_F(FrameworkTest, StagedLoadLogsOneStepPerFrame) {
       {}, // sounds: the folder has no bank, which is a warning
       {"No assets: shapes"},
       {"No assets: particleSystems"},
-      {},
+      {"No skeleton index: " + index, "Deserialized index: " + index},
       {"No assets: obstacles"},
       {"No assets: drops"},
       {"No assets: worlds"},

@@ -6,9 +6,13 @@
 
 #include "engine/GameObject.h"
 #include "math/Spatial3D.h"
+#include "xstring/String.h"
 
 #include <cstdint>
 
+namespace animation {
+class Skeleton;
+}
 namespace file {
 class ByteProducer;
 class ByteReceiver;
@@ -41,10 +45,19 @@ public:
   void setPoints(uint32_t points) { m_points = points; }
   float age() const { return m_age; }
   // Seconds the animation runs: the total time of the skeleton.
-  static float animationTime();
+  float animationTime();
+  // The total as drawn, made again only when it changed.
+  const String &text();
 
 private:
+  // The drop's skeleton from the store, looked up on first use.
+  animation::Skeleton *skeleton();
+
   uint32_t m_group = 0;
   uint32_t m_points = 0;
   float m_age = 0.0f;
+  animation::Skeleton *m_skeleton = nullptr;
+  bool m_skeletonSought = false;
+  String m_text;
+  uint32_t m_shownPoints = 0;
 };

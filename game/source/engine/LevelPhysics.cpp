@@ -30,10 +30,11 @@ void Level::stepPhysics(float dt) {
   for (int pass = 0; pass < collisionPasses; ++pass)
     for (uint32_t i = 0; i < structures.size(); ++i) {
       physics::Structure3D &structure = *structures[i];
-      if (!touchesAnything(structure))
-        continue;
-      m_simulation.collideGeometries(structure);
-      collideBlocks(structure);
+      // One that touches nothing still keeps its shape.
+      if (touchesAnything(structure)) {
+        m_simulation.collideGeometries(structure);
+        collideBlocks(structure);
+      }
       structure.applyConstraints();
     }
   for (uint32_t i = 0; i < structures.size(); ++i)

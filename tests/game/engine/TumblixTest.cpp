@@ -1,4 +1,5 @@
 #include "engine/Tumblix.h"
+#include "FolderTumblix.h"
 #include "engine/Engine.h"
 #include "engine/LevelCatalogue.h"
 #include "framework/CorvaneDatabase.h"
@@ -22,17 +23,6 @@
 using testing_support::TempFolder;
 
 namespace {
-
-// The application in a fresh folder: its data root and its documents; the
-// game's front end installed under it as the program does.
-class FolderTumblix : public Tumblix {
-public:
-  explicit FolderTumblix(const TempFolder &folder) : m_folder(folder.wide()) {}
-  String documentsPath() override { return m_folder; }
-
-private:
-  String m_folder;
-};
 
 // An engine that records what focus reaches it.
 class FocusEngine : public framework::GameEngine {
