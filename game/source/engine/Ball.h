@@ -49,7 +49,11 @@ public:
   ~Ball() override;
 
   void update(float dt) override;
+  // The trail, effects, look, sparks, heat and smoke; nothing while waiting.
+  void render(video::Canvas &canvas) override;
   math::Vector3 getPosition() const override { return atomPosition(); }
+  // The textures of the ball's looks, made resident.
+  static void preloadTextures();
 
   // Nothing when s is the current state; else the state time restarts and
   // the entry action of s runs, the collision masks last.
@@ -63,6 +67,15 @@ public:
   float invulnerableTime() const { return m_invulnerableTime; }
 
   unsigned power() const { return m_power; }
+  // A power held, blinking five times a second in its last 2 s.
+  bool showsPowerLook() const;
+  // Rising to 1 over the first second of appearing.
+  float appearAlpha() const;
+  // 0.2 in the hidden phase of the blink while invulnerable.
+  float blinkAlpha() const;
+  // The trail's glow pass or core pass.
+  void setTrailStyle(bool glow);
+  float diameter() const { return 2.0f * atom().radius; }
   // For the power's whole time; the ice charge emits exactly while it is ice.
   void setPower(unsigned kind);
   void clearPower();
@@ -121,6 +134,9 @@ private:
   void dropBombs();
   void updateEffects(float dt);
   void addTrailPoint();
+  void renderNormalLook(video::Canvas &canvas);
+  void renderGlow(video::Canvas &canvas);
+  void renderPowerLook(video::Canvas &canvas);
   // The level's bonus charge colour; white without one.
   math::Color chargeColour() const;
   void spawnAtBall(Symbol effect, float scale, const math::Color &colour, Symbol list);

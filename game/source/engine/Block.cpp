@@ -163,7 +163,7 @@ void Block::powerHit(unsigned power) {
       explosion->setColor(m_owner->bonusColor());
     m_owner->addExplosion(explosion);
     queueGameSound(SYM(L"explosion"));
-    // The block's own piece flies from the hit when the level holds chunks.
+    throwBlastChunk(m_pendingHit.position);
     smash(true);
     m_owner->blast(m_pendingHit.position, 18.0f, 60.0f);
     return;

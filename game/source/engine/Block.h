@@ -88,6 +88,10 @@ public:
   // Reached by an explosion of the group coming from the point.
   void blastFrom(unsigned group, const math::Vector3 &source);
   void shatterIce();
+  // A tinted sparkle flying off the block.
+  void throwChunk();
+  // The block's own picture flung away from the point.
+  void throwBlastChunk(const math::Vector3 &from);
   void startShake(const math::Vector2 &velocity, float delay);
 
   // Frozen, loud shatter, freeze spread, group and charge with their timers.

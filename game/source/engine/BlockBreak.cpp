@@ -2,6 +2,7 @@
 
 #include "engine/Ball.h"
 #include "engine/Block.h"
+#include "engine/Chunk.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
 #include "math/Random.h"
@@ -9,6 +10,15 @@
 #include <cmath>
 
 namespace {
+
+// A random direction with its z turned upward.
+math::Vector3 upwardDirection() {
+  math::Vector3 d;
+  d.setRandomDirection();
+  if (d.z < 0.0f)
+    d.z = -d.z;
+  return d;
+}
 
 // The note of a bonus break rises with the bonus count: 1 to 8 and above.
 Symbol bonusNote(unsigned count) {
@@ -32,7 +42,7 @@ void Block::smash(bool loud) {
       m_owner->ball().sparkSystem().emit(1, centre());
       queueGameSound(bonusNote(m_owner->bonusCount()));
     } else if (loud) {
-      // The flying piece of the break joins when the level holds chunks.
+      throwChunk();
       queueGameSound(SYM(L"blockHit"));
     }
   } else if (m_kind == STONE) {
@@ -43,11 +53,33 @@ void Block::smash(bool loud) {
 }
 
 void Block::blastFrom(unsigned group, const math::Vector3 &source) {
-  // The piece that flies away from the source joins when the level holds
-  // chunks.
-  (void)source;
   m_group = group;
   smash(false);
+  throwBlastChunk(source);
+}
+
+void Block::throwChunk() {
+  const math::Vector3 d = upwardDirection();
+  auto *chunk = new ChunkNormal(*m_owner);
+  chunk->setPosition(centre() + d * 1.5f);
+  chunk->atom().setVelocity(d * Random::globalFloat(0.1f, 0.5f));
+  math::Color tint = colorValue(m_color);
+  tint += math::Color(0.5f, 0.5f, 0.5f, 0.0f);
+  tint.clamp();
+  chunk->setTint(tint);
+  m_owner->addChunkNormal(chunk);
+}
+
+void Block::throwBlastChunk(const math::Vector3 &from) {
+  // A bonus block's piece shows the single block of its colour.
+  auto *chunk = new ChunkExplosion(*m_owner, m_kind == BONUS ? unsigned(NORMAL) : m_kind, m_color);
+  const math::Vector3 c = centre();
+  math::Vector3 d(c.x - from.x, c.y - from.y, 0.0f);
+  if (d.normalize() == 0.0f)
+    d = upwardDirection();
+  chunk->setPosition(c);
+  chunk->atom().setVelocity(d * 0.75f);
+  m_owner->addChunkExplosion(chunk);
 }
 
 bool Block::markByNeutron(unsigned group) {

@@ -23,19 +23,18 @@ Level::Level(Engine *engine)
       SYM(L"score150"), SYM(L"score175"), SYM(L"score200"), SYM(L"score225"), SYM(L"score250")};
   for (uint32_t i = 0; i < scoreImageCount; ++i)
     m_scoreBatches[i] = new SpriteBatch(scoreImages[i]);
-  m_coinBatch = new SpriteBatch(SYM(L"coin"));
-  m_neutronBatch = new SpriteBatch(SYM(L"neutronRainbow"));
 }
 
 Level::~Level() {
   // The blocks leave the block table as they go.
   m_blockGrid.clear();
+  // Debris leaves the simulation as it goes.
+  m_chunksNormal.deleteAll();
+  m_chunksExplosion.deleteAll();
   delete m_ball;
   m_simulation.clear();
   for (SpriteBatch *batch : m_scoreBatches)
     delete batch;
-  delete m_coinBatch;
-  delete m_neutronBatch;
 }
 
 void Level::touch() {

@@ -8,15 +8,19 @@
 #include "engine/BlockColors.h"
 #include "engine/BlockGrid.h"
 #include "engine/BlockLightning.h"
+#include "engine/Chunk.h"
 #include "engine/Coin.h"
 #include "engine/CoinMeter.h"
 #include "engine/Explosion.h"
 #include "engine/GroupScoreDrop.h"
+#include "engine/Lava.h"
 #include "engine/LevelBase.h"
+#include "engine/LevelBatches.h"
 #include "engine/Neutron.h"
 #include "engine/ObjectList.h"
 #include "engine/ScoreBar.h"
 #include "engine/ScoreDrop.h"
+#include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
 #include "engine/Tuning.h"
 #include "math/Vector2.h"
@@ -123,8 +127,25 @@ public:
   // radius, away from the centre, the nearer the stronger and the sooner.
   void blast(const math::Vector3 &centre, float radius, float strength);
 
-  // The level keeps no splats yet: this does nothing.
+  // ---- Debris, splats and sprite batches.
+  // A splash of the block colour at the point.
   void addSplat(const math::Vector3 &position, unsigned colour);
+  void addChunkNormal(ChunkNormal *chunk) { m_chunksNormal.append(chunk); }
+  void addChunkExplosion(ChunkExplosion *chunk) { m_chunksExplosion.append(chunk); }
+  ObjectList<ChunkNormal> &chunksNormal() { return m_chunksNormal; }
+  ObjectList<ChunkExplosion> &chunksExplosion() { return m_chunksExplosion; }
+  Splatter &splatter() { return m_splatter; }
+  LevelBatches &batches() { return m_batches; }
+  // Takes the pool.
+  void addLava(Lava *lava) { m_lavas.append(lava); }
+  ObjectList<Lava> &lavas() { return m_lavas; }
+  // The floor's texture scale, which the lava's texture follows.
+  float interiorScale() const { return m_interiorScale; }
+  // Whether the box overlaps the visible rectangle.
+  bool isVisible(const math::Box3D &box) const;
+  // The visible cell range widened by one cell on the low side, clipped to
+  // the grid; false when no cell of the grid is in it.
+  bool drawnCells(math::Vector2i &low, math::Vector2i &high) const;
 
   int32_t state() const { return m_state; }
   // The level file's background and interior textures.
@@ -299,6 +320,14 @@ protected:
   void updateGroupScoreDrops(float dt);
   void renderScoreDrops(video::Canvas &canvas);
   void collideBlocks(physics::Structure3D &structure);
+  // Pass 4: the blocks in their batches (the others singly), their
+  // overlays and the ice.
+  void renderBlockField(video::Canvas &canvas);
+  // Pass 5: the sparkles of normal chunks, then the explosion chunks as
+  // blocks.
+  void renderChunks(video::Canvas &canvas);
+  // Pass 3: the visible pools, layer by layer.
+  void renderLava(video::Canvas &canvas);
 
   float m_stateTime = 0.0f;
   float m_playTime = 0.0f;
@@ -324,14 +353,17 @@ protected:
   ObjectList<Coin> m_coins;
   ObjectList<Explosion> m_explosions;
   ObjectList<BlockLightning> m_blockLightnings;
-  SpriteBatch *m_coinBatch = nullptr;
-  SpriteBatch *m_neutronBatch = nullptr;
   SpriteBatch *m_scoreBatches[scoreImageCount] = {};
   // Blocks gathered for a random choice; kept to reuse their room.
   container::Vector<Block *> m_candidates;
   container::Vector<uint32_t> m_groupKeys;
   Block *m_lightningTargets[3] = {};
   uint32_t m_lightningTargetCount = 0;
+  ObjectList<ChunkNormal> m_chunksNormal;
+  ObjectList<ChunkExplosion> m_chunksExplosion;
+  Splatter m_splatter;
+  LevelBatches m_batches;
+  ObjectList<Lava> m_lavas;
 
   // Made by the constructor.
   Ball *m_ball = nullptr;

@@ -123,6 +123,5 @@ void Level::blast(const math::Vector3 &centre, float radius, float strength) {
 }
 
 void Level::addSplat(const math::Vector3 &position, unsigned colour) {
-  (void)position;
-  (void)colour;
+  m_splatter.add(math::Vector2(position.x, position.y), colorValue(colour));
 }

@@ -32,7 +32,7 @@ void Level::renderCoins(video::Canvas &canvas) {
     }
     const math::Vector2i &cell = coin->cell();
     if (cell.x >= low.x && cell.x <= high.x && cell.y >= low.y && cell.y <= high.y)
-      m_coinBatch->add(math::Vector2(coin->position.x, coin->position.y), math::Color::white);
+      m_batches.coin().add(math::Vector2(coin->position.x, coin->position.y), math::Color::white);
   }
-  m_coinBatch->draw(canvas, m_spriteSize);
+  m_batches.coin().draw(canvas, m_spriteSize);
 }

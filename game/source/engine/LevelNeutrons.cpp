@@ -42,7 +42,7 @@ void Level::renderNeutrons(video::Canvas &canvas) {
     if (neutron->isDead())
       continue;
     const math::Vector2 &at = neutron->position();
-    m_neutronBatch->add(at, math::Color(1.0f, 1.0f, 1.0f, neutron->opacity()));
+    m_batches.neutron().add(at, math::Color(1.0f, 1.0f, 1.0f, neutron->opacity()));
   }
-  m_neutronBatch->draw(canvas, m_spriteSize * (0.6f + 0.1f * std::sin(20.0f * t)));
+  m_batches.neutron().draw(canvas, m_spriteSize * (0.6f + 0.1f * std::sin(20.0f * t)));
 }

@@ -1,13 +1,12 @@
 // The level's seven drawing passes. The order between kinds is fixed here;
 // each kind lays out its own drawing.
 
+#include "engine/Ball.h"
 #include "engine/Level.h"
 
 #include "math/Rectangle.h"
 #include "particle/Effect3DList.h"
 #include "video/Canvas.h"
-
-#include <cmath>
 
 namespace {
 
@@ -44,12 +43,15 @@ void Level::renderFloors(video::Canvas &canvas) { (void)canvas; }
 
 // Lava in its layers, the splatter, then the "ground" effects.
 void Level::renderGround(video::Canvas &canvas) {
+  renderLava(canvas);
+  m_splatter.render(canvas, m_spriteSize);
   renderEffects(m_effects, groundEffects(), canvas);
 }
 
 // Doors, block batches and overlays, ice, switches, tar splats, then the
 // "block" effects.
 void Level::renderBlocks(video::Canvas &canvas) {
+  renderBlockField(canvas);
   renderEffects(m_effects, blockEffects(), canvas);
 }
 
@@ -65,24 +67,47 @@ void Level::renderObjects(video::Canvas &canvas) {
   renderScoreDrops(canvas);
   for (GroupScoreDrop *drop : m_groupScoreDrops)
     drop->render(canvas);
+  m_ball->render(canvas);
+  for (uint32_t i = 0; i < LevelBatches::wormCount; ++i)
+    m_batches.worm(i).draw(canvas, m_spriteSize);
+  renderChunks(canvas);
   renderEffects(m_effects, objectEffects(), canvas);
 }
 
 void Level::renderScoreDrops(video::Canvas &canvas) {
-  const float left = std::fmin(m_visibleMin.x, m_visibleMax.x);
-  const float right = std::fmax(m_visibleMin.x, m_visibleMax.x);
-  const float bottom = std::fmin(m_visibleMin.y, m_visibleMax.y);
-  const float top = std::fmax(m_visibleMin.y, m_visibleMax.y);
   for (const ScoreDrop *drop : m_scoreDrops) {
-    const math::Box3D box = drop->bounds();
-    const math::Vector3 low = box.minimum(), high = box.maximum();
-    if (high.x < left || low.x > right || high.y < bottom || low.y > top)
+    if (!isVisible(drop->bounds()))
       continue;
     const math::Vector3 &at = drop->position;
     m_scoreBatches[drop->image()]->add(math::Vector2(at.x, at.y), drop->color());
   }
   for (SpriteBatch *batch : m_scoreBatches)
     batch->draw(canvas, m_spriteSize);
+}
+
+void Level::renderLava(video::Canvas &canvas) {
+  if (m_lavas.isEmpty())
+    return;
+  for (uint32_t layer = 0; layer < Lava::layerCount; ++layer) {
+    // The lower texture drifts with the tilt.
+    if (layer == 0) {
+      canvas.setMatrixMode(video::Canvas::TEXTURE);
+      canvas.pushMatrix();
+      canvas.translate(-Lava::drift().x, Lava::drift().y);
+      canvas.setMatrixMode(video::Canvas::MODEL);
+    }
+    for (Lava *lava : m_lavas) {
+      const math::Rectangle &r = lava->bounds();
+      const math::Vector3 half(0.5f * r.width, 0.5f * r.height, 0.0f);
+      if (isVisible(math::Box3D(lava->getPosition(), half)))
+        lava->renderLayer(canvas, layer);
+    }
+    if (layer == 0) {
+      canvas.setMatrixMode(video::Canvas::TEXTURE);
+      canvas.popMatrix();
+      canvas.setMatrixMode(video::Canvas::MODEL);
+    }
+  }
 }
 
 // The gates' barriers stand upright: this pass stores 3-D positions.

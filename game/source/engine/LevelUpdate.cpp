@@ -18,6 +18,11 @@ math::Vector3 applicationGravity() {
   return Tumblix::exists() ? Tumblix::instance()->gravity() : math::Vector3();
 }
 
+// The device's latest reading, which drifts the lava.
+math::Vector3 applicationAcceleration() {
+  return Tumblix::exists() ? Tumblix::instance()->smoothedAcceleration() : math::Vector3();
+}
+
 // Where the camera closes in on the ball to shake off tar and to watch it
 // finish the level.
 constexpr float closeHeight = 27.5f;
@@ -40,17 +45,27 @@ void Level::update(float dt) {
   m_previousTilt = m_tiltSeen ? m_tilt : gravity;
   m_tilt = gravity;
   m_tiltSeen = true;
-  m_ball->structure().pendingAcceleration += m_tilt * tuning::tiltScale;
+  const math::Vector3 force = m_tilt * tuning::tiltScale;
+  m_ball->structure().pendingAcceleration += force;
+  for (ChunkNormal *chunk : m_chunksNormal)
+    chunk->structure().pendingAcceleration += force;
+  for (ChunkExplosion *chunk : m_chunksExplosion)
+    chunk->structure().pendingAcceleration += force;
 
   stepPhysics(dt);
   neutronHits();
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
+  Lava::updateDrift(applicationAcceleration(), dt);
+  if (m_state == PLAYING)
+    m_lavas.update(dt);
 
   if (m_state == PLAYING)
     m_coins.update(dt);
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
+    m_chunksNormal.update(dt);
+    m_chunksExplosion.update(dt);
     m_neutrons.update(dt);
     m_explosions.update(dt);
     m_blockLightnings.update(dt);
@@ -62,6 +77,7 @@ void Level::update(float dt) {
   trackCamera();
   chargePower(dt);
   m_starDisplay.update(dt);
+  m_splatter.update(dt);
   m_coinMeter.update(dt);
 
   while (m_pendingCoins > 0 && !m_ballEarned) {

@@ -34,3 +34,14 @@ void LightningOrbiter::update(float dt) {
   yaw += dt * yawSpeed;
   pitch += dt * pitchSpeed;
 }
+
+float LightningOrbiter::fade() const {
+  constexpr float edge = 0.05f;
+  if (age >= lifetime)
+    return 0.0f;
+  if (age < edge)
+    return age / edge;
+  if (age > lifetime - edge)
+    return (lifetime - age) / edge;
+  return 1.0f;
+}

@@ -21,4 +21,7 @@ struct LightningOrbiter {
   // A new bolt from the process-wide random stream.
   void randomize();
   void update(float dt);
+  // The bolt's size: growing in over its first 0.05 s, shrinking out over
+  // its last, 0 after its lifetime.
+  float fade() const;
 };

@@ -14,11 +14,21 @@ void SpriteBatch::add(const math::Vector2 &position, const math::Color &colour) 
   m_colours.push(packed.g);
   m_colours.push(packed.b);
   m_colours.push(packed.a);
+  m_scales.push(1.0f);
+}
+
+void SpriteBatch::add(const math::Vector2 &position, const math::Color &colour, float scale) {
+  add(position, colour);
+  m_scales.last() = scale;
+  if (scale != 1.0f)
+    m_scaled = true;
 }
 
 void SpriteBatch::clear() {
   m_positions.clear();
   m_colours.clear();
+  m_scales.clear();
+  m_scaled = false;
 }
 
 void SpriteBatch::draw(video::Canvas &canvas, float pixels) {
@@ -30,7 +40,16 @@ void SpriteBatch::draw(video::Canvas &canvas, float pixels) {
       m_pass.texture = textures->getTexture(m_textureName);
   }
   const float attenuation[3] = {1.0f, 0.0f, 0.0f};
-  canvas.drawPoints(m_positions.data(), int(size()), 2, m_colours.data(), &pixels, 1, 1.0f,
+  const float *sizes = &pixels;
+  int sizeCount = 1;
+  if (m_scaled) {
+    m_sizes.clear();
+    for (float scale : m_scales)
+      m_sizes.push(pixels * scale);
+    sizes = m_sizes.data();
+    sizeCount = int(m_sizes.size());
+  }
+  canvas.drawPoints(m_positions.data(), int(size()), 2, m_colours.data(), sizes, sizeCount, 1.0f,
                     attenuation, m_pass);
   clear();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Many small sprites of one texture drawn in one call: filled during a
-// drawing pass, drawn as point sprites of one size, then emptied. Kept from
-// frame to frame, so filling allocates only when a batch outgrows its
-// largest size so far.
+// drawing pass, drawn as point sprites, then emptied. Sprites are of one
+// size unless some are given a scale of their own. Kept from frame to
+// frame, so filling allocates only when a batch outgrows its largest size
+// so far.
 
 #include "container/Vector.h"
 #include "math/Color.h"
@@ -25,6 +26,8 @@ public:
   SpriteBatch &operator=(const SpriteBatch &) = delete;
 
   void add(const math::Vector2 &position, const math::Color &colour);
+  // A sprite the batch's size times the scale.
+  void add(const math::Vector2 &position, const math::Color &colour, float scale);
   uint32_t size() const { return m_colours.size() / 4; }
   bool isEmpty() const { return m_colours.isEmpty(); }
   // Every sprite at once, the given pixels wide; then the batch is empty.
@@ -43,5 +46,9 @@ private:
   Symbol m_textureName;
   container::Vector<float> m_positions;
   container::Vector<uint8_t> m_colours;
+  // One per sprite; the sizes are worked out from them when drawn.
+  container::Vector<float> m_scales;
+  container::Vector<float> m_sizes;
+  bool m_scaled = false;
   video::RenderPass m_pass;
 };

@@ -6,6 +6,7 @@
 
 #include "audio/Library.h"
 #include "audio/Player.h"
+#include "engine/Ball.h"
 #include "engine/Block.h"
 #include "engine/Engine.h"
 #include "engine/FrontEnd.h"
@@ -130,6 +131,7 @@ void Tumblix::preloadAssets() {
     frontEnd->createGlobe();
   Engine::preloadTextures();
   Block::preloadTextures();
+  Ball::preloadTextures();
 }
 
 // No snapshot is written yet, so none is read.

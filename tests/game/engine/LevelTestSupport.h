@@ -37,6 +37,13 @@ public:
   void setFitsOnScreen(bool fits) { m_fitsOnScreen = fits; }
   void setCameraMargins(const math::Vector2 &margins) { m_cameraMargins = margins; }
   void setStateTime(float seconds) { m_stateTime = seconds; }
+  void setInteriorScale(float scale) { m_interiorScale = scale; }
+  // The visible rectangle between the corners, and its cells.
+  void setVisible(const math::Vector3 &low, const math::Vector3 &high) {
+    m_visibleMin = low;
+    m_visibleMax = high;
+    cellRange(low, high, m_visibleCellLow, m_visibleCellHigh);
+  }
 };
 
 // One point-sprite draw.
@@ -51,9 +58,12 @@ struct Sprite {
 class SpriteCanvas : public testing_support::QuadRecordingCanvas {
 public:
   std::vector<Sprite> sprites;
+  // One per drawing call of point sprites.
+  std::vector<Texture *> pointCalls;
   void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
-                  const float *sizes, int, float, const float[3],
+                  const float *sizes, int sizeCount, float, const float[3],
                   video::RenderPass &pass) override {
+    pointCalls.push_back(pass.texture);
     for (int i = 0; i < count; ++i) {
       math::PackedColor c(255, 255, 255, 255);
       if (colors)
@@ -61,7 +71,7 @@ public:
                               colors[4 * i + 3]);
       sprites.push_back(
           Sprite{math::Vector2(positions[components * i], positions[components * i + 1]), c,
-                 sizes[0], pass.blend, pass.texture});
+                 sizes[sizeCount > 1 ? i : 0], pass.blend, pass.texture});
     }
   }
 };
@@ -73,7 +83,7 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"glassBreaks", L"roundBlock",   L"ballAppear",    L"ballDie",       L"powerUp",
           L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
           L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
-          L"explosion",   L"neutron",      L"coin"};
+          L"explosion",   L"neutron",      L"coin",          L"ballDieLava"};
 }
 
 // Opens the audio player (true when its device opened) and gives the
