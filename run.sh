@@ -8,14 +8,15 @@ tools/setup/deps.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
-# The texture file, the loading picture, the font, the sound bank and the
-# compiled skeletons are generated, never committed. The font maker packs
-# its atlas with the textures, so it writes the texture file again after
+# The texture file, the loading picture, the font, the sound bank, the
+# compiled skeletons and the level files are generated, never committed. The
+# font maker packs its atlas with the textures, so it writes the texture file again after
 # texpack; the skeleton compiler reads the billboards of that file.
 build/release/tools/texpack data/textures.! data >/dev/null
 build/release/tools/fontmake /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf data/textures.! data >/dev/null
 build/release/tools/soundpack data >/dev/null
 build/release/tools/skeletonc data >/dev/null
+build/release/tools/levelwriter data >/dev/null
 
 program=(build/release/game/source/app/tumblix)
 

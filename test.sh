@@ -13,14 +13,15 @@ find source game tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0 | 
 jobs=$(nproc)
 cmake --preset sanitize -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset sanitize -j "$jobs"
-# The texture file, the loading picture, the font, the sound bank and the
-# compiled skeletons are generated, never committed. The font maker packs
-# its atlas with the textures, so it writes the texture file again after
+# The texture file, the loading picture, the font, the sound bank, the
+# compiled skeletons and the level files are generated, never committed. The
+# font maker packs its atlas with the textures, so it writes the texture file again after
 # texpack; the skeleton compiler reads the billboards of that file.
 build/sanitize/tools/texpack data/textures.! data >/dev/null
 build/sanitize/tools/fontmake /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf data/textures.! data >/dev/null
 build/sanitize/tools/soundpack data >/dev/null
 build/sanitize/tools/skeletonc data >/dev/null
+build/sanitize/tools/levelwriter data >/dev/null
 
 # Window tests need an X server; start a private one (with -noreset, or SDL's
 # probe connection makes the next connect fail) unless one is given.

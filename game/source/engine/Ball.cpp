@@ -302,7 +302,7 @@ void Ball::teleportBegin() {
 
 void Ball::teleportEnd() {
   setState(PLAYING);
-  m_regionIndex = m_owner->regionFreeOfWalls(atomPosition());
+  m_regionIndex = int(m_owner->floorAreaAt(atomPosition()));
   m_controlTime = 0.0f;
   queueGameSound(SYM(L"teleportEnd"));
 }

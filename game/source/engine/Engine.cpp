@@ -110,7 +110,7 @@ void Engine::startLevel() {
   leaveLevel();
   if (!m_levelFileLoaded)
     readLevelFile();
-  // The level's reads trust the file's counts, so no level reads nothing.
+  // An empty file is no level.
   if (m_levelFile.size() == 0) {
     GameProfile *profile = FrontEnd::currentProfile();
     if (!profile)
@@ -124,7 +124,12 @@ void Engine::startLevel() {
   newLevel();
   m_levelFile.seek(0);
   m_levelFile.clearOverrun();
-  m_level->load(m_levelFile);
+  if (!m_level->load(m_levelFile)) {
+    logLine(String(L"Level not started: its file is damaged: ") + m_levelFilePath);
+    delete m_level;
+    m_level = nullptr;
+    return;
+  }
 
   Symbol background = m_level->backgroundName();
   Symbol interior = m_level->interiorName();

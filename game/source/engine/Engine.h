@@ -57,8 +57,8 @@ public:
 
   // Stops the engine's scripts, reads the level file again and starts.
   void restartLevel();
-  // A level whose file is missing or empty is refused with one log line;
-  // the engine then stays idle.
+  // A level whose file is missing, empty or damaged is refused with one log
+  // line; the engine then stays idle.
   void startLevel();
   void beginLevel();
   void leaveLevel();

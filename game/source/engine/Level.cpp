@@ -1,6 +1,7 @@
 #include "engine/Level.h"
 
 #include "engine/Ball.h"
+#include "engine/FloorArea.h"
 #include "engine/GameCategories.h"
 
 Level::Level(Engine *engine)
@@ -31,6 +32,8 @@ Level::~Level() {
   // Debris leaves the simulation as it goes.
   m_chunksNormal.deleteAll();
   m_chunksExplosion.deleteAll();
+  // Their walls leave the simulation as they go.
+  m_floorAreas.deleteAll();
   delete m_ball;
   m_simulation.clear();
   for (SpriteBatch *batch : m_scoreBatches)
@@ -56,6 +59,17 @@ Block *Level::blockFromGeometry(const physics::WorldGeometry *geometry) const {
 
 Ball *Level::ballFromStructure(const physics::Structure3D *structure) const {
   return structure == &m_ball->structure() ? m_ball : nullptr;
+}
+
+void Level::setTextures(Symbol background, Symbol interior) {
+  m_backgroundName = background;
+  m_interiorName = interior;
+}
+
+FloorArea &Level::addFloorArea() {
+  auto *area = new FloorArea(*this, int(m_floorAreas.size()));
+  m_floorAreas.append(area);
+  return *area;
 }
 
 Symbol Level::groundEffects() { return SYM(L"ground"); }

@@ -35,7 +35,11 @@
 
 class Ball;
 class Block;
+class FloorArea;
 class Texture;
+namespace file {
+class ByteReceiver;
+}
 namespace framework {
 struct InputEvent;
 }
@@ -83,6 +87,14 @@ public:
   explicit Level(Engine *engine);
   ~Level() override;
 
+  // Reads the level file, then finishes the level: block faces, floor
+  // bounds, the view and the floor meshes, the camera at its home. False,
+  // with the level unfinished, for a file that is cut short, holds a count
+  // running past its bytes, or holds what the game cannot read.
+  bool load(file::ByteProducer &in) override;
+  // The level file of what the level holds now, in the file's order.
+  void writeFile(file::ByteReceiver &out) const;
+
   bool isComplete() const override { return m_state == COMPLETE; }
   bool isFailed() const override { return m_state == FAILED; }
   void refreshView() override { refreshSpriteSize(); }
@@ -103,8 +115,27 @@ public:
   const BlockGrid &blockGrid() const { return m_blockGrid; }
   // The ball when the structure is its own, else null.
   Ball *ballFromStructure(const physics::Structure3D *structure) const;
-  // The first floor region whose walls leave the point free; 0 when none.
-  int regionFreeOfWalls(const math::Vector3 &point) const;
+
+  // Cell (c, r) is centred on (3c, 3r, 0); the lattice point (x, y) of the
+  // floor outlines is the lower-left corner of cell (x, y).
+  static math::Vector3 cellCentre(const math::Vector2i &cell);
+  static math::Vector3 cellCorner(const math::Vector2i &point);
+  // The cell holding the point; exact halves round down.
+  static math::Vector2i worldToCell(const math::Vector3 &point);
+
+  // The first floor area whose walls leave the point free; 0 when none does.
+  uint32_t floorAreaAt(const math::Vector3 &point) const;
+  // Whether any floor area leaves the point free.
+  bool onFloor(const math::Vector3 &point) const;
+  uint32_t floorAreaCount() const { return m_floorAreas.size(); }
+  FloorArea &floorArea(uint32_t i) { return *m_floorAreas[i]; }
+  const FloorArea &floorArea(uint32_t i) const { return *m_floorAreas[i]; }
+  // The bounding box of every floor area's outline.
+  const math::Vector3 &floorMin() const { return m_floorMin; }
+  const math::Vector3 &floorMax() const { return m_floorMax; }
+  // Gives each block of the cells (inclusive, held to the grid) the faces
+  // its neighbours leave open.
+  void refreshBlockFaces(const math::Vector2i &low, const math::Vector2i &high);
 
   // The bonus charge: a colour below COLOR_NONE and the charges taken of it.
   unsigned bonusColor() const { return m_bonusColor; }
@@ -151,6 +182,22 @@ public:
   // The level file's background and interior textures.
   Symbol backgroundName() const { return m_backgroundName; }
   Symbol interiorName() const { return m_interiorName; }
+  // Texture coordinates per world unit of the two textures.
+  float backgroundScale() const { return m_backgroundScale; }
+  float interiorScale() const { return m_interiorScale; }
+  // Whole seconds the time bonus counts against.
+  uint32_t parTime() const { return m_parTime; }
+  // Kept for the snapshot; nothing reads it.
+  uint32_t levelWord() const { return m_levelWord; }
+
+  // A level made in memory, to be written: the file's values, and floor
+  // areas appended with the next index.
+  void setTextures(Symbol background, Symbol interior);
+  void setParTime(uint32_t seconds) { m_parTime = seconds; }
+  void setLevelWord(uint32_t word) { m_levelWord = word; }
+  void setBallStart(const math::Vector2 &start) { m_ballStart = start; }
+  void setCameraMargins(const math::Vector2 &margins) { m_cameraMargins = margins; }
+  FloorArea &addFloorArea();
   physics::Simulation &simulation() { return m_simulation; }
   const physics::Plane &floorPlane() const { return m_floorPlane; }
 
@@ -214,7 +261,6 @@ public:
   uint32_t blocksBroken() const { return m_blocksBroken; }
   const math::Vector3 &tilt() const { return m_tilt; }
   float shake() const { return m_shake; }
-  uint32_t parTime() const { return m_parTime; }
   // The level's own physics step: every structure moves, then three passes
   // in which each structure that touches anything collides with the world's
   // geometries, then with the blocks its atoms swept, then runs its
@@ -223,9 +269,6 @@ public:
   // Each block by cell; a dead one leaves the grid and is deleted, and the
   // faces of the blocks around it are worked out again.
   void updateBlocks(float dt);
-  // The faces of every block in the cells, clipped to the grid: a face is
-  // exposed where the next cell holds nothing solid.
-  void refreshBlockFaces(const math::Vector2i &low, const math::Vector2i &high);
   // Cells of the grid in the range; false when none are.
   bool clipToGrid(math::Vector2i &low, math::Vector2i &high) const;
   void moveCamera(const math::Vector3 &from, const math::Vector3 &to, float duration, bool moveXY);
@@ -235,8 +278,6 @@ public:
   // Keeps the ball inside the margins of the window.
   void trackCamera();
   const CameraMove &cameraMove() const { return m_cameraMove; }
-  // The index of the floor area that accepts the point; 0 when none does.
-  int floorAreaIndex(const math::Vector3 &point) const;
 
   // ---- Bombs, bolts, neutrons and coins, made during play or read.
   void addNeutron(Neutron *neutron) { m_neutrons.append(neutron); }
@@ -344,7 +385,6 @@ protected:
   uint32_t m_coinCount = 0;
   bool m_ballEarned = false;
   uint32_t m_pendingCoins = 0;
-  uint32_t m_parTime = 99;
   ObjectList<ScoreDrop> m_scoreDrops;
   ObjectList<GroupScoreDrop> m_groupScoreDrops;
   ScoreBar m_starDisplay{*this};
@@ -365,6 +405,13 @@ protected:
   LevelBatches m_batches;
   ObjectList<Lava> m_lavas;
 
+  bool readFile(file::ByteProducer &in);
+  bool readFloorAreas(file::ByteProducer &in);
+  bool readSections(file::ByteProducer &in);
+  // The level's own work once the file is read.
+  void finishLoad();
+  void refreshTextureScales();
+
   // Made by the constructor.
   Ball *m_ball = nullptr;
   BlockGrid m_blockGrid{*this};
@@ -374,6 +421,7 @@ protected:
   container::HashTable<unsigned, GroupScoreDrop *> m_groupScoreDropTable;
   container::HashTable<unsigned, unsigned> m_groupCounts;
   container::Vector<GroupTimer> m_groupTimers;
+  ObjectList<FloorArea> m_floorAreas;
 
   int32_t m_state = NOT_BEGUN;
   unsigned m_bonusColor = COLOR_NONE;
@@ -384,10 +432,15 @@ protected:
   Symbol m_backgroundName;
   Symbol m_interiorName;
   Texture *m_backgroundTexture = nullptr;
+  Texture *m_interiorTexture = nullptr;
   float m_backgroundScale = 0.0f;
   float m_interiorScale = 0.0f;
   math::Vector2 m_ballStart;
   math::Vector2 m_cameraMargins{100.0f, 100.0f};
+  uint32_t m_parTime = 99;
+  uint32_t m_levelWord = 0;
+  math::Vector3 m_floorMin;
+  math::Vector3 m_floorMax;
   bool m_fitsOnScreen = false;
 
   math::Vector3 m_visibleMin;

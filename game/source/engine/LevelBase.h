@@ -31,8 +31,11 @@ public:
   LevelBase &operator=(const LevelBase &) = delete;
   virtual ~LevelBase();
 
-  // Reads the level file.
-  virtual void load(file::ByteProducer &in) { (void)in; }
+  // Reads the level file; false when it cannot be played.
+  virtual bool load(file::ByteProducer &in) {
+    (void)in;
+    return true;
+  }
   virtual void begin() {}
   // Adds to the total time, then updates every effect list in order.
   virtual void update(float dt);

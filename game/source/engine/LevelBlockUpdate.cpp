@@ -3,7 +3,6 @@
 
 #include "engine/Ball.h"
 #include "engine/Block.h"
-#include "engine/BlockGeometry.h"
 #include "engine/Level.h"
 
 bool Level::clipToGrid(math::Vector2i &low, math::Vector2i &high) const {
@@ -29,55 +28,6 @@ void Level::updateBlocks(float dt) {
       delete m_blockGrid.take(column, row);
       refreshBlockFaces(math::Vector2i(column - 1, row - 1),
                         math::Vector2i(column + reach, row + reach));
-    }
-}
-
-namespace {
-
-// A cell is solid when it holds a square block or lies under a bonus block.
-bool solidCell(const BlockGrid &grid, int32_t column, int32_t row) {
-  const Block *block = grid.blockCovering(column, row);
-  if (!block)
-    return false;
-  const unsigned kind = block->kind();
-  return kind == Block::NORMAL || kind == Block::UNBREAKABLE || kind == Block::STONE ||
-         kind == Block::BONUS;
-}
-
-} // namespace
-
-void Level::refreshBlockFaces(const math::Vector2i &low, const math::Vector2i &high) {
-  math::Vector2i first = low, last = high;
-  if (!clipToGrid(first, last))
-    return;
-  const BlockGrid &grid = m_blockGrid;
-  auto open = [&grid](int32_t column, int32_t row) { return !solidCell(grid, column, row); };
-  for (int32_t x = first.x; x <= last.x; ++x)
-    for (int32_t y = first.y; y <= last.y; ++y) {
-      Block *block = grid.blockAt(x, y);
-      if (!block)
-        continue;
-      physics::WorldGeometry &geometry = block->geometry();
-      switch (block->kind()) {
-      case Block::NORMAL:
-      case Block::UNBREAKABLE:
-      case Block::STONE: {
-        const uint32_t mask = (open(x - 1, y) ? 2u : 0u) | (open(x + 1, y) ? 1u : 0u) |
-                              (open(x, y - 1) ? 8u : 0u) | (open(x, y + 1) ? 4u : 0u);
-        static_cast<BlockGeometry &>(geometry).setFaceMask(0, mask);
-        break;
-      }
-      case Block::BONUS: {
-        auto &faces = static_cast<BlockGeometry &>(geometry);
-        faces.setFaceMask(0, (open(x - 1, y) ? 2u : 0u) | (open(x, y - 1) ? 8u : 0u));
-        faces.setFaceMask(1, (open(x - 1, y + 1) ? 2u : 0u) | (open(x, y + 2) ? 4u : 0u));
-        faces.setFaceMask(2, (open(x + 2, y + 1) ? 1u : 0u) | (open(x + 1, y + 2) ? 4u : 0u));
-        faces.setFaceMask(3, (open(x + 2, y) ? 1u : 0u) | (open(x + 1, y - 1) ? 8u : 0u));
-        break;
-      }
-      default:
-        break;
-      }
     }
 }
 

@@ -5,17 +5,6 @@
 #include "engine/Block.h"
 #include "engine/Level.h"
 
-int Level::regionFreeOfWalls(const math::Vector3 &point) const {
-  // No floor regions are held yet: every point is in region 0.
-  (void)point;
-  return 0;
-}
-
-int Level::floorAreaIndex(const math::Vector3 &point) const {
-  (void)point;
-  return 0;
-}
-
 void Level::resetBonusCharge() {
   m_bonusColor = COLOR_NONE;
   m_bonusCount = 1;

@@ -2,6 +2,7 @@
 // each kind lays out its own drawing.
 
 #include "engine/Ball.h"
+#include "engine/FloorArea.h"
 #include "engine/Level.h"
 
 #include "math/Rectangle.h"
@@ -39,7 +40,12 @@ void Level::renderBackground(video::Canvas &canvas) {
 }
 
 // Floor meshes, gates, then every floor area's walls.
-void Level::renderFloors(video::Canvas &canvas) { (void)canvas; }
+void Level::renderFloors(video::Canvas &canvas) {
+  for (FloorArea *area : m_floorAreas)
+    area->renderFloor(canvas);
+  for (FloorArea *area : m_floorAreas)
+    area->renderWalls(canvas);
+}
 
 // Lava in its layers, the splatter, then the "ground" effects.
 void Level::renderGround(video::Canvas &canvas) {

@@ -175,7 +175,7 @@ void Level::setState(int32_t state) {
     enterPage(SYM(L"ballIntro"));
     const math::Vector3 start(m_ballStart.x, m_ballStart.y, 0.0f);
     m_ball->setPosition(start);
-    m_ball->setRegionIndex(floorAreaIndex(start));
+    m_ball->setRegionIndex(int(floorAreaAt(start)));
     m_ball->setState(Ball::WAITING);
     resetBonusCharge();
     moveCamera(m_camera.position(), cameraHome(), 1.5f, true);

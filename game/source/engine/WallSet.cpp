@@ -26,10 +26,7 @@ bool WallSet::allowCollision(const physics::WorldGeometry &,
   return owner && owner->regionIndex() == m_region;
 }
 
-math::Vector3 WallSet::gridToWorld(const math::Vector2i &p) {
-  return math::Vector3(Level::cellSize * float(p.x) - 1.5f, Level::cellSize * float(p.y) - 1.5f,
-                       0.0f);
-}
+math::Vector3 WallSet::gridToWorld(const math::Vector2i &p) { return Level::cellCorner(p); }
 
 namespace {
 
@@ -119,6 +116,24 @@ void WallSet::bounds(math::Vector3 &minimum, math::Vector3 &maximum) const {
     maximum.x = std::fmax(maximum.x, p.x);
     maximum.y = std::fmax(maximum.y, p.y);
   }
+}
+
+void WallSet::assign(const container::Vector<math::Vector2i> &outline,
+                     const container::Vector<WallEdge> &edges,
+                     const container::Vector<BorderVertex> &innerBorder,
+                     const container::Vector<BorderVertex> &outerBorder) {
+  clear();
+  for (const math::Vector2i &p : outline) {
+    m_outline.push(p);
+    m_extraPoints.push(math::Vector3());
+  }
+  for (const WallEdge &e : edges)
+    m_edges.push(e);
+  for (const BorderVertex &v : innerBorder)
+    m_innerBorder.push(v);
+  for (const BorderVertex &v : outerBorder)
+    m_outerBorder.push(v);
+  rebuildBorder();
 }
 
 void WallSet::clear() {

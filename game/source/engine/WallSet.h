@@ -77,6 +77,14 @@ public:
   // vertex names a corner the outline does not have.
   bool read(file::ByteProducer &in);
 
+  // A wall set made in memory: the outline's grid corners, the contact
+  // records and the two border strips, whose vertices name corners below
+  // the outline's count; the extra points are zero. Rebuilds the border.
+  void assign(const container::Vector<math::Vector2i> &outline,
+              const container::Vector<WallEdge> &edges,
+              const container::Vector<BorderVertex> &innerBorder,
+              const container::Vector<BorderVertex> &outerBorder);
+
   int region() const { return m_region; }
   WallGeometry &geometry() { return *m_geometry; }
   uint32_t cornerCount() const { return m_outline.size(); }

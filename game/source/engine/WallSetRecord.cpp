@@ -2,6 +2,8 @@
 
 #include "engine/WallSet.h"
 
+#include "engine/BoundedCount.h"
+
 #include "file/BinaryPrimitives.h"
 #include "math/Vector2.h"
 #include "math/Vector3.h"
@@ -15,13 +17,6 @@ constexpr uint32_t edgeExtraBytes = 2 * 4;
 constexpr uint32_t borderVertexBytes = 2 * 4 + 2;
 // The border mesh indexes its vertices with 16 bits.
 constexpr uint64_t maxBorderVertices = 0x10000;
-
-bool readCount(file::ByteProducer &in, uint32_t recordBytes, uint32_t &count) {
-  if (in.bytesRemaining() < 4)
-    return false;
-  file::read(count, in);
-  return uint64_t(count) * recordBytes <= in.bytesRemaining();
-}
 
 void writeFlat(const math::Vector3 &v, file::ByteReceiver &out) {
   file::write(v.x, out);
@@ -37,7 +32,7 @@ math::Vector3 readFlat(file::ByteProducer &in) {
 
 bool readBorder(file::ByteProducer &in, uint32_t corners, container::Vector<BorderVertex> &border) {
   uint32_t count;
-  if (!readCount(in, borderVertexBytes, count))
+  if (!bounded::readCount(in, borderVertexBytes, count))
     return false;
   border.reserve(count);
   for (uint32_t i = 0; i < count; ++i) {
@@ -93,7 +88,7 @@ bool WallSet::read(file::ByteProducer &in) {
 
 bool WallSet::readRecord(file::ByteProducer &in) {
   uint32_t corners;
-  if (!readCount(in, cornerBytes, corners))
+  if (!bounded::readCount(in, cornerBytes, corners))
     return false;
   m_outline.reserve(corners);
   for (uint32_t i = 0; i < corners; ++i) {
@@ -109,7 +104,7 @@ bool WallSet::readRecord(file::ByteProducer &in) {
   }
 
   uint32_t edges;
-  if (!readCount(in, edgeBytes, edges))
+  if (!bounded::readCount(in, edgeBytes, edges))
     return false;
   m_edges.reserve(edges);
   for (uint32_t i = 0; i < edges; ++i) {

@@ -1,6 +1,7 @@
 // The game's program, started as a person would under an X server, for 90
 // frames: its start-up in order, then the first level started or refused.
 
+#include "game/LevelFileBytes.h"
 #include "support/ProgramUnderX.h"
 #include "support/TempFolder.h"
 
@@ -39,7 +40,7 @@ TEST(GameProgram, StartsTheGameAndItsFirstLevelUnderX) {
     TempFolder folder;
     folder.write("data/config/.keep", "");
     if (c.levelFile)
-      folder.write(c.levelFile, "level");
+      folder.write(c.levelFile, gametest::emptyLevelFile());
     int status = runProgram(program, c.arguments, folder.path(), display, 180);
     std::string log = contentsOf(folder.path("stderr.txt"));
     ASSERT_EQ(status, 0) << log;

@@ -154,20 +154,28 @@ TEST_F(EngineTest, EveryFifthStartUnloadsAllTexturesButTheLevelsOwn) {
   EXPECT_EQ(own, 0);
 }
 
-TEST_F(EngineTest, AMissingOrEmptyLevelFileIsRefusedAndTheEngineStaysIdle) {
+TEST_F(EngineTest, AMissingEmptyOrDamagedLevelFileIsRefusedAndTheEngineStaysIdle) {
   struct Case {
     const char *name;
     bool write;
+    std::string bytes;
+    const char *refusal;
   };
-  const Case cases[] = {{"missing", false}, {"empty", true}};
+  const std::string whole = gametest::emptyLevelFile();
+  const Case cases[] = {
+      {"missing", false, "", "its file is missing or empty"},
+      {"empty", true, "", "its file is missing or empty"},
+      {"not a level", true, "level", "its file is damaged"},
+      {"cut short", true, whole.substr(0, whole.size() - 1), "its file is damaged"},
+  };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
     if (c.write)
-      folder.write(levelFile(0), "");
+      folder.write(levelFile(0), c.bytes);
     testing::internal::CaptureStderr();
     engine->restartLevel();
     std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_NE(log.find("Level not started: its file is missing or empty: " + folder.path() + "/" +
+    EXPECT_NE(log.find(std::string("Level not started: ") + c.refusal + ": " + folder.path() + "/" +
                        levelFile(0)),
               std::string::npos)
         << log;

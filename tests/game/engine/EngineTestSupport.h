@@ -11,6 +11,7 @@
 #include "framework/FrameworkTestSupport.h"
 #include "framework/GameEngine.h"
 #include "framework/LocationDelegate.h"
+#include "game/LevelFileBytes.h"
 #include "gui/GameFrontEnd.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
@@ -79,8 +80,8 @@ protected:
     LevelCatalogue::instance().levelName(level).toUtf8(name);
     return "engineConfig/" + std::string(name.data()) + ".bin";
   }
-  // A file for the level (a level reads nothing of it yet).
-  void writeLevel(uint32_t level) { folder.write(levelFile(level), "level"); }
+  // A file of an empty level.
+  void writeLevel(uint32_t level) { folder.write(levelFile(level), gametest::emptyLevelFile()); }
 
   // Selects the level, plays it and completes it with the total.
   void complete(uint32_t level, uint32_t total) {

@@ -310,3 +310,36 @@ TEST_F(LevelScoringTest, BreakingOneBlockTakesTheLastLiveOneByColumn) {
   level->hitRandomBlock();
   EXPECT_EQ(level->blocksBroken(), 3u);
 }
+
+TEST_F(LevelScoringTest, DropsOnScreenDrawAsPointSpritesBatchedByImage) {
+  play();
+  const struct {
+    uint32_t points;
+    math::Vector3 at;
+  } drops[] = {{1000, {3.0f, 3.0f, 0.0f}},
+               {25, {-6.0f, 0.0f, 0.0f}},
+               {50, {0.0f, 9.0f, 0.0f}},
+               // Out of sight: not drawn.
+               {25, {90.0f, 0.0f, 0.0f}},
+               {10, {6.0f, -12.0f, 0.0f}}};
+  for (const auto &d : drops)
+    level->addScore(d.points, 0, d.at);
+  level->update(0.4f);
+  blocktest::SpriteCanvas canvas;
+  level->renderObjects(canvas);
+  ASSERT_EQ(canvas.sprites.size(), 4u);
+  // Image 0 (two of them, in the order they came), then 1, then 8.
+  const math::Vector2 order[] = {{-6.0f, 0.0f}, {6.0f, -12.0f}, {0.0f, 9.0f}, {3.0f, 3.0f}};
+  for (uint32_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(canvas.sprites[i].position.x, order[i].x) << i;
+    EXPECT_EQ(canvas.sprites[i].position.y, order[i].y) << i;
+    EXPECT_EQ(canvas.sprites[i].size, level->spriteSize());
+    // Fading: a third of the way out.
+    EXPECT_NEAR(canvas.sprites[i].colour.a, 170, 1);
+  }
+  EXPECT_EQ(level->scoreBatch(0).textureName(), Symbol::intern(L"score25"));
+  EXPECT_EQ(level->scoreBatch(9).textureName(), Symbol::intern(L"score250"));
+  // The batches are empty again for the next frame.
+  for (uint32_t i = 0; i < Level::scoreImageCount; ++i)
+    EXPECT_TRUE(level->scoreBatch(i).isEmpty());
+}

@@ -30,12 +30,9 @@ public:
   }
   uint32_t blockTableCount() const { return m_blockTable.count(); }
   void setBalls(uint32_t balls) { m_balls = balls; }
-  void setParTime(uint32_t seconds) { m_parTime = seconds; }
   void setPlayTime(float seconds) { m_playTime = seconds; }
   void setScore(uint32_t score) { m_score = score; }
-  void setBallStart(const math::Vector2 &start) { m_ballStart = start; }
   void setFitsOnScreen(bool fits) { m_fitsOnScreen = fits; }
-  void setCameraMargins(const math::Vector2 &margins) { m_cameraMargins = margins; }
   void setStateTime(float seconds) { m_stateTime = seconds; }
   void setInteriorScale(float scale) { m_interiorScale = scale; }
   // The visible rectangle between the corners, and its cells.

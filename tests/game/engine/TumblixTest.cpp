@@ -6,6 +6,7 @@
 #include "framework/FrameworkTestSupport.h"
 #include "framework/GameEngine.h"
 #include "framework/LocationDelegate.h"
+#include "game/LevelFileBytes.h"
 #include "gui/GameFrontEnd.h"
 #include "gui/Page.h"
 #include "gui/PageFactory.h"
@@ -247,7 +248,7 @@ TEST_F(TumblixTest, TheSystemInitialisationIgnoresTheArguments) {
 TEST_F(TumblixTest, StartUpRunsOneStagePerFrameAndTheFirstScreenStartsTheLevel) {
   gltest::canvas();
   app->createLayers();
-  folder.write("engineConfig/level00_0.bin", "level");
+  folder.write("engineConfig/level00_0.bin", gametest::emptyLevelFile());
   testing::internal::CaptureStderr();
   std::vector<uint32_t> stages;
   while (!app->finishLoad2()) {

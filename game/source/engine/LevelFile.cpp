@@ -1,0 +1,137 @@
+// The level file: the two texture names, the block layout, the level word,
+// the floor areas, then the tagged sections until the end tag. Every read is
+// bounded: a file cut short, or a count running past the bytes it has, is
+// refused with a warning, never read past its end.
+
+#include "engine/LevelFile.h"
+
+#include "engine/FloorArea.h"
+#include "engine/Level.h"
+#include "error/Report.h"
+#include "file/TextBinary.h"
+#include "math/Vector2.h"
+
+namespace {
+
+// The four counts of an empty wall set, the island count and the floor's
+// two counts.
+constexpr uint32_t floorAreaBytes = 4 * 4 + 2 + 4 + 4;
+
+void warn(const wchar_t *text) {
+  framework::reportWarning(__FILE__, __LINE__, __func__, String(L"Level file: ") + text);
+}
+
+// A name whose width byte the text form does not know is refused.
+bool readName(file::ByteProducer &in, Symbol &name) {
+  const uint32_t start = in.tell();
+  uint8_t width = 0;
+  file::read(width, in);
+  if (in.overrun() || width > 2)
+    return false;
+  in.seek(start);
+  file::read(name, in);
+  return !in.overrun();
+}
+
+// A list of a kind the game does not make yet: an empty one reads as the
+// empty list it is; records cannot be skipped, having no length of their own.
+bool readUnmadeList(file::ByteProducer &in) {
+  uint32_t count;
+  if (!bounded::readCount(in, 1, count))
+    return false;
+  if (count != 0)
+    warn(L"objects of a kind this game does not hold; refused");
+  return count == 0;
+}
+
+} // namespace
+
+bool Level::load(file::ByteProducer &in) {
+  if (!readFile(in) || in.overrun()) {
+    warn(L"cut short or damaged; refused");
+    return false;
+  }
+  finishLoad();
+  return true;
+}
+
+bool Level::readFile(file::ByteProducer &in) {
+  if (!readName(in, m_backgroundName) || !readName(in, m_interiorName))
+    return false;
+  if (!m_blockGrid.read(in))
+    return false;
+  if (in.bytesRemaining() < 4)
+    return false;
+  file::read(m_levelWord, in);
+  return readFloorAreas(in) && readSections(in);
+}
+
+bool Level::readFloorAreas(file::ByteProducer &in) {
+  m_floorAreas.deleteAll();
+  uint16_t count;
+  if (!bounded::readCount(in, floorAreaBytes, count))
+    return false;
+  for (uint16_t i = 0; i < count; ++i)
+    if (!addFloorArea().read(in))
+      return false;
+  return true;
+}
+
+bool Level::readSections(file::ByteProducer &in) {
+  for (;;) {
+    uint8_t tag = levelfile::END;
+    file::read(tag, in);
+    if (in.overrun())
+      return false;
+    switch (tag) {
+    case levelfile::PAR_TIME:
+      file::read(m_parTime, in);
+      break;
+    case levelfile::BALL_START:
+      file::read(m_ballStart, in);
+      break;
+    case levelfile::CAMERA_MARGINS:
+      file::read(m_cameraMargins, in);
+      break;
+    case levelfile::END:
+      return true;
+    case levelfile::CHOMPS:
+    case levelfile::TAR_BALLS:
+    case levelfile::GATES:
+    case levelfile::SECRETS:
+    case levelfile::LAVAS:
+    case levelfile::TUBES:
+    case levelfile::FIRES:
+    case levelfile::MONEY_BUGS:
+    case levelfile::WORMS:
+    case levelfile::COINS:
+    case levelfile::DOORS:
+    case levelfile::SWITCHES:
+      if (!readUnmadeList(in))
+        return false;
+      break;
+    default:
+      // A tag without a section: the next byte is the next tag.
+      break;
+    }
+    if (in.overrun())
+      return false;
+  }
+}
+
+void Level::writeFile(file::ByteReceiver &out) const {
+  file::write(m_backgroundName, out);
+  file::write(m_interiorName, out);
+  m_blockGrid.write(out);
+  file::write(m_levelWord, out);
+  file::write(uint16_t(m_floorAreas.size()), out);
+  for (const FloorArea *area : m_floorAreas)
+    area->write(out);
+  file::write(uint8_t(levelfile::PAR_TIME), out);
+  file::write(m_parTime, out);
+  file::write(uint8_t(levelfile::BALL_START), out);
+  file::write(m_ballStart, out);
+  file::write(uint8_t(levelfile::CAMERA_MARGINS), out);
+  file::write(m_cameraMargins, out);
+  file::write(uint8_t(levelfile::END), out);
+}

@@ -1,0 +1,82 @@
+#include "LevelBuild.h"
+
+#include "WallRecords.h"
+
+#include "engine/Block.h"
+#include "engine/BlockGrid.h"
+#include "engine/FloorArea.h"
+#include "engine/Level.h"
+#include "xstring/String.h"
+
+namespace levelwriter {
+
+namespace {
+
+Symbol symbolOf(const std::string &name) {
+  return Symbol::intern(String::fromUtf8(name.c_str()).c_str());
+}
+
+// Every lattice point of the rectangle, and two triangles, counter-clockwise,
+// for each of its floor cells.
+void writeFloor(const Room &room, FloorArea &area) {
+  const CellRect &r = room.area;
+  const uint32_t across = uint32_t(r.columns()) + 1;
+  container::Vector<math::Vector2i> points;
+  for (int32_t y = r.bottom; y <= r.top + 1; ++y)
+    for (int32_t x = r.left; x <= r.right + 1; ++x)
+      points.push(math::Vector2i(x, y));
+  container::Vector<uint32_t> indices;
+  for (int32_t y = r.bottom; y <= r.top; ++y)
+    for (int32_t x = r.left; x <= r.right; ++x) {
+      if (!room.isFloor(x, y))
+        continue;
+      const uint32_t a = uint32_t(y - r.bottom) * across + uint32_t(x - r.left);
+      const uint32_t b = a + 1, c = a + across + 1, d = a + across;
+      for (uint32_t index : {a, b, c, a, c, d})
+        indices.push(index);
+    }
+  area.setFloor(points, indices);
+}
+
+} // namespace
+
+std::string buildLevel(const LevelPlan &plan, Level &level) {
+  level.setTextures(symbolOf(plan.background), symbolOf(plan.interior));
+  level.setParTime(plan.parTime);
+  level.setCameraMargins(math::Vector2(plan.marginX, plan.marginY));
+  const math::Vector3 start = Level::cellCentre(math::Vector2i(plan.ballColumn, plan.ballRow));
+  level.setBallStart(math::Vector2(start.x, start.y));
+
+  for (const Room &room : plan.rooms) {
+    const uint64_t points = uint64_t(room.area.columns() + 1) * uint64_t(room.area.rows() + 1);
+    if (points > FloorArea::maxPoints)
+      return "a room of " + std::to_string(room.area.columns()) + " x " +
+             std::to_string(room.area.rows()) + " cells is larger than a floor holds";
+  }
+  // The grid spans the rooms.
+  const CellRect cells = plan.bounds();
+  BlockGrid &grid = level.blockGrid();
+  if (!grid.grow(cells.left, cells.bottom, cells.columns(), cells.rows()))
+    return "the rooms span more cells than a level holds";
+  for (const PlacedBlock &placed : plan.blocks) {
+    if (!grid.contains(placed.column, placed.row) || grid.occupied(placed.column, placed.row))
+      return "a block off the rooms or on another at (" + std::to_string(placed.column) + ", " +
+             std::to_string(placed.row) + ")";
+    auto *block = new Block(level, placed.kind, placed.colour);
+    const math::Vector2i cell(placed.column, placed.row);
+    block->setCell(cell);
+    block->setPosition(Level::cellCentre(cell));
+    grid.place(block, placed.column, placed.row);
+  }
+
+  for (const Room &room : plan.rooms) {
+    FloorArea &area = level.addFloorArea();
+    writeRoomWalls(room.area, area.outline());
+    for (const CellRect &island : room.islands)
+      writeIslandWalls(island, area.addFurtherWall());
+    writeFloor(room, area);
+  }
+  return std::string();
+}
+
+} // namespace levelwriter

@@ -1,0 +1,59 @@
+#pragma once
+// A level as its description gives it, in cells: rectangular rooms with
+// rectangular islands, the blocks on their floor, the ball's start and the
+// level's values. The builder makes a Level of it; the checks judge it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace levelwriter {
+
+// Cells from (left, bottom) to (right, top), both inclusive.
+struct CellRect {
+  int32_t left = 0, bottom = 0, right = 0, top = 0;
+
+  bool contains(int32_t column, int32_t row) const {
+    return column >= left && column <= right && row >= bottom && row <= top;
+  }
+  int32_t columns() const { return right - left + 1; }
+  int32_t rows() const { return top - bottom + 1; }
+};
+
+// One floor area: its floor is the rectangle without its islands.
+struct Room {
+  CellRect area;
+  std::vector<CellRect> islands;
+
+  bool isFloor(int32_t column, int32_t row) const;
+};
+
+// A block at its cell; a bonus block at the lower left of its 2 x 2 cells.
+struct PlacedBlock {
+  unsigned kind = 0;
+  unsigned colour = 0;
+  int32_t column = 0, row = 0;
+};
+
+struct LevelPlan {
+  std::string name;
+  std::string background = "backgroundBlack";
+  std::string interior = "interiorBlack";
+  uint32_t parTime = 99;
+  float marginX = 100.0f, marginY = 100.0f;
+  int32_t ballColumn = 0, ballRow = 0;
+  std::vector<Room> rooms;
+  std::vector<PlacedBlock> blocks;
+
+  // The index of the room whose floor holds the cell, else -1.
+  int roomAt(int32_t column, int32_t row) const;
+  // The block covering the cell (a bonus block covers four), else null.
+  const PlacedBlock *blockAt(int32_t column, int32_t row) const;
+  // The cells of every room; all zero without rooms.
+  CellRect bounds() const;
+};
+
+// Blocks of a colour that the player must break: normal and bonus blocks.
+bool isColoured(const PlacedBlock &block);
+
+} // namespace levelwriter

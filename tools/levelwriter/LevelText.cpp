@@ -1,0 +1,288 @@
+#include "LevelText.h"
+
+#include "TextLines.h"
+
+#include "engine/Block.h"
+#include "engine/BlockColors.h"
+
+#include <cstring>
+#include <functional>
+#include <map>
+
+namespace levelwriter {
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+std::string cellText(int32_t column, int32_t row) {
+  // Appended in steps: the one-expression form trips a false overlap warning.
+  std::string text("(");
+  text += std::to_string(column);
+  text += ", ";
+  text += std::to_string(row);
+  text += ")";
+  return text;
+}
+
+// The map as read, by cell.
+class CellMap {
+public:
+  CellMap(int32_t left, int32_t top, std::vector<std::string> lines)
+      : m_left(left), m_top(top), m_lines(std::move(lines)) {
+    for (const std::string &line : m_lines)
+      m_width = line.size() > m_width ? line.size() : m_width;
+  }
+
+  int32_t left() const { return m_left; }
+  int32_t right() const { return m_left + int32_t(m_width) - 1; }
+  int32_t top() const { return m_top; }
+  int32_t bottom() const { return m_top - int32_t(m_lines.size()) + 1; }
+  // ' ' off the map.
+  char at(int32_t column, int32_t row) const {
+    const int64_t i = int64_t(column) - m_left, j = int64_t(m_top) - row;
+    if (i < 0 || j < 0 || j >= int64_t(m_lines.size()) || i >= int64_t(m_lines[size_t(j)].size()))
+      return ' ';
+    return m_lines[size_t(j)][size_t(i)];
+  }
+
+private:
+  int32_t m_left, m_top;
+  std::vector<std::string> m_lines;
+  size_t m_width = 0;
+};
+
+// The cells of the 4-connected area of cells that pass the test, from the
+// first; marks them seen.
+template <typename Test>
+CellRect area(const CellMap &map, int32_t column, int32_t row, std::vector<bool> &seen, Test test,
+              std::vector<std::pair<int32_t, int32_t>> &cells) {
+  const int32_t width = map.right() - map.left() + 1;
+  auto index = [&](int32_t c, int32_t r) {
+    return size_t(map.top() - r) * size_t(width) + size_t(c - map.left());
+  };
+  CellRect box{column, row, column, row};
+  cells.clear();
+  std::vector<std::pair<int32_t, int32_t>> open{{column, row}};
+  seen[index(column, row)] = true;
+  while (!open.empty()) {
+    const auto [c, r] = open.back();
+    open.pop_back();
+    cells.emplace_back(c, r);
+    box.left = c < box.left ? c : box.left;
+    box.right = c > box.right ? c : box.right;
+    box.bottom = r < box.bottom ? r : box.bottom;
+    box.top = r > box.top ? r : box.top;
+    const std::pair<int32_t, int32_t> next[] = {{c + 1, r}, {c - 1, r}, {c, r + 1}, {c, r - 1}};
+    for (const auto &[nc, nr] : next)
+      if (nc >= map.left() && nc <= map.right() && nr >= map.bottom() && nr <= map.top() &&
+          !seen[index(nc, nr)] && test(map.at(nc, nr))) {
+        seen[index(nc, nr)] = true;
+        open.emplace_back(nc, nr);
+      }
+  }
+  return box;
+}
+
+const char *normalLetters = "bgmort";
+const char *bonusLetters = "BGMORT";
+
+bool isBlockLetter(char c) {
+  return (c && std::strchr(normalLetters, c)) || (c && std::strchr(bonusLetters, c)) || c == 'X' ||
+         c == '%' || c == '@';
+}
+
+// Rooms, their islands and the blocks of the map.
+bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
+  const int32_t width = map.right() - map.left() + 1, height = map.top() - map.bottom() + 1;
+  if (width <= 0 || height <= 0) {
+    error = "the map is empty";
+    return false;
+  }
+  std::vector<bool> seen(size_t(width) * size_t(height), false);
+  std::vector<bool> islandSeen(seen.size(), false);
+  std::vector<std::pair<int32_t, int32_t>> cells;
+  auto index = [&](int32_t c, int32_t r) {
+    return size_t(map.top() - r) * size_t(width) + size_t(c - map.left());
+  };
+  for (int32_t r = map.top(); r >= map.bottom(); --r)
+    for (int32_t c = map.left(); c <= map.right(); ++c) {
+      const char ch = map.at(c, r);
+      if (ch != ' ' && ch != '.' && ch != '#' && !isBlockLetter(ch)) {
+        error = std::string("the map has '") + ch + "' at " + cellText(c, r);
+        return false;
+      }
+    }
+  for (int32_t r = map.top(); r >= map.bottom(); --r)
+    for (int32_t c = map.left(); c <= map.right(); ++c) {
+      if (map.at(c, r) == ' ' || seen[index(c, r)])
+        continue;
+      Room room;
+      room.area = area(
+          map, c, r, seen, [](char x) { return x != ' '; }, cells);
+      for (int32_t y = room.area.bottom; y <= room.area.top; ++y)
+        for (int32_t x = room.area.left; x <= room.area.right; ++x)
+          if (map.at(x, y) == ' ') {
+            error = "the room at " + cellText(c, r) + " is not a rectangle: no floor at " +
+                    cellText(x, y);
+            return false;
+          }
+      for (int32_t y = room.area.top; y >= room.area.bottom; --y)
+        for (int32_t x = room.area.left; x <= room.area.right; ++x) {
+          if (map.at(x, y) != '#' || islandSeen[index(x, y)])
+            continue;
+          const CellRect island = area(
+              map, x, y, islandSeen, [](char v) { return v == '#'; }, cells);
+          if (size_t(island.columns()) * size_t(island.rows()) != cells.size()) {
+            error = "the island at " + cellText(x, y) + " is not a rectangle";
+            return false;
+          }
+          if (island.left <= room.area.left || island.right >= room.area.right ||
+              island.bottom <= room.area.bottom || island.top >= room.area.top) {
+            error = "the island at " + cellText(x, y) + " touches its room's wall";
+            return false;
+          }
+          room.islands.push_back(island);
+        }
+      plan.rooms.push_back(room);
+    }
+
+  // Blocks, from the bottom row up so that a bonus block is met at its
+  // lower-left cell first.
+  std::vector<bool> taken(seen.size(), false);
+  for (int32_t r = map.bottom(); r <= map.top(); ++r)
+    for (int32_t c = map.left(); c <= map.right(); ++c) {
+      const char ch = map.at(c, r);
+      if (!isBlockLetter(ch) || taken[index(c, r)])
+        continue;
+      PlacedBlock block;
+      block.column = c;
+      block.row = r;
+      block.colour = COLOR_NONE;
+      if (const char *p = std::strchr(normalLetters, ch)) {
+        block.kind = Block::NORMAL;
+        block.colour = unsigned(p - normalLetters);
+      } else if (const char *q = std::strchr(bonusLetters, ch)) {
+        block.kind = Block::BONUS;
+        block.colour = unsigned(q - bonusLetters);
+        for (const auto &[dc, dr] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}}) {
+          if (map.at(c + dc, r + dr) != ch || taken[index(c + dc, r + dr)]) {
+            error = "the bonus block at " + cellText(c, r) + " needs 2 x 2 cells of its letter";
+            return false;
+          }
+          taken[index(c + dc, r + dr)] = true;
+        }
+      } else {
+        block.kind = ch == 'X' ? Block::UNBREAKABLE : ch == '%' ? Block::STONE : Block::ROUND;
+      }
+      taken[index(c, r)] = true;
+      plan.blocks.push_back(block);
+    }
+  return true;
+}
+
+bool wordCount(const Words &words, size_t count, std::string &error) {
+  if (words.size() == count + 1)
+    return true;
+  error = "'" + words[0] + "' takes " + std::to_string(count) + " value" + (count == 1 ? "" : "s");
+  return false;
+}
+
+using Setting = std::function<bool(const Words &, LevelPlan &, std::string &)>;
+
+// One entry a kind of line.
+const std::map<std::string, Setting> &settings() {
+  static const std::map<std::string, Setting> table = {
+      {"background",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         return wordCount(w, 1, error) && (plan.background = w[1], true);
+       }},
+      {"interior",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         return wordCount(w, 1, error) && (plan.interior = w[1], true);
+       }},
+      {"par",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         int32_t seconds;
+         if (!wordCount(w, 1, error))
+           return false;
+         if (!toInt(w[1], seconds) || seconds < 0) {
+           error = "the par time is whole seconds";
+           return false;
+         }
+         plan.parTime = uint32_t(seconds);
+         return true;
+       }},
+      {"margins",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         if (!wordCount(w, 2, error))
+           return false;
+         if (!toFloat(w[1], plan.marginX) || !toFloat(w[2], plan.marginY) || plan.marginX < 0 ||
+             plan.marginY < 0) {
+           error = "the margins are two numbers of pixels";
+           return false;
+         }
+         return true;
+       }},
+      {"ball",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         if (!wordCount(w, 2, error))
+           return false;
+         if (!toInt(w[1], plan.ballColumn) || !toInt(w[2], plan.ballRow)) {
+           error = "the ball starts at a cell: two whole numbers";
+           return false;
+         }
+         return true;
+       }},
+  };
+  return table;
+}
+
+} // namespace
+
+bool readDescription(const std::string &text, LevelPlan &plan, std::string &error) {
+  const std::vector<std::string> lines = splitLines(text);
+  bool hasMap = false, hasBall = false;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    const Words words = wordsOf(lines[n]);
+    if (words.empty())
+      continue;
+    auto fail = [&](const std::string &reason) {
+      error = "line " + std::to_string(n + 1) + ": " + reason;
+      return false;
+    };
+    if (words[0] == "map") {
+      int32_t left, top;
+      if (hasMap)
+        return fail("a second map");
+      if (words.size() != 3 || !toInt(words[1], left) || !toInt(words[2], top))
+        return fail("'map' takes the cell of its first character: two whole numbers");
+      std::vector<std::string> rows;
+      size_t end = n + 1;
+      while (end < lines.size() && lines[end] != "end")
+        rows.push_back(lines[end++]);
+      if (end == lines.size())
+        return fail("the map has no line 'end'");
+      std::string reason;
+      if (!decodeMap(CellMap(left, top, rows), plan, reason))
+        return fail(reason);
+      hasMap = true;
+      n = end;
+      continue;
+    }
+    const auto found = settings().find(words[0]);
+    if (found == settings().end())
+      return fail("unknown setting '" + words[0] + "'");
+    std::string reason;
+    if (!found->second(words, plan, reason))
+      return fail(reason);
+    hasBall = hasBall || words[0] == "ball";
+  }
+  if (!hasMap || !hasBall) {
+    error = hasMap ? "no 'ball' line" : "no map";
+    return false;
+  }
+  return true;
+}
+
+} // namespace levelwriter
