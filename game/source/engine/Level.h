@@ -170,8 +170,6 @@ public:
   // Takes the pool.
   void addLava(Lava *lava) { m_lavas.append(lava); }
   ObjectList<Lava> &lavas() { return m_lavas; }
-  // The floor's texture scale, which the lava's texture follows.
-  float interiorScale() const { return m_interiorScale; }
   // Whether the box overlaps the visible rectangle.
   bool isVisible(const math::Box3D &box) const;
   // The visible cell range widened by one cell on the low side, clipped to
