@@ -12,6 +12,7 @@
 #include "engine/BlockGrid.h"
 #include "engine/Level.h"
 #include "framework/CorvaneDatabase.h"
+#include "support/RecordingCanvas.h"
 #include "support/TempFolder.h"
 #include "text/TextTestSupport.h"
 
@@ -54,7 +55,12 @@ struct Sprite {
 
 class SpriteCanvas : public testing_support::QuadRecordingCanvas {
 public:
+  SpriteCanvas() : m_renderer(*this) {}
   std::vector<Sprite> sprites;
+  // Ribbons and lines pass through a render state that only keeps values.
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
   // One per drawing call of point sprites.
   std::vector<Texture *> pointCalls;
   void drawPoints(const float *positions, int count, int components, const uint8_t *colors,
@@ -71,6 +77,10 @@ public:
                  sizes[sizeCount > 1 ? i : 0], pass.blend, pass.texture});
     }
   }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
 };
 
 // The sounds of the ball, the blocks and the level's scoring and states.
