@@ -95,6 +95,10 @@ bool Level::readSections(file::ByteProducer &in) {
       break;
     case levelfile::END:
       return true;
+    case levelfile::COINS:
+      if (!levelfile::readList(*this, m_coins, in))
+        return false;
+      break;
     case levelfile::CHOMPS:
     case levelfile::TAR_BALLS:
     case levelfile::GATES:
@@ -104,7 +108,6 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
     case levelfile::WORMS:
-    case levelfile::COINS:
     case levelfile::DOORS:
     case levelfile::SWITCHES:
       if (!readUnmadeList(in))
@@ -133,5 +136,6 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_ballStart, out);
   file::write(uint8_t(levelfile::CAMERA_MARGINS), out);
   file::write(m_cameraMargins, out);
+  levelfile::writeList(levelfile::COINS, m_coins, out);
   file::write(uint8_t(levelfile::END), out);
 }
