@@ -6,6 +6,7 @@
 #include "engine/BlockGrid.h"
 #include "engine/Coin.h"
 #include "engine/FloorArea.h"
+#include "engine/Lava.h"
 #include "engine/Level.h"
 #include "xstring/String.h"
 
@@ -37,6 +38,26 @@ void writeFloor(const Room &room, FloorArea &area) {
         indices.push(index);
     }
   area.setFloor(points, indices);
+}
+
+// The pool's outline round the cells' outer corners, counter-clockwise, in
+// two triangles.
+Lava *makeLava(Level &level, const CellRect &cells) {
+  const math::Vector3 low = Level::cellCentre(math::Vector2i(cells.left, cells.bottom));
+  const math::Vector3 high = Level::cellCentre(math::Vector2i(cells.right, cells.top));
+  const float half = 0.5f * Level::cellSize;
+  math::Points2D outline;
+  outline.push(math::Vector2(low.x - half, low.y - half));
+  outline.push(math::Vector2(high.x + half, low.y - half));
+  outline.push(math::Vector2(high.x + half, high.y + half));
+  outline.push(math::Vector2(low.x - half, high.y + half));
+  container::Vector<uint16_t> triangles;
+  for (uint16_t index : {0, 1, 2, 0, 2, 3})
+    triangles.push(index);
+  auto *lava = new Lava(level);
+  lava->setOutline(outline, triangles);
+  lava->recomputeBounds();
+  return lava;
 }
 
 } // namespace
@@ -83,6 +104,8 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
       writeIslandWalls(island, area.addFurtherWall());
     writeFloor(room, area);
   }
+  for (const CellRect &pool : plan.lavas)
+    level.addLava(makeLava(level, pool));
   return std::string();
 }
 

@@ -47,6 +47,8 @@ struct LevelPlan {
   std::vector<PlacedBlock> blocks;
   // Coins, each in a cell of floor.
   std::vector<std::pair<int32_t, int32_t>> coins;
+  // Lava pools, each a rectangle of cells.
+  std::vector<CellRect> lavas;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

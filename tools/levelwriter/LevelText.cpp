@@ -226,6 +226,19 @@ const std::map<std::string, Setting> &settings() {
          }
          return true;
        }},
+      {"lava",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         CellRect pool;
+         if (!wordCount(w, 4, error))
+           return false;
+         if (!toInt(w[1], pool.left) || !toInt(w[2], pool.bottom) || !toInt(w[3], pool.right) ||
+             !toInt(w[4], pool.top) || pool.right < pool.left || pool.top < pool.bottom) {
+           error = "a lava pool is the cells from its lower left to its upper right";
+           return false;
+         }
+         plan.lavas.push_back(pool);
+         return true;
+       }},
       {"ball",
        [](const Words &w, LevelPlan &plan, std::string &error) {
          if (!wordCount(w, 2, error))

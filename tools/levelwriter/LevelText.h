@@ -7,6 +7,8 @@
 //   par SECONDS            the time bonus's par time
 //   margins X Y            pixels camera tracking keeps round the ball
 //   ball COLUMN ROW        the cell the ball starts in
+//   lava LEFT BOTTOM RIGHT TOP
+//                          a pool of lava over those cells
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

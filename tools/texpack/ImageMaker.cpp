@@ -81,6 +81,46 @@ void flame(const ImageRecipe &r, PixelBuffer &out) {
     }
 }
 
+// The colour inside an edge of the second colour, cell pixels wide.
+void square(const ImageRecipe &r, PixelBuffer &out) {
+  const uint32_t edge = std::min(r.cell, r.size / 2);
+  for (uint32_t y = 0; y < r.size; ++y)
+    for (uint32_t x = 0; x < r.size; ++x) {
+      const bool rim = x < edge || y < edge || x + edge >= r.size || y + edge >= r.size;
+      const math::PackedColor &c = rim ? r.color2 : r.color;
+      out.setPixel(x, y, c.r, c.g, c.b, c.a);
+    }
+}
+
+// Distance of a pixel's centre from the image's centre, as a share of the
+// half side.
+float radial(const ImageRecipe &r, uint32_t x, uint32_t y) {
+  const float half = float(r.size) / 2.0f;
+  const float dx = float(x) + 0.5f - half, dy = float(y) + 0.5f - half;
+  return std::sqrt(dx * dx + dy * dy) / half;
+}
+
+// A disc of the colour with a rim of the second colour, clear around it.
+void disc(const ImageRecipe &r, PixelBuffer &out) {
+  const float rim = 1.0f - float(std::min(r.cell, r.size / 2)) / (float(r.size) / 2.0f);
+  for (uint32_t y = 0; y < r.size; ++y)
+    for (uint32_t x = 0; x < r.size; ++x) {
+      const float d = radial(r, x, y);
+      const math::PackedColor &c = d < rim ? r.color : r.color2;
+      const float cover = std::clamp((1.0f - d) * float(r.size) / 2.0f, 0.0f, 1.0f);
+      out.setPixel(x, y, c.r, c.g, c.b, uint8_t(float(c.a) * cover));
+    }
+}
+
+// The colour, opaque in the middle and fading softly to nothing at the edge.
+void dot(const ImageRecipe &r, PixelBuffer &out) {
+  for (uint32_t y = 0; y < r.size; ++y)
+    for (uint32_t x = 0; x < r.size; ++x) {
+      const float t = std::clamp(1.0f - radial(r, x, y), 0.0f, 1.0f);
+      out.setPixel(x, y, r.color.r, r.color.g, r.color.b, uint8_t(float(r.color.a) * t * t));
+    }
+}
+
 } // namespace
 
 bool makeImage(const ImageRecipe &recipe, PixelBuffer &out) {
@@ -88,7 +128,8 @@ bool makeImage(const ImageRecipe &recipe, PixelBuffer &out) {
                       gradientKind = Symbol::intern(L"gradient"),
                       checkerKind = Symbol::intern(L"checker"), lineKind = Symbol::intern(L"line"),
                       pointerKind = Symbol::intern(L"pointer"),
-                      flameKind = Symbol::intern(L"flame");
+                      flameKind = Symbol::intern(L"flame"), squareKind = Symbol::intern(L"square"),
+                      discKind = Symbol::intern(L"disc"), dotKind = Symbol::intern(L"dot");
   out.clear();
   if (!recipe.size)
     return false;
@@ -105,6 +146,12 @@ bool makeImage(const ImageRecipe &recipe, PixelBuffer &out) {
     pointer(recipe, out);
   else if (recipe.kind == flameKind)
     flame(recipe, out);
+  else if (recipe.kind == squareKind)
+    square(recipe, out);
+  else if (recipe.kind == discKind)
+    disc(recipe, out);
+  else if (recipe.kind == dotKind)
+    dot(recipe, out);
   else {
     out.clear();
     return false;

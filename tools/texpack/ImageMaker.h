@@ -10,11 +10,14 @@
 namespace texpack {
 
 struct ImageRecipe {
-  Symbol kind; // solid, gradient, checker, line, pointer, flame
+  // solid, gradient, checker, line, pointer, flame, square (an edge of
+  // color2, cell pixels wide), disc (a rim of color2, cell pixels wide),
+  // dot (soft)
+  Symbol kind;
   uint32_t size = 32;
   math::PackedColor color{255, 255, 255, 255};
   math::PackedColor color2{0, 0, 0, 255};
-  uint32_t cell = 8;  // checker squares
+  uint32_t cell = 8;  // checker squares, square edges, disc rims
   uint32_t frame = 1; // flame frames differ
 };
 

@@ -2,6 +2,8 @@
 // its power or its normal look with the glow of a held charge, its sparks,
 // heat and smoke; and the textures its looks need.
 
+#include "animation/Skeleton.h"
+#include "animation/SkeletonStore.h"
 #include "billboard/Billboard3D.h"
 #include "engine/Ball.h"
 #include "engine/Level.h"
@@ -60,6 +62,26 @@ void drawSystem(video::Canvas &canvas, ParticleSystem *system, const math::Vecto
   canvas.translate(at);
   canvas.scale(scale, scale, scale);
   system->render(canvas);
+  canvas.popMatrix();
+}
+
+// The database's skeleton posed at the time, drawn at the point at the
+// scale in the colour.
+void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
+                  float scale, const math::Color &colour) {
+  Database *database = Database::current();
+  SkeletonStore *store = database ? SkeletonStore::of(*database) : nullptr;
+  if (!store)
+    return;
+  animation::Skeleton *skeleton = store->skeleton(name);
+  skeleton->animate(time);
+  canvas.pushMatrix();
+  canvas.translate(at);
+  canvas.scale(scale, scale, scale);
+  canvas.pushColor();
+  canvas.multiplyColor(colour);
+  skeleton->render(canvas);
+  canvas.popColor();
   canvas.popMatrix();
 }
 
@@ -161,13 +183,17 @@ void Ball::render(video::Canvas &canvas) {
   drawSystem(canvas, m_iceCharge, at, 1.0f / 15.0f);
   for (ParticleSystem *effect : m_chargeEffects)
     drawSystem(canvas, effect, at, 0.1f);
-  // A dying ball shows only its death, a skeleton drawn once skeletons are
-  // kept by the database.
-  if (m_state != DYING) {
+  if (m_state == DYING) {
+    drawSkeleton(canvas, SYM(L"ballDie"), at, m_stateTime, 0.0625f, math::Color::white);
+  } else {
     if (showsPowerLook())
       renderPowerLook(canvas);
     else
       renderNormalLook(canvas);
+    if (m_state == TARRED)
+      drawSkeleton(canvas, SYM(L"tarCoverBall"), at, m_stateTime, 1.0f / 12.0f, math::Color::white);
+    else if (m_state == COMPLETE)
+      drawSkeleton(canvas, SYM(L"ballComplete"), at, m_stateTime, 1.0f / 14.0f, math::Color::white);
   }
   m_sparks.render(canvas, m_owner->spriteSize());
   drawSystem(canvas, m_heatEffect, at, 0.1f);
@@ -196,7 +222,7 @@ void Ball::renderPowerLook(video::Canvas &canvas) {
   const float running = m_owner->totalTime();
   switch (m_power) {
   case BOMB:
-    // The rings are a skeleton, drawn once skeletons are kept.
+    drawSkeleton(canvas, SYM(L"bombRings"), at, applicationClock(), 1.0f / 6.0f, chargeColour());
     drawLook(canvas, bombName(charge), at, d, 1.0f, math::Color::white, keepBlend, m_heading);
     break;
   case LIGHTNING: {

@@ -42,14 +42,29 @@ void Lava::setOutline(const math::Points2D &outline, const container::Vector<uin
   m_meshDirty = true;
 }
 
+void Lava::setBounds(const math::Rectangle &bounds) {
+  m_bounds = bounds;
+  reserveBubbles();
+}
+
 void Lava::recomputeBounds() {
-  if (m_outline.isEmpty()) {
-    m_bounds = math::Rectangle();
-    return;
+  m_bounds = math::Rectangle();
+  if (!m_outline.isEmpty()) {
+    m_bounds.set(m_outline[0].x, m_outline[0].y, 0.0f, 0.0f);
+    for (uint32_t i = 1; i < m_outline.size(); ++i)
+      m_bounds.include(m_outline[i]);
   }
-  m_bounds.set(m_outline[0].x, m_outline[0].y, 0.0f, 0.0f);
-  for (uint32_t i = 1; i < m_outline.size(); ++i)
-    m_bounds.include(m_outline[i]);
+  reserveBubbles();
+}
+
+void Lava::reserveBubbles() {
+  const uint32_t n = allowedBubbles();
+  m_bubblePositions.reserve(n);
+  m_bubbleSizes.reserve(n);
+  m_bubbleMaxSizes.reserve(n);
+  m_bubbleAges.reserve(n);
+  m_bubbleLifetimes.reserve(n);
+  m_bubbleColours.reserve(n);
 }
 
 void Lava::update(float dt) {

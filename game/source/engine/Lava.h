@@ -45,6 +45,9 @@ public:
   // record is cut short or a triangle index is past the outline.
   bool read(file::ByteProducer &in);
   void write(file::ByteReceiver &out) const;
+  // The level file holds the same record.
+  bool readLevelRecord(file::ByteProducer &in) { return read(in); }
+  void writeLevelRecord(file::ByteReceiver &out) const { write(out); }
   // The bounds from the outline's points.
   void recomputeBounds();
   void setOutline(const math::Points2D &outline, const container::Vector<uint16_t> &triangles);
@@ -68,7 +71,7 @@ public:
   const math::Points2D &outline() const { return m_outline; }
   const container::Vector<uint16_t> &triangles() const { return m_triangles; }
   const math::Rectangle &bounds() const { return m_bounds; }
-  void setBounds(const math::Rectangle &bounds) { m_bounds = bounds; }
+  void setBounds(const math::Rectangle &bounds);
   bool meshDirty() const { return m_meshDirty; }
 
   // The shared drift, once a frame for all pools, from the device's
@@ -81,6 +84,8 @@ public:
 private:
   void updateBubbles(float dt);
   void addBubble();
+  // Room for every bubble the bounds allow, so bubbling never allocates.
+  void reserveBubbles();
   void rebuildMesh();
 
   mesh::MeshDefinition *m_meshDefinition;

@@ -43,6 +43,7 @@ bool Lava::read(file::ByteProducer &in) {
     m_triangles.clear();
     m_bounds = math::Rectangle();
   }
+  reserveBubbles();
   return ok;
 }
 

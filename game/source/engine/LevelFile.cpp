@@ -102,8 +102,11 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::CHOMPS:
     case levelfile::TAR_BALLS:
     case levelfile::GATES:
-    case levelfile::SECRETS:
     case levelfile::LAVAS:
+      if (!levelfile::readList(*this, m_lavas, in))
+        return false;
+      break;
+    case levelfile::SECRETS:
     case levelfile::TUBES:
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
@@ -136,6 +139,7 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_ballStart, out);
   file::write(uint8_t(levelfile::CAMERA_MARGINS), out);
   file::write(m_cameraMargins, out);
+  levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
   file::write(uint8_t(levelfile::END), out);
 }

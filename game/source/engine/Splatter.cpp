@@ -34,6 +34,9 @@ void Splatter::add(const math::Vector2 &position, const math::Color &color) {
   if (!drop) {
     m_drops.push(SplatterDrop());
     drop = &m_drops.last();
+    // Each image's batch can take every record: drawing never grows it.
+    for (SpriteBatch *batch : m_batches)
+      batch->reserve(m_drops.size());
   }
   drop->position = position;
   drop->color = color;

@@ -31,6 +31,13 @@ void SpriteBatch::clear() {
   m_scaled = false;
 }
 
+void SpriteBatch::reserve(uint32_t sprites) {
+  m_positions.reserve(2 * sprites);
+  m_colours.reserve(4 * sprites);
+  m_scales.reserve(sprites);
+  m_sizes.reserve(sprites);
+}
+
 void SpriteBatch::draw(video::Canvas &canvas, float pixels) {
   if (isEmpty())
     return;

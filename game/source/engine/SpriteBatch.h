@@ -34,6 +34,8 @@ public:
   // An empty batch draws nothing.
   void draw(video::Canvas &canvas, float pixels);
   void clear();
+  // Room for that many sprites, so that filling up to it allocates nothing.
+  void reserve(uint32_t sprites);
 
   Symbol textureName() const { return m_textureName; }
   // Null until the first draw finds the texture.

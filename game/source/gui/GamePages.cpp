@@ -3,6 +3,8 @@
 #include "container/Vector.h"
 #include "gui/PageFactory.h"
 #include "gui/PageGame.h"
+#include "gui/PageLevelFailed.h"
+#include "gui/PageLevelTotals.h"
 #include "xstring/Symbol.h"
 
 namespace GUI {
@@ -38,8 +40,13 @@ void trashPages(container::Vector<Symbol> &list) {
 
 } // namespace
 
-// The other menu pages join as their kinds are built.
-void createMenuPages() { addPage(new PageGame, menuPages()); }
+// The other menu pages join as their kinds are built; until then two
+// stand-ins show the end of a level.
+void createMenuPages() {
+  addPage(new PageGame, menuPages());
+  addPage(new PageLevelTotals, menuPages());
+  addPage(new PageLevelFailed, menuPages());
+}
 
 // No in-game page is built yet.
 void createGamePages() {}

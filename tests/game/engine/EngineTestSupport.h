@@ -5,6 +5,7 @@
 // sets, level files written on demand, and the teardown of the game's
 // singletons.
 
+#include "TestPages.h"
 #include "engine/Engine.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
@@ -96,11 +97,7 @@ protected:
   }
 
   GUI::Page *addPage(const wchar_t *name, bool modal = false) {
-    auto *page = new GUI::Page;
-    page->setName(Symbol::intern(name));
-    page->setModal(modal);
-    GUI::PageFactory::instance()->addPage(page);
-    return page;
+    return gametest::addPage(name, modal);
   }
 
   GameFrontEnd frontEnd;

@@ -432,3 +432,33 @@ TEST_F(LevelFile, AWrittenLevelReadBackWritesTheSameBytes) {
   level.writeFile(again);
   EXPECT_EQ(gametest::bytesOf(again), whole);
 }
+
+TEST_F(LevelFile, LavaPoolsOfTheDescriptionAreWrittenAndReadBack) {
+  const std::string description = std::string(twoRooms) + "lava 1 0 2 1\nlava 10 5 10 5\n";
+  const std::string bytes = fileOf(description);
+  Level level(nullptr);
+  ASSERT_TRUE(load(level, bytes));
+  ASSERT_EQ(level.lavas().size(), 2u);
+  // Round the cells' outer corners.
+  const Lava &pool = *level.lavas()[0];
+  ASSERT_EQ(pool.outline().size(), 4u);
+  EXPECT_EQ(xy(pool.outline()[0]), xy(math::Vector2(1.5f, -1.5f)));
+  EXPECT_EQ(xy(pool.outline()[2]), xy(math::Vector2(7.5f, 4.5f)));
+  EXPECT_EQ(pool.triangles().size(), 6u);
+  EXPECT_EQ(pool.bounds().width, 6.0f);
+  EXPECT_EQ(pool.bounds().height, 6.0f);
+  file::BufferBinary again;
+  level.writeFile(again);
+  EXPECT_EQ(gametest::bytesOf(again), bytes);
+
+  // A triangle index past the pool's points refuses the level.
+  std::string damaged = bytes;
+  // The second pool's count of six indices, then its first three.
+  const size_t at = damaged.rfind(std::string("\x06\x00\x00\x00\x01\x00\x02\x00", 8));
+  ASSERT_NE(at, std::string::npos);
+  damaged[at + 4] = '\x04';
+  Level refused(nullptr);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(load(refused, damaged));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("refused"), std::string::npos);
+}

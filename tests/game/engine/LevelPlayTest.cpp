@@ -65,11 +65,9 @@ protected:
                  std::string(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
   }
 
-  // From the engine's start of the level to 3 s after it completed, tilted
-  // forwards, checking each break as it happens.
-  std::vector<Frame> playToCompletion() {
-    std::vector<Frame> trace;
-    Random::globalSeed(7);
+  // The engine starts the first level, past its tutorial, and runs its
+  // intro; null when it did not start.
+  Level *startPlay() {
     UserProfile &profile = static_cast<UserProfile &>(*FrontEnd::currentProfile());
     profile.selectLevel(0);
     profile.m_levelsUnlocked = 2;
@@ -77,12 +75,22 @@ protected:
     Level *played = engine->level();
     EXPECT_NE(played, nullptr);
     if (!played)
-      return trace;
-    EXPECT_EQ(played->blockGrid().colouredCount(), 6u);
-    // The intro.
+      return nullptr;
     for (int i = 0; i < 95; ++i)
       engine->update(1.0f / 30.0f);
     EXPECT_EQ(played->state(), Level::PLAYING);
+    return played;
+  }
+
+  // From the engine's start of the level to 3 s after it completed, tilted
+  // forwards, checking each break as it happens.
+  std::vector<Frame> playToCompletion() {
+    std::vector<Frame> trace;
+    Random::globalSeed(7);
+    Level *played = startPlay();
+    if (!played)
+      return trace;
+    EXPECT_EQ(played->blockGrid().colouredCount(), 6u);
     settle();
     float completedAt = -1.0f;
     for (int i = 0; i < 600 && engine->state() == Engine::PLAYING; ++i) {
@@ -163,4 +171,27 @@ TEST_F(LevelPlayTest, TwoRunsOfOneSeedPlayTheSame) {
   ASSERT_EQ(first.size(), second.size());
   for (size_t i = 0; i < first.size(); ++i)
     ASSERT_TRUE(first[i] == second[i]) << "frame " << i;
+}
+
+TEST_F(LevelPlayTest, ALostLastBallFailsTheLevelAndTheEngine) {
+  GUI::Page *failed = addPage(L"levelFailed", true);
+  writeLevel(roomWithSixBlocks());
+  Level *played = startPlay();
+  ASSERT_NE(played, nullptr);
+  // Two balls in reserve: each loss brings the next after its pause.
+  for (uint32_t reserve = 2; reserve > 0; --reserve) {
+    played->ball().die();
+    engine->update(1.0f / 30.0f);
+    ASSERT_EQ(played->state(), Level::BALL_LOST);
+    for (int i = 0; i < 160; ++i)
+      engine->update(1.0f / 30.0f);
+    ASSERT_EQ(played->state(), Level::PLAYING);
+    EXPECT_EQ(played->balls(), reserve - 1);
+  }
+  played->ball().die();
+  engine->update(1.0f / 30.0f);
+  EXPECT_EQ(played->state(), Level::FAILED);
+  EXPECT_EQ(engine->state(), uint32_t(Engine::FAILED));
+  EXPECT_TRUE(shown(*failed));
+  EXPECT_EQ(FrontEnd::currentProfile()->levelsCompleted(), 0u);
 }

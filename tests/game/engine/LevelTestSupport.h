@@ -56,11 +56,13 @@ struct Sprite {
 class SpriteCanvas : public testing_support::QuadRecordingCanvas {
 public:
   SpriteCanvas() : m_renderer(*this) {}
-  std::vector<Sprite> sprites;
-  // Ribbons and lines pass through a render state that only keeps values.
+  // Ribbons and meshes are drawn into nothing.
+  void drawVertices(video::VertexRenderer &) override {}
   video::VertexRenderer &vertexRenderer() override { return m_renderer; }
   video::RenderState &renderState() override { return m_state; }
   const video::RenderState &renderState() const override { return m_state; }
+
+  std::vector<Sprite> sprites;
   // One per drawing call of point sprites.
   std::vector<Texture *> pointCalls;
   void drawPoints(const float *positions, int count, int components, const uint8_t *colors,

@@ -217,7 +217,7 @@ TEST_F(LevelUpdateTest, WithoutColouredBlocksTheLevelNeverCompletes) {
 }
 
 TEST_F(LevelUpdateTest, ADeadBlockIsDeletedInItsUpdateAndItsNeighboursShowTheirFaces) {
-  // A plus of blue blocks around (1, 1); a bonus block two cells right.
+  // A plus of blue blocks around (1, 1).
   Block *left = addBlock(Block::NORMAL, 0, 0, 1);
   Block *middle = addBlock(Block::NORMAL, 0, 1, 1);
   Block *right = addBlock(Block::NORMAL, 0, 2, 1);

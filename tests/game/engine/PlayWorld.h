@@ -6,6 +6,7 @@
 
 #include "FolderTumblix.h"
 #include "LevelTestSupport.h"
+#include "TestPages.h"
 #include "engine/Engine.h"
 #include "engine/LevelCatalogue.h"
 #include "framework/CorvaneDatabase.h"
@@ -59,11 +60,7 @@ protected:
   void quiet() { blocktest::quiet(); }
 
   GUI::Page *addPage(const wchar_t *name, bool modal = false) {
-    auto *page = new GUI::Page;
-    page->setName(Symbol::intern(name));
-    page->setModal(modal);
-    GUI::PageFactory::instance()->addPage(page);
-    return page;
+    return gametest::addPage(name, modal);
   }
 
   // Entering or up.

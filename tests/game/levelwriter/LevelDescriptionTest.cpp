@@ -95,6 +95,8 @@ TEST(LevelDescription, MistakesAreRefusedWithTheirLine) {
       {"par not whole", "par 1.5\n", "line 1: the par time is whole seconds"},
       {"negative margins", "margins -1 3\n", "line 1: the margins are two numbers of pixels"},
       {"ball not a cell", "ball a 0\n", "line 1: the ball starts at a cell"},
+      {"lava corners crossed", "lava 2 0 1 3\n", "line 1: a lava pool is the cells from"},
+      {"lava short of a corner", "lava 0 0 1\n", "line 1: 'lava' takes 4 values"},
       {"no map", "ball 0 0\n", "no map"},
       {"no ball", "map 0 0\n.r\nend\n", "no 'ball' line"},
       {"map without end", "ball 0 0\nmap 0 0\n.r\n", "line 2: the map has no line 'end'"},

@@ -1,0 +1,145 @@
+// A level's frame in play: the largest level the level writer makes from
+// the project's data, the ball rolling under a fixed tilt script (a slowly
+// turning push, so that it crosses the level, bounces and breaks blocks).
+// After a warm-up, 1,000 frames of Level::update at 1/30 s: mean and worst
+// microseconds a frame, and the heap allocations of each frame, counted
+// here. A frame of steady play (the ball touching nothing, no spark in
+// flight, no block, drop or effect made or gone) must allocate nothing;
+// breaking a block makes its score drop.
+
+#include "LevelWriter.h"
+
+#include "engine/Ball.h"
+#include "engine/Engine.h"
+#include "engine/Level.h"
+#include "engine/LevelCatalogue.h"
+#include "file/BufferBinary.h"
+#include "math/Random.h"
+#include "particle/Effect3DList.h"
+#include "physics/Structure3D.h"
+#include "support/AllocationCount.h"
+#include "support/FakeWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr float kStep = 1.0f / 30.0f;
+constexpr int kWarmUp = 300;
+constexpr int kFrames = 1000;
+
+// The plan of the level with the most blocks, or none when the data cannot
+// be planned.
+bool largestPlan(levelwriter::LevelPlan &largest) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
+    return false;
+  for (const levelwriter::LevelPlan &plan : plans)
+    if (plan.blocks.size() > largest.blocks.size())
+      largest = plan;
+  return !largest.blocks.empty();
+}
+
+// Effects running in the level's three lists.
+uint32_t effectCount(Level &level) {
+  uint32_t count = 0;
+  for (Symbol list : {Level::groundEffects(), Level::blockEffects(), Level::objectEffects()})
+    if (const Effect3DList *effects = level.effects().list(list))
+      count += effects->count();
+  return count;
+}
+
+// The tilt the application would hand the level: a push of half a g whose
+// direction turns once every twenty seconds. The level scales it by 200.
+math::Vector3 tiltAt(int frame) {
+  const float angle = float(frame) * kStep * 2.0f * 3.14159265f / 20.0f;
+  return math::Vector3(0.5f * std::cos(angle), 0.5f * std::sin(angle), 0.0f);
+}
+
+void BM_LevelUpdateLargestLevel(benchmark::State &state) {
+  testing_support::FakeWindow window(320, 480);
+  testing_support::WindowSwap swap(&window);
+  levelwriter::LevelPlan plan;
+  file::BufferBinary file;
+  std::string error;
+  if (!largestPlan(plan) || !levelwriter::levelFile(plan, file, error)) {
+    state.SkipWithError("the level data cannot be planned");
+    return;
+  }
+  Random::globalSeed(11);
+  Engine engine;
+  engine.setState(Engine::PLAYING);
+  Level level(&engine);
+  file.seek(0);
+  if (!level.load(file)) {
+    state.SkipWithError("the largest level does not load");
+    return;
+  }
+  level.start();
+  level.begin();
+
+  int frame = 0;
+  // Without the application the level reads no tilt: the script pushes the
+  // ball's structure as the level's own step would.
+  auto step = [&] {
+    level.ball().structure().pendingAcceleration += tiltAt(frame++) * 200.0f;
+    level.update(kStep);
+  };
+  for (int i = 0; i < kWarmUp; ++i)
+    step();
+
+  double totalMicros = 0.0, worstMicros = 0.0;
+  uint64_t allocations = 0, steadyAllocations = 0, breakAllocations = 0;
+  uint32_t breaks = 0, steadyFrames = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < kFrames; ++i) {
+      const uint32_t broken = level.blocksBroken(), score = level.score();
+      const uint32_t drops = level.scoreDrops().size() + level.groupScoreDrops().size();
+      const uint32_t blocks = level.blockGrid().blockCount(), effects = effectCount(level);
+      const uint32_t sparks = level.ball().sparkSystem().sparkCount();
+      allocationCount = 0;
+      allocationCounting = true;
+      const auto start = std::chrono::steady_clock::now();
+      step();
+      const auto end = std::chrono::steady_clock::now();
+      allocationCounting = false;
+      const double micros = std::chrono::duration<double, std::micro>(end - start).count();
+      totalMicros += micros;
+      worstMicros = micros > worstMicros ? micros : worstMicros;
+      allocations += allocationCount;
+      const bool steady = level.blocksBroken() == broken && level.score() == score &&
+                          level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
+                          level.blockGrid().blockCount() == blocks &&
+                          effectCount(level) == effects && sparks == 0 &&
+                          level.ball().sparkSystem().sparkCount() == 0 &&
+                          level.ball().atom().contactFlags == 0;
+      if (steady) {
+        ++steadyFrames;
+        steadyAllocations += allocationCount;
+      } else if (level.blocksBroken() > broken) {
+        breaks += level.blocksBroken() - broken;
+        breakAllocations += allocationCount;
+      }
+    }
+  }
+  state.counters["mean_us"] = totalMicros / kFrames;
+  state.counters["worst_us"] = worstMicros;
+  state.counters["allocs_per_frame"] = double(allocations) / kFrames;
+  state.counters["steady_frames"] = double(steadyFrames);
+  state.counters["steady_allocs"] = double(steadyAllocations);
+  state.counters["blocks_broken"] = double(breaks);
+  state.counters["allocs_per_break"] = breaks ? double(breakAllocations) / breaks : 0.0;
+  state.counters["blocks"] = double(level.blockGrid().blockCount());
+  if (steadyAllocations != 0)
+    state.SkipWithError("a frame in steady play allocated");
+  LevelCatalogue::destroy();
+}
+BENCHMARK(BM_LevelUpdateLargestLevel)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

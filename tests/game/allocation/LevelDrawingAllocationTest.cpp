@@ -1,0 +1,137 @@
+// A frame of the level in play, drawn through all its passes, allocates
+// nothing once its batches, trail, splashes, debris and bubbles have grown:
+// blocks breaking into chunks and splats, the ball with a power, a lava pool
+// with its bubbles.
+
+#include "engine/Ball.h"
+#include "engine/Block.h"
+#include "engine/BlockGrid.h"
+#include "engine/Engine.h"
+#include "engine/Lava.h"
+#include "engine/Level.h"
+#include "file/BinaryPrimitives.h"
+#include "file/BufferBinary.h"
+#include "support/AllocationCount.h"
+#include "support/IdleFrame.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Goes through every drawing step of the canvas and hands nothing over.
+class DrawingCanvas : public testing_support::NullCanvas {
+public:
+  DrawingCanvas() : m_renderer(*this) {}
+  void drawVertices(video::VertexRenderer &) override {}
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
+};
+
+// Six colours of blocks in a ring round the origin.
+void readRing(BlockGrid &grid) {
+  file::BufferBinary layout;
+  for (int32_t v : {16, 16, -8, -8, 0})
+    file::write(v, layout);
+  for (int16_t c = -8; c < 8; ++c)
+    for (int16_t r = -8; r < 8; ++r)
+      if (c * c + r * r > 36) {
+        file::write(uint8_t((c + r + 16) % 6), layout);
+        file::write(c, layout);
+        file::write(r, layout);
+      }
+  file::write(uint8_t(255), layout);
+  layout.seek(0);
+  ASSERT_TRUE(grid.read(layout));
+}
+
+// A pool of 12 by 12 units at (-20, -20).
+Lava *pool(Level &level) {
+  file::BufferBinary record;
+  file::write(uint32_t(4), record);
+  for (float v : {-20.0f, -20.0f, -8.0f, -20.0f, -8.0f, -8.0f, -20.0f, -8.0f})
+    file::write(v, record);
+  file::write(uint16_t(6), record);
+  for (uint16_t i : {0, 1, 2, 0, 2, 3})
+    file::write(i, record);
+  for (float v : {-20.0f, -20.0f, 12.0f, 12.0f})
+    file::write(v, record);
+  record.seek(0);
+  auto *lava = new Lava(level);
+  EXPECT_TRUE(lava->read(record));
+  return lava;
+}
+
+} // namespace
+
+TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
+  testing_support::IdleFrame idle;
+  ASSERT_TRUE(idle.start());
+  // The level draws through a canvas with a render state; it stays the
+  // global one, so the textures it met can forget it when they go.
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  video::Canvas &canvas = *drawing;
+  auto *engine = new Engine;
+  engine->setState(Engine::PLAYING);
+  auto *level = new Level(engine);
+  readRing(level->blockGrid());
+  level->addLava(pool(*level));
+  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
+  level->refreshVisibleRectangle();
+  level->setState(Level::PLAYING);
+  Ball &ball = level->ball();
+  ball.setState(Ball::PLAYING);
+  ball.setPower(Ball::LIGHTNING);
+
+  const float dt = 1.0f / 30.0f;
+  int frames = 0;
+  // Steady debris: a chunk and a splash every few frames, living 2 s.
+  auto spawn = [&] {
+    if (frames % 4 != 0)
+      return;
+    auto *chunk = new ChunkNormal(*level);
+    chunk->setPosition(math::Vector3(0.0f, 1.0f, 0.0f));
+    level->addChunkNormal(chunk);
+    level->addSplat(math::Vector3(3.0f, 3.0f, 0.0f), uint32_t(frames) % 6);
+  };
+  auto frame = [&] {
+    ++frames;
+    // Round the middle, clear of the blocks: bounces would start effects.
+    const float t = 0.1f * float(frames);
+    ball.setPosition(math::Vector3(5.0f * std::cos(t), 5.0f * std::sin(t), 0.0f));
+    level->stepPhysics(dt);
+    ball.update(dt);
+    level->chunksNormal().update(dt);
+    level->splatter().update(dt);
+    level->lavas().update(dt);
+    level->render(canvas);
+  };
+  for (int i = 0; i < 120; ++i) {
+    spawn();
+    frame();
+  }
+
+  // The chunks are made outside the count; the frames that draw them count.
+  allocationCount = 0;
+  for (int i = 0; i < 100; ++i) {
+    spawn();
+    allocationCounting = true;
+    frame();
+    allocationCounting = false;
+  }
+  EXPECT_EQ(allocationCount, 0);
+  EXPECT_GT(level->lavas()[0]->bubbleCount(), 0u);
+  EXPECT_FALSE(level->chunksNormal().isEmpty());
+
+  delete level;
+  delete engine;
+}
