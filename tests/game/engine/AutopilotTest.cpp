@@ -18,8 +18,9 @@ namespace {
 // Steers the ball with tilt readings along the shortest way over the floor
 // to the nearest coloured block left, braking against its own speed. The
 // way steps between floor cells and through breakable blocks, round walls,
-// islands, unbreakable and round blocks, and round lava pools. When it makes no headway for two
-// seconds it goes across the line to its waypoint, to each side in turn.
+// islands, unbreakable and round blocks, and round lava pools. When it
+// makes no headway for two seconds it goes across the line to its
+// waypoint, to each side in turn.
 class Autopilot {
 public:
   Autopilot(Level &level, const levelwriter::LevelPlan &plan) : m_level(level), m_plan(plan) {
