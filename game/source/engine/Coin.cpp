@@ -4,6 +4,7 @@
 #include "engine/Ball.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
+#include "engine/SkeletonDrawing.h"
 #include "file/BinaryPrimitives.h"
 #include "file/Database.h"
 #include "math/Color.h"
@@ -96,9 +97,11 @@ void Coin::update(float dt) {
 void Coin::render(video::Canvas &canvas) {
   if (m_dead)
     return;
-  // While it moves the coin spins as a skeleton animation ("coinSpin" at
-  // 1/8 scale); until skeletons are kept by the database it shows its still
-  // image in every state.
+  if (m_state != IDLE) {
+    static const Symbol spin = SYM(L"coinSpin");
+    drawSkeleton(canvas, spin, position, m_stateTime, 0.125f, math::Color::white);
+    return;
+  }
   Billboard3D board(Database::current(), SYM(L"coin"));
   if (!board.texture())
     return;

@@ -1,6 +1,7 @@
 #include "engine/CoinMeter.h"
 
 #include "engine/Level.h"
+#include "engine/SkeletonDrawing.h"
 #include "file/BinaryPrimitives.h"
 #include "video/Canvas.h"
 #include "video/Window.h"
@@ -77,10 +78,11 @@ void CoinMeter::render(video::Canvas &canvas) {
   if (m_state == HIDDEN)
     return;
   static const Symbol font = SYM(L"font");
+  static const Symbol meter = SYM(L"coinMeter");
   canvas.pushMatrix();
   canvas.translate(position);
-  // The meter itself is a skeleton animation ("coinMeter"), drawn once
-  // skeletons are kept by the database. Without the font there is no count.
+  drawSkeleton(canvas, meter, math::Vector3(), m_stateTime, 1.0f, math::Color::white);
+  // Without the font there is no count.
   if (!countText().isEmpty()) {
     m_count.format().setFont(font);
     m_count.render(canvas);

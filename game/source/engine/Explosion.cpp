@@ -2,6 +2,7 @@
 
 #include "engine/Block.h"
 #include "engine/Level.h"
+#include "engine/SkeletonDrawing.h"
 #include "file/BinaryPrimitives.h"
 
 #include <cmath>
@@ -46,9 +47,10 @@ void Explosion::blastBlocks() {
 }
 
 void Explosion::render(video::Canvas &canvas) {
-  // The wave is a skeleton animation ("bombShockwave" at 1/7 scale), drawn
-  // once skeletons are kept by the database.
-  (void)canvas;
+  if (m_dead)
+    return;
+  static const Symbol wave = SYM(L"bombShockwave");
+  drawSkeleton(canvas, wave, position, m_age, 1.0f / 7.0f, math::Color::white);
 }
 
 void Explosion::write(file::ByteReceiver &out) const {
