@@ -13,10 +13,6 @@
 
 namespace {
 
-math::Vector3 cellPoint(const math::Vector2i &cell) {
-  return math::Vector3(Level::cellSize * float(cell.x), Level::cellSize * float(cell.y), 0.0f);
-}
-
 // Every bolt draws through the one list, refilled for each.
 container::Vector<math::Vector3> &sharedPoints() {
   static container::Vector<math::Vector3> points;
@@ -47,7 +43,7 @@ void BlockLightning::setup(const math::Vector2i &source, const math::Vector2i &t
   m_color = color;
   m_group = group;
   m_depth = depth;
-  position = cellPoint(source);
+  position = Level::cellCentre(source);
   if (m_owner->blockGrid().occupied(target.x, target.y)) {
     Block *block = m_owner->blockGrid().blockAt(target.x, target.y);
     block->setGroup(group);
@@ -60,8 +56,8 @@ void BlockLightning::setup(const math::Vector2i &source, const math::Vector2i &t
 }
 
 void BlockLightning::makePolyline() {
-  const math::Vector3 a = cellPoint(m_source);
-  const math::Vector3 step = (cellPoint(m_target) - a) * (1.0f / float(pointCount - 1));
+  const math::Vector3 a = Level::cellCentre(m_source);
+  const math::Vector3 step = (Level::cellCentre(m_target) - a) * (1.0f / float(pointCount - 1));
   for (uint32_t i = 0; i < pointCount; ++i) {
     m_points[i] = a + step * float(i);
     if (i > 0 && i + 1 < pointCount) {

@@ -14,10 +14,6 @@
 
 namespace {
 
-math::Vector3 cellPoint(const math::Vector2i &cell) {
-  return math::Vector3(Level::cellSize * float(cell.x), Level::cellSize * float(cell.y), 0.0f);
-}
-
 // The coin image spans 0.9 of a cell.
 constexpr float coinSize = 0.9f * Level::cellSize;
 
@@ -27,7 +23,7 @@ Coin::Coin(Level &level) : GameObject(&level) { setState(IDLE); }
 
 void Coin::setCell(const math::Vector2i &cell) {
   m_cell = cell;
-  position = cellPoint(cell);
+  position = Level::cellCentre(cell);
 }
 
 void Coin::setState(uint32_t state) {
@@ -43,7 +39,7 @@ void Coin::emerge(const math::Vector3 &from, const math::Vector2i &cell) {
   position = from;
   m_cell = cell;
   m_home = from;
-  m_offset = cellPoint(cell) - from;
+  m_offset = Level::cellCentre(cell) - from;
   setState(EMERGING);
 }
 
@@ -70,7 +66,7 @@ void Coin::update(float dt) {
       position = m_home + m_offset * std::sin(m_stateTime / emergeTime * halfPi);
     } else {
       setState(IDLE);
-      position = cellPoint(m_cell);
+      position = Level::cellCentre(m_cell);
     }
     break;
   case IDLE:
