@@ -1,5 +1,6 @@
 #include "BlockWorld.h"
 
+#include "engine/Explosion.h"
 #include "engine/Neutron.h"
 #include "file/BufferBinary.h"
 
@@ -151,4 +152,25 @@ TEST_F(NeutronTest, TheRecordIsTwentyFiveBytesAndRoundTrips) {
   EXPECT_FALSE(untouched.read(dead));
   EXPECT_EQ(untouched.age(), 0.0f);
   EXPECT_EQ(untouched.colorIndex(), 6u);
+}
+
+TEST_F(NeutronTest, NeutronsAndWavesFarOffOrAtNoNumberMeetNothing) {
+  level->setState(Level::PLAYING);
+  Block *block = addBlock(Block::NORMAL, 0, 0, 0);
+  const float nan = std::nanf("");
+  const math::Vector2 places[] = {{nan, nan}, {1.0e30f, -1.0e30f}, {-3.0e38f, 0.0f}};
+  for (const math::Vector2 &at : places) {
+    launch(at, math::Vector2(6.0f, 0.0f), 1);
+    auto *explosion = new Explosion(*level);
+    explosion->position = math::Vector3(at.x, at.y, 0.0f);
+    explosion->setGroup(1);
+    level->addExplosion(explosion);
+  }
+  for (int i = 0; i < 10; ++i) {
+    step();
+    level->explosions().update(frame);
+  }
+  EXPECT_FALSE(block->isDead());
+  EXPECT_FALSE(block->neutronMarked());
+  EXPECT_TRUE(level->explosions().isEmpty());
 }
