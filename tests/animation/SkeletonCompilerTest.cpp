@@ -34,7 +34,8 @@ std::vector<std::wstring> texts(const container::Vector<Symbol> &symbols) {
   return out;
 }
 
-const std::vector<std::wstring> DataSkeletons = {L"groupScoreDrop", L"signals", L"triad",
+const std::vector<std::wstring> DataSkeletons = {L"bombShockwave",  L"coinMeter", L"coinSpin",
+                                                 L"groupScoreDrop", L"signals",   L"triad",
                                                  L"triadHolder"};
 
 // The data tree's textures and billboards; the compiler's output goes to

@@ -218,6 +218,26 @@ LevelPlan attempt(const GeneratorSettings &settings, Random &random, float t) {
   return plan;
 }
 
+// On free floor the ball reaches, off its start; a few tries a coin.
+void placeCoins(Random &random, float count, LevelPlan &plan) {
+  if (plan.rooms.empty())
+    return;
+  const CellRect &room = plan.rooms[0].area;
+  const Reach reach(plan, {});
+  int32_t wanted = whole(count);
+  for (int tries = 0; wanted > 0 && tries < 40 * whole(count); ++tries) {
+    const int32_t c = random.nextInt(room.left, room.right);
+    const int32_t r = random.nextInt(room.bottom, room.top);
+    bool taken = c == plan.ballColumn && r == plan.ballRow;
+    for (const auto &[column, row] : plan.coins)
+      taken = taken || (column == c && row == r);
+    if (taken || plan.roomAt(c, r) < 0 || plan.blockAt(c, r) || !reach.reached(c, r))
+      continue;
+    plan.coins.emplace_back(c, r);
+    --wanted;
+  }
+}
+
 bool readRange(const std::vector<std::string> &words, Range &range) {
   return words.size() == 3 && toFloat(words[1], range.first) && toFloat(words[2], range.last);
 }
@@ -230,7 +250,7 @@ bool readGeneratorSettings(const std::string &text, GeneratorSettings &settings,
       {"columns", &settings.columns}, {"rows", &settings.rows},
       {"colours", &settings.colours}, {"fill", &settings.fill},
       {"islands", &settings.islands}, {"obstacles", &settings.obstacles},
-      {"bonus", &settings.bonus}};
+      {"bonus", &settings.bonus},     {"coins", &settings.coins}};
   const std::vector<std::string> lines = splitLines(text);
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::vector<std::string> words = wordsOf(lines[n]);
@@ -277,6 +297,7 @@ LevelPlan generateLevel(const GeneratorSettings &settings, const std::string &na
     if (whyNotCompletable(plan).empty())
       break;
   }
+  placeCoins(random, settings.coins.at(t), plan);
   plan.name = name;
   uint32_t coloured = 0;
   for (const PlacedBlock &block : plan.blocks)

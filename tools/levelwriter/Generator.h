@@ -37,6 +37,8 @@ struct GeneratorSettings {
   Range islands{0.0f, 6.0f};
   Range obstacles{0.0f, 0.12f};
   Range bonus{0.0f, 4.0f};
+  // Coins on free cells the ball can reach.
+  Range coins{0.0f, 0.0f};
   float parBase = 20.0f, parPerBlock = 1.5f;
   std::vector<std::pair<std::string, std::string>> looks;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/Block.h"
 #include "engine/BlockGrid.h"
+#include "engine/Coin.h"
 #include "engine/FloorArea.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
@@ -88,6 +89,12 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
     block->setCell(cell);
     block->setPosition(Level::cellCentre(cell));
     grid.place(block, placed.column, placed.row);
+  }
+
+  for (const auto &[column, row] : plan.coins) {
+    auto *coin = new Coin(level);
+    coin->setCell(math::Vector2i(column, row));
+    level.addCoin(coin);
   }
 
   for (const Room &room : plan.rooms) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace levelwriter {
@@ -44,6 +45,8 @@ struct LevelPlan {
   int32_t ballColumn = 0, ballRow = 0;
   std::vector<Room> rooms;
   std::vector<PlacedBlock> blocks;
+  // Coins, each in a cell of floor.
+  std::vector<std::pair<int32_t, int32_t>> coins;
   // Lava pools, each a rectangle of cells.
   std::vector<CellRect> lavas;
 

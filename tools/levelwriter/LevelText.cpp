@@ -108,7 +108,7 @@ bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
   for (int32_t r = map.top(); r >= map.bottom(); --r)
     for (int32_t c = map.left(); c <= map.right(); ++c) {
       const char ch = map.at(c, r);
-      if (ch != ' ' && ch != '.' && ch != '#' && !isBlockLetter(ch)) {
+      if (ch != ' ' && ch != '.' && ch != '#' && ch != '$' && !isBlockLetter(ch)) {
         error = std::string("the map has '") + ch + "' at " + cellText(c, r);
         return false;
       }
@@ -153,6 +153,8 @@ bool decodeMap(const CellMap &map, LevelPlan &plan, std::string &error) {
   for (int32_t r = map.bottom(); r <= map.top(); ++r)
     for (int32_t c = map.left(); c <= map.right(); ++c) {
       const char ch = map.at(c, r);
+      if (ch == '$')
+        plan.coins.emplace_back(c, r);
       if (!isBlockLetter(ch) || taken[index(c, r)])
         continue;
       PlacedBlock block;

@@ -16,7 +16,7 @@
 // Map characters: ' ' no floor; '.' floor; '#' island; b g m o r t a
 // block of blue, green, magenta, orange, red, teal; B G M O R T a bonus
 // block of that colour, drawn on its 2 x 2 cells; X unbreakable; % stone;
-// @ round. A room is a rectangle of map cells other than ' ', with no other
+// @ round; $ a coin on the floor. A room is a rectangle of map cells other than ' ', with no other
 // room beside it; islands are rectangles of '#' inside a room, clear of its
 // walls.
 

@@ -95,6 +95,11 @@ container::Vector<BankEntry> defaultSounds() {
       {L"musicLow", {SoundRecipe::TONE, 220.0f, 1.0f, 2, 22050, 0.3f}},
       {L"musicHigh", {SoundRecipe::TONE, 330.0f, 1.0f, 2, 22050, 0.3f}},
       {L"wind", {SoundRecipe::NOISE, 0.0f, 1.0f, 1, 22050, 0.15f}},
+      // The game's bombs, bolts, neutrons and coins.
+      {L"explosion", {SoundRecipe::NOISE, 0.0f, 0.4f, 1, 22050, 0.5f}},
+      {L"lightning", {SoundRecipe::NOISE, 0.0f, 0.3f, 1, 22050, 0.3f}},
+      {L"neutron", {SoundRecipe::TONE, 1200.0f, 0.1f, 1, 22050, 0.3f}},
+      {L"coin", {SoundRecipe::TONE, 1320.0f, 0.12f, 1, 22050, 0.4f}},
   };
   container::Vector<BankEntry> entries;
   for (const Named &s : sounds)

@@ -2,11 +2,10 @@
 // its power or its normal look with the glow of a held charge, its sparks,
 // heat and smoke; and the textures its looks need.
 
-#include "animation/Skeleton.h"
-#include "animation/SkeletonStore.h"
 #include "engine/Ball.h"
 #include "engine/BoardDrawing.h"
 #include "engine/Level.h"
+#include "engine/SkeletonDrawing.h"
 #include "file/Database.h"
 #include "framework/Framework.h"
 #include "particle/ParticleSystem.h"
@@ -41,26 +40,6 @@ void drawSystem(video::Canvas &canvas, ParticleSystem *system, const math::Vecto
   canvas.translate(at);
   canvas.scale(scale, scale, scale);
   system->render(canvas);
-  canvas.popMatrix();
-}
-
-// The database's skeleton posed at the time, drawn at the point at the
-// scale in the colour.
-void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
-                  float scale, const math::Color &colour) {
-  Database *database = Database::current();
-  SkeletonStore *store = database ? SkeletonStore::of(*database) : nullptr;
-  if (!store)
-    return;
-  animation::Skeleton *skeleton = store->skeleton(name);
-  skeleton->animate(time);
-  canvas.pushMatrix();
-  canvas.translate(at);
-  canvas.scale(scale, scale, scale);
-  canvas.pushColor();
-  canvas.multiplyColor(colour);
-  skeleton->render(canvas);
-  canvas.popColor();
   canvas.popMatrix();
 }
 

@@ -4,6 +4,7 @@
 #include "engine/BlockGeometry.h"
 #include "engine/BonusGeometry.h"
 #include "engine/CylinderGeometry.h"
+#include "engine/Explosion.h"
 #include "engine/GameCategories.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
@@ -154,8 +155,26 @@ void Block::powerHit(unsigned power) {
     smash(true);
     return;
   }
-  // The fire's saw; bombs and neutrons cut the same way until explosions
-  // and neutrons exist.
+  if (power == Ball::BOMB) {
+    auto *explosion = new Explosion(*m_owner);
+    explosion->position = m_pendingHit.position;
+    explosion->setGroup(m_group);
+    if (m_owner->hasBonusCharge())
+      explosion->setColor(m_owner->bonusColor());
+    m_owner->addExplosion(explosion);
+    queueGameSound(SYM(L"explosion"));
+    throwBlastChunk(m_pendingHit.position);
+    smash(true);
+    m_owner->blast(m_pendingHit.position, 18.0f, 60.0f);
+    return;
+  }
+  if (power == Ball::NUCLEAR) {
+    neutronBurst(m_group);
+    smash(true);
+    spawnAtCentre(SYM(L"neutronPop"), 0.2f, math::Color::white, Level::blockEffects());
+    m_owner->blast(centre(), 12.0f, 15.0f);
+    return;
+  }
   smash(true);
   spawnAtCentre(SYM(L"sawChunks"), 1.0f / 12.0f, colorValue(m_color), Level::blockEffects());
 }

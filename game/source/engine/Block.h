@@ -121,6 +121,8 @@ public:
   float freezeDelay() const { return m_freezeDelay; }
   bool freezeSpread() const { return m_freezeSpread; }
   bool electrified() const { return m_electrified; }
+  // A lightning bolt has marked the block; its border shows.
+  void electrify() { m_electrified = true; }
   physics::WorldGeometry &geometry() const { return *m_geometry; }
   const math::Vector2i &cell() const { return m_cell; }
   void setCell(const math::Vector2i &cell) { m_cell = cell; }
@@ -139,6 +141,8 @@ private:
   void plainHit();
   void powerHit(unsigned power);
   void neutronBreak();
+  // Two neutrons of the group from the centre, in random directions.
+  void neutronBurst(unsigned group);
   void updateShake(float dt);
   void rebuildMesh();
   void renderBonusNumber(video::Canvas &canvas);

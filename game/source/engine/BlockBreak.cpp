@@ -7,6 +7,8 @@
 #include "engine/Level.h"
 #include "math/Random.h"
 
+#include <cmath>
+
 namespace {
 
 // A random direction with its z turned upward.
@@ -90,9 +92,25 @@ bool Block::markByNeutron(unsigned group) {
   return true;
 }
 
+void Block::neutronBurst(unsigned group) {
+  constexpr float speed = 6.0f;
+  constexpr float degree = 3.14159265359f / 180.0f;
+  const math::Vector3 c = centre();
+  for (int i = 0; i < 2; ++i) {
+    const float angle = float(Random::globalInt(0, 359)) * degree;
+    auto *neutron = new Neutron(*m_owner);
+    neutron->launch(math::Vector2(c.x, c.y),
+                    math::Vector2(speed * std::cos(angle), speed * std::sin(angle)), m_color,
+                    group);
+    m_owner->addNeutron(neutron);
+  }
+  queueGameSound(SYM(L"neutron"), Random::globalFloat(0.7f, 1.2f));
+}
+
 void Block::neutronBreak() {
   m_group = m_neutronGroup;
   smash(false);
+  neutronBurst(m_group);
   spawnAtCentre(SYM(L"neutronPop"), 0.2f, math::Color::white, Level::blockEffects());
   m_owner->blast(centre(), 9.0f, 12.0f);
 }

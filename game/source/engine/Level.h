@@ -7,11 +7,16 @@
 #include "container/Vector.h"
 #include "engine/BlockColors.h"
 #include "engine/BlockGrid.h"
+#include "engine/BlockLightning.h"
 #include "engine/Chunk.h"
+#include "engine/Coin.h"
+#include "engine/CoinMeter.h"
+#include "engine/Explosion.h"
 #include "engine/GroupScoreDrop.h"
 #include "engine/Lava.h"
 #include "engine/LevelBase.h"
 #include "engine/LevelBatches.h"
+#include "engine/Neutron.h"
 #include "engine/ObjectList.h"
 #include "engine/ScoreBar.h"
 #include "engine/ScoreDrop.h"
@@ -272,6 +277,27 @@ public:
   void trackCamera();
   const CameraMove &cameraMove() const { return m_cameraMove; }
 
+  // ---- Bombs, bolts, neutrons and coins, made during play or read.
+  void addNeutron(Neutron *neutron) { m_neutrons.append(neutron); }
+  void addExplosion(Explosion *explosion) { m_explosions.append(explosion); }
+  void addBlockLightning(BlockLightning *bolt) { m_blockLightnings.append(bolt); }
+  void addCoin(Coin *coin) { m_coins.append(coin); }
+  // The first coin in the cell, out of the list; null when none.
+  Coin *takeCoin(const math::Vector2i &cell);
+  bool hasCoin(const math::Vector2i &cell) const;
+  ObjectList<Neutron> &neutrons() { return m_neutrons; }
+  ObjectList<Explosion> &explosions() { return m_explosions; }
+  ObjectList<BlockLightning> &blockLightnings() { return m_blockLightnings; }
+  ObjectList<Coin> &coins() { return m_coins; }
+  CoinMeter &coinMeter() { return m_coinMeter; }
+  // Each live neutron that meets a live block's geometry marks the block
+  // and stops.
+  void neutronHits();
+  // Idle coins of the visible cells in one batch, the others by
+  // themselves; the live neutrons in one batch, fading.
+  void renderCoins(video::Canvas &canvas);
+  void renderNeutrons(video::Canvas &canvas);
+
   // ---- Scoring: points, block groups, bonus charge, coins and totals.
   // Points to the score (1 while the tester plays) and to a drop: the
   // group's drop when the group is not 0, else a drop of its own.
@@ -294,9 +320,9 @@ public:
   void chargePower(float dt);
   float chargeTimer() const { return m_chargeTimer; }
   // Up to three blocks of the block's colour near it, without a group,
-  // chosen at random for the lightning's bolts; the sound plays when there
-  // is one.
-  void lightningFrom(const Block &block);
+  // chosen at random, each struck by a bolt of the depth from the block; the
+  // sound plays when there is one.
+  void lightningFrom(const Block &block, unsigned depth = 0);
   uint32_t lightningTargetCount() const { return m_lightningTargetCount; }
   Block *lightningTarget(uint32_t i) const { return m_lightningTargets[i]; }
   // The 25th coin of a meter earns a ball; coins after it wait.
@@ -360,6 +386,11 @@ protected:
   ObjectList<ScoreDrop> m_scoreDrops;
   ObjectList<GroupScoreDrop> m_groupScoreDrops;
   ScoreBar m_starDisplay{*this};
+  CoinMeter m_coinMeter{*this};
+  ObjectList<Neutron> m_neutrons;
+  ObjectList<Coin> m_coins;
+  ObjectList<Explosion> m_explosions;
+  ObjectList<BlockLightning> m_blockLightnings;
   SpriteBatch *m_scoreBatches[scoreImageCount] = {};
   // Blocks gathered for a random choice; kept to reuse their room.
   container::Vector<Block *> m_candidates;

@@ -95,6 +95,10 @@ bool Level::readSections(file::ByteProducer &in) {
       break;
     case levelfile::END:
       return true;
+    case levelfile::COINS:
+      if (!levelfile::readList(*this, m_coins, in))
+        return false;
+      break;
     case levelfile::CHOMPS:
     case levelfile::TAR_BALLS:
     case levelfile::GATES:
@@ -107,7 +111,6 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
     case levelfile::WORMS:
-    case levelfile::COINS:
     case levelfile::DOORS:
     case levelfile::SWITCHES:
       if (!readUnmadeList(in))
@@ -137,5 +140,6 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(uint8_t(levelfile::CAMERA_MARGINS), out);
   file::write(m_cameraMargins, out);
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
+  levelfile::writeList(levelfile::COINS, m_coins, out);
   file::write(uint8_t(levelfile::END), out);
 }

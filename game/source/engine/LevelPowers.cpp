@@ -39,7 +39,7 @@ void Level::chargePower(float dt) {
   chosen->setCharge(uint32_t(Random::globalNext()) % Block::noCharge);
 }
 
-void Level::lightningFrom(const Block &block) {
+void Level::lightningFrom(const Block &block, unsigned depth) {
   // The cells within a radius of 4 (squared distance below 17) around the
   // block's own.
   constexpr int32_t reach = 4;
@@ -60,9 +60,12 @@ void Level::lightningFrom(const Block &block) {
   if (m_candidates.isEmpty())
     return;
   queueGameSound(SYM(L"lightning"));
-  // Up to three bolts; the bolts themselves join with block lightning.
   while (m_lightningTargetCount < 3 && !m_candidates.isEmpty()) {
     const uint32_t index = uint32_t(Random::globalNext()) % m_candidates.size();
-    m_lightningTargets[m_lightningTargetCount++] = m_candidates.removeAt(index);
+    Block *target = m_candidates.removeAt(index);
+    m_lightningTargets[m_lightningTargetCount++] = target;
+    auto *bolt = new BlockLightning(*this);
+    bolt->setup(centre, target->cell(), block.color(), block.group(), depth);
+    m_blockLightnings.append(bolt);
   }
 }

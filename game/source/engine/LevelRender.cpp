@@ -64,8 +64,12 @@ void Level::renderBlocks(video::Canvas &canvas) {
 // The moving and floating things, the ball among them, then the "object"
 // effects and the tubes' last layer.
 void Level::renderObjects(video::Canvas &canvas) {
-  m_batches.coin().draw(canvas, m_spriteSize);
-  m_batches.neutron().draw(canvas, m_spriteSize);
+  renderCoins(canvas);
+  renderNeutrons(canvas);
+  for (Explosion *explosion : m_explosions)
+    explosion->render(canvas);
+  for (BlockLightning *bolt : m_blockLightnings)
+    bolt->render(canvas);
   renderScoreDrops(canvas);
   for (GroupScoreDrop *drop : m_groupScoreDrops)
     drop->render(canvas);
@@ -119,4 +123,7 @@ void Level::renderGates(video::Canvas &canvas) {
 }
 
 // The colour star display, then the coin meter.
-void Level::renderOverlay(video::Canvas &canvas) { m_starDisplay.render(canvas); }
+void Level::renderOverlay(video::Canvas &canvas) {
+  m_starDisplay.render(canvas);
+  m_coinMeter.render(canvas);
+}

@@ -93,10 +93,12 @@ void Level::coinCollected() {
   const uint32_t count = m_coinCount + 1;
   if (count >= coinsPerBall) {
     ++m_balls;
+    m_coinMeter.showNow();
     enterPage(SYM(L"earnBall"));
     m_ballEarned = true;
   }
   m_coinCount = count;
+  m_coinMeter.showFor();
 }
 
 void Level::endExtraBallNotice() {

@@ -53,6 +53,7 @@ void Level::update(float dt) {
     chunk->structure().pendingAcceleration += force;
 
   stepPhysics(dt);
+  neutronHits();
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
@@ -60,9 +61,14 @@ void Level::update(float dt) {
   if (m_state == PLAYING)
     m_lavas.update(dt);
 
+  if (m_state == PLAYING)
+    m_coins.update(dt);
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
     m_chunksNormal.update(dt);
     m_chunksExplosion.update(dt);
+    m_neutrons.update(dt);
+    m_explosions.update(dt);
+    m_blockLightnings.update(dt);
     m_scoreDrops.update(dt);
     updateGroupScoreDrops(dt);
   }
@@ -72,6 +78,7 @@ void Level::update(float dt) {
   chargePower(dt);
   m_starDisplay.update(dt);
   m_splatter.update(dt);
+  m_coinMeter.update(dt);
 
   while (m_pendingCoins > 0 && !m_ballEarned) {
     coinCollected();

@@ -41,12 +41,25 @@ void Level::refreshVisibleRectangle() {
   cellRange(a, b, m_visibleCellLow, m_visibleCellHigh);
 }
 
+namespace {
+
+// A point far off or no number at all (a damaged saved game) still gives a
+// cell number the cast can hold, far past any grid.
+int32_t cellNumber(float v) {
+  constexpr float limit = 1.0e9f;
+  if (std::isnan(v))
+    return int32_t(limit);
+  return int32_t(v < -limit ? -limit : (v > limit ? limit : v));
+}
+
+} // namespace
+
 void Level::cellRange(const math::Vector3 &a, const math::Vector3 &b, math::Vector2i &low,
                       math::Vector2i &high) {
-  low.x = int(std::floor(std::fmin(a.x, b.x) / cellSize));
-  low.y = int(std::floor(std::fmin(a.y, b.y) / cellSize));
-  high.x = int(std::ceil(std::fmax(a.x, b.x) / cellSize));
-  high.y = int(std::ceil(std::fmax(a.y, b.y) / cellSize));
+  low.x = cellNumber(std::floor(std::fmin(a.x, b.x) / cellSize));
+  low.y = cellNumber(std::floor(std::fmin(a.y, b.y) / cellSize));
+  high.x = cellNumber(std::ceil(std::fmax(a.x, b.x) / cellSize));
+  high.y = cellNumber(std::ceil(std::fmax(a.y, b.y) / cellSize));
 }
 
 void Level::refreshSpriteSize() {

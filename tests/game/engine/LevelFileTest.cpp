@@ -184,7 +184,7 @@ TEST_F(LevelFile, SectionsComeInAnyOrderAndALaterOneWins) {
            .tag(END),
        true, 99, origin, margins},
       // Records of a kind the game does not hold cannot be skipped.
-      {"a list of records", Sections().tag(COINS).word(1).word(0).word(0).tag(END), false, 0,
+      {"a list of records", Sections().tag(GATES).word(1).word(0).word(0).tag(END), false, 0,
        origin, margins},
       {"a count past the end", Sections().tag(WORMS).word(0xFFFFFFFFu).tag(END), false, 0, origin,
        margins},

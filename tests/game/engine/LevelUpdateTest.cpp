@@ -284,13 +284,18 @@ TEST_F(LevelUpdateTest, RangesReachingPastTheGridAreClippedToIt) {
   EXPECT_EQ(level->blocksBroken(), 0u);
   level->lightningFrom(*high);
   EXPECT_EQ(level->lightningTargetCount(), 1u);
+  // Its bolt takes the target into the group at once.
+  EXPECT_EQ(low->group(), 3u);
   level->blast(math::Vector3(-1000.0f, 0.0f, 0.0f), 6.0f, 1.0f);
   level->blast(math::Vector3(18.0f, 18.0f, 0.0f), 60.0f, 1.0f);
   EXPECT_TRUE(low->shaking());
   level->refreshBlockFaces(math::Vector2i(-100, -100), math::Vector2i(100, 100));
-  // The ball meets the blocks it reaches.
+  // The ball meets the blocks it reaches; the marked one breaks when the
+  // bolt strikes.
   ball().setPosition(math::Vector3(15.0f, 15.0f, 0.0f));
   frames(1);
+  EXPECT_TRUE(low->touched());
+  frames(20);
   EXPECT_EQ(level->blocksBroken(), 1u);
   EXPECT_EQ(grid().blockAt(5, 5), nullptr);
 }

@@ -178,3 +178,19 @@ TEST(LevelDescription, TheFillFollowsLinksAsTheBallFollowsTubes) {
   const Reach backwards(plan, {CellLink{5, 0, 2, 2}});
   EXPECT_FALSE(backwards.reached(6, 1));
 }
+
+TEST(LevelDescription, CoinsLieOnTheFloorCellsOfTheMap) {
+  const LevelPlan plan = planOf(R"(ball 0 0
+map -1 2
+$.b
+.$.
+.$$
+end
+)");
+  ASSERT_EQ(plan.rooms.size(), 1u);
+  EXPECT_EQ(plan.rooms[0].area.columns(), 3);
+  const std::vector<std::pair<int32_t, int32_t>> cells = {{0, 0}, {1, 0}, {0, 1}, {-1, 2}};
+  EXPECT_EQ(plan.coins, cells);
+  EXPECT_EQ(plan.blocks.size(), 1u);
+  EXPECT_EQ(plan.blockAt(-1, 2), nullptr);
+}

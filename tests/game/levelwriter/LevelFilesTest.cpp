@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "LevelWriter.h"
 
+#include "engine/Coin.h"
 #include "engine/FloorArea.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,7 +56,7 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
   testing_support::WindowSwap swap(&window);
   const uint32_t count = LevelCatalogue::instance().levelCount();
   ASSERT_EQ(count, 70u);
-  uint32_t larger = 0, islands = 0;
+  uint32_t larger = 0, islands = 0, withCoins = 0, mostCoins = 0;
   for (uint32_t i = 0; i < count; ++i) {
     const std::string path = levelwriter::levelFilePath(folder.path(), nameOf(i));
     SCOPED_TRACE(path);
@@ -66,6 +68,13 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
     ASSERT_GT(level.floorAreaCount(), 0u);
     EXPECT_TRUE(level.onFloor(Level::cellCentre(
         Level::worldToCell(math::Vector3(level.ballStart().x, level.ballStart().y, 0.0f)))));
+    // Coins stand on the floor, clear of the blocks.
+    for (const Coin *coin : level.coins()) {
+      EXPECT_TRUE(level.onFloor(coin->position));
+      EXPECT_FALSE(level.blockGrid().occupied(coin->cell().x, coin->cell().y));
+    }
+    withCoins += level.coins().isEmpty() ? 0 : 1;
+    mostCoins = std::max(mostCoins, level.coins().size());
     larger += level.fitsOnScreen() ? 0 : 1;
     for (uint32_t a = 0; a < level.floorAreaCount(); ++a)
       islands += level.floorArea(a).furtherWallCount();
@@ -73,6 +82,9 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
   // Some levels make the camera follow the ball; some have islands.
   EXPECT_GT(larger, 0u);
   EXPECT_GT(islands, 0u);
+  // The generated levels hold coins; one level holds enough to earn a ball.
+  EXPECT_GT(withCoins, count / 2);
+  EXPECT_GE(mostCoins, 25u);
 
   // The generator's seed is fixed: a second run writes the same bytes.
   TempFolder again;
