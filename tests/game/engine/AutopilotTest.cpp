@@ -19,7 +19,9 @@ namespace {
 // to the nearest coloured block left, braking against its own speed. The
 // way steps between floor cells and through breakable blocks, round walls,
 // islands, lava pools, unbreakable and round blocks. When it makes no headway for two
-// seconds it goes across the line to its waypoint, to each side in turn.
+// seconds it goes across the line to its waypoint, to each side in turn; when
+// it breaks nothing for five it leaves that waypoint out for eight seconds, so
+// that a gap the round blocks keep kicking it out of is passed round.
 class Autopilot {
 public:
   Autopilot(Level &level, const levelwriter::LevelPlan &plan) : m_level(level), m_plan(plan) {
@@ -30,9 +32,24 @@ public:
   math::Vector3 reading() {
     const physics::Atom &atom = m_level.ball().atom();
     const math::Vector3 ball = atom.position;
+    // A way that breaks nothing for five seconds is given up for a while:
+    // its next cell is left out of the search, and the ball goes round.
+    if (m_level.blocksBroken() != m_broken) {
+      m_broken = m_level.blocksBroken();
+      m_idle = 0;
+    } else if (++m_idle > 150) {
+      m_avoid = m_waypoint;
+      m_avoiding = 240;
+      m_idle = 0;
+    }
+    if (m_avoiding > 0)
+      --m_avoiding;
     math::Vector2i waypoint;
-    if (!route(ball, waypoint))
-      return math::Vector3();
+    if (!route(ball, waypoint)) {
+      m_avoiding = 0;
+      if (!route(ball, waypoint))
+        return math::Vector3();
+    }
     math::Vector3 to = Level::cellCentre(waypoint) - ball;
     to.z = 0.0f;
     const float distance = to.length();
@@ -71,6 +88,8 @@ private:
     return block && !block->isDead() && block->isNormalOrBonus();
   }
   bool passable(int32_t column, int32_t row) const {
+    if (m_avoiding > 0 && column * 100000 + row == m_avoid)
+      return false;
     for (const levelwriter::CellRect &pool : m_plan.lavas)
       if (pool.contains(column, row))
         return false;
@@ -147,6 +166,10 @@ private:
   int m_stalled = 0;
   int m_detour = 0;
   float m_side = 1.0f;
+  uint32_t m_broken = 0;
+  int m_idle = 0;
+  int32_t m_avoid = 0;
+  int m_avoiding = 0;
 };
 
 class AutopilotTest : public PlayWorld {
@@ -184,23 +207,19 @@ protected:
 
 } // namespace
 
-TEST_F(AutopilotTest, EveryLevelThatFitsOnTheScreenCanBeCompleted) {
+// The hand-made levels and every generated one, each within its frame limit.
+TEST_F(AutopilotTest, EveryLevelCanBeCompleted) {
   std::vector<levelwriter::LevelPlan> plans;
   std::vector<std::string> errors;
   ASSERT_TRUE(levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors));
   ASSERT_FALSE(plans.empty());
+  EXPECT_EQ(plans[0].name, "level00_0");
   settle();
   Random::globalSeed(3);
-  std::vector<std::string> played;
   for (const levelwriter::LevelPlan &plan : plans) {
     SCOPED_TRACE(plan.name);
     loadLevel(plan);
-    if (!level->fitsOnScreen())
-      continue;
-    played.push_back(plan.name);
     EXPECT_GE(playLevel(plan), 0);
     EXPECT_EQ(level->blocksBroken(), level->blockGrid().colouredCount());
   }
-  ASSERT_FALSE(played.empty());
-  EXPECT_EQ(played[0], "level00_0");
 }
