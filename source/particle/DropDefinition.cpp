@@ -8,6 +8,7 @@
 #include "math/NumberKey.h"
 #include "particle/Drop.h"
 #include "particle/OscillatorDefinition.h"
+#include "particle/ParticleKeys.h"
 #include "particle/ParticleSystemFactory.h"
 #include "quip/ScriptFrame.h"
 #include "quip/Token.h"
@@ -35,11 +36,6 @@ struct DropKeys {
 const DropKeys &keys() {
   static const DropKeys k;
   return k;
-}
-
-const quip::Dictionary *dictionaryAt(const quip::Dictionary &d, Symbol key) {
-  const quip::Token *t = d.lookupTyped(key, quip::TYPE_DICTIONARY);
-  return t && t->isDictionary() ? &t->dictionary() : nullptr;
 }
 
 bool symbolAt(const quip::Dictionary &d, Symbol key, Symbol &out) {

@@ -105,11 +105,6 @@ template <typename V> void readVector(const quip::Dictionary &d, Symbol key, V &
     t->get(out);
 }
 
-const quip::Dictionary *dictionaryAt(const quip::Dictionary &d, Symbol key) {
-  const quip::Token *t = d.lookupTyped(key, quip::TYPE_DICTIONARY);
-  return t && t->isDictionary() ? &t->dictionary() : nullptr;
-}
-
 } // namespace
 
 void EmitterDefinition::read(Database *database, const quip::Dictionary &d) {

@@ -4,6 +4,10 @@
 
 #include "xstring/Symbol.h"
 
+namespace quip {
+class Dictionary;
+}
+
 struct ParticleKeys {
   // Systems and emitters.
   Symbol name = Symbol::intern(L"name");
@@ -67,3 +71,6 @@ struct ParticleKeys {
 };
 
 const ParticleKeys &particleKeys();
+
+// The dictionary under the key, or null when absent or of another type.
+const quip::Dictionary *dictionaryAt(const quip::Dictionary &d, Symbol key);
