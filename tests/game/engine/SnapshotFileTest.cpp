@@ -266,6 +266,11 @@ TEST_F(SnapshotFile, AFileThatIsOldEmptyCutShortOrNamesWhatDoesNotExistChangesNo
   unknownPage.replace(pageName, game.size(), std::string("\x01gane", 5));
   std::string badWidth = valid;
   badWidth[4] = 7;
+  // After the version and "game": the engine's state, its time, its mode.
+  std::string idleless = valid;
+  idleless[10] = 3;
+  std::string modeless = valid;
+  modeless[15] = 7;
   struct Case {
     const char *what;
     std::string bytes;
@@ -274,7 +279,9 @@ TEST_F(SnapshotFile, AFileThatIsOldEmptyCutShortOrNamesWhatDoesNotExistChangesNo
                              {"empty", std::string()},
                              {"unknown screen", unknownScreen},
                              {"unknown page", unknownPage},
-                             {"unknown name width", badWidth}};
+                             {"unknown name width", badWidth},
+                             {"engine state 3", idleless},
+                             {"mode 7", modeless}};
   for (size_t cut = 1; cut < valid.size(); ++cut)
     cases.push_back({"prefix", valid.substr(0, cut)});
 
