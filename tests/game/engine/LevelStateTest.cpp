@@ -3,6 +3,7 @@
 // out, and damaged or hostile records are refused.
 
 #include "PlayWorld.h"
+#include "SixBlockRoom.h"
 
 #include "LevelWriter.h"
 #include "engine/FrontEnd.h"
@@ -44,17 +45,9 @@ protected:
     PlayWorld::TearDown();
   }
 
-  // A room of 5 x 15 cells, the ball at its foot, six blue blocks in a line
-  // ahead of it, a pool of lava and two coins off to the side.
+  // The room of six blocks with a pool of lava and two coins off to the side.
   static levelwriter::LevelPlan room() {
-    levelwriter::LevelPlan plan;
-    plan.name = "state";
-    plan.parTime = 60;
-    levelwriter::Room floor;
-    floor.area = levelwriter::CellRect{-2, -2, 2, 12};
-    plan.rooms.push_back(floor);
-    for (int32_t row = 3; row < 9; ++row)
-      plan.blocks.push_back(levelwriter::PlacedBlock{Block::NORMAL, 0, 0, row});
+    levelwriter::LevelPlan plan = gametest::roomWithSixBlocks();
     plan.lavas.push_back(levelwriter::CellRect{-2, 10, -2, 11});
     plan.coins = {{2, 10}, {2, 11}};
     return plan;

@@ -5,6 +5,7 @@
 
 #include "FolderTumblix.h"
 #include "LevelWriter.h"
+#include "SixBlockRoom.h"
 #include "TestPages.h"
 #include "engine/Ball.h"
 #include "engine/Block.h"
@@ -50,18 +51,11 @@ public:
   std::vector<std::string> messages;
 };
 
-// A room with the ball at its foot and six blue blocks ahead of it.
+// The room of six blocks, as a level file.
 std::string levelBytes() {
-  levelwriter::LevelPlan plan;
-  plan.name = "snapshot";
-  levelwriter::Room room;
-  room.area = levelwriter::CellRect{-2, -2, 2, 12};
-  plan.rooms.push_back(room);
-  for (int32_t row = 3; row < 9; ++row)
-    plan.blocks.push_back(levelwriter::PlacedBlock{Block::NORMAL, 0, 0, row});
   file::BufferBinary bytes;
   std::string error;
-  EXPECT_TRUE(levelwriter::levelFile(plan, bytes, error)) << error;
+  EXPECT_TRUE(levelwriter::levelFile(gametest::roomWithSixBlocks(), bytes, error)) << error;
   return gametest::bytesOf(bytes);
 }
 
@@ -125,11 +119,7 @@ protected:
     if (!app)
       return;
     framework::GameEngine::deleteCurrent();
-    testing_support::tearDownFramework();
-    UserProfile::destroy();
-    LevelCatalogue::destroy();
-    screen::ScreenRegistry::destroyInstance();
-    LocationDelegate::destroyInstance();
+    gametest::tearDownGame();
     app = nullptr;
   }
 
