@@ -2,13 +2,13 @@
 
 #include "engine/Ball.h"
 #include "engine/BoardDrawing.h"
+#include "engine/CellRecord.h"
 #include "engine/CylinderGeometry.h"
 #include "engine/GameCategories.h"
 #include "engine/GameSound.h"
 #include "engine/HazardRule.h"
 #include "engine/Level.h"
 #include "engine/SkeletonDrawing.h"
-#include "file/BinaryPrimitives.h"
 #include "math/Random.h"
 
 Chomp::Chomp(Level &level) : GameObject(&level), m_geometry(new CylinderGeometry(radius)) {
@@ -108,19 +108,12 @@ void Chomp::renderLayer(video::Canvas &canvas, uint32_t layer) {
                math::Color::white);
 }
 
-void Chomp::write(file::ByteReceiver &out) const {
-  file::write(m_cell.x, out);
-  file::write(m_cell.y, out);
-}
+void Chomp::write(file::ByteReceiver &out) const { cellrecord::write(m_cell, out); }
 
 bool Chomp::read(file::ByteProducer &in) {
-  if (in.bytesRemaining() < recordBytes)
+  math::Vector2i cell;
+  if (!cellrecord::read(in, cell))
     return false;
-  int32_t column, row;
-  file::read(column, in);
-  file::read(row, in);
-  if (in.overrun())
-    return false;
-  setCell(math::Vector2i(column, row));
+  setCell(cell);
   return true;
 }

@@ -1,6 +1,5 @@
 // The hazards of hand-made levels: chomps, fires and money bugs in a
-// description, the mistakes refused, and the showcase levels written
-// beside the catalogue's.
+// description, and the showcase levels written beside the catalogue's.
 
 #include "LevelText.h"
 #include "LevelWriter.h"
@@ -84,33 +83,6 @@ TEST(HazardDescription, ChompsFiresAndMoneyBugsAreReadAndBuilt) {
   EXPECT_FLOAT_EQ(level.moneyBugs()[0]->pathLength(), 9.0f + 3.0f + std::sqrt(81.0f + 9.0f));
   EXPECT_EQ(level.moneyBugs()[1]->getPosition(), math::Vector3(3.0f, 0.0f, 0.0f));
   LevelCatalogue::destroy();
-}
-
-TEST(HazardDescription, MistakesAreRefusedWithTheirLine) {
-  struct Case {
-    const char *name;
-    const char *text;
-    const char *error;
-  };
-  const Case cases[] = {
-      {"chomp not a cell", "chomp 1\n", "line 1: 'chomp' takes 2 values"},
-      {"chomp of words", "chomp a b\n", "line 1: a chomp sits in a cell"},
-      {"fire without spokes", "fire 0 0 90 9 0 0\n", "line 1: a fire is its cell"},
-      {"fire of too many spokes", "fire 0 0 90 9 0 256\n", "line 1: a fire is its cell"},
-      {"fire of no length", "fire 0 0 90 0 0 3\n", "line 1: a fire is its cell"},
-      {"fire short of a value", "fire 0 0 90 9 0\n", "line 1: 'fire' takes 6 values"},
-      {"bug neither open nor closed", "moneybug round 0 0 1 1\n", "line 1: a money bug is"},
-      {"bug without a path", "moneybug open\n", "line 1: a money bug is"},
-      {"bug short of a row", "moneybug open 0 0 1\n", "line 1: a money bug is"},
-      {"bug of words", "moneybug closed 0 0 a 1\n", "line 1: a money bug's path is cells"},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.name);
-    LevelPlan plan;
-    std::string error;
-    EXPECT_FALSE(readDescription(c.text, plan, error));
-    EXPECT_NE(error.find(c.error), std::string::npos) << error;
-  }
 }
 
 TEST(HazardDescription, ShowcaseLevelsAreWrittenBesideTheCatalogue) {
