@@ -28,6 +28,8 @@ public:
   static constexpr uint32_t coinCount = 5;
   // Coins land this many cells round the bug at most.
   static constexpr int32_t scatterReach = 2;
+  // The snapshot record of a bug without a path.
+  static constexpr uint32_t minimumRecordBytes = 1 + 4 + 2 * 4 + 2 + 2 + 4 + 1 + 2 + 4 + 1 + 4;
   // Drawing layers: the blades, then the body.
   static constexpr uint32_t layerCount = 2;
 
