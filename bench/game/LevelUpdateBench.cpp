@@ -1,11 +1,13 @@
 // A level's frame in play: the largest level the level writer makes from
-// the project's data, and the showcase of lava pools, the ball rolling
+// the project's data, and the showcases of lava pools and of the hazards
+// (chomp, fire, money bugs), the ball rolling
 // under a fixed tilt script (a slowly turning push, so that it crosses the
 // level, bounces and breaks blocks). After a warm-up, 1,000 frames of
 // Level::update at 1/30 s: mean and worst microseconds a frame, and the
 // heap allocations of each frame, counted here. A frame of steady play (the
 // ball touching nothing and holding no power, no spark in flight, no block,
-// coin, piece, charge, drop or effect made or gone) must allocate nothing;
+// coin, piece, charge, drop or effect made or gone, the level staying in its
+// state) must allocate nothing;
 // breaking a block makes its score drop. Beside them, a bomb cascade.
 
 #include "LevelWriter.h"
@@ -122,6 +124,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       const float chargeTimer = level.chargeTimer();
       const uint32_t coins = level.coins().size();
       const uint32_t pieces = level.chunksNormal().size() + level.chunksExplosion().size();
+      const int32_t levelState = level.state();
       allocationCount = 0;
       allocationCounting = true;
       const auto start = std::chrono::steady_clock::now();
@@ -139,7 +142,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
                           level.chunksNormal().size() + level.chunksExplosion().size() == pieces &&
                           sparks == 0 && level.ball().sparkSystem().sparkCount() == 0 &&
                           level.ball().power() == Ball::NO_POWER && powerBefore == Ball::NO_POWER &&
-                          level.chargeTimer() > chargeTimer &&
+                          level.chargeTimer() > chargeTimer && level.state() == levelState &&
                           level.ball().atom().contactFlags == 0;
       if (steady) {
         ++steadyFrames;
@@ -182,6 +185,21 @@ void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
   runFrames(state, plan);
 }
 BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A chomp, a fire and two money bugs: the ball wakes and is bitten, burns
+// on the spokes and bursts the bugs into coins.
+void BM_LevelUpdateHazardShowcase(benchmark::State &state) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
+  for (const levelwriter::LevelPlan &plan : plans)
+    if (plan.name == "showcase_hazards") {
+      runFrames(state, plan);
+      return;
+    }
+  state.SkipWithError("the hazards' showcase cannot be planned");
+}
+BENCHMARK(BM_LevelUpdateHazardShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a

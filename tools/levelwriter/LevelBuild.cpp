@@ -4,10 +4,13 @@
 
 #include "engine/Block.h"
 #include "engine/BlockGrid.h"
+#include "engine/Chomp.h"
 #include "engine/Coin.h"
+#include "engine/Fire.h"
 #include "engine/FloorArea.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
+#include "engine/MoneyBug.h"
 #include "xstring/String.h"
 
 namespace levelwriter {
@@ -60,6 +63,31 @@ Lava *makeLava(Level &level, const CellRect &cells) {
   return lava;
 }
 
+// Chomps, fires and money bugs, each at cell centres.
+void addHazards(const LevelPlan &plan, Level &level) {
+  for (const auto &[column, row] : plan.chomps) {
+    auto *chomp = new Chomp(level);
+    chomp->setCell(math::Vector2i(column, row));
+    level.addChomp(chomp);
+  }
+  for (const PlannedFire &planned : plan.fires) {
+    auto *fire = new Fire(level);
+    fire->setSpokes(Level::cellCentre(math::Vector2i(planned.column, planned.row)), planned.speed,
+                    planned.length, planned.phase, planned.spokes);
+    level.addFire(fire);
+  }
+  for (const PlannedBug &planned : plan.moneyBugs) {
+    container::Vector<math::Vector2> path;
+    for (const auto &[column, row] : planned.path) {
+      const math::Vector3 at = Level::cellCentre(math::Vector2i(column, row));
+      path.push(math::Vector2(at.x, at.y));
+    }
+    auto *bug = new MoneyBug(level);
+    bug->setPath(path, planned.closed);
+    level.addMoneyBug(bug);
+  }
+}
+
 } // namespace
 
 std::string buildLevel(const LevelPlan &plan, Level &level) {
@@ -106,6 +134,7 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
   }
   for (const CellRect &pool : plan.lavas)
     level.addLava(makeLava(level, pool));
+  addHazards(plan, level);
   return std::string();
 }
 

@@ -36,6 +36,19 @@ struct PlacedBlock {
   int32_t column = 0, row = 0;
 };
 
+// A fire's wheel at a cell's centre.
+struct PlannedFire {
+  int32_t column = 0, row = 0;
+  float speed = 180.0f, length = 9.0f, phase = 0.0f;
+  uint32_t spokes = 1;
+};
+
+// A money bug's path through cell centres, a loop when closed.
+struct PlannedBug {
+  bool closed = false;
+  std::vector<std::pair<int32_t, int32_t>> path;
+};
+
 struct LevelPlan {
   std::string name;
   std::string background = "backgroundBlack";
@@ -49,6 +62,10 @@ struct LevelPlan {
   std::vector<std::pair<int32_t, int32_t>> coins;
   // Lava pools, each a rectangle of cells.
   std::vector<CellRect> lavas;
+  // Chomps, each at its cell; fires; money bugs.
+  std::vector<std::pair<int32_t, int32_t>> chomps;
+  std::vector<PlannedFire> fires;
+  std::vector<PlannedBug> moneyBugs;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

@@ -239,6 +239,53 @@ const std::map<std::string, Setting> &settings() {
          plan.lavas.push_back(pool);
          return true;
        }},
+      {"chomp",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         std::pair<int32_t, int32_t> cell;
+         if (!wordCount(w, 2, error))
+           return false;
+         if (!toInt(w[1], cell.first) || !toInt(w[2], cell.second)) {
+           error = "a chomp sits in a cell: two whole numbers";
+           return false;
+         }
+         plan.chomps.push_back(cell);
+         return true;
+       }},
+      {"fire",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         PlannedFire fire;
+         int32_t spokes;
+         if (!wordCount(w, 6, error))
+           return false;
+         if (!toInt(w[1], fire.column) || !toInt(w[2], fire.row) || !toFloat(w[3], fire.speed) ||
+             !toFloat(w[4], fire.length) || !toFloat(w[5], fire.phase) || !toInt(w[6], spokes) ||
+             fire.length <= 0.0f || spokes < 1 || spokes > 255) {
+           error = "a fire is its cell, speed, spoke length above 0, phase and 1 to 255 spokes";
+           return false;
+         }
+         fire.spokes = uint32_t(spokes);
+         plan.fires.push_back(fire);
+         return true;
+       }},
+      {"moneybug",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         PlannedBug bug;
+         if (w.size() < 4 || w.size() % 2 != 0 || (w[1] != "open" && w[1] != "closed")) {
+           error = "a money bug is 'open' or 'closed' and the cells of its path";
+           return false;
+         }
+         bug.closed = w[1] == "closed";
+         for (size_t i = 2; i + 1 < w.size(); i += 2) {
+           std::pair<int32_t, int32_t> cell;
+           if (!toInt(w[i], cell.first) || !toInt(w[i + 1], cell.second)) {
+             error = "a money bug's path is cells: pairs of whole numbers";
+             return false;
+           }
+           bug.path.push_back(cell);
+         }
+         plan.moneyBugs.push_back(bug);
+         return true;
+       }},
       {"ball",
        [](const Words &w, LevelPlan &plan, std::string &error) {
          if (!wordCount(w, 2, error))

@@ -9,6 +9,13 @@
 //   ball COLUMN ROW        the cell the ball starts in
 //   lava LEFT BOTTOM RIGHT TOP
 //                          a pool of lava over those cells
+//   chomp COLUMN ROW       a chomp in that cell
+//   fire COLUMN ROW SPEED LENGTH PHASE SPOKES
+//                          a fire at the cell's centre: degrees a second,
+//                          spoke length, starting degrees, spoke count
+//   moneybug open|closed COLUMN ROW COLUMN ROW ...
+//                          a money bug walking through the cells' centres,
+//                          to and fro or round a loop
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

@@ -10,6 +10,7 @@
 #include "engine/LevelCatalogue.h"
 #include "file/AtomicSave.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -21,6 +22,12 @@ std::string narrow(const String &text) {
   container::Vector<char> bytes;
   text.toUtf8(bytes);
   return std::string(bytes.data());
+}
+
+const std::string showcasePrefix = "showcase_";
+
+bool isShowcase(const std::filesystem::path &path) {
+  return path.stem().string().rfind(showcasePrefix, 0) == 0;
 }
 
 } // namespace
@@ -59,7 +66,8 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   std::error_code failed;
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
-    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()))
+    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()) &&
+        !isShowcase(path))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -68,6 +76,29 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                              uint32_t(generated.size()));
   }
   return errors.empty();
+}
+
+bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
+                   std::vector<std::string> &errors) {
+  const size_t errorsBefore = errors.size();
+  std::vector<std::filesystem::path> paths;
+  std::error_code failed;
+  for (const auto &entry : std::filesystem::directory_iterator(dataRoot + "/levels", failed))
+    if (entry.path().extension() == ".txt" && isShowcase(entry.path()))
+      paths.push_back(entry.path());
+  std::sort(paths.begin(), paths.end());
+  for (const std::filesystem::path &path : paths) {
+    std::string text, error;
+    LevelPlan plan;
+    plan.name = path.stem().string();
+    if (!readTextFile(path.string(), text))
+      errors.push_back(path.string() + ": cannot be read");
+    else if (!readDescription(text, plan, error))
+      errors.push_back(path.string() + ": " + error);
+    else
+      plans.push_back(plan);
+  }
+  return errors.size() == errorsBefore;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {
@@ -85,7 +116,7 @@ bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &erro
 
 bool writeLevels(const std::string &dataRoot, std::vector<std::string> &errors) {
   std::vector<LevelPlan> plans;
-  if (!planLevels(dataRoot, plans, errors))
+  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, plans, errors))
     return false;
   std::vector<file::BufferBinary> files(plans.size());
   for (size_t i = 0; i < plans.size(); ++i) {

@@ -100,6 +100,9 @@ container::Vector<BankEntry> defaultSounds() {
       {L"lightning", {SoundRecipe::NOISE, 0.0f, 0.3f, 1, 22050, 0.3f}},
       {L"neutron", {SoundRecipe::TONE, 1200.0f, 0.1f, 1, 22050, 0.3f}},
       {L"coin", {SoundRecipe::TONE, 1320.0f, 0.12f, 1, 22050, 0.4f}},
+      // The hazards: a chomp's snap and a money bug's burst of coins.
+      {L"chompExtend", {SoundRecipe::NOISE, 0.0f, 0.15f, 1, 22050, 0.4f}},
+      {L"kaching", {SoundRecipe::TONE, 1760.0f, 0.2f, 1, 22050, 0.4f}},
   };
   container::Vector<BankEntry> entries;
   for (const Named &s : sounds)

@@ -13,6 +13,7 @@ public:
   explicit CylinderGeometry(float radius) : m_radius(radius) {}
 
   float radius() const { return m_radius; }
+  void setRadius(float radius) { m_radius = radius; }
   Symbol getType() const override;
   // Uses only the placement's position; a centre on the axis goes along +x.
   math::Vector3 resolve(const math::Sphere &sphere,

@@ -32,6 +32,10 @@ Level::~Level() {
   // Debris leaves the simulation as it goes.
   m_chunksNormal.deleteAll();
   m_chunksExplosion.deleteAll();
+  // Their posts and spokes leave the simulation as they go.
+  m_chomps.deleteAll();
+  m_fires.deleteAll();
+  m_moneyBugs.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   delete m_ball;

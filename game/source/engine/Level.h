@@ -8,14 +8,17 @@
 #include "engine/BlockColors.h"
 #include "engine/BlockGrid.h"
 #include "engine/BlockLightning.h"
+#include "engine/Chomp.h"
 #include "engine/Chunk.h"
 #include "engine/Coin.h"
 #include "engine/CoinMeter.h"
 #include "engine/Explosion.h"
+#include "engine/Fire.h"
 #include "engine/GroupScoreDrop.h"
 #include "engine/Lava.h"
 #include "engine/LevelBase.h"
 #include "engine/LevelBatches.h"
+#include "engine/MoneyBug.h"
 #include "engine/Neutron.h"
 #include "engine/ObjectList.h"
 #include "engine/ScoreBar.h"
@@ -306,6 +309,25 @@ public:
   void renderCoins(video::Canvas &canvas);
   void renderNeutrons(video::Canvas &canvas);
 
+  // ---- Chomps, fires and money bugs.
+  void addChomp(Chomp *chomp) { m_chomps.append(chomp); }
+  // The first chomp in the cell, out of the list; null when none.
+  Chomp *takeChomp(const math::Vector2i &cell);
+  bool hasChomp(const math::Vector2i &cell) const;
+  ObjectList<Chomp> &chomps() { return m_chomps; }
+  void addFire(Fire *fire) { m_fires.append(fire); }
+  ObjectList<Fire> &fires() { return m_fires; }
+  void addMoneyBug(MoneyBug *bug) { m_moneyBugs.append(bug); }
+  ObjectList<MoneyBug> &moneyBugs() { return m_moneyBugs; }
+  // Whether a money bug's coin may land in the cell: floor without a
+  // block, a coin or a chomp.
+  bool cellIsFree(const math::Vector2i &cell) const;
+  // Chomps in three layers (all glow, then body and eye of those in the
+  // visible cells); the visible fires; the visible bugs' blades and bodies.
+  void renderChomps(video::Canvas &canvas);
+  void renderFires(video::Canvas &canvas);
+  void renderMoneyBugs(video::Canvas &canvas);
+
   // ---- Scoring: points, block groups, bonus charge, coins and totals.
   // Points to the score (1 while the tester plays) and to a drop: the
   // group's drop when the group is not 0, else a drop of its own.
@@ -410,6 +432,9 @@ protected:
   Splatter m_splatter;
   LevelBatches m_batches;
   ObjectList<Lava> m_lavas;
+  ObjectList<Chomp> m_chomps;
+  ObjectList<Fire> m_fires;
+  ObjectList<MoneyBug> m_moneyBugs;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

@@ -89,6 +89,9 @@ bool Level::readSections(file::ByteProducer &in) {
         return false;
       break;
     case levelfile::CHOMPS:
+      if (!levelfile::readList(*this, m_chomps, in))
+        return false;
+      break;
     case levelfile::TAR_BALLS:
     case levelfile::GATES:
     case levelfile::LAVAS:
@@ -98,7 +101,13 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::SECRETS:
     case levelfile::TUBES:
     case levelfile::FIRES:
+      if (!levelfile::readList(*this, m_fires, in))
+        return false;
+      break;
     case levelfile::MONEY_BUGS:
+      if (!levelfile::readList(*this, m_moneyBugs, in))
+        return false;
+      break;
     case levelfile::WORMS:
     case levelfile::DOORS:
     case levelfile::SWITCHES:
@@ -130,5 +139,8 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_cameraMargins, out);
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
+  levelfile::writeList(levelfile::CHOMPS, m_chomps, out);
+  levelfile::writeList(levelfile::FIRES, m_fires, out);
+  levelfile::writeList(levelfile::MONEY_BUGS, m_moneyBugs, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -64,6 +64,7 @@ void Level::renderBlocks(video::Canvas &canvas) {
 // The moving and floating things, the ball among them, then the "object"
 // effects and the tubes' last layer.
 void Level::renderObjects(video::Canvas &canvas) {
+  renderChomps(canvas);
   renderCoins(canvas);
   renderNeutrons(canvas);
   for (Explosion *explosion : m_explosions)
@@ -74,6 +75,8 @@ void Level::renderObjects(video::Canvas &canvas) {
   for (GroupScoreDrop *drop : m_groupScoreDrops)
     drop->render(canvas);
   m_ball->render(canvas);
+  renderFires(canvas);
+  renderMoneyBugs(canvas);
   for (uint32_t i = 0; i < LevelBatches::wormCount; ++i)
     m_batches.worm(i).draw(canvas, m_spriteSize);
   renderChunks(canvas);

@@ -77,14 +77,14 @@ void Level::writeState(file::ByteReceiver &out) const {
   for (const FloorArea *area : m_floorAreas)
     area->write(out);
   writeStates(m_neutrons, out);
-  writeNoStates(out); // chomps
+  writeStates(m_chomps, out);
   writeNoStates(out); // tar balls
   writeNoStates(out); // gates
   writeNoStates(out); // secrets
   writeStates(m_lavas, out);
   writeNoStates(out); // tubes
-  writeNoStates(out); // fires
-  writeNoStates(out); // money bugs
+  writeStates(m_fires, out);
+  writeStates(m_moneyBugs, out);
   writeNoStates(out); // worms
   writeStates(m_coins, out);
   writeNoStates(out); // doors
@@ -144,14 +144,14 @@ bool Level::readStateFields(file::ByteProducer &in) {
   if (!m_blockGrid.readWithState(in) || !readFloorAreas(in))
     return false;
   bool ok = readStates(*this, m_neutrons, Neutron::recordBytes, in);
-  ok = ok && readNoStates(in); // chomps
+  ok = ok && readStates(*this, m_chomps, Chomp::recordBytes, in);
   ok = ok && readNoStates(in); // tar balls
   ok = ok && readNoStates(in); // gates
   ok = ok && readNoStates(in); // secrets
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
   ok = ok && readNoStates(in); // tubes
-  ok = ok && readNoStates(in); // fires
-  ok = ok && readNoStates(in); // money bugs
+  ok = ok && readStates(*this, m_fires, Fire::recordBytes, in);
+  ok = ok && readStates(*this, m_moneyBugs, MoneyBug::minimumRecordBytes, in);
   ok = ok && readNoStates(in); // worms
   ok = ok && readStates(*this, m_coins, Coin::recordBytes, in);
   ok = ok && readNoStates(in); // doors

@@ -59,7 +59,13 @@ void Level::update(float dt) {
   updateGroupTimers(dt);
   Lava::updateDrift(applicationAcceleration(), dt);
   if (m_state == PLAYING)
+    m_chomps.update(dt);
+  if (m_state == PLAYING)
     m_lavas.update(dt);
+  if (m_state == PLAYING) {
+    m_fires.update(dt);
+    m_moneyBugs.update(dt);
+  }
 
   if (m_state == PLAYING)
     m_coins.update(dt);
@@ -179,7 +185,9 @@ void Level::setState(int32_t state) {
     m_ball->setState(Ball::WAITING);
     resetBonusCharge();
     moveCamera(m_camera.position(), cameraHome(), 1.5f, true);
-    // Chomps, tar balls and fires are reset here when they exist.
+    m_chomps.resetAll();
+    // The tar balls are reset here, between the chomps and the fires.
+    m_fires.resetAll();
     break;
   }
   case SHAKE_OFF:

@@ -116,6 +116,24 @@ protected:
     played.spawnEffect(SYM(L"splash"), math::Vector3(1.0f, 2.0f, 0.0f), 2.0f,
                        math::Color(1.0f, 0.5f, 0.5f, 1.0f), Level::groundEffects());
     groupId = group;
+    // An extended chomp, a stopped fire and a bug on its way.
+    auto *chomp = new Chomp(played);
+    chomp->setCell(math::Vector2i(2, 2));
+    played.addChomp(chomp);
+    played.ball().setPosition(math::Vector3(6.0f, 3.0f, 0.0f));
+    chomp->update(frame);
+    auto *fire = new Fire(played);
+    fire->setSpokes(math::Vector3(-6.0f, 30.0f, 0.0f), 60.0f, 3.0f, 10.0f, 2);
+    played.addFire(fire);
+    fire->setState(Fire::STOPPED);
+    fire->update(frame);
+    auto *bug = new MoneyBug(played);
+    container::Vector<math::Vector2> path;
+    path.push(math::Vector2(6.0f, 0.0f));
+    path.push(math::Vector2(6.0f, 30.0f));
+    bug->setPath(path, false);
+    bug->update(1.5f);
+    played.addMoneyBug(bug);
   }
 
   TestLevel *restored = nullptr;
@@ -160,6 +178,15 @@ TEST_F(LevelStateTest, ALevelInPlayReadIntoANewLevelKeepsItsPlayAndWritesTheSame
   EXPECT_EQ(restored->neutrons().size(), 1u);
   EXPECT_EQ(restored->explosions().size(), 1u);
   EXPECT_EQ(restored->blockLightnings().size(), 1u);
+  ASSERT_EQ(restored->chomps().size(), 1u);
+  EXPECT_EQ(played->chomps()[0]->state(), Chomp::EXTENDED);
+  EXPECT_EQ(restored->chomps()[0]->state(), Chomp::IDLE);
+  ASSERT_EQ(restored->fires().size(), 1u);
+  EXPECT_EQ(restored->fires()[0]->state(), Fire::STOPPED);
+  EXPECT_EQ(restored->fires()[0]->spokeAngle(), played->fires()[0]->spokeAngle());
+  ASSERT_EQ(restored->moneyBugs().size(), 1u);
+  EXPECT_EQ(restored->moneyBugs()[0]->getPosition(), played->moneyBugs()[0]->getPosition());
+  EXPECT_EQ(restored->moneyBugs()[0]->along(), 13.5f);
   EXPECT_TRUE(restored->blockGrid().blockAt(0, 8)->frozen());
   EXPECT_EQ(restored->blockGrid().blockAt(0, 7)->charge(), unsigned(Ball::BOMB));
   EXPECT_EQ(restored->blockGrid().blockAt(0, 6)->group(), groupId);
@@ -245,10 +272,8 @@ TEST_F(LevelStateTest, ObjectsOfAKindTheGameDoesNotHoldAreRefused) {
     size_t offset;
   };
   const Case cases[] = {
-      {"chomps", at - 10},       {"tar balls", at - 8}, {"gates", at - 6},
-      {"secrets", at - 4},       {"tubes", after},      {"fires", after + 2},
-      {"money bugs", after + 4}, {"worms", after + 6},  {"doors", after + 10},
-      {"switches", after + 12},
+      {"tar balls", at - 8}, {"gates", at - 6},     {"secrets", at - 4},      {"tubes", after},
+      {"worms", after + 6},  {"doors", after + 10}, {"switches", after + 12},
   };
   TestLevel plain(engine);
   ASSERT_TRUE(readInto(plain, written));

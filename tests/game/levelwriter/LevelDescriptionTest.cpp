@@ -110,6 +110,16 @@ TEST(LevelDescription, MistakesAreRefusedWithTheirLine) {
        "the island at (1, 3) is not a rectangle"},
       {"bonus block short of a cell", "ball 0 0\nmap 0 2\n...\n.GG\n.G.\nend\n",
        "the bonus block at (1, 0) needs 2 x 2 cells of its letter"},
+      {"chomp not a cell", "chomp 1\n", "line 1: 'chomp' takes 2 values"},
+      {"chomp of words", "chomp a b\n", "line 1: a chomp sits in a cell"},
+      {"fire without spokes", "fire 0 0 90 9 0 0\n", "line 1: a fire is its cell"},
+      {"fire of too many spokes", "fire 0 0 90 9 0 256\n", "line 1: a fire is its cell"},
+      {"fire of no length", "fire 0 0 90 0 0 3\n", "line 1: a fire is its cell"},
+      {"fire short of a value", "fire 0 0 90 9 0\n", "line 1: 'fire' takes 6 values"},
+      {"bug neither open nor closed", "moneybug round 0 0 1 1\n", "line 1: a money bug is"},
+      {"bug without a path", "moneybug open\n", "line 1: a money bug is"},
+      {"bug short of a row", "moneybug open 0 0 1\n", "line 1: a money bug is"},
+      {"bug of words", "moneybug closed 0 0 a 1\n", "line 1: a money bug's path is cells"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
