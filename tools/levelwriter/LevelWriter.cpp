@@ -17,6 +17,10 @@ namespace levelwriter {
 
 namespace {
 
+const std::string showcasePrefix = "showcase_";
+
+bool isShowcase(const std::string &stem) { return stem.rfind(showcasePrefix, 0) == 0; }
+
 std::string narrow(const String &text) {
   container::Vector<char> bytes;
   text.toUtf8(bytes);
@@ -59,7 +63,8 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   std::error_code failed;
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
-    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()))
+    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()) &&
+        !isShowcase(path.stem()))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -68,6 +73,29 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                              uint32_t(generated.size()));
   }
   return errors.empty();
+}
+
+bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
+                   std::vector<std::string> &errors) {
+  const std::string folder = dataRoot + "/levels/";
+  std::set<std::string> stems;
+  std::error_code failed;
+  for (const auto &entry : std::filesystem::directory_iterator(folder, failed))
+    if (entry.path().extension() == ".txt" && isShowcase(entry.path().stem()))
+      stems.insert(entry.path().stem());
+  const size_t before = errors.size();
+  plans.clear();
+  for (const std::string &stem : stems) {
+    const std::string path = folder + stem + ".txt";
+    std::string text, error;
+    plans.emplace_back();
+    plans.back().name = stem;
+    if (!readTextFile(path, text))
+      errors.push_back(path + ": cannot be read");
+    else if (!readDescription(text, plans.back(), error))
+      errors.push_back(path + ": " + error);
+  }
+  return errors.size() == before;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {
@@ -84,9 +112,10 @@ bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &erro
 }
 
 bool writeLevels(const std::string &dataRoot, std::vector<std::string> &errors) {
-  std::vector<LevelPlan> plans;
-  if (!planLevels(dataRoot, plans, errors))
+  std::vector<LevelPlan> plans, showcases;
+  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, showcases, errors))
     return false;
+  plans.insert(plans.end(), showcases.begin(), showcases.end());
   std::vector<file::BufferBinary> files(plans.size());
   for (size_t i = 0; i < plans.size(); ++i) {
     std::string error;

@@ -100,6 +100,10 @@ container::Vector<BankEntry> defaultSounds() {
       {L"lightning", {SoundRecipe::NOISE, 0.0f, 0.3f, 1, 22050, 0.3f}},
       {L"neutron", {SoundRecipe::TONE, 1200.0f, 0.1f, 1, 22050, 0.3f}},
       {L"coin", {SoundRecipe::TONE, 1320.0f, 0.12f, 1, 22050, 0.4f}},
+      // The doors, their switches and the gates' beams.
+      {L"door", {SoundRecipe::TONE, 440.0f, 0.2f, 1, 22050, 0.4f}},
+      {L"clink", {SoundRecipe::TONE, 2200.0f, 0.05f, 1, 22050, 0.3f}},
+      {L"laser", {SoundRecipe::NOISE, 0.0f, 0.15f, 1, 22050, 0.3f}},
   };
   container::Vector<BankEntry> entries;
   for (const Named &s : sounds)

@@ -99,9 +99,20 @@ bool Level::readSections(file::ByteProducer &in) {
       if (!levelfile::readList(*this, m_coins, in))
         return false;
       break;
+    case levelfile::GATES:
+      if (!levelfile::readList(*this, m_gates, in))
+        return false;
+      break;
+    case levelfile::DOORS:
+      if (!levelfile::readList(*this, m_doors, in))
+        return false;
+      break;
+    case levelfile::SWITCHES:
+      if (!levelfile::readList(*this, m_switches, in))
+        return false;
+      break;
     case levelfile::CHOMPS:
     case levelfile::TAR_BALLS:
-    case levelfile::GATES:
     case levelfile::LAVAS:
       if (!levelfile::readList(*this, m_lavas, in))
         return false;
@@ -111,8 +122,6 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
     case levelfile::WORMS:
-    case levelfile::DOORS:
-    case levelfile::SWITCHES:
       if (!readUnmadeList(in))
         return false;
       break;
@@ -141,5 +150,8 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_cameraMargins, out);
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
+  levelfile::writeList(levelfile::GATES, m_gates, out);
+  levelfile::writeList(levelfile::DOORS, m_doors, out);
+  levelfile::writeList(levelfile::SWITCHES, m_switches, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -59,10 +59,16 @@ void Level::update(float dt) {
   updateGroupTimers(dt);
   Lava::updateDrift(applicationAcceleration(), dt);
   if (m_state == PLAYING)
+    m_gates.update(dt);
+  if (m_state == PLAYING)
     m_lavas.update(dt);
 
   if (m_state == PLAYING)
     m_coins.update(dt);
+  if (m_state == PLAYING) {
+    m_doors.update(dt);
+    m_switches.update(dt);
+  }
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
     m_chunksNormal.update(dt);
     m_chunksExplosion.update(dt);

@@ -92,7 +92,8 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"glassBreaks", L"roundBlock",   L"ballAppear",    L"ballDie",       L"powerUp",
           L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
           L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
-          L"explosion",   L"neutron",      L"coin",          L"ballDieLava"};
+          L"explosion",   L"neutron",      L"coin",          L"ballDieLava",   L"door",
+          L"clink",       L"laser"};
 }
 
 // Opens the audio player (true when its device opened) and gives the
