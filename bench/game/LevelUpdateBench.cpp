@@ -1,7 +1,7 @@
 // A level's frame in play: the largest level the level writer makes from
-// the project's data, and the showcase of lava pools, the ball rolling
-// under a fixed tilt script (a slowly turning push, so that it crosses the
-// level, bounces and breaks blocks). After a warm-up, 1,000 frames of
+// the project's data, and the showcases of lava pools and of doors and
+// gates, the ball rolling under a fixed tilt script (a slowly turning push,
+// so that it crosses the level, bounces and breaks blocks). After a warm-up, 1,000 frames of
 // Level::update at 1/30 s: mean and worst microseconds a frame, and the
 // heap allocations of each frame, counted here. A frame of steady play (the
 // ball touching nothing and holding no power, no spark in flight, no block,
@@ -53,6 +53,20 @@ bool namedPlan(const std::string &name, levelwriter::LevelPlan &found) {
   std::vector<levelwriter::LevelPlan> plans;
   std::vector<std::string> errors;
   if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
+    return false;
+  for (const levelwriter::LevelPlan &plan : plans)
+    if (plan.name == name) {
+      found = plan;
+      return true;
+    }
+  return false;
+}
+
+// The plan of the named showcase.
+bool showcasePlan(const std::string &name, levelwriter::LevelPlan &found) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  if (!levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
     return false;
   for (const levelwriter::LevelPlan &plan : plans)
     if (plan.name == name) {
@@ -182,6 +196,18 @@ void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
   runFrames(state, plan);
 }
 BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A switch, a door and a gate: the ball hits the switch, clinks off the door
+// and crosses the gate as the tilt carries it.
+void BM_LevelUpdateDoorShowcase(benchmark::State &state) {
+  levelwriter::LevelPlan plan;
+  if (!showcasePlan("showcase_doors", plan) || plan.doors.empty() || plan.gates.empty()) {
+    state.SkipWithError("the door showcase cannot be planned");
+    return;
+  }
+  runFrames(state, plan);
+}
+BENCHMARK(BM_LevelUpdateDoorShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a
