@@ -48,25 +48,13 @@ bool largestPlan(levelwriter::LevelPlan &largest) {
   return !largest.blocks.empty();
 }
 
-// The plan of the named level.
-bool namedPlan(const std::string &name, levelwriter::LevelPlan &found) {
+// The plan of the named level of the catalogue, or of the named showcase.
+bool namedPlan(const std::string &name, levelwriter::LevelPlan &found, bool showcase = false) {
   std::vector<levelwriter::LevelPlan> plans;
   std::vector<std::string> errors;
-  if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
-    return false;
-  for (const levelwriter::LevelPlan &plan : plans)
-    if (plan.name == name) {
-      found = plan;
-      return true;
-    }
-  return false;
-}
-
-// The plan of the named showcase.
-bool showcasePlan(const std::string &name, levelwriter::LevelPlan &found) {
-  std::vector<levelwriter::LevelPlan> plans;
-  std::vector<std::string> errors;
-  if (!levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
+  const std::string data = std::string(CORVANE_SOURCE_DIR) + "/data";
+  if (!(showcase ? levelwriter::planShowcases(data, plans, errors)
+                 : levelwriter::planLevels(data, plans, errors)))
     return false;
   for (const levelwriter::LevelPlan &plan : plans)
     if (plan.name == name) {
@@ -201,7 +189,7 @@ BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMilliseco
 // and crosses the gate as the tilt carries it.
 void BM_LevelUpdateDoorShowcase(benchmark::State &state) {
   levelwriter::LevelPlan plan;
-  if (!showcasePlan("showcase_doors", plan) || plan.doors.empty() || plan.gates.empty()) {
+  if (!namedPlan("showcase_doors", plan, true) || plan.doors.empty() || plan.gates.empty()) {
     state.SkipWithError("the door showcase cannot be planned");
     return;
   }

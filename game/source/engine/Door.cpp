@@ -2,6 +2,7 @@
 
 #include "engine/GameCategories.h"
 #include "engine/Level.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 #include "math/Vector2.h"
 
@@ -159,8 +160,7 @@ bool Door::readLevelRecord(file::ByteProducer &in) {
 }
 
 void Door::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   writeLevelRecord(out);
 }
 
@@ -169,9 +169,7 @@ bool Door::read(file::ByteProducer &in) {
     return false;
   uint8_t state;
   float stateTime;
-  file::read(state, in);
-  file::read(stateTime, in);
-  if (in.overrun() || !readLevelRecord(in))
+  if (!stateheader::read(in, state, stateTime) || !readLevelRecord(in))
     return false;
   // A state no door rests in starts it as its level does.
   if (state < NONE)

@@ -4,6 +4,7 @@
 #include "engine/BallHazard.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 #include "math/Capsule.h"
 #include "math/Random.h"
@@ -176,8 +177,7 @@ bool Gate::readLevelRecord(file::ByteProducer &in) {
 }
 
 void Gate::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   writeLevelRecord(out);
 }
 
@@ -186,12 +186,10 @@ bool Gate::read(file::ByteProducer &in) {
     return false;
   uint8_t state;
   float stateTime;
-  file::read(state, in);
-  file::read(stateTime, in);
-  if (in.overrun() || !readShared(in))
+  if (!stateheader::read(in, state, stateTime) || !readShared(in))
     return false;
   m_state = state < stateCount ? uint32_t(state) : uint32_t(OFF);
-  m_stateTime = std::isfinite(stateTime) ? stateTime : 0.0f;
+  m_stateTime = stateTime;
   m_hitBall = false;
   return true;
 }

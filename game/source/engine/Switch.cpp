@@ -6,6 +6,7 @@
 #include "engine/GameSound.h"
 #include "engine/Level.h"
 #include "engine/SkeletonDrawing.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 #include "file/Database.h"
 #include "math/Color.h"
@@ -110,10 +111,8 @@ bool Switch::readLevelRecord(file::ByteProducer &in) {
 }
 
 void Switch::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
-  file::write(m_cell.x, out);
-  file::write(m_cell.y, out);
+  stateheader::write(m_state, m_stateTime, out);
+  writeLevelRecord(out);
   file::write(uint8_t(m_armed ? 1 : 0), out);
 }
 
@@ -123,8 +122,7 @@ bool Switch::read(file::ByteProducer &in) {
   uint8_t state, armed;
   float stateTime;
   int32_t column, row;
-  file::read(state, in);
-  file::read(stateTime, in);
+  stateheader::read(in, state, stateTime);
   file::read(column, in);
   file::read(row, in);
   file::read(armed, in);

@@ -44,6 +44,14 @@ private:
   video::OpenGLVertexRenderer m_renderer;
 };
 
+// The idle frame's canvas given up for a drawing one, the global canvas.
+DrawingCanvas *drawingCanvas(testing_support::IdleFrame &idle) {
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  return drawing;
+}
+
 // A pool of 12 by 12 units at (-20, -20).
 Lava *pool(Level &level) {
   file::BufferBinary record;
@@ -159,10 +167,7 @@ TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
 TEST(LevelDrawing, AFrameOfDoorsSwitchesAndGatesAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
-  video::Canvas &canvas = *drawing;
+  video::Canvas &canvas = *drawingCanvas(idle);
   auto *engine = new Engine;
   engine->setState(Engine::PLAYING);
   auto *level = new Level(engine);
