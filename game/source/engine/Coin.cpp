@@ -2,6 +2,7 @@
 
 #include "billboard/Billboard3D.h"
 #include "engine/Ball.h"
+#include "engine/CellRecord.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
 #include "engine/SkeletonDrawing.h"
@@ -111,20 +112,13 @@ void Coin::render(video::Canvas &canvas) {
   canvas.popMatrix();
 }
 
-void Coin::writeLevelRecord(file::ByteReceiver &out) const {
-  file::write(m_cell.x, out);
-  file::write(m_cell.y, out);
-}
+void Coin::writeLevelRecord(file::ByteReceiver &out) const { cellrecord::write(m_cell, out); }
 
 bool Coin::readLevelRecord(file::ByteProducer &in) {
-  if (in.bytesRemaining() < levelRecordBytes)
+  math::Vector2i cell;
+  if (!cellrecord::read(in, cell))
     return false;
-  int32_t column, row;
-  file::read(column, in);
-  file::read(row, in);
-  if (in.overrun())
-    return false;
-  setCell(math::Vector2i(column, row));
+  setCell(cell);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/Switch.h"
 
 #include "billboard/Billboard2D.h"
+#include "engine/CellRecord.h"
 #include "engine/Engine.h"
 #include "engine/GameCategories.h"
 #include "engine/GameSound.h"
@@ -93,20 +94,13 @@ void Switch::render(video::Canvas &canvas) {
   }
 }
 
-void Switch::writeLevelRecord(file::ByteReceiver &out) const {
-  file::write(m_cell.x, out);
-  file::write(m_cell.y, out);
-}
+void Switch::writeLevelRecord(file::ByteReceiver &out) const { cellrecord::write(m_cell, out); }
 
 bool Switch::readLevelRecord(file::ByteProducer &in) {
-  if (in.bytesRemaining() < levelRecordBytes)
+  math::Vector2i cell;
+  if (!cellrecord::read(in, cell))
     return false;
-  int32_t column, row;
-  file::read(column, in);
-  file::read(row, in);
-  if (in.overrun())
-    return false;
-  setCell(math::Vector2i(column, row));
+  setCell(cell);
   return true;
 }
 
@@ -121,17 +115,16 @@ bool Switch::read(file::ByteProducer &in) {
     return false;
   uint8_t state, armed;
   float stateTime;
-  int32_t column, row;
-  stateheader::read(in, state, stateTime);
-  file::read(column, in);
-  file::read(row, in);
+  math::Vector2i cell;
+  if (!stateheader::read(in, state, stateTime) || !cellrecord::read(in, cell))
+    return false;
   file::read(armed, in);
   if (in.overrun())
     return false;
   // A state no switch has rests ready rather than in no state at all.
   m_state = state <= HIT ? uint32_t(state) : uint32_t(READY);
   m_stateTime = stateTime;
-  setCell(math::Vector2i(column, row));
+  setCell(cell);
   m_armed = armed != 0;
   return true;
 }
