@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using blocktest::BlockWorld;
 
@@ -331,4 +332,49 @@ TEST_F(DoorTest, TheBallClinksOffADoorOnlyWithAnImpactOfAQuarterOrMore) {
   event.incomingVelocity = math::Vector3(1.0f, 0.0f, 0.0f);
   ball().onBounce(event);
   EXPECT_FALSE(played(L"clink"));
+}
+
+TEST_F(DoorTest, SavedStatesNoDoorOrSwitchRestsInReadAsTheirStart) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const struct {
+    uint8_t state;
+    float time;
+    bool closed;
+    uint32_t expected;
+    float expectedTime;
+  } doors[] = {{Door::NONE, 0.2f, false, Door::OPEN, 0.0f},
+               {200, 0.2f, true, Door::CLOSED, 0.0f},
+               {Door::CLOSING, nan, false, Door::CLOSING, 0.0f}};
+  for (const auto &c : doors) {
+    SCOPED_TRACE(int(c.state));
+    file::BufferBinary bytes;
+    file::write(c.state, bytes);
+    file::write(c.time, bytes);
+    for (float v : {0.0f, 0.0f, 0.0f, 9.0f})
+      file::write(v, bytes);
+    file::write(uint8_t(c.closed ? 1 : 0), bytes);
+    bytes.seek(0);
+    Door door(*level);
+    ASSERT_TRUE(door.read(bytes));
+    EXPECT_EQ(door.state(), c.expected);
+    EXPECT_EQ(door.stateTime(), c.expectedTime);
+    // It still toggles: no state it cannot leave.
+    door.update(1.0f);
+    door.toggle();
+    EXPECT_NE(door.state(), c.expected);
+  }
+
+  file::BufferBinary bytes;
+  file::write(uint8_t(Switch::NONE), bytes);
+  file::write(nan, bytes);
+  for (int32_t v : {1, 2})
+    file::write(v, bytes);
+  file::write(uint8_t(0), bytes);
+  bytes.seek(0);
+  Switch pad(*level);
+  ASSERT_TRUE(pad.read(bytes));
+  EXPECT_EQ(pad.state(), uint32_t(Switch::READY));
+  EXPECT_EQ(pad.stateTime(), 0.0f);
+  pad.update(frame);
+  EXPECT_TRUE(pad.armed());
 }

@@ -225,6 +225,20 @@ TEST_F(GateTest, TheRecordsRoundTripAndHostileOnesAreRefused) {
     EXPECT_FLOAT_EQ(refused.duration(Gate::OFF), 2.0f);
     EXPECT_FLOAT_EQ(refused.to().x, 0.0f);
   }
+  // A saved state past the cycle, and a time that is not a number, start
+  // the gate off.
+  file::BufferBinary odd;
+  file::write(uint8_t(Gate::NONE), odd);
+  file::write(nan, odd);
+  file::BufferBinary rest;
+  gate->writeLevelRecord(rest);
+  odd.receiveBytes(rest.data(), rest.size());
+  odd.seek(0);
+  Gate reset(*level);
+  ASSERT_TRUE(reset.read(odd));
+  EXPECT_EQ(reset.state(), uint32_t(Gate::OFF));
+  EXPECT_EQ(reset.stateTime(), 0.0f);
+
   file::BufferBinary cut;
   cut.receiveBytes(state.data(), state.size() - 1);
   cut.seek(0);
