@@ -1,8 +1,8 @@
 // A level's frame in play: the largest level the level writer makes from
-// the project's data, and the showcases of lava pools and of the hazards
-// (chomp, fire, money bugs), the ball rolling
-// under a fixed tilt script (a slowly turning push, so that it crosses the
-// level, bounces and breaks blocks). After a warm-up, 1,000 frames of
+// the project's data, and the showcases of lava pools, of the hazards
+// (chomp, fire, money bugs) and of doors and gates, the ball rolling under a
+// fixed tilt script (a slowly turning push, so that it crosses the level,
+// bounces and breaks blocks). After a warm-up, 1,000 frames of
 // Level::update at 1/30 s: mean and worst microseconds a frame, and the
 // heap allocations of each frame, counted here. A frame of steady play (the
 // ball touching nothing and holding no power, no spark in flight, no block,
@@ -50,11 +50,13 @@ bool largestPlan(levelwriter::LevelPlan &largest) {
   return !largest.blocks.empty();
 }
 
-// The plan of the named level.
-bool namedPlan(const std::string &name, levelwriter::LevelPlan &found) {
+// The plan of the named level of the catalogue, or of the named showcase.
+bool namedPlan(const std::string &name, levelwriter::LevelPlan &found, bool showcase = false) {
   std::vector<levelwriter::LevelPlan> plans;
   std::vector<std::string> errors;
-  if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
+  const std::string data = std::string(CORVANE_SOURCE_DIR) + "/data";
+  if (!(showcase ? levelwriter::planShowcases(data, plans, errors)
+                 : levelwriter::planLevels(data, plans, errors)))
     return false;
   for (const levelwriter::LevelPlan &plan : plans)
     if (plan.name == name) {
@@ -200,6 +202,17 @@ void BM_LevelUpdateHazardShowcase(benchmark::State &state) {
   state.SkipWithError("the hazards' showcase cannot be planned");
 }
 BENCHMARK(BM_LevelUpdateHazardShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+// A switch, a door and a gate: the ball hits the switch, clinks off the door
+// and crosses the gate as the tilt carries it.
+void BM_LevelUpdateDoorShowcase(benchmark::State &state) {
+  levelwriter::LevelPlan plan;
+  if (!namedPlan("showcase_doors", plan, true) || plan.doors.empty() || plan.gates.empty()) {
+    state.SkipWithError("the door showcase cannot be planned");
+    return;
+  }
+  runFrames(state, plan);
+}
+BENCHMARK(BM_LevelUpdateDoorShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a

@@ -34,9 +34,9 @@ std::vector<std::wstring> texts(const container::Vector<Symbol> &symbols) {
   return out;
 }
 
-const std::vector<std::wstring> DataSkeletons = {L"bombShockwave",  L"coinMeter", L"coinSpin",
-                                                 L"groupScoreDrop", L"signals",   L"triad",
-                                                 L"triadHolder"};
+const std::vector<std::wstring> DataSkeletons = {
+    L"bombShockwave",      L"coinMeter", L"coinSpin", L"groupScoreDrop",
+    L"laserWallSwitchHit", L"signals",   L"triad",    L"triadHolder"};
 
 // The data tree's textures and billboards; the compiler's output goes to
 // the test's folder, which holds copies of the data tree's sources.

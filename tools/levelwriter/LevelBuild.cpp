@@ -6,11 +6,14 @@
 #include "engine/BlockGrid.h"
 #include "engine/Chomp.h"
 #include "engine/Coin.h"
+#include "engine/Door.h"
 #include "engine/Fire.h"
 #include "engine/FloorArea.h"
+#include "engine/Gate.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
 #include "engine/MoneyBug.h"
+#include "engine/Switch.h"
 #include "xstring/String.h"
 
 namespace levelwriter {
@@ -135,6 +138,29 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
   for (const CellRect &pool : plan.lavas)
     level.addLava(makeLava(level, pool));
   addHazards(plan, level);
+  for (const LevelPlan::Door &planned : plan.doors) {
+    auto *door = new Door(level);
+    door->setStartsClosed(planned.closed);
+    door->setEndA(Level::cellCentre(math::Vector2i(planned.fromColumn, planned.fromRow)));
+    door->setEndB(Level::cellCentre(math::Vector2i(planned.toColumn, planned.toRow)));
+    door->reset();
+    level.addDoor(door);
+  }
+  for (const auto &[column, row] : plan.switches) {
+    auto *pad = new Switch(level);
+    pad->setCell(math::Vector2i(column, row));
+    level.addSwitch(pad);
+  }
+  for (const LevelPlan::Gate &planned : plan.gates) {
+    auto *gate = new Gate(level);
+    gate->setEnds(Level::cellCentre(math::Vector2i(planned.fromColumn, planned.fromRow)),
+                  Level::cellCentre(math::Vector2i(planned.toColumn, planned.toRow)));
+    gate->setPhase(planned.phase);
+    for (uint32_t i = 0; i < Gate::stateCount; ++i)
+      gate->setDuration(i, planned.durations[i]);
+    gate->startAtPhase();
+    level.addGate(gate);
+  }
   return std::string();
 }
 

@@ -66,6 +66,21 @@ struct LevelPlan {
   std::vector<std::pair<int32_t, int32_t>> chomps;
   std::vector<PlannedFire> fires;
   std::vector<PlannedBug> moneyBugs;
+  // Doors from one cell's centre to another's, and the switches that
+  // toggle them.
+  struct Door {
+    int32_t fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
+    bool closed = true;
+  };
+  std::vector<Door> doors;
+  std::vector<std::pair<int32_t, int32_t>> switches;
+  // Gates from one cell's centre to another's, with their cycle.
+  struct Gate {
+    int32_t fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
+    float phase = 0.0f;
+    float durations[4] = {2.0f, 1.0f, 1.0f, 0.1f};
+  };
+  std::vector<Gate> gates;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

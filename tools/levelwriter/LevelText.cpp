@@ -5,6 +5,7 @@
 #include "engine/Block.h"
 #include "engine/BlockColors.h"
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -284,6 +285,56 @@ const std::map<std::string, Setting> &settings() {
            bug.path.push_back(cell);
          }
          plan.moneyBugs.push_back(bug);
+         return true;
+       }},
+      {"door",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         LevelPlan::Door door;
+         if (!wordCount(w, 5, error))
+           return false;
+         if (!toInt(w[1], door.fromColumn) || !toInt(w[2], door.fromRow) ||
+             !toInt(w[3], door.toColumn) || !toInt(w[4], door.toRow) ||
+             (w[5] != "open" && w[5] != "closed")) {
+           error = "a door is two cells, then 'open' or 'closed'";
+           return false;
+         }
+         door.closed = w[5] == "closed";
+         plan.doors.push_back(door);
+         return true;
+       }},
+      {"switch",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         int32_t column, row;
+         if (!wordCount(w, 2, error))
+           return false;
+         if (!toInt(w[1], column) || !toInt(w[2], row)) {
+           error = "a switch is at a cell: two whole numbers";
+           return false;
+         }
+         plan.switches.emplace_back(column, row);
+         return true;
+       }},
+      {"gate",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         LevelPlan::Gate gate;
+         if (w.size() != 5 && w.size() != 6 && w.size() != 10) {
+           error = "'gate' takes two cells, then a phase and then four durations";
+           return false;
+         }
+         bool ok = toInt(w[1], gate.fromColumn) && toInt(w[2], gate.fromRow) &&
+                   toInt(w[3], gate.toColumn) && toInt(w[4], gate.toRow);
+         auto seconds = [](const std::string &word, float &value) {
+           return toFloat(word, value) && value >= 0.0f && std::isfinite(value);
+         };
+         if (ok && w.size() > 5)
+           ok = seconds(w[5], gate.phase);
+         for (size_t i = 0; ok && w.size() == 10 && i < 4; ++i)
+           ok = seconds(w[6 + i], gate.durations[i]);
+         if (!ok) {
+           error = "a gate is two cells, a phase and four durations of seconds at least 0";
+           return false;
+         }
+         plan.gates.push_back(gate);
          return true;
        }},
       {"ball",

@@ -16,6 +16,14 @@
 //   moneybug open|closed COLUMN ROW COLUMN ROW ...
 //                          a money bug walking through the cells' centres,
 //                          to and fro or round a loop
+//   door COLUMN ROW COLUMN ROW open|closed
+//                          a door between two cells' centres, open or
+//                          closed at the start
+//   switch COLUMN ROW      a switch that toggles every door
+//   gate COLUMN ROW COLUMN ROW [PHASE [OFF WARMING ON COOLING]]
+//                          a gate between two cells' centres, PHASE
+//                          seconds into its cycle (0), with the seconds of
+//                          its four states (2 1 1 0.1)
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

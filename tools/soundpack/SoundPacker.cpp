@@ -103,6 +103,10 @@ container::Vector<BankEntry> defaultSounds() {
       // The hazards: a chomp's snap and a money bug's burst of coins.
       {L"chompExtend", {SoundRecipe::NOISE, 0.0f, 0.15f, 1, 22050, 0.4f}},
       {L"kaching", {SoundRecipe::TONE, 1760.0f, 0.2f, 1, 22050, 0.4f}},
+      // The doors, their switches and the gates' beams.
+      {L"door", {SoundRecipe::TONE, 440.0f, 0.2f, 1, 22050, 0.4f}},
+      {L"clink", {SoundRecipe::TONE, 2200.0f, 0.05f, 1, 22050, 0.3f}},
+      {L"laser", {SoundRecipe::NOISE, 0.0f, 0.15f, 1, 22050, 0.3f}},
   };
   container::Vector<BankEntry> entries;
   for (const Named &s : sounds)

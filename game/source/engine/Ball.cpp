@@ -1,4 +1,5 @@
 #include "engine/Ball.h"
+#include "engine/Door.h"
 
 #include "engine/Block.h"
 #include "engine/Engine.h"
@@ -317,6 +318,9 @@ void Ball::onBounce(const physics::BounceEvent &event) {
   if (!enginePlaying())
     return;
   const float impact = -event.incomingVelocity.dot(event.normal);
+  if (impact >= impactThreshold && event.geometry &&
+      dynamic_cast<const Door *>(event.geometry->getOwner()))
+    queueGameSound(SYM(L"clink"));
   const Block *block = m_owner->blockFromGeometry(event.geometry);
   if (block && block->kind() == Block::ROUND) {
     const math::Vector3 centre = block->centre();

@@ -4,11 +4,13 @@
 #include "engine/Engine.h"
 #include "engine/Level.h"
 
-Ball *ballTouching(const Level &level, const physics::Structure3D *structure) {
+bool enginePlaying(const Level &level) {
   const Engine *engine = level.engine();
-  if (!engine || engine->state() != Engine::PLAYING)
-    return nullptr;
-  return level.ballFromStructure(structure);
+  return engine && engine->state() == Engine::PLAYING;
+}
+
+Ball *ballTouching(const Level &level, const physics::Structure3D *structure) {
+  return enginePlaying(level) ? level.ballFromStructure(structure) : nullptr;
 }
 
 HazardHit hurtBall(Ball &ball) {

@@ -13,6 +13,8 @@ class Structure3D;
 
 enum class HazardHit : uint8_t { NONE, SHIELD_LOST, SPARED, KILLED };
 
+// Whether the level's engine is playing: the hazards harm nothing else.
+bool enginePlaying(const Level &level);
 // The ball when the engine is playing and the structure is the ball's own;
 // null otherwise (the hazards ignore such contacts).
 Ball *ballTouching(const Level &level, const physics::Structure3D *structure);

@@ -38,6 +38,8 @@ Level::~Level() {
   m_moneyBugs.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
+  m_doors.deleteAll();
+  m_switches.deleteAll();
   delete m_ball;
   m_simulation.clear();
   for (SpriteBatch *batch : m_scoreBatches)

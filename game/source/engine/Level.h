@@ -12,8 +12,10 @@
 #include "engine/Chunk.h"
 #include "engine/Coin.h"
 #include "engine/CoinMeter.h"
+#include "engine/Door.h"
 #include "engine/Explosion.h"
 #include "engine/Fire.h"
+#include "engine/Gate.h"
 #include "engine/GroupScoreDrop.h"
 #include "engine/Lava.h"
 #include "engine/LevelBase.h"
@@ -25,6 +27,7 @@
 #include "engine/ScoreDrop.h"
 #include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
+#include "engine/Switch.h"
 #include "engine/Tuning.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
@@ -328,6 +331,24 @@ public:
   void renderFires(video::Canvas &canvas);
   void renderMoneyBugs(video::Canvas &canvas);
 
+  // ---- Doors and the switches that toggle them.
+  void addDoor(Door *door) { m_doors.append(door); }
+  void addSwitch(Switch *pad) { m_switches.append(pad); }
+  // The first switch in the cell, out of the list; null when none.
+  Switch *takeSwitch(const math::Vector2i &cell);
+  bool hasSwitch(const math::Vector2i &cell) const;
+  // A switch was hit: every door toggles (those mid-change ignore it).
+  void toggleDoors();
+  ObjectList<Door> &doors() { return m_doors; }
+  ObjectList<Switch> &switches() { return m_switches; }
+  // The visible doors' beams, then their covers; the visible switches.
+  void renderDoors(video::Canvas &canvas);
+  void renderSwitches(video::Canvas &canvas);
+
+  // ---- Gates.
+  void addGate(Gate *gate) { m_gates.append(gate); }
+  ObjectList<Gate> &gates() { return m_gates; }
+
   // ---- Scoring: points, block groups, bonus charge, coins and totals.
   // Points to the score (1 while the tester plays) and to a drop: the
   // group's drop when the group is not 0, else a drop of its own.
@@ -435,6 +456,11 @@ protected:
   ObjectList<Chomp> m_chomps;
   ObjectList<Fire> m_fires;
   ObjectList<MoneyBug> m_moneyBugs;
+  // Doors and switches leave the simulation as they go: the destructor
+  // deletes them before it.
+  ObjectList<Door> m_doors;
+  ObjectList<Switch> m_switches;
+  ObjectList<Gate> m_gates;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

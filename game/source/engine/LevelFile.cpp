@@ -88,12 +88,23 @@ bool Level::readSections(file::ByteProducer &in) {
       if (!levelfile::readList(*this, m_coins, in))
         return false;
       break;
+    case levelfile::GATES:
+      if (!levelfile::readList(*this, m_gates, in))
+        return false;
+      break;
+    case levelfile::DOORS:
+      if (!levelfile::readList(*this, m_doors, in))
+        return false;
+      break;
+    case levelfile::SWITCHES:
+      if (!levelfile::readList(*this, m_switches, in))
+        return false;
+      break;
     case levelfile::CHOMPS:
       if (!levelfile::readList(*this, m_chomps, in))
         return false;
       break;
     case levelfile::TAR_BALLS:
-    case levelfile::GATES:
     case levelfile::LAVAS:
       if (!levelfile::readList(*this, m_lavas, in))
         return false;
@@ -109,8 +120,6 @@ bool Level::readSections(file::ByteProducer &in) {
         return false;
       break;
     case levelfile::WORMS:
-    case levelfile::DOORS:
-    case levelfile::SWITCHES:
       if (!readUnmadeList(in))
         return false;
       break;
@@ -142,5 +151,8 @@ void Level::writeFile(file::ByteReceiver &out) const {
   levelfile::writeList(levelfile::CHOMPS, m_chomps, out);
   levelfile::writeList(levelfile::FIRES, m_fires, out);
   levelfile::writeList(levelfile::MONEY_BUGS, m_moneyBugs, out);
+  levelfile::writeList(levelfile::GATES, m_gates, out);
+  levelfile::writeList(levelfile::DOORS, m_doors, out);
+  levelfile::writeList(levelfile::SWITCHES, m_switches, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -43,6 +43,9 @@ void Level::renderBackground(video::Canvas &canvas) {
 void Level::renderFloors(video::Canvas &canvas) {
   for (FloorArea *area : m_floorAreas)
     area->renderFloor(canvas);
+  for (Gate *gate : m_gates)
+    if (isVisible(gate->bounds()))
+      gate->render(canvas);
   for (FloorArea *area : m_floorAreas)
     area->renderWalls(canvas);
 }
@@ -57,7 +60,9 @@ void Level::renderGround(video::Canvas &canvas) {
 // Doors, block batches and overlays, ice, switches, tar splats, then the
 // "block" effects.
 void Level::renderBlocks(video::Canvas &canvas) {
+  renderDoors(canvas);
   renderBlockField(canvas);
+  renderSwitches(canvas);
   renderEffects(m_effects, blockEffects(), canvas);
 }
 
@@ -122,6 +127,9 @@ void Level::renderLava(video::Canvas &canvas) {
 // The gates' barriers stand upright: this pass stores 3-D positions.
 void Level::renderGates(video::Canvas &canvas) {
   canvas.pushVertexDimensionOverride(false);
+  for (Gate *gate : m_gates)
+    if (isVisible(gate->bounds()))
+      gate->renderBarrier(canvas);
   canvas.popVertexDimensionOverride();
 }
 

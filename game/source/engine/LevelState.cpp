@@ -79,7 +79,7 @@ void Level::writeState(file::ByteReceiver &out) const {
   writeStates(m_neutrons, out);
   writeStates(m_chomps, out);
   writeNoStates(out); // tar balls
-  writeNoStates(out); // gates
+  writeStates(m_gates, out);
   writeNoStates(out); // secrets
   writeStates(m_lavas, out);
   writeNoStates(out); // tubes
@@ -87,8 +87,8 @@ void Level::writeState(file::ByteReceiver &out) const {
   writeStates(m_moneyBugs, out);
   writeNoStates(out); // worms
   writeStates(m_coins, out);
-  writeNoStates(out); // doors
-  writeNoStates(out); // switches
+  writeStates(m_doors, out);
+  writeStates(m_switches, out);
   writeStates(m_explosions, out);
   writeStates(m_blockLightnings, out);
   writeStates(m_groupScoreDrops, out);
@@ -146,7 +146,7 @@ bool Level::readStateFields(file::ByteProducer &in) {
   bool ok = readStates(*this, m_neutrons, Neutron::recordBytes, in);
   ok = ok && readStates(*this, m_chomps, Chomp::recordBytes, in);
   ok = ok && readNoStates(in); // tar balls
-  ok = ok && readNoStates(in); // gates
+  ok = ok && readStates(*this, m_gates, Gate::recordBytes, in);
   ok = ok && readNoStates(in); // secrets
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
   ok = ok && readNoStates(in); // tubes
@@ -154,8 +154,8 @@ bool Level::readStateFields(file::ByteProducer &in) {
   ok = ok && readStates(*this, m_moneyBugs, MoneyBug::minimumRecordBytes, in);
   ok = ok && readNoStates(in); // worms
   ok = ok && readStates(*this, m_coins, Coin::recordBytes, in);
-  ok = ok && readNoStates(in); // doors
-  ok = ok && readNoStates(in); // switches
+  ok = ok && readStates(*this, m_doors, Door::recordBytes, in);
+  ok = ok && readStates(*this, m_switches, Switch::recordBytes, in);
   ok = ok && readStates(*this, m_explosions, Explosion::recordBytes, in);
   ok = ok && readStates(*this, m_blockLightnings, BlockLightning::recordBytes, in);
   if (!ok || !readGroupScoreDrops(in))

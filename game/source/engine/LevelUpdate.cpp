@@ -58,8 +58,10 @@ void Level::update(float dt) {
   updateBlocks(dt);
   updateGroupTimers(dt);
   Lava::updateDrift(applicationAcceleration(), dt);
-  if (m_state == PLAYING)
+  if (m_state == PLAYING) {
     m_chomps.update(dt);
+    m_gates.update(dt);
+  }
   if (m_state == PLAYING)
     m_lavas.update(dt);
   if (m_state == PLAYING) {
@@ -69,6 +71,10 @@ void Level::update(float dt) {
 
   if (m_state == PLAYING)
     m_coins.update(dt);
+  if (m_state == PLAYING) {
+    m_doors.update(dt);
+    m_switches.update(dt);
+  }
   if (m_state == PLAYING || m_state == COMPLETING || m_state == COMPLETE) {
     m_chunksNormal.update(dt);
     m_chunksExplosion.update(dt);

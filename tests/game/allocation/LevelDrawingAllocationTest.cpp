@@ -9,10 +9,13 @@
 #include "engine/Ball.h"
 #include "engine/Block.h"
 #include "engine/BlockGrid.h"
+#include "engine/Door.h"
 #include "engine/Engine.h"
+#include "engine/Gate.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
 #include "engine/SpriteBatch.h"
+#include "engine/Switch.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "file/Database.h"
@@ -40,6 +43,14 @@ private:
   testing_support::PlainRenderState m_state;
   video::OpenGLVertexRenderer m_renderer;
 };
+
+// The idle frame's canvas given up for a drawing one, the global canvas.
+DrawingCanvas *drawingCanvas(testing_support::IdleFrame &idle) {
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  return drawing;
+}
 
 // A pool of 12 by 12 units at (-20, -20).
 Lava *pool(Level &level) {
@@ -149,4 +160,56 @@ TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
   batch.draw(*drawing, 8.0f);
   allocationCounting = false;
   EXPECT_EQ(allocationCount, 0);
+}
+
+// Doors opening and closing, a switch's pad and its hit, and a gate through
+// its whole cycle, each frame updated and drawn through every pass.
+TEST(LevelDrawing, AFrameOfDoorsSwitchesAndGatesAllocatesNothing) {
+  testing_support::IdleFrame idle;
+  ASSERT_TRUE(idle.start());
+  video::Canvas &canvas = *drawingCanvas(idle);
+  auto *engine = new Engine;
+  engine->setState(Engine::PLAYING);
+  auto *level = new Level(engine);
+  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
+  level->refreshVisibleRectangle();
+  level->setState(Level::PLAYING);
+  // The ball waits off to the side: nothing harms it or is hit by it.
+  level->ball().setPosition(math::Vector3(40.0f, 40.0f, 0.0f));
+  auto *door = new Door(*level);
+  door->setEndA(math::Vector3(-6.0f, -6.0f, 0.0f));
+  door->setEndB(math::Vector3(6.0f, -6.0f, 0.0f));
+  level->addDoor(door);
+  auto *pad = new Switch(*level);
+  pad->setCell(math::Vector2i(3, 0));
+  level->addSwitch(pad);
+  auto *gate = new Gate(*level);
+  gate->setEnds(math::Vector3(-6.0f, 6.0f, 0.0f), math::Vector3(6.0f, 6.0f, 0.0f));
+  level->addGate(gate);
+
+  const float dt = 1.0f / 30.0f;
+  int frames = 0;
+  auto frame = [&] {
+    ++frames;
+    if (frames % 20 == 0) {
+      level->toggleDoors();
+      pad->setState(Switch::HIT);
+    }
+    level->doors().update(dt);
+    level->switches().update(dt);
+    level->gates().update(dt);
+    level->render(canvas);
+  };
+  // A gate's cycle is 4.1 s: every state is drawn before the count.
+  for (int i = 0; i < 150; ++i)
+    frame();
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int i = 0; i < 150; ++i)
+    frame();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+
+  delete level;
+  delete engine;
 }

@@ -7,6 +7,9 @@
 
 #include "engine/Block.h"
 #include "engine/BlockColors.h"
+#include "engine/Level.h"
+#include "file/BufferBinary.h"
+#include "support/FakeWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +123,16 @@ TEST(LevelDescription, MistakesAreRefusedWithTheirLine) {
       {"bug without a path", "moneybug open\n", "line 1: a money bug is"},
       {"bug short of a row", "moneybug open 0 0 1\n", "line 1: a money bug is"},
       {"bug of words", "moneybug closed 0 0 a 1\n", "line 1: a money bug's path is cells"},
+      {"door neither open nor closed", "door 0 0 0 3 ajar\n",
+       "line 1: a door is two cells, then 'open' or 'closed'"},
+      {"door short of a cell", "door 0 0 3 closed\n", "line 1: 'door' takes 5 values"},
+      {"switch not a cell", "switch 1.5 0\n", "line 1: a switch is at a cell"},
+      {"gate with three durations", "gate 0 0 3 0 1 2 1 1\n",
+       "line 1: 'gate' takes two cells, then a phase and then four durations"},
+      {"gate with a negative duration", "gate 0 0 3 0 0 2 -1 1 0.1\n",
+       "line 1: a gate is two cells, a phase and four durations"},
+      {"gate with an endless phase", "gate 0 0 3 0 inf\n",
+       "line 1: a gate is two cells, a phase and four durations"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
@@ -128,6 +141,56 @@ TEST(LevelDescription, MistakesAreRefusedWithTheirLine) {
     EXPECT_FALSE(readDescription(c.text, plan, error));
     EXPECT_NE(error.find(c.error), std::string::npos) << error;
   }
+}
+
+TEST(LevelDescription, DoorsSwitchesAndGatesAreWrittenWhereTheySay) {
+  const LevelPlan plan = planOf(R"(ball 0 0
+door -1 2 1 2 closed
+door 2 -1 2 1 open
+switch 1 -1
+gate -2 3 2 3
+gate -2 4 2 4 2.5 3 1 2 0.5
+map -2 4
+.....
+.....
+..r..
+.....
+.....
+.....
+end
+)");
+  ASSERT_EQ(plan.doors.size(), 2u);
+  EXPECT_TRUE(plan.doors[0].closed);
+  EXPECT_FALSE(plan.doors[1].closed);
+  ASSERT_EQ(plan.switches.size(), 1u);
+  ASSERT_EQ(plan.gates.size(), 2u);
+  EXPECT_EQ(plan.gates[0].phase, 0.0f);
+  EXPECT_EQ(plan.gates[0].durations[3], 0.1f);
+  EXPECT_EQ(plan.gates[1].durations[1], 1.0f);
+
+  file::BufferBinary bytes;
+  std::string error;
+  ASSERT_TRUE(levelFile(plan, bytes, error)) << error;
+  testing_support::FakeWindow window(320, 480);
+  testing_support::WindowSwap swap(&window);
+  bytes.seek(0);
+  Level level(nullptr);
+  ASSERT_TRUE(level.load(bytes));
+  ASSERT_EQ(level.doors().size(), 2u);
+  EXPECT_EQ(level.doors()[0]->state(), uint32_t(Door::CLOSED));
+  EXPECT_FLOAT_EQ(level.doors()[0]->endA().x, -3.0f);
+  EXPECT_FLOAT_EQ(level.doors()[0]->endB().y, 6.0f);
+  EXPECT_EQ(level.doors()[1]->state(), uint32_t(Door::OPEN));
+  ASSERT_EQ(level.switches().size(), 1u);
+  EXPECT_EQ(level.switches()[0]->cell().x, 1);
+  EXPECT_EQ(level.switches()[0]->cell().y, -1);
+  ASSERT_EQ(level.gates().size(), 2u);
+  EXPECT_EQ(level.gates()[0]->state(), uint32_t(Gate::OFF));
+  // 2.5 s into a cycle whose off state lasts 3 s: still off.
+  EXPECT_EQ(level.gates()[1]->state(), uint32_t(Gate::OFF));
+  EXPECT_FLOAT_EQ(level.gates()[1]->stateTime(), 2.5f);
+  EXPECT_FLOAT_EQ(level.gates()[1]->duration(Gate::ON), 2.0f);
+  EXPECT_FLOAT_EQ(level.gates()[1]->to().y, 12.0f);
 }
 
 TEST(LevelDescription, OnlyACompletableLevelIsWritten) {

@@ -86,6 +86,18 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
   EXPECT_GT(withCoins, count / 2);
   EXPECT_GE(mostCoins, 25u);
 
+  // The showcases are written beside the catalogue's levels.
+  {
+    const std::string path = levelwriter::levelFilePath(folder.path(), "showcase_doors");
+    file::BufferBinary in;
+    ASSERT_TRUE(in.open(String::fromUtf8(path.c_str())));
+    Level level(nullptr);
+    ASSERT_TRUE(level.load(in));
+    EXPECT_EQ(level.doors().size(), 1u);
+    EXPECT_EQ(level.switches().size(), 1u);
+    EXPECT_EQ(level.gates().size(), 1u);
+  }
+
   // The generator's seed is fixed: a second run writes the same bytes.
   TempFolder again;
   copyDescriptions(again);
@@ -114,6 +126,10 @@ TEST(LevelFiles, ARefusedLevelStopsEveryFile) {
        "levels/level99_9.txt: no level of the catalogue has this name"},
       {"settings that cannot be read", "levels/generator.txt", "seed\n",
        "levels/generator.txt: line 1: 'seed' takes one whole number"},
+      {"a showcase that cannot be completed", "levels/showcase_walls.txt",
+       "ball 0 0\nmap 0 0\n.X\nend\n", "showcase_walls: refused: it has no coloured block"},
+      {"a showcase that cannot be read", "levels/showcase_walls.txt", "switch 0 0\n",
+       "levels/showcase_walls.txt: no map"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
