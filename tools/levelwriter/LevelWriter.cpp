@@ -10,6 +10,7 @@
 #include "engine/LevelCatalogue.h"
 #include "file/AtomicSave.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -21,6 +22,10 @@ std::string narrow(const String &text) {
   container::Vector<char> bytes;
   text.toUtf8(bytes);
   return std::string(bytes.data());
+}
+
+bool isShowcase(const std::filesystem::path &path) {
+  return path.extension() == ".txt" && path.stem().string().rfind("showcase_", 0) == 0;
 }
 
 } // namespace
@@ -59,7 +64,8 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   std::error_code failed;
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
-    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()))
+    if (path.extension() == ".txt" && path.stem() != "generator" && !isShowcase(path) &&
+        !names.count(path.stem()))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -68,6 +74,29 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                              uint32_t(generated.size()));
   }
   return errors.empty();
+}
+
+bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
+                   std::vector<std::string> &errors) {
+  std::vector<std::filesystem::path> paths;
+  std::error_code failed;
+  for (const auto &entry : std::filesystem::directory_iterator(dataRoot + "/levels/", failed))
+    if (isShowcase(entry.path()))
+      paths.push_back(entry.path());
+  std::sort(paths.begin(), paths.end());
+  const size_t before = errors.size();
+  for (const std::filesystem::path &path : paths) {
+    LevelPlan plan;
+    plan.name = path.stem().string();
+    std::string text, error;
+    if (!readTextFile(path.string(), text))
+      errors.push_back(path.string() + ": cannot be read");
+    else if (!readDescription(text, plan, error))
+      errors.push_back(path.string() + ": " + error);
+    else
+      plans.push_back(plan);
+  }
+  return errors.size() == before;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {
@@ -84,9 +113,10 @@ bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &erro
 }
 
 bool writeLevels(const std::string &dataRoot, std::vector<std::string> &errors) {
-  std::vector<LevelPlan> plans;
-  if (!planLevels(dataRoot, plans, errors))
+  std::vector<LevelPlan> plans, showcases;
+  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, showcases, errors))
     return false;
+  plans.insert(plans.end(), showcases.begin(), showcases.end());
   std::vector<file::BufferBinary> files(plans.size());
   for (size_t i = 0; i < plans.size(); ++i) {
     std::string error;

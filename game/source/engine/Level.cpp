@@ -32,6 +32,9 @@ Level::~Level() {
   // Debris leaves the simulation as it goes.
   m_chunksNormal.deleteAll();
   m_chunksExplosion.deleteAll();
+  // Tar balls and worms leave the simulation as they go.
+  m_tarBalls.deleteAll();
+  m_worms.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   delete m_ball;

@@ -22,7 +22,10 @@
 #include "engine/ScoreDrop.h"
 #include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
+#include "engine/TarBall.h"
+#include "engine/TarDots.h"
 #include "engine/Tuning.h"
+#include "engine/Worm.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
@@ -298,6 +301,30 @@ public:
   void renderCoins(video::Canvas &canvas);
   void renderNeutrons(video::Canvas &canvas);
 
+  // ---- Tar balls and the tar dots they drip.
+  void addTarBall(TarBall *tar) { m_tarBalls.append(tar); }
+  // The first tar ball of the cell, out of the list; null when none.
+  TarBall *takeTarBall(const math::Vector2i &cell);
+  bool hasTarBall(const math::Vector2i &cell) const;
+  // The first tar ball of the cell, left in the list; null when none.
+  TarBall *findTarBall(const math::Vector2i &cell) const;
+  ObjectList<TarBall> &tarBalls() { return m_tarBalls; }
+  TarDots &tarDots() { return m_tarDots; }
+  // The ball shook its tar off: every stuck tar ball comes off and goes.
+  void shakeOffTarBalls();
+  // While the ball is shaken, only the tar stuck to it goes on.
+  void updateStuckTarBalls(float dt);
+  // The glowing blobs, each tar's own drawing, then the cores, eyes and
+  // pupils.
+  void renderTarBalls(video::Canvas &canvas);
+
+  // ---- Worms.
+  // Takes the worm.
+  Worm *addWorm(Worm *worm);
+  ObjectList<Worm> &worms() { return m_worms; }
+  // The live segments in their batches, then the visible heads.
+  void renderWorms(video::Canvas &canvas);
+
   // ---- Scoring: points, block groups, bonus charge, coins and totals.
   // Points to the score (1 while the tester plays) and to a drop: the
   // group's drop when the group is not 0, else a drop of its own.
@@ -402,6 +429,9 @@ protected:
   Splatter m_splatter;
   LevelBatches m_batches;
   ObjectList<Lava> m_lavas;
+  ObjectList<TarBall> m_tarBalls;
+  TarDots m_tarDots;
+  ObjectList<Worm> m_worms;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

@@ -1,27 +1,15 @@
 // The level's coins by cell, and how they are drawn: idle coins on screen
 // in one batch, moving ones by themselves.
 
+#include "engine/CellLookup.h"
 #include "engine/Level.h"
 
-namespace {
-
-bool sameCell(const math::Vector2i &a, const math::Vector2i &b) { return a.x == b.x && a.y == b.y; }
-
-} // namespace
-
 Coin *Level::takeCoin(const math::Vector2i &cell) {
-  for (uint32_t i = 0; i < m_coins.size(); ++i)
-    if (sameCell(m_coins[i]->cell(), cell))
-      return m_coins.removeAt(i);
-  return nullptr;
+  const int32_t i = indexAtCell(m_coins, cell);
+  return i < 0 ? nullptr : m_coins.removeAt(uint32_t(i));
 }
 
-bool Level::hasCoin(const math::Vector2i &cell) const {
-  for (const Coin *coin : m_coins)
-    if (sameCell(coin->cell(), cell))
-      return true;
-  return false;
-}
+bool Level::hasCoin(const math::Vector2i &cell) const { return indexAtCell(m_coins, cell) >= 0; }
 
 void Level::renderCoins(video::Canvas &canvas) {
   const math::Vector2i &low = m_visibleCellLow, &high = m_visibleCellHigh;

@@ -99,8 +99,15 @@ bool Level::readSections(file::ByteProducer &in) {
       if (!levelfile::readList(*this, m_coins, in))
         return false;
       break;
-    case levelfile::CHOMPS:
     case levelfile::TAR_BALLS:
+      if (!levelfile::readList(*this, m_tarBalls, in))
+        return false;
+      break;
+    case levelfile::WORMS:
+      if (!levelfile::readList(*this, m_worms, in))
+        return false;
+      break;
+    case levelfile::CHOMPS:
     case levelfile::GATES:
     case levelfile::LAVAS:
       if (!levelfile::readList(*this, m_lavas, in))
@@ -110,7 +117,6 @@ bool Level::readSections(file::ByteProducer &in) {
     case levelfile::TUBES:
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
-    case levelfile::WORMS:
     case levelfile::DOORS:
     case levelfile::SWITCHES:
       if (!readUnmadeList(in))
@@ -141,5 +147,7 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_cameraMargins, out);
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
+  levelfile::writeList(levelfile::TAR_BALLS, m_tarBalls, out);
+  levelfile::writeList(levelfile::WORMS, m_worms, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -58,6 +58,7 @@ void Level::renderGround(video::Canvas &canvas) {
 // "block" effects.
 void Level::renderBlocks(video::Canvas &canvas) {
   renderBlockField(canvas);
+  m_tarDots.render(canvas, m_spriteSize);
   renderEffects(m_effects, blockEffects(), canvas);
 }
 
@@ -66,6 +67,7 @@ void Level::renderBlocks(video::Canvas &canvas) {
 void Level::renderObjects(video::Canvas &canvas) {
   renderCoins(canvas);
   renderNeutrons(canvas);
+  renderTarBalls(canvas);
   for (Explosion *explosion : m_explosions)
     explosion->render(canvas);
   for (BlockLightning *bolt : m_blockLightnings)
@@ -74,8 +76,7 @@ void Level::renderObjects(video::Canvas &canvas) {
   for (GroupScoreDrop *drop : m_groupScoreDrops)
     drop->render(canvas);
   m_ball->render(canvas);
-  for (uint32_t i = 0; i < LevelBatches::wormCount; ++i)
-    m_batches.worm(i).draw(canvas, m_spriteSize);
+  renderWorms(canvas);
   renderChunks(canvas);
   renderEffects(m_effects, objectEffects(), canvas);
 }

@@ -58,8 +58,14 @@ void Level::update(float dt) {
   updateBlocks(dt);
   updateGroupTimers(dt);
   Lava::updateDrift(applicationAcceleration(), dt);
+  if (m_state == PLAYING && m_ball->state() > Ball::APPEARING)
+    m_tarBalls.update(dt);
+  else if (m_state == SHAKE_OFF)
+    updateStuckTarBalls(dt);
   if (m_state == PLAYING)
     m_lavas.update(dt);
+  if (m_state == PLAYING)
+    m_worms.update(dt);
 
   if (m_state == PLAYING)
     m_coins.update(dt);
@@ -77,6 +83,7 @@ void Level::update(float dt) {
   trackCamera();
   chargePower(dt);
   m_starDisplay.update(dt);
+  m_tarDots.update(dt);
   m_splatter.update(dt);
   m_coinMeter.update(dt);
 
@@ -126,6 +133,9 @@ void Level::stepState() {
   case SHAKE_OFF:
     if (m_ball->state() == Ball::DYING) {
       setState(m_balls == 0 ? FAILED : BALL_LOST);
+    } else if (m_state == PLAYING && m_ball->state() == Ball::TARRED) {
+      // Tar holds the ball until it is shaken off.
+      setState(SHAKE_OFF);
     } else if (m_state == PLAYING) {
       const uint32_t coloured = m_blockGrid.colouredCount();
       if (coloured != 0 && m_blocksBroken >= coloured)
@@ -133,7 +143,7 @@ void Level::stepState() {
     } else {
       m_shake += (m_tilt - m_previousTilt).length();
       if (m_shake >= 1.0f) {
-        // The tar balls stuck to the ball come off when they exist.
+        shakeOffTarBalls();
         m_ball->shakeOffTar();
         cameraBack();
         setState(PLAYING);
@@ -180,12 +190,17 @@ void Level::setState(int32_t state) {
     resetBonusCharge();
     moveCamera(m_camera.position(), cameraHome(), 1.5f, true);
     // Chomps, tar balls and fires are reset here when they exist.
+    m_tarBalls.resetAll();
     break;
   }
   case SHAKE_OFF:
     moveCamera(m_camera.position(), math::Vector3(ball.x, ball.y, closeHeight), 1.0f, true);
     enterPage(SYM(L"shakeIt"));
     m_shake = 0.0f;
+    break;
+  case BALL_LOST:
+    for (TarBall *tar : m_tarBalls)
+      tar->deactivate();
     break;
   case COMPLETING:
     m_ball->complete();

@@ -87,12 +87,13 @@ private:
 
 // The sounds of the ball, the blocks and the level's scoring and states.
 inline std::vector<const wchar_t *> gameSounds() {
-  return {L"stoneClack",  L"blockHit",     L"blockHit1",     L"blockHit2",     L"blockHit3",
-          L"blockHit4",   L"blockHit5",    L"blockHit6",     L"blockHit7",     L"freeze",
-          L"glassBreaks", L"roundBlock",   L"ballAppear",    L"ballDie",       L"powerUp",
-          L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
-          L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
-          L"explosion",   L"neutron",      L"coin",          L"ballDieLava"};
+  return {L"stoneClack", L"blockHit", L"blockHit1", L"blockHit2", L"blockHit3", L"blockHit4",
+          L"blockHit5", L"blockHit6", L"blockHit7", L"freeze", L"glassBreaks", L"roundBlock",
+          L"ballAppear", L"ballDie", L"powerUp", L"powerDown", L"loseShield", L"tar",
+          L"teleportBegin", L"teleportEnd", L"shakeOffTar", L"acquireBonus", L"levelComplete",
+          L"click", L"lightning", L"explosion", L"neutron", L"coin", L"ballDieLava",
+          // Worms and tar balls.
+          L"tap", L"wormDie", L"killTar"};
 }
 
 // Opens the audio player (true when its device opened) and gives the
