@@ -78,14 +78,14 @@ void Level::writeState(file::ByteReceiver &out) const {
     area->write(out);
   writeStates(m_neutrons, out);
   writeNoStates(out); // chomps
-  writeNoStates(out); // tar balls
+  writeStates(m_tarBalls, out);
   writeNoStates(out); // gates
   writeNoStates(out); // secrets
   writeStates(m_lavas, out);
   writeNoStates(out); // tubes
   writeNoStates(out); // fires
   writeNoStates(out); // money bugs
-  writeNoStates(out); // worms
+  writeStates(m_worms, out);
   writeStates(m_coins, out);
   writeNoStates(out); // doors
   writeNoStates(out); // switches
@@ -145,14 +145,14 @@ bool Level::readStateFields(file::ByteProducer &in) {
     return false;
   bool ok = readStates(*this, m_neutrons, Neutron::recordBytes, in);
   ok = ok && readNoStates(in); // chomps
-  ok = ok && readNoStates(in); // tar balls
+  ok = ok && readStates(*this, m_tarBalls, TarBall::recordBytes, in);
   ok = ok && readNoStates(in); // gates
   ok = ok && readNoStates(in); // secrets
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
   ok = ok && readNoStates(in); // tubes
   ok = ok && readNoStates(in); // fires
   ok = ok && readNoStates(in); // money bugs
-  ok = ok && readNoStates(in); // worms
+  ok = ok && readStates(*this, m_worms, Worm::recordBytes, in);
   ok = ok && readStates(*this, m_coins, Coin::recordBytes, in);
   ok = ok && readNoStates(in); // doors
   ok = ok && readNoStates(in); // switches

@@ -29,6 +29,8 @@ public:
   static constexpr float clingSpeed = 3.0f;
   // Cell and atom count.
   static constexpr uint32_t levelRecordBytes = 8 + 1;
+  // Floor area, state, state time, cell, atom count; the atoms follow.
+  static constexpr uint32_t recordBytes = 2 + 1 + 4 + 8 + 1;
 
   // One atom, chasing; its structure is in the level's physics.
   explicit TarBall(Level &level);

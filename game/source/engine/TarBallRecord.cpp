@@ -7,8 +7,6 @@
 
 namespace {
 
-// Floor area, state, state time, cell, atom count; then x and y per atom.
-constexpr uint32_t stateBytes = 2 + 1 + 4 + 8 + 1;
 constexpr uint32_t atomBytes = 4 + 4;
 
 } // namespace
@@ -47,7 +45,7 @@ void TarBall::write(file::ByteReceiver &out) const {
 }
 
 bool TarBall::read(file::ByteProducer &in) {
-  if (in.bytesRemaining() < stateBytes)
+  if (in.bytesRemaining() < recordBytes)
     return false;
   const uint32_t start = in.tell();
   uint16_t area;

@@ -34,6 +34,9 @@ public:
   static constexpr uint32_t points = 1000;
   // Base, angle, segment count, starts extended.
   static constexpr uint32_t levelRecordBytes = 4 + 4 + 4 + 1 + 1;
+  // State, state time, base, angle, segment count and the dying time; the
+  // segments come between.
+  static constexpr uint32_t recordBytes = 1 + 4 + 4 + 4 + 4 + 1 + 4;
 
   // One body segment: a post of its own in the level's physics.
   class Segment : public physics::ContactListener {

@@ -12,8 +12,6 @@ namespace {
 
 // Per segment: x, y, breakable, exploded.
 constexpr uint32_t segmentBytes = 4 + 4 + 1 + 1;
-// State, state time, base, angle, segment count; the dying time last.
-constexpr uint32_t stateBytes = 1 + 4 + 4 + 4 + 4 + 1 + 4;
 
 } // namespace
 
@@ -58,7 +56,7 @@ void Worm::write(file::ByteReceiver &out) const {
 }
 
 bool Worm::read(file::ByteProducer &in) {
-  if (in.bytesRemaining() < stateBytes)
+  if (in.bytesRemaining() < recordBytes)
     return false;
   const uint32_t start = in.tell();
   uint8_t state, count;

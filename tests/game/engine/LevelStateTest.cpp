@@ -119,6 +119,15 @@ protected:
     played.moveCamera(math::Vector3(0.0f, 1.0f, 55.0f), math::Vector3(0.0f, 4.0f, 40.0f), 2.0f,
                       true);
     played.stepCameraMove(0.5f);
+    // A dying worm with a segment burst, and a tar ball on its way.
+    Worm *worm = played.addWorm(new Worm(played));
+    worm->setup(math::Vector3(-6.0f, 30.0f, 0.0f), 90.0f, 3, true);
+    worm->segment(0).burst();
+    worm->kill(worm->segment(0).position());
+    auto *tar = new TarBall(played);
+    played.addTarBall(tar);
+    tar->place(math::Vector2i(2, 12), 3);
+    tar->update(frame);
     groupId = group;
   }
 
@@ -161,6 +170,12 @@ TEST_F(LevelStateTest, ALevelInPlayReadIntoANewLevelKeepsItsPlayAndWritesTheSame
   EXPECT_EQ(is.moveXY, was.moveXY);
   EXPECT_EQ(is.moveZ, was.moveZ);
   EXPECT_EQ(restored->lavas().size(), 1u);
+  ASSERT_EQ(restored->worms().size(), 1u);
+  EXPECT_EQ(restored->worms()[0]->state(), Worm::DYING);
+  EXPECT_FALSE(restored->worms()[0]->segment(0).geometry.enabled);
+  ASSERT_EQ(restored->tarBalls().size(), 1u);
+  EXPECT_EQ(restored->tarBalls()[0]->atomCount(), 3u);
+  EXPECT_EQ(restored->tarBalls()[0]->getPosition(), played->tarBalls()[0]->getPosition());
   EXPECT_EQ(restored->neutrons().size(), 1u);
   EXPECT_EQ(restored->explosions().size(), 1u);
   EXPECT_EQ(restored->blockLightnings().size(), 1u);
@@ -246,10 +261,9 @@ TEST_F(LevelStateTest, ObjectsOfAKindTheGameDoesNotHoldAreRefused) {
     size_t offset;
   };
   const Case cases[] = {
-      {"chomps", at - 10},       {"tar balls", at - 8}, {"gates", at - 6},
-      {"secrets", at - 4},       {"tubes", after},      {"fires", after + 2},
-      {"money bugs", after + 4}, {"worms", after + 6},  {"doors", after + 10},
-      {"switches", after + 12},
+      {"chomps", at - 10},   {"gates", at - 6},        {"secrets", at - 4},
+      {"tubes", after},      {"fires", after + 2},     {"money bugs", after + 4},
+      {"doors", after + 10}, {"switches", after + 12},
   };
   TestLevel plain(engine);
   ASSERT_TRUE(readInto(plain, written));

@@ -5,6 +5,7 @@
 #include "PlayWorld.h"
 
 #include "LevelWriter.h"
+#include "game/LevelFileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -106,4 +107,34 @@ TEST_F(WormTarShowcase, TarHeldForThreeSecondsKillsTheBallAndWaitsForTheNext) {
   EXPECT_EQ(level->balls(), balls - 1);
   EXPECT_EQ(tar().state(), TarBall::CHASING);
   EXPECT_EQ(tar().getPosition(), Level::cellCentre(tar().cell()));
+}
+
+TEST_F(WormTarShowcase, ItsPlayRoundTripsThroughTheSnapshot) {
+  // A worm dying half burst, the other cycling, the tar on its way.
+  Worm *worm = level->worms()[0];
+  uint32_t core = 0;
+  while (!worm->segment(core).breakable)
+    ++core;
+  ballTo(worm->segment(core).position());
+  frames(8);
+  ASSERT_EQ(worm->state(), Worm::DYING);
+  ballTo(math::Vector3(0.0f, -18.0f, 0.0f));
+  frames(1);
+  file::BufferBinary written;
+  level->writeState(written);
+  written.seek(0);
+
+  leveltest::TestLevel restored(engine);
+  ASSERT_TRUE(restored.readState(written));
+  file::BufferBinary again;
+  restored.writeState(again);
+  EXPECT_EQ(gametest::bytesOf(again), gametest::bytesOf(written));
+  ASSERT_EQ(restored.worms().size(), 2u);
+  const Worm &dying = *restored.worms()[0];
+  EXPECT_EQ(dying.state(), Worm::DYING);
+  for (uint32_t i = 0; i < dying.segmentCount(); ++i)
+    EXPECT_EQ(dying.segment(i).geometry.enabled, !dying.segment(i).exploded);
+  ASSERT_EQ(restored.tarBalls().size(), 1u);
+  EXPECT_EQ(restored.tarBalls()[0]->getPosition(), tar().getPosition());
+  EXPECT_EQ(restored.tarBalls()[0]->state(), tar().state());
 }
