@@ -1,12 +1,13 @@
 // A level's frame in play: the largest level the level writer makes from
-// the project's data, and the showcase of lava pools, the ball rolling
-// under a fixed tilt script (a slowly turning push, so that it crosses the
-// level, bounces and breaks blocks). After a warm-up, 1,000 frames of
-// Level::update at 1/30 s: mean and worst microseconds a frame, and the
-// heap allocations of each frame, counted here. A frame of steady play (the
-// ball touching nothing and holding no power, no spark in flight, no block,
-// coin, piece, charge, drop or effect made or gone) must allocate nothing;
-// breaking a block makes its score drop. Beside them, a bomb cascade.
+// the project's data, the showcase of lava pools and the showcase of worms
+// and tar, the ball rolling under a fixed tilt script (a slowly turning
+// push, so that it crosses the level, bounces and breaks blocks). After a
+// warm-up, 1,000 frames of Level::update at 1/30 s: mean and worst
+// microseconds a frame, and the heap allocations of each frame, counted
+// here. A frame of steady play (the ball touching nothing, holding no power
+// and keeping its state, no spark in flight, no block, coin, piece, charge,
+// drop or effect made or gone) must allocate nothing; breaking a block
+// makes its score drop. Beside them, a bomb cascade.
 
 #include "LevelWriter.h"
 
@@ -119,6 +120,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       const uint32_t blocks = level.blockGrid().blockCount(), effects = effectCount(level);
       const uint32_t sparks = level.ball().sparkSystem().sparkCount();
       const unsigned powerBefore = level.ball().power();
+      const unsigned ballState = level.ball().state();
       const float chargeTimer = level.chargeTimer();
       const uint32_t coins = level.coins().size();
       const uint32_t pieces = level.chunksNormal().size() + level.chunksExplosion().size();
@@ -132,15 +134,15 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       totalMicros += micros;
       worstMicros = micros > worstMicros ? micros : worstMicros;
       allocations += allocationCount;
-      const bool steady = level.blocksBroken() == broken && level.score() == score &&
-                          level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
-                          level.blockGrid().blockCount() == blocks &&
-                          effectCount(level) == effects && level.coins().size() == coins &&
-                          level.chunksNormal().size() + level.chunksExplosion().size() == pieces &&
-                          sparks == 0 && level.ball().sparkSystem().sparkCount() == 0 &&
-                          level.ball().power() == Ball::NO_POWER && powerBefore == Ball::NO_POWER &&
-                          level.chargeTimer() > chargeTimer &&
-                          level.ball().atom().contactFlags == 0;
+      const bool steady =
+          level.blocksBroken() == broken && level.score() == score &&
+          level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
+          level.blockGrid().blockCount() == blocks && effectCount(level) == effects &&
+          level.coins().size() == coins &&
+          level.chunksNormal().size() + level.chunksExplosion().size() == pieces && sparks == 0 &&
+          level.ball().sparkSystem().sparkCount() == 0 && level.ball().power() == Ball::NO_POWER &&
+          powerBefore == Ball::NO_POWER && level.chargeTimer() > chargeTimer &&
+          level.ball().atom().contactFlags == 0 && level.ball().state() == ballState;
       if (steady) {
         ++steadyFrames;
         steadyAllocations += allocationCount;
@@ -182,6 +184,21 @@ void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
   runFrames(state, plan);
 }
 BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Worms cycle, tar chases, sticks and drips; the ball's deaths end in
+// failure.
+void BM_LevelUpdateWormTarShowcase(benchmark::State &state) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
+  for (const levelwriter::LevelPlan &plan : plans)
+    if (plan.name == "showcase_worms_tar") {
+      runFrames(state, plan);
+      return;
+    }
+  state.SkipWithError("the worm and tar showcase cannot be planned");
+}
+BENCHMARK(BM_LevelUpdateWormTarShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a
