@@ -10,6 +10,7 @@
 #include "file/BufferBinary.h"
 #include "game/LevelFileBytes.h"
 #include "physics/DistanceConstraints.h"
+#include "texture/TextureManager.h"
 
 #include "LevelText.h"
 #include "LevelWriter.h"
@@ -292,4 +293,49 @@ end
   testing::internal::CaptureStderr();
   EXPECT_FALSE(refused.load(in));
   EXPECT_NE(testing::internal::GetCapturedStderr().find("refused"), std::string::npos);
+}
+
+TEST_F(TarBallTest, ItsBlobsCoresEyeAndPupilAreBatchedByTheBallsPower) {
+  level->setVisible(math::Vector3(-30.0f, -30.0f, 0.0f), math::Vector3(30.0f, 30.0f, 0.0f));
+  ballAt(math::Vector3(20.0f, 0.0f, 0.0f));
+  addTar(math::Vector2i(0, 0), 3);
+  addTar(math::Vector2i(40, 0), 3);
+  Texture *dot = TextureManager::of(*database)->getTexture(SYM(L"dot"));
+  Texture *eye = TextureManager::of(*database)->getTexture(SYM(L"tarBallEye"));
+  struct Case {
+    unsigned power;
+    // Blob tint, core colour; whether the eye shows.
+    math::PackedColor blob, core;
+    bool eye;
+  };
+  const Case cases[] = {
+      {Ball::NO_POWER, math::PackedColor(255, 0, 0, 127), math::PackedColor(0, 0, 0, 255), true},
+      {Ball::FIRE, math::PackedColor(255, 255, 255, 127), math::PackedColor(255, 255, 255, 255),
+       false}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.power);
+    if (c.power != Ball::NO_POWER)
+      ball().setPower(c.power);
+    blocktest::SpriteCanvas canvas;
+    level->renderObjects(canvas);
+    std::vector<blocktest::Sprite> dots;
+    uint32_t eyes = 0;
+    for (const blocktest::Sprite &sprite : canvas.sprites) {
+      if (sprite.texture == dot)
+        dots.push_back(sprite);
+      eyes += sprite.texture == eye ? 1 : 0;
+    }
+    // The tar in view only: three blobs, two cores and the pupil.
+    ASSERT_EQ(dots.size(), 6u);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(dots[i].colour.r, c.blob.r);
+    EXPECT_NEAR(dots[0].colour.a, c.blob.a, 1);
+    EXPECT_EQ(dots[3].colour.r, c.core.r);
+    EXPECT_EQ(dots[3].colour.a, c.core.a);
+    EXPECT_NEAR(dots[3].size, 0.7f * level->spriteSize(), 1e-3f);
+    // The pupil looks towards the ball.
+    EXPECT_GT(dots[5].position.x, 0.0f);
+    EXPECT_EQ(dots[5].colour.r, 0);
+    EXPECT_EQ(eyes, c.eye ? 1u : 0u);
+  }
 }

@@ -9,6 +9,7 @@
 #include "file/BufferBinary.h"
 #include "game/LevelFileBytes.h"
 #include "math/Random.h"
+#include "texture/TextureManager.h"
 
 #include "LevelText.h"
 #include "LevelWriter.h"
@@ -359,4 +360,37 @@ end
     EXPECT_FALSE(
         levelwriter::readDescription(std::string(line) + "\n" + description, refused, error));
   }
+}
+
+TEST_F(WormTest, LiveSegmentsInViewAreBatchedAndTheBreakableOnePulses) {
+  level->setVisible(math::Vector3(-30.0f, -30.0f, 0.0f), math::Vector3(30.0f, 30.0f, 0.0f));
+  Worm *worm = addWorm(4, true);
+  worm->segment(shelled(*worm)).burst();
+  Worm *away = level->addWorm(new Worm(*level));
+  away->setup(math::Vector3(90.0f, 0.0f, 0.0f), 0.0f, 3, true);
+  blocktest::SpriteCanvas canvas;
+  level->renderObjects(canvas);
+  Texture *shell = TextureManager::of(*database)->getTexture(SYM(L"wormBodyUnbreakable"));
+  Texture *core = TextureManager::of(*database)->getTexture(SYM(L"wormBodyBreakable"));
+  std::vector<blocktest::Sprite> shells, cores;
+  for (const blocktest::Sprite &sprite : canvas.sprites) {
+    if (sprite.texture == shell)
+      shells.push_back(sprite);
+    if (sprite.texture == core)
+      cores.push_back(sprite);
+  }
+  // Two shells left of three; the core twice, plain and as its glow.
+  ASSERT_EQ(shells.size(), 2u);
+  ASSERT_EQ(cores.size(), 2u);
+  const uint32_t index = uint32_t(breakableIndex(*worm));
+  const math::Vector3 &at = worm->segment(index).position();
+  for (const blocktest::Sprite &sprite : cores) {
+    EXPECT_EQ(sprite.position.x, at.x);
+    EXPECT_EQ(sprite.position.y, at.y);
+    // At play time 0 the pulse is 1.1 times the sprite size.
+    EXPECT_NEAR(sprite.size, 1.1f * level->spriteSize(), 1e-3f);
+  }
+  EXPECT_EQ(cores[0].colour.a, 255);
+  EXPECT_NEAR(cores[1].colour.a, 64, 1);
+  EXPECT_NEAR(shells[0].size, level->spriteSize(), 1e-3f);
 }
