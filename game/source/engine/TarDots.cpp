@@ -1,5 +1,6 @@
 #include "engine/TarDots.h"
 
+#include "engine/RecordPool.h"
 #include "math/Color.h"
 
 #include <cmath>
@@ -15,16 +16,11 @@ constexpr float shrinkStart = 0.4f;
 TarDots::TarDots() : m_batch(SYM(L"tarDot")) {}
 
 void TarDots::add(const math::Vector2 &position) {
-  TarDot *dot = nullptr;
-  for (TarDot &record : m_dots)
-    if (!record.active) {
-      dot = &record;
-      break;
-    }
-  if (!dot) {
-    m_dots.push(TarDot());
-    dot = &m_dots.last();
-  }
+  bool appended;
+  TarDot *dot = &reuseRecord(m_dots, appended);
+  // The batch can take every record: drawing never grows it.
+  if (appended)
+    m_batch.reserve(m_dots.size());
   math::Vector2 direction;
   direction.setRandomDirection();
   dot->position = position;

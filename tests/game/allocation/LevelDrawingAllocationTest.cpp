@@ -61,17 +61,21 @@ Lava *pool(Level &level) {
   return lava;
 }
 
+// The level draws through a canvas with a render state; it stays the
+// global one, so the textures it met can forget it when they go.
+DrawingCanvas *installDrawingCanvas(testing_support::IdleFrame &idle) {
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  return drawing;
+}
+
 } // namespace
 
 TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  // The level draws through a canvas with a render state; it stays the
-  // global one, so the textures it met can forget it when they go.
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
-  video::Canvas &canvas = *drawing;
+  video::Canvas &canvas = *installDrawingCanvas(idle);
   // One run of the random stream: debris flies the same way each time.
   Random::globalSeed(5);
   auto *engine = new Engine;
@@ -140,9 +144,7 @@ TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
 TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
+  DrawingCanvas *drawing = installDrawingCanvas(idle);
   // The game's physics: damping per step.
   physics::setFixedTimeStep();
   Random::globalSeed(5);
@@ -189,9 +191,7 @@ TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
 TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
+  DrawingCanvas *drawing = installDrawingCanvas(idle);
   SpriteBatch batch(Symbol::intern(L"splatter4"));
   batch.reserve(4);
   batch.draw(*drawing, 8.0f);
