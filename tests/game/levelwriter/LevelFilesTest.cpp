@@ -86,6 +86,15 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
   EXPECT_GT(withCoins, count / 2);
   EXPECT_GE(mostCoins, 25u);
 
+  // A showcase is written beside the catalogue's levels.
+  file::BufferBinary showcase;
+  ASSERT_TRUE(showcase.open(
+      String::fromUtf8(levelwriter::levelFilePath(folder.path(), "showcase_worms_tar").c_str())));
+  Level shown(nullptr);
+  ASSERT_TRUE(shown.load(showcase));
+  EXPECT_EQ(shown.worms().size(), 2u);
+  EXPECT_EQ(shown.tarBalls().size(), 1u);
+
   // The generator's seed is fixed: a second run writes the same bytes.
   TempFolder again;
   copyDescriptions(again);
@@ -114,6 +123,10 @@ TEST(LevelFiles, ARefusedLevelStopsEveryFile) {
        "levels/level99_9.txt: no level of the catalogue has this name"},
       {"settings that cannot be read", "levels/generator.txt", "seed\n",
        "levels/generator.txt: line 1: 'seed' takes one whole number"},
+      {"a showcase that cannot be read", "levels/showcase_bad.txt", "ball 0 0\n",
+       "levels/showcase_bad.txt: no map"},
+      {"a showcase that cannot be completed", "levels/showcase_bad.txt",
+       "ball 0 0\nmap 0 0\n.X\nend\n", "showcase_bad: refused: it has no coloured block"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
