@@ -24,8 +24,10 @@ std::string narrow(const String &text) {
   return std::string(bytes.data());
 }
 
+const std::string showcasePrefix = "showcase_";
+
 bool isShowcase(const std::filesystem::path &path) {
-  return path.extension() == ".txt" && path.stem().string().rfind("showcase_", 0) == 0;
+  return path.stem().string().rfind(showcasePrefix, 0) == 0;
 }
 
 } // namespace
@@ -64,8 +66,8 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   std::error_code failed;
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
-    if (path.extension() == ".txt" && path.stem() != "generator" && !isShowcase(path) &&
-        !names.count(path.stem()))
+    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()) &&
+        !isShowcase(path))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -78,17 +80,17 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
 
 bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                    std::vector<std::string> &errors) {
+  const size_t errorsBefore = errors.size();
   std::vector<std::filesystem::path> paths;
   std::error_code failed;
-  for (const auto &entry : std::filesystem::directory_iterator(dataRoot + "/levels/", failed))
-    if (isShowcase(entry.path()))
+  for (const auto &entry : std::filesystem::directory_iterator(dataRoot + "/levels", failed))
+    if (entry.path().extension() == ".txt" && isShowcase(entry.path()))
       paths.push_back(entry.path());
   std::sort(paths.begin(), paths.end());
-  const size_t before = errors.size();
   for (const std::filesystem::path &path : paths) {
+    std::string text, error;
     LevelPlan plan;
     plan.name = path.stem().string();
-    std::string text, error;
     if (!readTextFile(path.string(), text))
       errors.push_back(path.string() + ": cannot be read");
     else if (!readDescription(text, plan, error))
@@ -96,7 +98,7 @@ bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
     else
       plans.push_back(plan);
   }
-  return errors.size() == before;
+  return errors.size() == errorsBefore;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {
@@ -113,10 +115,9 @@ bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &erro
 }
 
 bool writeLevels(const std::string &dataRoot, std::vector<std::string> &errors) {
-  std::vector<LevelPlan> plans, showcases;
-  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, showcases, errors))
+  std::vector<LevelPlan> plans;
+  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, plans, errors))
     return false;
-  plans.insert(plans.end(), showcases.begin(), showcases.end());
   std::vector<file::BufferBinary> files(plans.size());
   for (size_t i = 0; i < plans.size(); ++i) {
     std::string error;

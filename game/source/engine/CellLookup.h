@@ -1,18 +1,33 @@
 #pragma once
-// The first object of a list standing in a grid cell, for the kinds the
-// level looks up by cell.
+// The level's look-ups of objects by grid cell: the first in list order
+// whose cell() equals the cell.
 
 #include "engine/ObjectList.h"
 #include "math/Vector2i.h"
 
-#include <cstdint>
+namespace celllookup {
 
-// Its index, or -1 when no object of the list is in the cell.
-template <typename T> int32_t indexAtCell(const ObjectList<T> &list, const math::Vector2i &cell) {
-  for (uint32_t i = 0; i < list.size(); ++i) {
-    const math::Vector2i &at = list[i]->cell();
-    if (at.x == cell.x && at.y == cell.y)
-      return int32_t(i);
-  }
-  return -1;
+inline bool sameCell(const math::Vector2i &a, const math::Vector2i &b) {
+  return a.x == b.x && a.y == b.y;
 }
+
+// Out of the list, not deleted; null when none is there.
+template <typename T> T *take(ObjectList<T> &list, const math::Vector2i &cell) {
+  for (uint32_t i = 0; i < list.size(); ++i)
+    if (sameCell(list[i]->cell(), cell))
+      return list.removeAt(i);
+  return nullptr;
+}
+
+template <typename T> T *find(const ObjectList<T> &list, const math::Vector2i &cell) {
+  for (T *object : list)
+    if (sameCell(object->cell(), cell))
+      return object;
+  return nullptr;
+}
+
+template <typename T> bool has(const ObjectList<T> &list, const math::Vector2i &cell) {
+  return find(list, cell) != nullptr;
+}
+
+} // namespace celllookup

@@ -4,16 +4,22 @@
 #include "engine/Engine.h"
 #include "engine/Level.h"
 
-bool enginePlaying(const Level &level) {
+Ball *ballTouching(const Level &level, const physics::Structure3D *structure) {
   const Engine *engine = level.engine();
-  return engine && engine->state() == Engine::PLAYING;
+  if (!engine || engine->state() != Engine::PLAYING)
+    return nullptr;
+  return level.ballFromStructure(structure);
 }
 
-void strikeBall(Ball &ball) {
-  if (!enginePlaying(*ball.owner()) || !ball.isPlaying())
-    return;
-  if (ball.hasShield())
+HazardHit hurtBall(Ball &ball) {
+  if (!ball.isPlaying())
+    return HazardHit::NONE;
+  if (ball.hasShield()) {
     ball.loseShield();
-  else if (!(ball.invulnerableTime() > 0.0f))
-    ball.die();
+    return HazardHit::SHIELD_LOST;
+  }
+  if (ball.invulnerableTime() > 0.0f)
+    return HazardHit::SPARED;
+  ball.die();
+  return HazardHit::KILLED;
 }

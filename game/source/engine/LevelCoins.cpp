@@ -4,12 +4,9 @@
 #include "engine/CellLookup.h"
 #include "engine/Level.h"
 
-Coin *Level::takeCoin(const math::Vector2i &cell) {
-  const int32_t i = indexAtCell(m_coins, cell);
-  return i < 0 ? nullptr : m_coins.removeAt(uint32_t(i));
-}
+Coin *Level::takeCoin(const math::Vector2i &cell) { return celllookup::take(m_coins, cell); }
 
-bool Level::hasCoin(const math::Vector2i &cell) const { return indexAtCell(m_coins, cell) >= 0; }
+bool Level::hasCoin(const math::Vector2i &cell) const { return celllookup::has(m_coins, cell); }
 
 void Level::renderCoins(video::Canvas &canvas) {
   const math::Vector2i &low = m_visibleCellLow, &high = m_visibleCellHigh;

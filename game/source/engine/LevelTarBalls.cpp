@@ -16,17 +16,15 @@ constexpr float tarReach = 6.0f;
 } // namespace
 
 TarBall *Level::takeTarBall(const math::Vector2i &cell) {
-  const int32_t i = indexAtCell(m_tarBalls, cell);
-  return i < 0 ? nullptr : m_tarBalls.removeAt(uint32_t(i));
+  return celllookup::take(m_tarBalls, cell);
 }
 
 bool Level::hasTarBall(const math::Vector2i &cell) const {
-  return indexAtCell(m_tarBalls, cell) >= 0;
+  return celllookup::has(m_tarBalls, cell);
 }
 
 TarBall *Level::findTarBall(const math::Vector2i &cell) const {
-  const int32_t i = indexAtCell(m_tarBalls, cell);
-  return i < 0 ? nullptr : m_tarBalls[uint32_t(i)];
+  return celllookup::find(m_tarBalls, cell);
 }
 
 void Level::shakeOffTarBalls() {

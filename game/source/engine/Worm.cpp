@@ -34,8 +34,7 @@ Worm::Segment::Segment(Worm &owner) : worm(owner) { addPost(*worm.owner(), geome
 Worm::Segment::~Segment() { worm.owner()->simulation().removeGeometry(&geometry); }
 
 void Worm::Segment::onContact(physics::WorldGeometry *, physics::Structure3D *structure, int) {
-  Level &level = *worm.owner();
-  if (exploded || !enginePlaying(level) || !level.ballFromStructure(structure))
+  if (exploded || !ballTouching(*worm.owner(), structure))
     return;
   if (!breakable) {
     queueGameSound(SYM(L"tap"));
@@ -204,8 +203,8 @@ void Worm::stepDying(float dt) {
 void Worm::onContact(physics::WorldGeometry *, physics::Structure3D *structure, int) {
   if (m_state == DYING)
     return;
-  if (Ball *ball = m_owner->ballFromStructure(structure))
-    strikeBall(*ball);
+  if (Ball *ball = ballTouching(*m_owner, structure))
+    hurtBall(*ball);
 }
 
 void Worm::render(video::Canvas &canvas) {
