@@ -6,8 +6,8 @@
 // Level::update at 1/30 s: mean and worst microseconds a frame, and the
 // heap allocations of each frame, counted here. A frame of steady play (the
 // ball touching nothing and holding no power, no spark in flight, no block,
-// coin, piece, charge, drop or effect made or gone, the level staying in its
-// state) must allocate nothing;
+// coin, piece, charge, drop or effect made or gone, the level and the ball
+// staying in their states) must allocate nothing;
 // breaking a block makes its score drop. Beside them, a bomb cascade.
 
 #include "LevelWriter.h"
@@ -123,6 +123,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       const uint32_t blocks = level.blockGrid().blockCount(), effects = effectCount(level);
       const uint32_t sparks = level.ball().sparkSystem().sparkCount();
       const unsigned powerBefore = level.ball().power();
+      const unsigned ballState = level.ball().state();
       const float chargeTimer = level.chargeTimer();
       const uint32_t coins = level.coins().size();
       const uint32_t pieces = level.chunksNormal().size() + level.chunksExplosion().size();
@@ -145,6 +146,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
                           sparks == 0 && level.ball().sparkSystem().sparkCount() == 0 &&
                           level.ball().power() == Ball::NO_POWER && powerBefore == Ball::NO_POWER &&
                           level.chargeTimer() > chargeTimer && level.state() == levelState &&
+                          level.ball().state() == ballState &&
                           level.ball().atom().contactFlags == 0;
       if (steady) {
         ++steadyFrames;
@@ -188,31 +190,34 @@ void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
 }
 BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// A chomp, a fire and two money bugs: the ball wakes and is bitten, burns
-// on the spokes and bursts the bugs into coins.
-void BM_LevelUpdateHazardShowcase(benchmark::State &state) {
-  std::vector<levelwriter::LevelPlan> plans;
-  std::vector<std::string> errors;
-  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
-  for (const levelwriter::LevelPlan &plan : plans)
-    if (plan.name == "showcase_hazards") {
-      runFrames(state, plan);
-      return;
-    }
-  state.SkipWithError("the hazards' showcase cannot be planned");
-}
-BENCHMARK(BM_LevelUpdateHazardShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
-// A switch, a door and a gate: the ball hits the switch, clinks off the door
-// and crosses the gate as the tilt carries it.
-void BM_LevelUpdateDoorShowcase(benchmark::State &state) {
+// A showcase level by name, played as above.
+void runShowcase(benchmark::State &state, const char *name) {
   levelwriter::LevelPlan plan;
-  if (!namedPlan("showcase_doors", plan, true) || plan.doors.empty() || plan.gates.empty()) {
-    state.SkipWithError("the door showcase cannot be planned");
+  if (!namedPlan(name, plan, true)) {
+    state.SkipWithError("the showcase cannot be planned");
     return;
   }
   runFrames(state, plan);
 }
+
+// A chomp, a fire and two money bugs: the ball wakes and is bitten, burns
+// on the spokes and bursts the bugs into coins.
+void BM_LevelUpdateHazardShowcase(benchmark::State &state) {
+  runShowcase(state, "showcase_hazards");
+}
+BENCHMARK(BM_LevelUpdateHazardShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A switch, a door and a gate: the ball hits the switch, clinks off the door
+// and crosses the gate as the tilt carries it.
+void BM_LevelUpdateDoorShowcase(benchmark::State &state) { runShowcase(state, "showcase_doors"); }
 BENCHMARK(BM_LevelUpdateDoorShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Worms cycle, tar chases, sticks and drips; the ball's deaths end in
+// failure.
+void BM_LevelUpdateWormTarShowcase(benchmark::State &state) {
+  runShowcase(state, "showcase_worms_tar");
+}
+BENCHMARK(BM_LevelUpdateWormTarShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a

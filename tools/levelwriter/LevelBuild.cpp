@@ -14,6 +14,8 @@
 #include "engine/Level.h"
 #include "engine/MoneyBug.h"
 #include "engine/Switch.h"
+#include "engine/TarBall.h"
+#include "engine/Worm.h"
 #include "xstring/String.h"
 
 namespace levelwriter {
@@ -160,6 +162,24 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
       gate->setDuration(i, planned.durations[i]);
     gate->startAtPhase();
     level.addGate(gate);
+  }
+  // Worms and tar balls stand on floor; a tar takes the floor area of its
+  // cell, so the floor areas come first.
+  for (const PlacedWorm &placed : plan.worms) {
+    if (plan.roomAt(placed.column, placed.row) < 0)
+      return "a worm off the floor at (" + std::to_string(placed.column) + ", " +
+             std::to_string(placed.row) + ")";
+    level.addWorm(new Worm(level))
+        ->setup(Level::cellCentre(math::Vector2i(placed.column, placed.row)), placed.angle,
+                placed.segments, placed.extended);
+  }
+  for (const PlacedTar &placed : plan.tarBalls) {
+    if (plan.roomAt(placed.column, placed.row) < 0)
+      return "a tar ball off the floor at (" + std::to_string(placed.column) + ", " +
+             std::to_string(placed.row) + ")";
+    auto *tar = new TarBall(level);
+    level.addTarBall(tar);
+    tar->place(math::Vector2i(placed.column, placed.row), placed.atoms);
   }
   return std::string();
 }

@@ -49,6 +49,20 @@ struct PlannedBug {
   std::vector<std::pair<int32_t, int32_t>> path;
 };
 
+// A worm in its hole: the neck's angle in degrees, clockwise from up.
+struct PlacedWorm {
+  int32_t column = 0, row = 0;
+  float angle = 0.0f;
+  uint32_t segments = 0;
+  bool extended = false;
+};
+
+// A tar ball on its cell.
+struct PlacedTar {
+  int32_t column = 0, row = 0;
+  uint32_t atoms = 1;
+};
+
 struct LevelPlan {
   std::string name;
   std::string background = "backgroundBlack";
@@ -81,6 +95,8 @@ struct LevelPlan {
     float durations[4] = {2.0f, 1.0f, 1.0f, 0.1f};
   };
   std::vector<Gate> gates;
+  std::vector<PlacedWorm> worms;
+  std::vector<PlacedTar> tarBalls;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

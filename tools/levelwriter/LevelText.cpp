@@ -337,6 +337,38 @@ const std::map<std::string, Setting> &settings() {
          plan.gates.push_back(gate);
          return true;
        }},
+      {"worm",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         PlacedWorm worm;
+         int32_t segments, extended;
+         if (!wordCount(w, 5, error))
+           return false;
+         if (!toInt(w[1], worm.column) || !toInt(w[2], worm.row) || !toFloat(w[3], worm.angle) ||
+             !toInt(w[4], segments) || !toInt(w[5], extended) || segments < 0 || segments > 255 ||
+             (extended != 0 && extended != 1)) {
+           error = "a worm is its cell, its angle, 0 to 255 segments and 0 or 1 for extended";
+           return false;
+         }
+         worm.segments = uint32_t(segments);
+         worm.extended = extended == 1;
+         plan.worms.push_back(worm);
+         return true;
+       }},
+      {"tar",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         PlacedTar tar;
+         int32_t atoms;
+         if (!wordCount(w, 3, error))
+           return false;
+         if (!toInt(w[1], tar.column) || !toInt(w[2], tar.row) || !toInt(w[3], atoms) ||
+             atoms < 1 || atoms > 255) {
+           error = "a tar ball is its cell and 1 to 255 atoms";
+           return false;
+         }
+         tar.atoms = uint32_t(atoms);
+         plan.tarBalls.push_back(tar);
+         return true;
+       }},
       {"ball",
        [](const Words &w, LevelPlan &plan, std::string &error) {
          if (!wordCount(w, 2, error))

@@ -24,6 +24,11 @@
 //                          a gate between two cells' centres, PHASE
 //                          seconds into its cycle (0), with the seconds of
 //                          its four states (2 1 1 0.1)
+//   worm COLUMN ROW ANGLE SEGMENTS EXTENDED
+//                          a worm in the cell's hole, its neck turned by the
+//                          degrees clockwise from up, of 0 to 255 segments,
+//                          starting extended (1) or retracted (0)
+//   tar COLUMN ROW ATOMS   a tar ball of 1 to 255 atoms on the cell
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

@@ -36,6 +36,9 @@ Level::~Level() {
   m_chomps.deleteAll();
   m_fires.deleteAll();
   m_moneyBugs.deleteAll();
+  // Tar balls and worms leave the simulation as they go.
+  m_tarBalls.deleteAll();
+  m_worms.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   m_doors.deleteAll();

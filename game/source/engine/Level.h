@@ -28,7 +28,10 @@
 #include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
 #include "engine/Switch.h"
+#include "engine/TarBall.h"
+#include "engine/TarDots.h"
 #include "engine/Tuning.h"
+#include "engine/Worm.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
 #include "math/Vector3.h"
@@ -323,7 +326,7 @@ public:
   void addMoneyBug(MoneyBug *bug) { m_moneyBugs.append(bug); }
   ObjectList<MoneyBug> &moneyBugs() { return m_moneyBugs; }
   // Whether a money bug's coin may land in the cell: floor without a
-  // block, a coin or a chomp.
+  // block, a coin, a chomp, a switch, a tar ball or a gate's post.
   bool cellIsFree(const math::Vector2i &cell) const;
   // Chomps in three layers (all glow, then body and eye of those in the
   // visible cells); the visible fires; the visible bugs' blades and bodies.
@@ -348,6 +351,30 @@ public:
   // ---- Gates.
   void addGate(Gate *gate) { m_gates.append(gate); }
   ObjectList<Gate> &gates() { return m_gates; }
+
+  // ---- Tar balls and the tar dots they drip.
+  void addTarBall(TarBall *tar) { m_tarBalls.append(tar); }
+  // The first tar ball of the cell, out of the list; null when none.
+  TarBall *takeTarBall(const math::Vector2i &cell);
+  bool hasTarBall(const math::Vector2i &cell) const;
+  // The first tar ball of the cell, left in the list; null when none.
+  TarBall *findTarBall(const math::Vector2i &cell) const;
+  ObjectList<TarBall> &tarBalls() { return m_tarBalls; }
+  TarDots &tarDots() { return m_tarDots; }
+  // The ball shook its tar off: every stuck tar ball comes off and goes.
+  void shakeOffTarBalls();
+  // While the ball is shaken, only the tar stuck to it goes on.
+  void updateStuckTarBalls(float dt);
+  // The glowing blobs, each tar's own drawing, then the cores, eyes and
+  // pupils.
+  void renderTarBalls(video::Canvas &canvas);
+
+  // ---- Worms.
+  // Takes the worm.
+  Worm *addWorm(Worm *worm);
+  ObjectList<Worm> &worms() { return m_worms; }
+  // The live segments in their batches, then the visible heads.
+  void renderWorms(video::Canvas &canvas);
 
   // ---- Scoring: points, block groups, bonus charge, coins and totals.
   // Points to the score (1 while the tester plays) and to a drop: the
@@ -461,6 +488,9 @@ protected:
   ObjectList<Door> m_doors;
   ObjectList<Switch> m_switches;
   ObjectList<Gate> m_gates;
+  ObjectList<TarBall> m_tarBalls;
+  TarDots m_tarDots;
+  ObjectList<Worm> m_worms;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

@@ -88,8 +88,32 @@ bool Level::readSections(file::ByteProducer &in) {
       if (!levelfile::readList(*this, m_coins, in))
         return false;
       break;
+    case levelfile::CHOMPS:
+      if (!levelfile::readList(*this, m_chomps, in))
+        return false;
+      break;
+    case levelfile::TAR_BALLS:
+      if (!levelfile::readList(*this, m_tarBalls, in))
+        return false;
+      break;
     case levelfile::GATES:
       if (!levelfile::readList(*this, m_gates, in))
+        return false;
+      break;
+    case levelfile::LAVAS:
+      if (!levelfile::readList(*this, m_lavas, in))
+        return false;
+      break;
+    case levelfile::FIRES:
+      if (!levelfile::readList(*this, m_fires, in))
+        return false;
+      break;
+    case levelfile::MONEY_BUGS:
+      if (!levelfile::readList(*this, m_moneyBugs, in))
+        return false;
+      break;
+    case levelfile::WORMS:
+      if (!levelfile::readList(*this, m_worms, in))
         return false;
       break;
     case levelfile::DOORS:
@@ -100,26 +124,8 @@ bool Level::readSections(file::ByteProducer &in) {
       if (!levelfile::readList(*this, m_switches, in))
         return false;
       break;
-    case levelfile::CHOMPS:
-      if (!levelfile::readList(*this, m_chomps, in))
-        return false;
-      break;
-    case levelfile::TAR_BALLS:
-    case levelfile::LAVAS:
-      if (!levelfile::readList(*this, m_lavas, in))
-        return false;
-      break;
     case levelfile::SECRETS:
     case levelfile::TUBES:
-    case levelfile::FIRES:
-      if (!levelfile::readList(*this, m_fires, in))
-        return false;
-      break;
-    case levelfile::MONEY_BUGS:
-      if (!levelfile::readList(*this, m_moneyBugs, in))
-        return false;
-      break;
-    case levelfile::WORMS:
       if (!readUnmadeList(in))
         return false;
       break;
@@ -149,9 +155,11 @@ void Level::writeFile(file::ByteReceiver &out) const {
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
   levelfile::writeList(levelfile::CHOMPS, m_chomps, out);
+  levelfile::writeList(levelfile::TAR_BALLS, m_tarBalls, out);
+  levelfile::writeList(levelfile::GATES, m_gates, out);
   levelfile::writeList(levelfile::FIRES, m_fires, out);
   levelfile::writeList(levelfile::MONEY_BUGS, m_moneyBugs, out);
-  levelfile::writeList(levelfile::GATES, m_gates, out);
+  levelfile::writeList(levelfile::WORMS, m_worms, out);
   levelfile::writeList(levelfile::DOORS, m_doors, out);
   levelfile::writeList(levelfile::SWITCHES, m_switches, out);
   file::write(uint8_t(levelfile::END), out);

@@ -9,8 +9,14 @@ Chomp *Level::takeChomp(const math::Vector2i &cell) { return celllookup::take(m_
 bool Level::hasChomp(const math::Vector2i &cell) const { return celllookup::has(m_chomps, cell); }
 
 bool Level::cellIsFree(const math::Vector2i &cell) const {
-  return onFloor(cellCentre(cell)) && !m_blockGrid.blockCovering(cell.x, cell.y) &&
-         !hasCoin(cell) && !hasChomp(cell);
+  if (!onFloor(cellCentre(cell)) || m_blockGrid.blockCovering(cell.x, cell.y) || hasCoin(cell) ||
+      hasChomp(cell) || hasSwitch(cell) || hasTarBall(cell))
+    return false;
+  for (const Gate *gate : m_gates)
+    if (celllookup::sameCell(worldToCell(gate->from()), cell) ||
+        celllookup::sameCell(worldToCell(gate->to()), cell))
+      return false;
+  return true;
 }
 
 void Level::renderChomps(video::Canvas &canvas) {

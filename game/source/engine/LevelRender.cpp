@@ -63,6 +63,7 @@ void Level::renderBlocks(video::Canvas &canvas) {
   renderDoors(canvas);
   renderBlockField(canvas);
   renderSwitches(canvas);
+  m_tarDots.render(canvas, m_spriteSize);
   renderEffects(m_effects, blockEffects(), canvas);
 }
 
@@ -72,6 +73,7 @@ void Level::renderObjects(video::Canvas &canvas) {
   renderChomps(canvas);
   renderCoins(canvas);
   renderNeutrons(canvas);
+  renderTarBalls(canvas);
   for (Explosion *explosion : m_explosions)
     explosion->render(canvas);
   for (BlockLightning *bolt : m_blockLightnings)
@@ -82,8 +84,7 @@ void Level::renderObjects(video::Canvas &canvas) {
   m_ball->render(canvas);
   renderFires(canvas);
   renderMoneyBugs(canvas);
-  for (uint32_t i = 0; i < LevelBatches::wormCount; ++i)
-    m_batches.worm(i).draw(canvas, m_spriteSize);
+  renderWorms(canvas);
   renderChunks(canvas);
   renderEffects(m_effects, objectEffects(), canvas);
 }

@@ -78,14 +78,14 @@ void Level::writeState(file::ByteReceiver &out) const {
     area->write(out);
   writeStates(m_neutrons, out);
   writeStates(m_chomps, out);
-  writeNoStates(out); // tar balls
+  writeStates(m_tarBalls, out);
   writeStates(m_gates, out);
   writeNoStates(out); // secrets
   writeStates(m_lavas, out);
   writeNoStates(out); // tubes
   writeStates(m_fires, out);
   writeStates(m_moneyBugs, out);
-  writeNoStates(out); // worms
+  writeStates(m_worms, out);
   writeStates(m_coins, out);
   writeStates(m_doors, out);
   writeStates(m_switches, out);
@@ -145,14 +145,14 @@ bool Level::readStateFields(file::ByteProducer &in) {
     return false;
   bool ok = readStates(*this, m_neutrons, Neutron::recordBytes, in);
   ok = ok && readStates(*this, m_chomps, Chomp::recordBytes, in);
-  ok = ok && readNoStates(in); // tar balls
+  ok = ok && readStates(*this, m_tarBalls, TarBall::recordBytes, in);
   ok = ok && readStates(*this, m_gates, Gate::recordBytes, in);
   ok = ok && readNoStates(in); // secrets
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
   ok = ok && readNoStates(in); // tubes
   ok = ok && readStates(*this, m_fires, Fire::recordBytes, in);
   ok = ok && readStates(*this, m_moneyBugs, MoneyBug::minimumRecordBytes, in);
-  ok = ok && readNoStates(in); // worms
+  ok = ok && readStates(*this, m_worms, Worm::recordBytes, in);
   ok = ok && readStates(*this, m_coins, Coin::recordBytes, in);
   ok = ok && readStates(*this, m_doors, Door::recordBytes, in);
   ok = ok && readStates(*this, m_switches, Switch::recordBytes, in);

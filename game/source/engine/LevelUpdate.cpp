@@ -60,13 +60,18 @@ void Level::update(float dt) {
   Lava::updateDrift(applicationAcceleration(), dt);
   if (m_state == PLAYING) {
     m_chomps.update(dt);
+    if (m_ball->state() > Ball::APPEARING)
+      m_tarBalls.update(dt);
     m_gates.update(dt);
+  } else if (m_state == SHAKE_OFF) {
+    updateStuckTarBalls(dt);
   }
   if (m_state == PLAYING)
     m_lavas.update(dt);
   if (m_state == PLAYING) {
     m_fires.update(dt);
     m_moneyBugs.update(dt);
+    m_worms.update(dt);
   }
 
   if (m_state == PLAYING)
@@ -89,6 +94,7 @@ void Level::update(float dt) {
   trackCamera();
   chargePower(dt);
   m_starDisplay.update(dt);
+  m_tarDots.update(dt);
   m_splatter.update(dt);
   m_coinMeter.update(dt);
 
@@ -138,6 +144,9 @@ void Level::stepState() {
   case SHAKE_OFF:
     if (m_ball->state() == Ball::DYING) {
       setState(m_balls == 0 ? FAILED : BALL_LOST);
+    } else if (m_state == PLAYING && m_ball->state() == Ball::TARRED) {
+      // Tar holds the ball until it is shaken off.
+      setState(SHAKE_OFF);
     } else if (m_state == PLAYING) {
       const uint32_t coloured = m_blockGrid.colouredCount();
       if (coloured != 0 && m_blocksBroken >= coloured)
@@ -145,7 +154,7 @@ void Level::stepState() {
     } else {
       m_shake += (m_tilt - m_previousTilt).length();
       if (m_shake >= 1.0f) {
-        // The tar balls stuck to the ball come off when they exist.
+        shakeOffTarBalls();
         m_ball->shakeOffTar();
         cameraBack();
         setState(PLAYING);
@@ -192,7 +201,7 @@ void Level::setState(int32_t state) {
     resetBonusCharge();
     moveCamera(m_camera.position(), cameraHome(), 1.5f, true);
     m_chomps.resetAll();
-    // The tar balls are reset here, between the chomps and the fires.
+    m_tarBalls.resetAll();
     m_fires.resetAll();
     break;
   }
@@ -200,6 +209,10 @@ void Level::setState(int32_t state) {
     moveCamera(m_camera.position(), math::Vector3(ball.x, ball.y, closeHeight), 1.0f, true);
     enterPage(SYM(L"shakeIt"));
     m_shake = 0.0f;
+    break;
+  case BALL_LOST:
+    for (TarBall *tar : m_tarBalls)
+      tar->deactivate();
     break;
   case COMPLETING:
     m_ball->complete();

@@ -7,6 +7,11 @@
 
 void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
                   float scale, const math::Color &colour) {
+  drawSkeleton(canvas, name, at, time, scale, colour, 0.0f);
+}
+
+void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
+                  float scale, const math::Color &colour, float turn) {
   Database *database = Database::current();
   SkeletonStore *store = database ? SkeletonStore::of(*database) : nullptr;
   if (!store)
@@ -15,6 +20,8 @@ void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, f
   skeleton->animate(time);
   canvas.pushMatrix();
   canvas.translate(at);
+  if (turn != 0.0f)
+    canvas.rotate(turn, 0.0f, 0.0f, -1.0f);
   canvas.scale(scale, scale, scale);
   canvas.pushColor();
   canvas.multiplyColor(colour);

@@ -14,3 +14,6 @@ class Canvas;
 
 void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
                   float scale, const math::Color &colour);
+// The same, turned by the degrees about (0, 0, -1) before it is scaled.
+void drawSkeleton(video::Canvas &canvas, Symbol name, const math::Vector3 &at, float time,
+                  float scale, const math::Color &colour, float turn);

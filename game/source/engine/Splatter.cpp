@@ -1,5 +1,6 @@
 #include "engine/Splatter.h"
 
+#include "engine/RecordPool.h"
 #include "math/Random.h"
 
 #include <cmath>
@@ -25,19 +26,12 @@ Splatter::~Splatter() {
 }
 
 void Splatter::add(const math::Vector2 &position, const math::Color &color) {
-  SplatterDrop *drop = nullptr;
-  for (SplatterDrop &d : m_drops)
-    if (!d.active) {
-      drop = &d;
-      break;
-    }
-  if (!drop) {
-    m_drops.push(SplatterDrop());
-    drop = &m_drops.last();
-    // Each image's batch can take every record: drawing never grows it.
+  bool appended;
+  SplatterDrop *drop = &reuseRecord(m_drops, appended);
+  // Each image's batch can take every record: drawing never grows it.
+  if (appended)
     for (SpriteBatch *batch : m_batches)
       batch->reserve(m_drops.size());
-  }
   drop->position = position;
   drop->color = color;
   drop->texture = uint32_t(Random::globalNext()) % imageCount;

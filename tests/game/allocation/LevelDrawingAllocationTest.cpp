@@ -16,10 +16,13 @@
 #include "engine/Level.h"
 #include "engine/SpriteBatch.h"
 #include "engine/Switch.h"
+#include "engine/TarBall.h"
+#include "engine/Worm.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "file/Database.h"
 #include "math/Random.h"
+#include "physics/Structure3D.h"
 #include "support/AllocationCount.h"
 #include "support/IdleFrame.h"
 #include "support/RecordingCanvas.h"
@@ -69,17 +72,21 @@ Lava *pool(Level &level) {
   return lava;
 }
 
+// The level draws through a canvas with a render state; it stays the
+// global one, so the textures it met can forget it when they go.
+DrawingCanvas *installDrawingCanvas(testing_support::IdleFrame &idle) {
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  return drawing;
+}
+
 } // namespace
 
 TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  // The level draws through a canvas with a render state; it stays the
-  // global one, so the textures it met can forget it when they go.
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
-  video::Canvas &canvas = *drawing;
+  video::Canvas &canvas = *installDrawingCanvas(idle);
   // One run of the random stream: debris flies the same way each time.
   Random::globalSeed(5);
   auto *engine = new Engine;
@@ -143,14 +150,59 @@ TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   delete engine;
 }
 
+// Worms cycling and a tar ball creeping and dripping, drawn with their
+// batches, skeletons and dots.
+TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
+  testing_support::IdleFrame idle;
+  ASSERT_TRUE(idle.start());
+  DrawingCanvas *drawing = installDrawingCanvas(idle);
+  // The game's physics: damping per step.
+  physics::setFixedTimeStep();
+  Random::globalSeed(5);
+  auto *engine = new Engine;
+  engine->setState(Engine::PLAYING);
+  auto *level = new Level(engine);
+  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
+  level->refreshVisibleRectangle();
+  level->setState(Level::PLAYING);
+  level->ball().setState(Ball::PLAYING);
+  level->addWorm(new Worm(*level))->setup(math::Vector3(-15.0f, 12.0f, 0.0f), 90.0f, 3, false);
+  level->addWorm(new Worm(*level))->setup(math::Vector3(15.0f, -12.0f, 0.0f), 0.0f, 4, true);
+  auto *tar = new TarBall(*level);
+  level->addTarBall(tar);
+  // Slow enough never to reach the ball in the frames below.
+  tar->place(math::Vector2i(6, 6), 1);
+
+  const float dt = 1.0f / 30.0f;
+  auto frame = [&] {
+    level->stepPhysics(dt);
+    level->worms().update(dt);
+    level->tarBalls().update(dt);
+    level->tarDots().update(dt);
+    level->render(*drawing);
+  };
+  // Past a whole worm cycle, so that every head animation has been posed.
+  for (int i = 0; i < 270; ++i)
+    frame();
+  allocationCount = 0;
+  allocationCounting = true;
+  for (int i = 0; i < 60; ++i)
+    frame();
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
+  EXPECT_EQ(tar->state(), TarBall::CHASING);
+  EXPECT_GT(level->tarDots().recordCount(), 0u);
+
+  delete level;
+  delete engine;
+}
+
 // Splashes pick one of several textures at random: a batch whose first
 // sprite comes late in play looks its texture up before, not in that frame.
 TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
+  DrawingCanvas *drawing = installDrawingCanvas(idle);
   SpriteBatch batch(Symbol::intern(L"splatter4"));
   batch.reserve(4);
   batch.draw(*drawing, 8.0f);

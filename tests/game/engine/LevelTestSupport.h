@@ -93,7 +93,8 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"powerDown",   L"loseShield",   L"tar",           L"teleportBegin", L"teleportEnd",
           L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
           L"explosion",   L"neutron",      L"coin",          L"ballDieLava",   L"chompExtend",
-          L"kaching",     L"door",         L"clink",         L"laser"};
+          L"kaching",     L"door",         L"clink",         L"laser",         L"tap",
+          L"wormDie",     L"killTar"};
 }
 
 // Opens the audio player (true when its device opened) and gives the

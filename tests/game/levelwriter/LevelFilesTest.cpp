@@ -97,6 +97,15 @@ TEST(LevelFiles, EveryLevelOfTheCatalogueIsWrittenAndLoads) {
     EXPECT_EQ(level.switches().size(), 1u);
     EXPECT_EQ(level.gates().size(), 1u);
   }
+  {
+    const std::string path = levelwriter::levelFilePath(folder.path(), "showcase_worms_tar");
+    file::BufferBinary in;
+    ASSERT_TRUE(in.open(String::fromUtf8(path.c_str())));
+    Level level(nullptr);
+    ASSERT_TRUE(level.load(in));
+    EXPECT_EQ(level.worms().size(), 2u);
+    EXPECT_EQ(level.tarBalls().size(), 1u);
+  }
 
   // The generator's seed is fixed: a second run writes the same bytes.
   TempFolder again;
