@@ -32,6 +32,8 @@ Level::~Level() {
   // Debris leaves the simulation as it goes.
   m_chunksNormal.deleteAll();
   m_chunksExplosion.deleteAll();
+  // Tubes take their band and boxes out of the simulation.
+  m_tubes.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   delete m_ball;

@@ -20,8 +20,10 @@
 #include "engine/ObjectList.h"
 #include "engine/ScoreBar.h"
 #include "engine/ScoreDrop.h"
+#include "engine/Secret.h"
 #include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
+#include "engine/Tube.h"
 #include "engine/Tuning.h"
 #include "math/Vector2.h"
 #include "math/Vector2i.h"
@@ -170,6 +172,15 @@ public:
   // Takes the pool.
   void addLava(Lava *lava) { m_lavas.append(lava); }
   ObjectList<Lava> &lavas() { return m_lavas; }
+  // ---- Secrets: areas under the background that the ball uncovers.
+  void addSecret(Secret *secret) { m_secrets.append(secret); }
+  ObjectList<Secret> &secrets() { return m_secrets; }
+  Texture *backgroundTexture() const { return m_backgroundTexture; }
+  // ---- Tubes: pipes that carry the ball from their mouth to their exit.
+  void addTube(Tube *tube) { m_tubes.append(tube); }
+  ObjectList<Tube> &tubes() { return m_tubes; }
+  // One layer of every visible tube.
+  void renderTubes(video::Canvas &canvas, uint32_t layer);
   // Whether the box overlaps the visible rectangle.
   bool isVisible(const math::Box3D &box) const;
   // The visible cell range widened by one cell on the low side, clipped to
@@ -402,6 +413,8 @@ protected:
   Splatter m_splatter;
   LevelBatches m_batches;
   ObjectList<Lava> m_lavas;
+  ObjectList<Secret> m_secrets;
+  ObjectList<Tube> m_tubes;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

@@ -107,7 +107,13 @@ bool Level::readSections(file::ByteProducer &in) {
         return false;
       break;
     case levelfile::SECRETS:
+      if (!levelfile::readList(*this, m_secrets, in))
+        return false;
+      break;
     case levelfile::TUBES:
+      if (!levelfile::readList(*this, m_tubes, in))
+        return false;
+      break;
     case levelfile::FIRES:
     case levelfile::MONEY_BUGS:
     case levelfile::WORMS:
@@ -141,5 +147,7 @@ void Level::writeFile(file::ByteReceiver &out) const {
   file::write(m_cameraMargins, out);
   levelfile::writeList(levelfile::LAVAS, m_lavas, out);
   levelfile::writeList(levelfile::COINS, m_coins, out);
+  levelfile::writeList(levelfile::SECRETS, m_secrets, out);
+  levelfile::writeList(levelfile::TUBES, m_tubes, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -54,12 +54,16 @@ void Level::update(float dt) {
 
   stepPhysics(dt);
   neutronHits();
+  if (m_state == PLAYING)
+    m_tubes.update(dt);
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
   Lava::updateDrift(applicationAcceleration(), dt);
-  if (m_state == PLAYING)
+  if (m_state == PLAYING) {
+    m_secrets.update(dt);
     m_lavas.update(dt);
+  }
 
   if (m_state == PLAYING)
     m_coins.update(dt);
