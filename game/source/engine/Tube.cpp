@@ -139,9 +139,11 @@ void Tube::update(float dt) {
     resumeLeg(m_state == ENTERING ? m_path.controlPoint(1) : releasePoint());
   m_stateTime += dt;
   const float gone = m_stateTime * speed;
+  // A leg's last frame stops at its end.
+  const float onLeg = gone < m_travelLength ? gone : m_travelLength;
   switch (m_state) {
   case ENTERING:
-    placeBall(m_travelStart + legDirection() * gone);
+    placeBall(m_travelStart + legDirection() * onLeg);
     if (gone >= m_travelLength)
       setState(TRAVELLING);
     break;
@@ -152,7 +154,7 @@ void Tube::update(float dt) {
     break;
   case LEAVING: {
     const math::Vector2 d = legDirection();
-    placeBall(m_travelStart + d * gone);
+    placeBall(m_travelStart + d * onLeg);
     if (gone >= m_travelLength) {
       Ball &ball = m_owner->ball();
       // The physics takes a velocity as one step's move.
