@@ -8,6 +8,8 @@
 #include "engine/FloorArea.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
+#include "engine/Secret.h"
+#include "engine/Tube.h"
 #include "xstring/String.h"
 
 namespace levelwriter {
@@ -60,6 +62,29 @@ Lava *makeLava(Level &level, const CellRect &cells) {
   return lava;
 }
 
+// The corners of the cells' outline, its long sides from c0 to c2 and c1
+// to c3.
+Secret *makeSecret(Level &level, const CellRect &cells) {
+  const math::Vector2i low(cells.left, cells.bottom), high(cells.right + 1, cells.top + 1);
+  auto *secret = new Secret(level);
+  if (cells.columns() >= cells.rows())
+    secret->setCorners(low, math::Vector2i(low.x, high.y), math::Vector2i(high.x, low.y), high);
+  else
+    secret->setCorners(low, math::Vector2i(high.x, low.y), math::Vector2i(low.x, high.y), high);
+  return secret;
+}
+
+Tube *makeTube(Level &level, const std::vector<std::pair<int32_t, int32_t>> &path) {
+  container::Vector<math::Vector2> points;
+  for (const auto &[column, row] : path) {
+    const math::Vector3 p = Level::cellCentre(math::Vector2i(column, row));
+    points.push(math::Vector2(p.x, p.y));
+  }
+  auto *tube = new Tube(level);
+  tube->setPoints(points);
+  return tube;
+}
+
 } // namespace
 
 std::string buildLevel(const LevelPlan &plan, Level &level) {
@@ -106,6 +131,10 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
   }
   for (const CellRect &pool : plan.lavas)
     level.addLava(makeLava(level, pool));
+  for (const CellRect &area : plan.secrets)
+    level.addSecret(makeSecret(level, area));
+  for (const auto &path : plan.tubes)
+    level.addTube(makeTube(level, path));
   return std::string();
 }
 

@@ -239,6 +239,36 @@ const std::map<std::string, Setting> &settings() {
          plan.lavas.push_back(pool);
          return true;
        }},
+      {"secret",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         CellRect area;
+         if (!wordCount(w, 4, error))
+           return false;
+         if (!toInt(w[1], area.left) || !toInt(w[2], area.bottom) || !toInt(w[3], area.right) ||
+             !toInt(w[4], area.top) || area.right < area.left || area.top < area.bottom) {
+           error = "a secret area is the cells from its lower left to its upper right";
+           return false;
+         }
+         plan.secrets.push_back(area);
+         return true;
+       }},
+      {"tube",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         std::vector<std::pair<int32_t, int32_t>> path;
+         const size_t numbers = w.size() - 1;
+         bool ok = numbers >= 8 && numbers % 2 == 0;
+         for (size_t i = 1; ok && i + 1 < w.size(); i += 2) {
+           int32_t column, row;
+           ok = toInt(w[i], column) && toInt(w[i + 1], row);
+           path.emplace_back(column, row);
+         }
+         if (!ok) {
+           error = "a tube runs through four cells or more, each two whole numbers";
+           return false;
+         }
+         plan.tubes.push_back(std::move(path));
+         return true;
+       }},
       {"ball",
        [](const Words &w, LevelPlan &plan, std::string &error) {
          if (!wordCount(w, 2, error))

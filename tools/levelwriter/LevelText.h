@@ -9,6 +9,14 @@
 //   ball COLUMN ROW        the cell the ball starts in
 //   lava LEFT BOTTOM RIGHT TOP
 //                          a pool of lava over those cells
+//   secret LEFT BOTTOM RIGHT TOP
+//                          a secret area hiding those cells
+//   tube C0 R0 C1 R1 C2 R2 C3 R3 ...
+//                          a tube through the centres of four cells or
+//                          more: its mouth at the second, its exit at the
+//                          last but one; the first and last only shape its
+//                          ends, the first lying inside the mouth and the
+//                          last outside the exit
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

@@ -59,7 +59,8 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   std::error_code failed;
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
-    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()))
+    if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()) &&
+        !isShowcaseName(path.stem()))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -68,6 +69,32 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                              uint32_t(generated.size()));
   }
   return errors.empty();
+}
+
+bool isShowcaseName(const std::string &name) { return name.rfind("showcase_", 0) == 0; }
+
+bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
+                   std::vector<std::string> &errors) {
+  const std::string folder = dataRoot + "/levels/";
+  std::set<std::string> names;
+  std::error_code failed;
+  for (const auto &entry : std::filesystem::directory_iterator(folder, failed))
+    if (entry.path().extension() == ".txt" && isShowcaseName(entry.path().stem()))
+      names.insert(entry.path().stem());
+  const size_t before = errors.size();
+  for (const std::string &name : names) {
+    const std::string path = folder + name + ".txt";
+    std::string text, error;
+    LevelPlan plan;
+    plan.name = name;
+    if (!readTextFile(path, text))
+      errors.push_back(path + ": cannot be read");
+    else if (!readDescription(text, plan, error))
+      errors.push_back(path + ": " + error);
+    else
+      plans.push_back(std::move(plan));
+  }
+  return errors.size() == before;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {
@@ -85,7 +112,7 @@ bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &erro
 
 bool writeLevels(const std::string &dataRoot, std::vector<std::string> &errors) {
   std::vector<LevelPlan> plans;
-  if (!planLevels(dataRoot, plans, errors))
+  if (!planLevels(dataRoot, plans, errors) || !planShowcases(dataRoot, plans, errors))
     return false;
   std::vector<file::BufferBinary> files(plans.size());
   for (size_t i = 0; i < plans.size(); ++i) {
