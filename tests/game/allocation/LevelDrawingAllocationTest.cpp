@@ -4,6 +4,7 @@
 // with its bubbles.
 
 #include "BlockRing.h"
+#include "DrawingCanvas.h"
 
 #include "billboard/Billboard3D.h"
 #include "engine/Ball.h"
@@ -25,20 +26,6 @@
 #include <cmath>
 
 namespace {
-
-// Goes through every drawing step of the canvas and hands nothing over.
-class DrawingCanvas : public testing_support::NullCanvas {
-public:
-  DrawingCanvas() : m_renderer(*this) {}
-  void drawVertices(video::VertexRenderer &) override {}
-  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
-  video::RenderState &renderState() override { return m_state; }
-  const video::RenderState &renderState() const override { return m_state; }
-
-private:
-  testing_support::PlainRenderState m_state;
-  video::OpenGLVertexRenderer m_renderer;
-};
 
 // A pool of 12 by 12 units at (-20, -20).
 Lava *pool(Level &level) {

@@ -1,0 +1,18 @@
+#pragma once
+// A canvas that goes through every drawing step and hands nothing over, for
+// counting what the level's drawing allocates.
+
+#include "support/RecordingCanvas.h"
+
+class DrawingCanvas : public testing_support::NullCanvas {
+public:
+  DrawingCanvas() : m_renderer(*this) {}
+  void drawVertices(video::VertexRenderer &) override {}
+  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
+  video::RenderState &renderState() override { return m_state; }
+  const video::RenderState &renderState() const override { return m_state; }
+
+private:
+  testing_support::PlainRenderState m_state;
+  video::OpenGLVertexRenderer m_renderer;
+};
