@@ -15,6 +15,7 @@
 #include "engine/Engine.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
+#include "engine/Tube.h"
 #include "file/BufferBinary.h"
 #include "math/Random.h"
 #include "particle/Effect3DList.h"
@@ -182,6 +183,73 @@ void BM_LevelUpdateLavaShowcase(benchmark::State &state) {
   runFrames(state, plan);
 }
 BENCHMARK(BM_LevelUpdateLavaShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The passages showcase: a secret corner and a tube to a second room; the
+// ball is set before the tube's mouth whenever it stands idle, so that most
+// frames ride the tube.
+void BM_LevelUpdatePassagesShowcase(benchmark::State &state) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
+  const levelwriter::LevelPlan *plan = nullptr;
+  for (const levelwriter::LevelPlan &p : plans)
+    plan = p.name == "showcase_passages" ? &p : plan;
+  file::BufferBinary file;
+  std::string error;
+  if (!plan || !levelwriter::levelFile(*plan, file, error)) {
+    state.SkipWithError("the passages showcase cannot be written");
+    return;
+  }
+  testing_support::FakeWindow window(320, 480);
+  testing_support::WindowSwap swap(&window);
+  Engine engine;
+  engine.setState(Engine::PLAYING);
+  Level level(&engine);
+  file.seek(0);
+  if (!level.load(file) || level.tubes().isEmpty()) {
+    state.SkipWithError("the passages showcase does not load");
+    return;
+  }
+  level.start();
+  level.begin();
+  const Tube &tube = *level.tubes()[0];
+  auto step = [&] {
+    if (tube.state() == Tube::IDLE && level.ball().isPlaying()) {
+      // Back in the first room.
+      level.ball().setPosition(math::Vector3(1.6f, 0.0f, 0.0f));
+      level.ball().setRegionIndex(0);
+    }
+    level.update(kStep);
+  };
+  for (int i = 0; i < kWarmUp; ++i)
+    step();
+  double totalMicros = 0.0, worstMicros = 0.0;
+  uint64_t allocations = 0;
+  uint32_t riding = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < kFrames; ++i) {
+      allocationCount = 0;
+      allocationCounting = true;
+      const auto start = std::chrono::steady_clock::now();
+      step();
+      const auto end = std::chrono::steady_clock::now();
+      allocationCounting = false;
+      const double micros = std::chrono::duration<double, std::micro>(end - start).count();
+      totalMicros += micros;
+      worstMicros = micros > worstMicros ? micros : worstMicros;
+      allocations += allocationCount;
+      riding += tube.state() == Tube::IDLE ? 0 : 1;
+    }
+  }
+  state.counters["mean_us"] = totalMicros / kFrames;
+  state.counters["worst_us"] = worstMicros;
+  state.counters["riding_frames"] = double(riding);
+  state.counters["allocs_per_frame"] = double(allocations) / kFrames;
+  if (allocations != 0)
+    state.SkipWithError("a frame in the tube allocated");
+  LevelCatalogue::destroy();
+}
+BENCHMARK(BM_LevelUpdatePassagesShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a
