@@ -36,6 +36,8 @@ public:
   static constexpr float boxHalfDepth = 1.5f;
   // The billboards' scale.
   static constexpr float boardScale = 2.0f / 17.0f;
+  // The smallest snapshot record: state, state time, no points, bounds.
+  static constexpr uint32_t recordBytes = 1 + 4 + 4 + 4 * 4;
 
   // Idle, without a path; its band and boxes join the level's simulation.
   explicit Tube(Level &level);
@@ -62,8 +64,8 @@ public:
   // The leg is not kept: a tube read while entering or leaving starts its
   // leg afresh from the ball at its next update. False, leaving the tube
   // without a path, when the record is cut short.
-  bool readState(file::ByteProducer &in);
-  void writeState(file::ByteReceiver &out) const;
+  bool read(file::ByteProducer &in);
+  void write(file::ByteReceiver &out) const;
   // Lays the tube along the points: the boxes, the bounds and the band.
   void setPoints(const container::Vector<math::Vector2> &points);
 

@@ -87,8 +87,8 @@ bool Tube::readLevelRecord(file::ByteProducer &in) { return readPath(in); }
 
 void Tube::writeLevelRecord(file::ByteReceiver &out) const { writePath(out); }
 
-bool Tube::readState(file::ByteProducer &in) {
-  if (in.bytesRemaining() < 1 + 4)
+bool Tube::read(file::ByteProducer &in) {
+  if (in.bytesRemaining() < recordBytes)
     return false;
   uint8_t state;
   float stateTime;
@@ -105,7 +105,7 @@ bool Tube::readState(file::ByteProducer &in) {
   return true;
 }
 
-void Tube::writeState(file::ByteReceiver &out) const {
+void Tube::write(file::ByteReceiver &out) const {
   file::write(uint8_t(m_state), out);
   file::write(m_stateTime, out);
   writePath(out);

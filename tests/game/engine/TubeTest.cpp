@@ -202,7 +202,7 @@ TEST_F(TubeTest, ASnapshotTakenInTheTubeRestoresStateAndTimeAndPlaysOn) {
     tube->update(frame);
     ASSERT_EQ(tube->state(), c.state);
     file::BufferBinary bytes;
-    tube->writeState(bytes);
+    tube->write(bytes);
     // Where the ball would be a frame later without the snapshot.
     const math::Vector3 at = ball().atomPosition();
     tube->update(frame);
@@ -213,14 +213,14 @@ TEST_F(TubeTest, ASnapshotTakenInTheTubeRestoresStateAndTimeAndPlaysOn) {
     bytes.seek(0);
     auto *restored = new Tube(*level);
     level->addTube(restored);
-    ASSERT_TRUE(restored->readState(bytes));
+    ASSERT_TRUE(restored->read(bytes));
     EXPECT_EQ(restored->state(), c.state);
     EXPECT_EQ(restored->stateTime(), frame);
     EXPECT_EQ(restored->path().controlPointCount(), 4u);
     // The leg is not kept.
     EXPECT_EQ(restored->travelLength(), 0.0f);
     file::BufferBinary again;
-    restored->writeState(again);
+    restored->write(again);
     ASSERT_EQ(again.size(), bytes.size());
     EXPECT_EQ(memcmp(again.data(), bytes.data(), bytes.size()), 0);
 
@@ -270,7 +270,7 @@ TEST_F(TubeTest, ATubeOfThreePointsOrFewerTakesNoBallAndDrawsNothing) {
     for (float v : {0.0f, 0.0f, 0.0f, 0.0f})
       file::write(v, bytes);
     bytes.seek(0);
-    ASSERT_TRUE(tube->readState(bytes));
+    ASSERT_TRUE(tube->read(bytes));
     ball().setState(Ball::TELEPORTING);
     ballAt(5.0f, 5.0f);
     tube->update(frame);
@@ -326,7 +326,7 @@ TEST_F(TubeTest, TheRecordsReadBackAndRefuseShortBytesAndCountsPastThem) {
     file::write(0.5f, state);
     state.receiveBytes(whole.data(), c.keep);
     state.seek(0);
-    EXPECT_FALSE(refused.readState(state));
+    EXPECT_FALSE(refused.read(state));
     EXPECT_EQ(refused.state(), uint32_t(Tube::IDLE));
   }
 }
