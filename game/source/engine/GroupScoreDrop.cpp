@@ -2,13 +2,6 @@
 
 #include "file/BinaryPrimitives.h"
 
-namespace {
-
-// x, y, group, points, dead.
-constexpr uint32_t recordBytes = 4 + 4 + 2 + 4 + 1;
-
-} // namespace
-
 void GroupScoreDrop::update(float dt) {
   if (m_dead)
     return;

@@ -20,6 +20,9 @@ class ByteReceiver;
 
 class GroupScoreDrop : public GameObject, public math::Spatial3D {
 public:
+  // x, y, group, points, dead.
+  static constexpr uint32_t recordBytes = 4 + 4 + 2 + 4 + 1;
+
   // The creator sets the group, the points and the position.
   explicit GroupScoreDrop(Level &level) : GameObject(&level) {}
 

@@ -96,6 +96,14 @@ public:
   bool load(file::ByteProducer &in) override;
   // The level file of what the level holds now, in the file's order.
   void writeFile(file::ByteReceiver &out) const;
+  // The level in play for a saved game, field by field; chunks, score drops,
+  // splats, group timers and the camera margins are left out. Reading is
+  // into a new level and finishes it as loading does, with the camera where
+  // it was. False for a record cut short, a count running past its bytes,
+  // two group drops of one id or objects of a kind the game does not hold;
+  // the level is then unfit to play.
+  void writeState(file::ByteReceiver &out) const;
+  bool readState(file::ByteProducer &in);
 
   bool isComplete() const override { return m_state == COMPLETE; }
   bool isFailed() const override { return m_state == FAILED; }
@@ -419,8 +427,15 @@ protected:
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);
   bool readSections(file::ByteProducer &in);
-  // The level's own work once the file is read.
+  // The level's own work once the file is read: finishLevel, then the
+  // camera at its home.
   void finishLoad();
+  // Block faces, floor bounds, the view, texture scales, the fits flag and
+  // the floor meshes.
+  void finishLevel();
+  bool readStateFields(file::ByteProducer &in);
+  bool readGroupScoreDrops(file::ByteProducer &in);
+  bool readGroupCounts(file::ByteProducer &in);
   void refreshTextureScales();
 
   // Made by the constructor.

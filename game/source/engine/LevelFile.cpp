@@ -5,6 +5,7 @@
 
 #include "engine/LevelFile.h"
 
+#include "engine/BoundedName.h"
 #include "engine/FloorArea.h"
 #include "engine/Level.h"
 #include "error/Report.h"
@@ -19,18 +20,6 @@ constexpr uint32_t floorAreaBytes = 4 * 4 + 2 + 4 + 4;
 
 void warn(const wchar_t *text) {
   framework::reportWarning(__FILE__, __LINE__, __func__, String(L"Level file: ") + text);
-}
-
-// A name whose width byte the text form does not know is refused.
-bool readName(file::ByteProducer &in, Symbol &name) {
-  const uint32_t start = in.tell();
-  uint8_t width = 0;
-  file::read(width, in);
-  if (in.overrun() || width > 2)
-    return false;
-  in.seek(start);
-  file::read(name, in);
-  return !in.overrun();
 }
 
 // A list of a kind the game does not make yet: an empty one reads as the
@@ -56,7 +45,7 @@ bool Level::load(file::ByteProducer &in) {
 }
 
 bool Level::readFile(file::ByteProducer &in) {
-  if (!readName(in, m_backgroundName) || !readName(in, m_interiorName))
+  if (!bounded::readName(in, m_backgroundName) || !bounded::readName(in, m_interiorName))
     return false;
   if (!m_blockGrid.read(in))
     return false;

@@ -29,6 +29,13 @@ float textureScale(Texture *texture, float pixelsPerUnit) {
 } // namespace
 
 void Level::finishLoad() {
+  finishLevel();
+  m_camera.setPosition(cameraHome());
+  refreshVisibleRectangle();
+  refreshSpriteSize();
+}
+
+void Level::finishLevel() {
   const math::Vector2i &origin = m_blockGrid.origin();
   const math::Vector2i end = m_blockGrid.end();
   refreshBlockFaces(origin, math::Vector2i(end.x - 1, end.y - 1));
@@ -54,10 +61,6 @@ void Level::finishLoad() {
                    m_visibleMin.y < m_floorMin.y && m_visibleMax.y > m_floorMax.y;
   for (FloorArea *area : m_floorAreas)
     area->buildMesh(m_interiorTexture, m_interiorScale);
-
-  m_camera.setPosition(cameraHome());
-  refreshVisibleRectangle();
-  refreshSpriteSize();
 }
 
 void Level::refreshTextureScales() {

@@ -39,13 +39,15 @@ void SpriteBatch::reserve(uint32_t sprites) {
 }
 
 void SpriteBatch::draw(video::Canvas &canvas, float pixels) {
-  if (isEmpty())
-    return;
+  // Looked up at the first call even while empty: a batch whose first
+  // sprite comes mid-play would otherwise allocate in that frame.
   if (!m_pass.texture) {
     const Database *database = Database::current();
     if (TextureManager *textures = database ? TextureManager::of(*database) : nullptr)
       m_pass.texture = textures->getTexture(m_textureName);
   }
+  if (isEmpty())
+    return;
   const float attenuation[3] = {1.0f, 0.0f, 0.0f};
   const float *sizes = &pixels;
   int sizeCount = 1;

@@ -13,6 +13,7 @@
 #include "engine/Engine.h"
 #include "engine/Lava.h"
 #include "engine/Level.h"
+#include "engine/SpriteBatch.h"
 #include "file/BinaryPrimitives.h"
 #include "file/BufferBinary.h"
 #include "file/Database.h"
@@ -116,4 +117,23 @@ TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
 
   delete level;
   delete engine;
+}
+
+// Splashes pick one of several textures at random: a batch whose first
+// sprite comes late in play looks its texture up before, not in that frame.
+TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
+  testing_support::IdleFrame idle;
+  ASSERT_TRUE(idle.start());
+  auto *drawing = new DrawingCanvas;
+  delete idle.canvas;
+  video::Canvas::setInstance(drawing);
+  SpriteBatch batch(Symbol::intern(L"splatter4"));
+  batch.reserve(4);
+  batch.draw(*drawing, 8.0f);
+  batch.add(math::Vector2(1.0f, 2.0f), math::Color(1.0f, 1.0f, 1.0f, 1.0f), 0.5f);
+  allocationCount = 0;
+  allocationCounting = true;
+  batch.draw(*drawing, 8.0f);
+  allocationCounting = false;
+  EXPECT_EQ(allocationCount, 0);
 }

@@ -1,0 +1,266 @@
+// The level's state in a saved game: a level in play written and read into a
+// new level gives the same bytes and the same play, what is left out stays
+// out, and damaged or hostile records are refused.
+
+#include "PlayWorld.h"
+
+#include "LevelWriter.h"
+#include "engine/FrontEnd.h"
+#include "game/LevelFileBytes.h"
+#include "math/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using blocktest::TestLevel;
+using leveltest::PlayWorld;
+
+namespace {
+
+constexpr float frame = 1.0f / 30.0f;
+
+std::string stateOf(const Level &level) {
+  file::BufferBinary out;
+  level.writeState(out);
+  return gametest::bytesOf(out);
+}
+
+bool readInto(Level &level, const std::string &bytes) {
+  file::BufferBinary in;
+  gametest::fill(in, bytes);
+  return level.readState(in);
+}
+
+class LevelStateTest : public PlayWorld {
+protected:
+  void SetUp() override {
+    PlayWorld::SetUp();
+    framework::GameEngine::setCurrent(engine);
+  }
+  void TearDown() override {
+    delete restored;
+    framework::GameEngine::setCurrent(nullptr);
+    PlayWorld::TearDown();
+  }
+
+  // A room of 5 x 15 cells, the ball at its foot, six blue blocks in a line
+  // ahead of it, a pool of lava and two coins off to the side.
+  static levelwriter::LevelPlan room() {
+    levelwriter::LevelPlan plan;
+    plan.name = "state";
+    plan.parTime = 60;
+    levelwriter::Room floor;
+    floor.area = levelwriter::CellRect{-2, -2, 2, 12};
+    plan.rooms.push_back(floor);
+    for (int32_t row = 3; row < 9; ++row)
+      plan.blocks.push_back(levelwriter::PlacedBlock{Block::NORMAL, 0, 0, row});
+    plan.lavas.push_back(levelwriter::CellRect{-2, 10, -2, 11});
+    plan.coins = {{2, 10}, {2, 11}};
+    return plan;
+  }
+
+  // The engine's level of the plan, past its intro, with the ball tilted up
+  // the line until the given number of blocks broke.
+  Level *playUntilBroken(uint32_t broken) {
+    file::BufferBinary bytes;
+    std::string error;
+    EXPECT_TRUE(levelwriter::levelFile(room(), bytes, error)) << error;
+    container::Vector<char> name;
+    LevelCatalogue::instance().levelName(0).toUtf8(name);
+    folder.write("engineConfig/" + std::string(name.data()) + ".bin", gametest::bytesOf(bytes));
+    UserProfile &profile = static_cast<UserProfile &>(*FrontEnd::currentProfile());
+    profile.selectLevel(0);
+    profile.m_levelsUnlocked = 2;
+    Random::globalSeed(7);
+    engine->restartLevel();
+    Level *played = engine->level();
+    if (!played)
+      return nullptr;
+    for (int i = 0; i < 95; ++i)
+      engine->update(frame);
+    settle();
+    for (int i = 0; i < 600 && played->blocksBroken() < broken; ++i) {
+      app->accelerationChanged(math::Vector3(0.0f, 0.5f, 0.0f));
+      engine->update(frame);
+    }
+    EXPECT_EQ(played->blocksBroken(), broken);
+    return played;
+  }
+
+  // Everything the record keeps, set on the level in play: frozen, charged
+  // and grouped blocks, a neutron, an explosion, a bolt, a group drop, the
+  // ball's power, the bonus charge, coin progress, a camera move, and a
+  // chunk and a score drop that the record leaves out.
+  void stir(Level &played) {
+    BlockGrid &cells = played.blockGrid();
+    cells.blockAt(0, 8)->freeze(false);
+    cells.blockAt(0, 7)->setCharge(Ball::BOMB);
+    const unsigned group = played.takeGroupId();
+    cells.blockAt(0, 6)->setGroup(group);
+    played.groupCounts().put(group, 2);
+    played.ball().setPower(Ball::FIRE);
+    auto *neutron = new Neutron(played);
+    neutron->launch(math::Vector2(1.0f, 2.0f), math::Vector2(3.0f, 0.5f), 4, 2);
+    played.addNeutron(neutron);
+    auto *explosion = new Explosion(played);
+    explosion->position = math::Vector3(-3.0f, 6.0f, 0.0f);
+    explosion->setGroup(group);
+    played.addExplosion(explosion);
+    auto *bolt = new BlockLightning(played);
+    bolt->setup(math::Vector2i(0, 6), math::Vector2i(0, 7), 0, group, 1);
+    played.addBlockLightning(bolt);
+    played.addScore(125, group, math::Vector3(0.0f, 9.0f, 0.0f));
+    played.addScore(25, 0, math::Vector3(0.0f, 9.0f, 0.0f));
+    cells.blockAt(0, 8)->throwChunk();
+    played.chargeBonus(0);
+    played.chargeBonus(0);
+    played.coinCollected();
+    played.moveCamera(math::Vector3(0.0f, 1.0f, 55.0f), math::Vector3(0.0f, 4.0f, 40.0f), 2.0f,
+                      true);
+    played.stepCameraMove(0.5f);
+    groupId = group;
+  }
+
+  TestLevel *restored = nullptr;
+  unsigned groupId = 0;
+};
+
+} // namespace
+
+TEST_F(LevelStateTest, ALevelInPlayReadIntoANewLevelKeepsItsPlayAndWritesTheSameBytes) {
+  Level *played = playUntilBroken(2);
+  ASSERT_NE(played, nullptr);
+  stir(*played);
+  ASSERT_FALSE(played->chunksNormal().isEmpty());
+  ASSERT_FALSE(played->scoreDrops().isEmpty());
+  const std::string written = stateOf(*played);
+
+  restored = new TestLevel(engine);
+  ASSERT_TRUE(readInto(*restored, written));
+  EXPECT_EQ(stateOf(*restored), written);
+
+  EXPECT_EQ(restored->state(), played->state());
+  EXPECT_EQ(restored->stateTime(), played->stateTime());
+  EXPECT_EQ(restored->score(), played->score());
+  EXPECT_EQ(restored->balls(), played->balls());
+  EXPECT_EQ(restored->blocksBroken(), 2u);
+  EXPECT_EQ(restored->coinCount(), played->coinCount());
+  EXPECT_EQ(restored->pendingCoins(), played->pendingCoins());
+  EXPECT_EQ(restored->ballEarned(), played->ballEarned());
+  EXPECT_EQ(restored->coins().size(), 2u);
+  EXPECT_EQ(restored->bonusColor(), 0u);
+  EXPECT_EQ(restored->bonusCount(), played->bonusCount());
+  EXPECT_EQ(restored->ball().power(), unsigned(Ball::FIRE));
+  EXPECT_EQ(restored->camera().position(), played->camera().position());
+  const CameraMove &was = played->cameraMove(), &is = restored->cameraMove();
+  EXPECT_EQ(is.from, was.from);
+  EXPECT_EQ(is.to, was.to);
+  EXPECT_EQ(is.elapsed, was.elapsed);
+  EXPECT_EQ(is.duration, was.duration);
+  EXPECT_EQ(is.moveXY, was.moveXY);
+  EXPECT_EQ(is.moveZ, was.moveZ);
+  EXPECT_EQ(restored->lavas().size(), 1u);
+  EXPECT_EQ(restored->neutrons().size(), 1u);
+  EXPECT_EQ(restored->explosions().size(), 1u);
+  EXPECT_EQ(restored->blockLightnings().size(), 1u);
+  EXPECT_TRUE(restored->blockGrid().blockAt(0, 8)->frozen());
+  EXPECT_EQ(restored->blockGrid().blockAt(0, 7)->charge(), unsigned(Ball::BOMB));
+  EXPECT_EQ(restored->blockGrid().blockAt(0, 6)->group(), groupId);
+  EXPECT_EQ(restored->groupCounts().get(groupId), 2u);
+  // The grid counts the broken blocks with the live ones, as at the start.
+  EXPECT_EQ(restored->blockGrid().colouredCount(), 6u);
+  // Chunks and score drops are not kept; the margins are the defaults.
+  EXPECT_TRUE(restored->chunksNormal().isEmpty());
+  EXPECT_TRUE(restored->scoreDrops().isEmpty());
+  EXPECT_EQ(restored->cameraMargins().x, 100.0f);
+
+  // The group's drop is found by its id: later points of the group add to it.
+  GroupScoreDrop *drop = restored->groupScoreDropTable().get(groupId);
+  ASSERT_NE(drop, nullptr);
+  EXPECT_EQ(drop->points(), 125u);
+  restored->addScore(50, groupId, math::Vector3(0.0f, 6.0f, 0.0f));
+  EXPECT_EQ(drop->points(), 175u);
+  EXPECT_EQ(restored->groupScoreDrops().size(), 1u);
+}
+
+TEST_F(LevelStateTest, AResumedLevelCompletesAtItsLastColouredBlock) {
+  Level *played = playUntilBroken(2);
+  ASSERT_NE(played, nullptr);
+  const std::string written = stateOf(*played);
+  restored = new TestLevel(engine);
+  ASSERT_TRUE(readInto(*restored, written));
+  ASSERT_EQ(restored->state(), Level::PLAYING);
+  for (int i = 0; i < 900 && restored->state() != Level::COMPLETE; ++i) {
+    app->accelerationChanged(math::Vector3(0.0f, 0.5f, 0.0f));
+    restored->update(frame);
+  }
+  EXPECT_EQ(restored->blocksBroken(), 6u);
+  EXPECT_EQ(restored->blockGrid().blockCount(), 0u);
+  EXPECT_EQ(restored->state(), Level::COMPLETE);
+}
+
+TEST_F(LevelStateTest, EveryPrefixOfARecordIsRefused) {
+  Level *played = playUntilBroken(1);
+  ASSERT_NE(played, nullptr);
+  stir(*played);
+  const std::string written = stateOf(*played);
+  testing::internal::CaptureStderr();
+  for (size_t cut = 0; cut < written.size(); ++cut) {
+    TestLevel level(engine);
+    EXPECT_FALSE(readInto(level, written.substr(0, cut))) << "cut at " << cut;
+  }
+  testing::internal::GetCapturedStderr();
+}
+
+TEST_F(LevelStateTest, TwoGroupDropsOfOneGroupAreRefused) {
+  Level *played = playUntilBroken(1);
+  ASSERT_NE(played, nullptr);
+  for (uint32_t points : {100u, 200u}) {
+    auto *drop = new GroupScoreDrop(*played);
+    drop->setGroup(9);
+    drop->setPoints(points);
+    played->groupScoreDrops().append(drop);
+  }
+  restored = new TestLevel(engine);
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(readInto(*restored, stateOf(*played)));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("two group drops"), std::string::npos);
+}
+
+TEST_F(LevelStateTest, ObjectsOfAKindTheGameDoesNotHoldAreRefused) {
+  Level *played = playUntilBroken(1);
+  ASSERT_NE(played, nullptr);
+  played->coins().deleteAll();
+  const std::string written = stateOf(*played);
+  // The one pool's record is found by its own bytes; the counts of the
+  // kinds around it lie at fixed distances from it.
+  file::BufferBinary pool;
+  played->lavas()[0]->write(pool);
+  const std::string poolBytes = gametest::bytesOf(pool);
+  const size_t at = written.find(poolBytes);
+  ASSERT_NE(at, std::string::npos);
+  const size_t after = at + poolBytes.size();
+  struct Case {
+    const char *kind;
+    size_t offset;
+  };
+  const Case cases[] = {
+      {"chomps", at - 10},       {"tar balls", at - 8}, {"gates", at - 6},
+      {"secrets", at - 4},       {"tubes", after},      {"fires", after + 2},
+      {"money bugs", after + 4}, {"worms", after + 6},  {"doors", after + 10},
+      {"switches", after + 12},
+  };
+  TestLevel plain(engine);
+  ASSERT_TRUE(readInto(plain, written));
+  for (const Case &c : cases) {
+    std::string damaged = written;
+    ASSERT_EQ(damaged.substr(c.offset, 2), std::string(2, '\0')) << c.kind;
+    damaged[c.offset] = 1;
+    TestLevel level(engine);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(readInto(level, damaged)) << c.kind;
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("does not hold"), std::string::npos)
+        << c.kind;
+  }
+}
