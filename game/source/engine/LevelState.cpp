@@ -80,9 +80,9 @@ void Level::writeState(file::ByteReceiver &out) const {
   writeNoStates(out); // chomps
   writeNoStates(out); // tar balls
   writeNoStates(out); // gates
-  writeNoStates(out); // secrets
+  writeStates(m_secrets, out);
   writeStates(m_lavas, out);
-  writeNoStates(out); // tubes
+  writeStates(m_tubes, out);
   writeNoStates(out); // fires
   writeNoStates(out); // money bugs
   writeNoStates(out); // worms
@@ -147,9 +147,9 @@ bool Level::readStateFields(file::ByteProducer &in) {
   ok = ok && readNoStates(in); // chomps
   ok = ok && readNoStates(in); // tar balls
   ok = ok && readNoStates(in); // gates
-  ok = ok && readNoStates(in); // secrets
+  ok = ok && readStates(*this, m_secrets, Secret::recordBytes, in);
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
-  ok = ok && readNoStates(in); // tubes
+  ok = ok && readStates(*this, m_tubes, Tube::recordBytes, in);
   ok = ok && readNoStates(in); // fires
   ok = ok && readNoStates(in); // money bugs
   ok = ok && readNoStates(in); // worms

@@ -119,6 +119,18 @@ protected:
     played.moveCamera(math::Vector3(0.0f, 1.0f, 55.0f), math::Vector3(0.0f, 4.0f, 40.0f), 2.0f,
                       true);
     played.stepCameraMove(0.5f);
+    // A secret found and revealed, and a tube off beside the room.
+    auto *secret = new Secret(played);
+    secret->setCorners(math::Vector2i(3, 0), math::Vector2i(4, 0), math::Vector2i(3, 3),
+                       math::Vector2i(4, 3));
+    secret->setState(Secret::REVEALED);
+    played.addSecret(secret);
+    auto *tube = new Tube(played);
+    container::Vector<math::Vector2> points;
+    for (float x : {33.0f, 30.0f, 60.0f, 63.0f})
+      points.push(math::Vector2(x, 9.0f));
+    tube->setPoints(points);
+    played.addTube(tube);
     groupId = group;
   }
 
@@ -164,6 +176,13 @@ TEST_F(LevelStateTest, ALevelInPlayReadIntoANewLevelKeepsItsPlayAndWritesTheSame
   EXPECT_EQ(restored->neutrons().size(), 1u);
   EXPECT_EQ(restored->explosions().size(), 1u);
   EXPECT_EQ(restored->blockLightnings().size(), 1u);
+  ASSERT_EQ(restored->secrets().size(), 1u);
+  EXPECT_EQ(restored->secrets()[0]->state(), uint32_t(Secret::REVEALED));
+  EXPECT_TRUE(restored->secrets()[0]->found());
+  ASSERT_EQ(restored->tubes().size(), 1u);
+  EXPECT_EQ(restored->tubes()[0]->state(), uint32_t(Tube::IDLE));
+  EXPECT_EQ(restored->tubes()[0]->path().controlPointCount(), 4u);
+  EXPECT_TRUE(restored->tubes()[0]->mouth().enabled);
   EXPECT_TRUE(restored->blockGrid().blockAt(0, 8)->frozen());
   EXPECT_EQ(restored->blockGrid().blockAt(0, 7)->charge(), unsigned(Ball::BOMB));
   EXPECT_EQ(restored->blockGrid().blockAt(0, 6)->group(), groupId);
@@ -246,10 +265,9 @@ TEST_F(LevelStateTest, ObjectsOfAKindTheGameDoesNotHoldAreRefused) {
     size_t offset;
   };
   const Case cases[] = {
-      {"chomps", at - 10},       {"tar balls", at - 8}, {"gates", at - 6},
-      {"secrets", at - 4},       {"tubes", after},      {"fires", after + 2},
-      {"money bugs", after + 4}, {"worms", after + 6},  {"doors", after + 10},
-      {"switches", after + 12},
+      {"chomps", at - 10},   {"tar balls", at - 8},     {"gates", at - 6},
+      {"fires", after + 2},  {"money bugs", after + 4}, {"worms", after + 6},
+      {"doors", after + 10}, {"switches", after + 12},
   };
   TestLevel plain(engine);
   ASSERT_TRUE(readInto(plain, written));
