@@ -79,6 +79,27 @@ math::Vector3 tiltAt(int frame) {
   return math::Vector3(0.5f * std::cos(angle), 0.5f * std::sin(angle), 0.0f);
 }
 
+// Frames timed one by one, with the heap allocations each makes.
+struct FrameTimes {
+  double totalMicros = 0.0, worstMicros = 0.0;
+  uint64_t allocations = 0;
+
+  // The step's own allocations.
+  template <typename Step> long time(Step &&step) {
+    allocationCount = 0;
+    allocationCounting = true;
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    const auto end = std::chrono::steady_clock::now();
+    allocationCounting = false;
+    const double micros = std::chrono::duration<double, std::micro>(end - start).count();
+    totalMicros += micros;
+    worstMicros = micros > worstMicros ? micros : worstMicros;
+    allocations += uint64_t(allocationCount);
+    return allocationCount;
+  }
+};
+
 void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
   testing_support::FakeWindow window(320, 480);
   testing_support::WindowSwap swap(&window);
@@ -110,8 +131,8 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
   for (int i = 0; i < kWarmUp; ++i)
     step();
 
-  double totalMicros = 0.0, worstMicros = 0.0;
-  uint64_t allocations = 0, steadyAllocations = 0, breakAllocations = 0;
+  FrameTimes times;
+  uint64_t steadyAllocations = 0, breakAllocations = 0;
   uint32_t breaks = 0, steadyFrames = 0;
   for (auto _ : state) {
     for (int i = 0; i < kFrames; ++i) {
@@ -123,16 +144,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       const float chargeTimer = level.chargeTimer();
       const uint32_t coins = level.coins().size();
       const uint32_t pieces = level.chunksNormal().size() + level.chunksExplosion().size();
-      allocationCount = 0;
-      allocationCounting = true;
-      const auto start = std::chrono::steady_clock::now();
-      step();
-      const auto end = std::chrono::steady_clock::now();
-      allocationCounting = false;
-      const double micros = std::chrono::duration<double, std::micro>(end - start).count();
-      totalMicros += micros;
-      worstMicros = micros > worstMicros ? micros : worstMicros;
-      allocations += allocationCount;
+      const long made = times.time(step);
       const bool steady = level.blocksBroken() == broken && level.score() == score &&
                           level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
                           level.blockGrid().blockCount() == blocks &&
@@ -144,16 +156,16 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
                           level.ball().atom().contactFlags == 0;
       if (steady) {
         ++steadyFrames;
-        steadyAllocations += allocationCount;
+        steadyAllocations += uint64_t(made);
       } else if (level.blocksBroken() > broken) {
         breaks += level.blocksBroken() - broken;
-        breakAllocations += allocationCount;
+        breakAllocations += uint64_t(made);
       }
     }
   }
-  state.counters["mean_us"] = totalMicros / kFrames;
-  state.counters["worst_us"] = worstMicros;
-  state.counters["allocs_per_frame"] = double(allocations) / kFrames;
+  state.counters["mean_us"] = times.totalMicros / kFrames;
+  state.counters["worst_us"] = times.worstMicros;
+  state.counters["allocs_per_frame"] = double(times.allocations) / kFrames;
   state.counters["steady_frames"] = double(steadyFrames);
   state.counters["steady_allocs"] = double(steadyAllocations);
   state.counters["blocks_broken"] = double(breaks);
@@ -223,29 +235,19 @@ void BM_LevelUpdatePassagesShowcase(benchmark::State &state) {
   };
   for (int i = 0; i < kWarmUp; ++i)
     step();
-  double totalMicros = 0.0, worstMicros = 0.0;
-  uint64_t allocations = 0;
+  FrameTimes times;
   uint32_t riding = 0;
   for (auto _ : state) {
     for (int i = 0; i < kFrames; ++i) {
-      allocationCount = 0;
-      allocationCounting = true;
-      const auto start = std::chrono::steady_clock::now();
-      step();
-      const auto end = std::chrono::steady_clock::now();
-      allocationCounting = false;
-      const double micros = std::chrono::duration<double, std::micro>(end - start).count();
-      totalMicros += micros;
-      worstMicros = micros > worstMicros ? micros : worstMicros;
-      allocations += allocationCount;
+      times.time(step);
       riding += tube.state() == Tube::IDLE ? 0 : 1;
     }
   }
-  state.counters["mean_us"] = totalMicros / kFrames;
-  state.counters["worst_us"] = worstMicros;
+  state.counters["mean_us"] = times.totalMicros / kFrames;
+  state.counters["worst_us"] = times.worstMicros;
   state.counters["riding_frames"] = double(riding);
-  state.counters["allocs_per_frame"] = double(allocations) / kFrames;
-  if (allocations != 0)
+  state.counters["allocs_per_frame"] = double(times.allocations) / kFrames;
+  if (times.allocations != 0)
     state.SkipWithError("a frame in the tube allocated");
   LevelCatalogue::destroy();
 }

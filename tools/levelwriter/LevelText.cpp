@@ -190,6 +190,20 @@ bool wordCount(const Words &words, size_t count, std::string &error) {
   return false;
 }
 
+// The cells from the lower left to the upper right, appended to the list.
+bool cellRectOf(const Words &w, const char *what, std::vector<CellRect> &list, std::string &error) {
+  CellRect cells;
+  if (!wordCount(w, 4, error))
+    return false;
+  if (!toInt(w[1], cells.left) || !toInt(w[2], cells.bottom) || !toInt(w[3], cells.right) ||
+      !toInt(w[4], cells.top) || cells.right < cells.left || cells.top < cells.bottom) {
+    error = std::string(what) + " is the cells from its lower left to its upper right";
+    return false;
+  }
+  list.push_back(cells);
+  return true;
+}
+
 using Setting = std::function<bool(const Words &, LevelPlan &, std::string &)>;
 
 // One entry a kind of line.
@@ -226,31 +240,11 @@ const std::map<std::string, Setting> &settings() {
          }
          return true;
        }},
-      {"lava",
-       [](const Words &w, LevelPlan &plan, std::string &error) {
-         CellRect pool;
-         if (!wordCount(w, 4, error))
-           return false;
-         if (!toInt(w[1], pool.left) || !toInt(w[2], pool.bottom) || !toInt(w[3], pool.right) ||
-             !toInt(w[4], pool.top) || pool.right < pool.left || pool.top < pool.bottom) {
-           error = "a lava pool is the cells from its lower left to its upper right";
-           return false;
-         }
-         plan.lavas.push_back(pool);
-         return true;
-       }},
+      {"lava", [](const Words &w, LevelPlan &plan,
+                  std::string &error) { return cellRectOf(w, "a lava pool", plan.lavas, error); }},
       {"secret",
        [](const Words &w, LevelPlan &plan, std::string &error) {
-         CellRect area;
-         if (!wordCount(w, 4, error))
-           return false;
-         if (!toInt(w[1], area.left) || !toInt(w[2], area.bottom) || !toInt(w[3], area.right) ||
-             !toInt(w[4], area.top) || area.right < area.left || area.top < area.bottom) {
-           error = "a secret area is the cells from its lower left to its upper right";
-           return false;
-         }
-         plan.secrets.push_back(area);
-         return true;
+         return cellRectOf(w, "a secret area", plan.secrets, error);
        }},
       {"tube",
        [](const Words &w, LevelPlan &plan, std::string &error) {

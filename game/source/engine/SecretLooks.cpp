@@ -17,9 +17,7 @@ void Secret::rebuildMesh() {
   mesh::MeshDefinition &d = *m_meshDefinition;
   d.releaseBuffers();
   mesh::MeshPart &part = d.part(0);
-  for (mesh::IndexList *list : part.indexLists)
-    delete list;
-  part.indexLists.clear();
+  part.deleteIndexLists();
   d.allocate(4);
   const float k = m_owner->backgroundScale();
   for (uint32_t i = 0; i < 4; ++i) {

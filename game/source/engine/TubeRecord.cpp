@@ -6,6 +6,8 @@
 #include "engine/Tube.h"
 #include "file/BinaryPrimitives.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr uint32_t rectangleBytes = 4 * 4;
@@ -98,7 +100,8 @@ bool Tube::read(file::ByteProducer &in) {
     return false;
   // A state no tube has rests idle.
   m_state = state < UNSET ? uint32_t(state) : uint32_t(IDLE);
-  m_stateTime = stateTime;
+  // A time no ride can have would leave the ball nowhere.
+  m_stateTime = std::isfinite(stateTime) && stateTime >= 0.0f ? stateTime : 0.0f;
   m_travelStart = m_travelEnd = math::Vector2();
   m_travelLength = 0.0f;
   m_legPending = m_state == ENTERING || m_state == LEAVING;

@@ -50,11 +50,8 @@ Lava *pool(Level &level) {
 TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  // The level draws through a canvas with a render state; it stays the
-  // global one, so the textures it met can forget it when they go.
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
+  // The level draws through a canvas with a render state.
+  DrawingCanvas *drawing = drawInto(idle);
   video::Canvas &canvas = *drawing;
   // One run of the random stream: debris flies the same way each time.
   Random::globalSeed(5);

@@ -21,9 +21,7 @@
 TEST(PassagesFrame, ARideThroughATubeAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
+  DrawingCanvas *drawing = drawInto(idle);
   std::vector<levelwriter::LevelPlan> plans;
   std::vector<std::string> errors;
   ASSERT_TRUE(levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors));

@@ -329,6 +329,19 @@ TEST_F(TubeTest, TheRecordsReadBackAndRefuseShortBytesAndCountsPastThem) {
     EXPECT_FALSE(refused.read(state));
     EXPECT_EQ(refused.state(), uint32_t(Tube::IDLE));
   }
+
+  // A ride's time that no ride can have starts the leg afresh.
+  for (float hostile : {-1.0f, std::nanf(""), INFINITY}) {
+    SCOPED_TRACE(hostile);
+    file::BufferBinary state;
+    file::write(uint8_t(Tube::ENTERING), state);
+    file::write(hostile, state);
+    tube->writeLevelRecord(state);
+    state.seek(0);
+    Tube restored(*level);
+    ASSERT_TRUE(restored.read(state));
+    EXPECT_EQ(restored.stateTime(), 0.0f);
+  }
 }
 
 TEST_F(TubeTest, TheRibbonIsAStripSixWideAlongThePath) {
