@@ -2,7 +2,7 @@
 // project's data, and finishing the level (block faces, floor bounds, view,
 // floor meshes); microseconds per load.
 
-#include "LevelWriter.h"
+#include "LargestLevel.h"
 
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
@@ -11,32 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-#include <vector>
-
 namespace {
-
-// The largest level file of the catalogue, or empty when the data cannot be
-// planned.
-file::BufferBinary largestLevelFile() {
-  std::vector<levelwriter::LevelPlan> plans;
-  std::vector<std::string> errors;
-  file::BufferBinary largest;
-  if (!levelwriter::planLevels(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
-    return largest;
-  for (const levelwriter::LevelPlan &plan : plans) {
-    file::BufferBinary bytes;
-    std::string error;
-    if (levelwriter::levelFile(plan, bytes, error) && bytes.size() > largest.size())
-      largest = std::move(bytes);
-  }
-  return largest;
-}
 
 void BM_LoadLargestLevel(benchmark::State &state) {
   testing_support::FakeWindow window(320, 480);
   testing_support::WindowSwap swap(&window);
-  file::BufferBinary file = largestLevelFile();
+  file::BufferBinary file = gamebench::largestLevelFile();
   if (file.size() == 0) {
     state.SkipWithError("the level data cannot be planned");
     return;

@@ -14,6 +14,10 @@
 #include <cstdint>
 
 class Level;
+namespace file {
+class ByteProducer;
+class ByteReceiver;
+} // namespace file
 
 class Engine : public framework::GameEngine {
 public:
@@ -69,6 +73,31 @@ public:
   void newLevel();
   // In the campaign, takes the level's total back out of the campaign score.
   void undoCampaignScore();
+
+  // The engine's part of a saved game, read whole before any of it is
+  // applied; the level read stays here until then.
+  struct Snapshot {
+    Snapshot() = default;
+    Snapshot(const Snapshot &) = delete;
+    Snapshot &operator=(const Snapshot &) = delete;
+    ~Snapshot();
+    uint32_t state = IDLE;
+    float stateTime = 0.0f;
+    uint32_t mode = NO_MODE;
+    bool newRecord = false;
+    Level *level = nullptr;
+  };
+  // State, state time, mode, the new-record flag, then whether a level is in
+  // play and its state record.
+  void writeSnapshot(file::ByteReceiver &out) const;
+  // False for fields cut short or out of range, or a level that does not
+  // read; the engine is not touched either way.
+  bool readSnapshot(file::ByteProducer &in, Snapshot &snapshot);
+  // Takes the fields, empties the render group and replaces the level by the
+  // one read, which starts; the level file is read again at the next start.
+  void applySnapshot(Snapshot &snapshot);
+  // A game resumed on "game" during play, past the tutorial, starts paused.
+  void afterSnapshotRead();
 
   static Preview levelPreviewRect(uint32_t level);
   static void preloadTextures();

@@ -38,6 +38,9 @@ void Level::refreshBlockFaces(const math::Vector2i &low, const math::Vector2i &h
       if (!grid.occupied(x, y))
         continue;
       const Block *block = grid.blockAt(x, y);
+      // Only box blocks have faces; a round block's geometry is no box.
+      if (!hasFaces(block->kind()) && block->kind() != Block::BONUS)
+        continue;
       auto &geometry = static_cast<BlockGeometry &>(block->geometry());
       if (hasFaces(block->kind())) {
         geometry.setFaceMask(

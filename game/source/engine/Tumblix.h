@@ -14,6 +14,11 @@
 
 #include <cstdint>
 
+namespace file {
+class ByteProducer;
+class ByteReceiver;
+} // namespace file
+
 class Tumblix : public Framework, public framework::AccelerometerListener {
 public:
   // Made on first use; the framework's destruction of its instance deletes it.
@@ -68,6 +73,21 @@ public:
   const math::Vector3 &smoothedAcceleration() const { return m_smoothedAcceleration; }
   const math::Vector3 &gravity() const { return m_gravity; }
   float resumeTime() const { return m_resumeTime; }
+
+  // "/snapshot.bin" in the documents folder: the current screen, the engine
+  // with the level in play, and the pages shown. Saved whole or not at all;
+  // a folder that takes no file only costs the snapshot (logged).
+  static String snapshotPath();
+  void writeSnapshot(file::ByteReceiver &out) const;
+  void writeSnapshot();
+  // Only for a player whose profile was read at this start. Everything with
+  // a length or a name is read and checked before anything is applied; the
+  // page records, which have none, come last. False, with every page
+  // inactive and no level installed, for a file that is missing, empty,
+  // of another version, cut short or names a screen or page that does not
+  // exist.
+  bool readSnapshot();
+  bool readSnapshot(file::ByteProducer &in);
 
 protected:
   Tumblix();

@@ -15,9 +15,13 @@
 
 void Tumblix::end() {
   FrontEnd *frontEnd = FrontEnd::installed();
-  // Only a game that ran has a profile worth writing.
-  if (state() == FRAMEWORK_RUNNING && frontEnd && frontEnd->hasProfile())
-    frontEnd->profile().save();
+  // Only a game that ran has a snapshot and a profile worth writing; the
+  // profile is saved even when the snapshot could not be.
+  if (state() == FRAMEWORK_RUNNING) {
+    writeSnapshot();
+    if (frontEnd && frontEnd->hasProfile())
+      frontEnd->profile().save();
+  }
   if (framework::GameEngine *engine = framework::GameEngine::current()) {
     engine->deactivate();
     framework::GameEngine::deleteCurrent();

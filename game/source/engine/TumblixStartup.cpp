@@ -11,6 +11,7 @@
 #include "engine/Engine.h"
 #include "engine/FrontEnd.h"
 #include "engine/GameProfile.h"
+#include "engine/PageCalls.h"
 #include "error/Log.h"
 #include "file/Database.h"
 #include "framework/BetaLog.h"
@@ -134,9 +135,20 @@ void Tumblix::preloadAssets() {
   Ball::preloadTextures();
 }
 
-// No snapshot is written yet, so none is read.
 void Tumblix::finishLoad3() {
-  log(String(L"No snapshot"), false);
-  screen::ScreenRegistry::instance().switchScreen(SYM(L"homeIntro"));
+  static const Symbol home = SYM(L"home");
+  static const Symbol homeIntro = SYM(L"homeIntro");
+  screen::ScreenRegistry &screens = screen::ScreenRegistry::instance();
+  if (!readSnapshot()) {
+    log(String(L"No snapshot"), false);
+    screens.switchScreen(homeIntro);
+  } else {
+    log(String(L"Loaded snapshot"), false);
+    const Symbol current = screens.currentScreenName();
+    if (current == home)
+      screens.switchScreen(homeIntro);
+    else if (current != homeIntro)
+      enterPage(SYM(L"loadedSnapshot"));
+  }
   GUI::PageFactory::instance()->touchShownPages();
 }

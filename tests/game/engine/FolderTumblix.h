@@ -1,7 +1,13 @@
 #pragma once
-// The application in a fresh folder: its data root and its documents.
+// The application in a fresh folder: its data root and its documents; and
+// the teardown of the application and every game singleton it brings up.
 
+#include "engine/LevelCatalogue.h"
 #include "engine/Tumblix.h"
+#include "framework/FrameworkTestSupport.h"
+#include "framework/LocationDelegate.h"
+#include "scores/UserProfile.h"
+#include "screen/ScreenRegistry.h"
 #include "support/TempFolder.h"
 
 class FolderTumblix : public Tumblix {
@@ -12,3 +18,15 @@ public:
 private:
   String m_folder;
 };
+
+namespace gametest {
+
+inline void tearDownGame() {
+  testing_support::tearDownFramework();
+  UserProfile::destroy();
+  LevelCatalogue::destroy();
+  screen::ScreenRegistry::destroyInstance();
+  LocationDelegate::destroyInstance();
+}
+
+} // namespace gametest

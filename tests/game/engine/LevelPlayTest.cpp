@@ -1,4 +1,5 @@
 #include "PlayWorld.h"
+#include "SixBlockRoom.h"
 
 #include "LevelWriter.h"
 #include "engine/FrontEnd.h"
@@ -37,22 +38,6 @@ protected:
   void TearDown() override {
     framework::GameEngine::setCurrent(nullptr);
     PlayWorld::TearDown();
-  }
-
-  // A room of 5 x 15 cells, the ball at its foot and six blue blocks in a
-  // line ahead of it.
-  static levelwriter::LevelPlan roomWithSixBlocks() {
-    levelwriter::LevelPlan plan;
-    plan.name = "play";
-    plan.parTime = 60;
-    plan.ballColumn = 0;
-    plan.ballRow = 0;
-    levelwriter::Room room;
-    room.area = levelwriter::CellRect{-2, -2, 2, 12};
-    plan.rooms.push_back(room);
-    for (int32_t row = 3; row < 9; ++row)
-      plan.blocks.push_back(levelwriter::PlacedBlock{Block::NORMAL, 0, 0, row});
-    return plan;
   }
 
   // Written where the engine reads the first level.
@@ -123,7 +108,7 @@ protected:
 } // namespace
 
 TEST_F(LevelPlayTest, TheTiltedBallBreaksEveryBlockAndTheLevelCompletesIntoTheRecord) {
-  writeLevel(roomWithSixBlocks());
+  writeLevel(gametest::roomWithSixBlocks());
   const std::vector<Frame> trace = playToCompletion();
   ASSERT_FALSE(trace.empty());
   Level *played = engine->level();
@@ -160,7 +145,7 @@ TEST_F(LevelPlayTest, TheTiltedBallBreaksEveryBlockAndTheLevelCompletesIntoTheRe
 }
 
 TEST_F(LevelPlayTest, TwoRunsOfOneSeedPlayTheSame) {
-  writeLevel(roomWithSixBlocks());
+  writeLevel(gametest::roomWithSixBlocks());
   const std::vector<Frame> first = playToCompletion();
   // The smoothed reading back to exactly nothing, as the first run found it.
   for (int i = 0; i < 400; ++i)
@@ -175,7 +160,7 @@ TEST_F(LevelPlayTest, TwoRunsOfOneSeedPlayTheSame) {
 
 TEST_F(LevelPlayTest, ALostLastBallFailsTheLevelAndTheEngine) {
   GUI::Page *failed = addPage(L"levelFailed", true);
-  writeLevel(roomWithSixBlocks());
+  writeLevel(gametest::roomWithSixBlocks());
   Level *played = startPlay();
   ASSERT_NE(played, nullptr);
   // Two balls in reserve: each loss brings the next after its pause.

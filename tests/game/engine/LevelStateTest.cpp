@@ -3,11 +3,13 @@
 // out, and damaged or hostile records are refused.
 
 #include "PlayWorld.h"
+#include "SixBlockRoom.h"
 
 #include "LevelWriter.h"
 #include "engine/FrontEnd.h"
 #include "game/LevelFileBytes.h"
 #include "math/Random.h"
+#include "particle/Effect3DList.h"
 
 #include <gtest/gtest.h>
 
@@ -44,17 +46,9 @@ protected:
     PlayWorld::TearDown();
   }
 
-  // A room of 5 x 15 cells, the ball at its foot, six blue blocks in a line
-  // ahead of it, a pool of lava and two coins off to the side.
+  // The room of six blocks with a pool of lava and two coins off to the side.
   static levelwriter::LevelPlan room() {
-    levelwriter::LevelPlan plan;
-    plan.name = "state";
-    plan.parTime = 60;
-    levelwriter::Room floor;
-    floor.area = levelwriter::CellRect{-2, -2, 2, 12};
-    plan.rooms.push_back(floor);
-    for (int32_t row = 3; row < 9; ++row)
-      plan.blocks.push_back(levelwriter::PlacedBlock{Block::NORMAL, 0, 0, row});
+    levelwriter::LevelPlan plan = gametest::roomWithSixBlocks();
     plan.lavas.push_back(levelwriter::CellRect{-2, 10, -2, 11});
     plan.coins = {{2, 10}, {2, 11}};
     return plan;
@@ -90,8 +84,8 @@ protected:
 
   // Everything the record keeps, set on the level in play: frozen, charged
   // and grouped blocks, a neutron, an explosion, a bolt, a group drop, the
-  // ball's power, the bonus charge, coin progress, a camera move, and a
-  // chunk and a score drop that the record leaves out.
+  // ball's power, the bonus charge, coin progress, a camera move, an effect,
+  // and a chunk and a score drop that the record leaves out.
   void stir(Level &played) {
     BlockGrid &cells = played.blockGrid();
     cells.blockAt(0, 8)->freeze(false);
@@ -119,6 +113,8 @@ protected:
     played.moveCamera(math::Vector3(0.0f, 1.0f, 55.0f), math::Vector3(0.0f, 4.0f, 40.0f), 2.0f,
                       true);
     played.stepCameraMove(0.5f);
+    played.spawnEffect(SYM(L"splash"), math::Vector3(1.0f, 2.0f, 0.0f), 2.0f,
+                       math::Color(1.0f, 0.5f, 0.5f, 1.0f), Level::groundEffects());
     // A secret found and revealed, and a tube off beside the room.
     auto *secret = new Secret(played);
     secret->setCorners(math::Vector2i(3, 0), math::Vector2i(4, 0), math::Vector2i(3, 3),
@@ -187,6 +183,9 @@ TEST_F(LevelStateTest, ALevelInPlayReadIntoANewLevelKeepsItsPlayAndWritesTheSame
   EXPECT_EQ(restored->blockGrid().blockAt(0, 7)->charge(), unsigned(Ball::BOMB));
   EXPECT_EQ(restored->blockGrid().blockAt(0, 6)->group(), groupId);
   EXPECT_EQ(restored->groupCounts().get(groupId), 2u);
+  const uint32_t effects = played->effects().list(Level::groundEffects())->count();
+  EXPECT_GT(effects, 0u);
+  EXPECT_EQ(restored->effects().list(Level::groundEffects())->count(), effects);
   // The grid counts the broken blocks with the live ones, as at the start.
   EXPECT_EQ(restored->blockGrid().colouredCount(), 6u);
   // Chunks and score drops are not kept; the margins are the defaults.

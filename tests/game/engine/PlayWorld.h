@@ -43,11 +43,7 @@ protected:
   void TearDown() override {
     delete level;
     delete engine;
-    testing_support::tearDownFramework();
-    UserProfile::destroy();
-    LevelCatalogue::destroy();
-    screen::ScreenRegistry::destroyInstance();
-    LocationDelegate::destroyInstance();
+    gametest::tearDownGame();
   }
 
   Ball &ball() { return level->ball(); }

@@ -42,11 +42,7 @@ protected:
   }
   void TearDown() override {
     framework::GameEngine::deleteCurrent();
-    testing_support::tearDownFramework();
-    UserProfile::destroy();
-    LevelCatalogue::destroy();
-    screen::ScreenRegistry::destroyInstance();
-    LocationDelegate::destroyInstance();
+    gametest::tearDownGame();
   }
 
   GUI::Page *addPage(const wchar_t *name, bool modal) {
