@@ -17,6 +17,7 @@
 #include "engine/Engine.h"
 #include "engine/Level.h"
 #include "engine/LevelCatalogue.h"
+#include "engine/Tube.h"
 #include "file/BufferBinary.h"
 #include "math/Random.h"
 #include "particle/Effect3DList.h"
@@ -82,6 +83,27 @@ math::Vector3 tiltAt(int frame) {
   return math::Vector3(0.5f * std::cos(angle), 0.5f * std::sin(angle), 0.0f);
 }
 
+// Frames timed one by one, with the heap allocations each makes.
+struct FrameTimes {
+  double totalMicros = 0.0, worstMicros = 0.0;
+  uint64_t allocations = 0;
+
+  // The step's own allocations.
+  template <typename Step> long time(Step &&step) {
+    allocationCount = 0;
+    allocationCounting = true;
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    const auto end = std::chrono::steady_clock::now();
+    allocationCounting = false;
+    const double micros = std::chrono::duration<double, std::micro>(end - start).count();
+    totalMicros += micros;
+    worstMicros = micros > worstMicros ? micros : worstMicros;
+    allocations += uint64_t(allocationCount);
+    return allocationCount;
+  }
+};
+
 void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
   testing_support::FakeWindow window(320, 480);
   testing_support::WindowSwap swap(&window);
@@ -113,8 +135,8 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
   for (int i = 0; i < kWarmUp; ++i)
     step();
 
-  double totalMicros = 0.0, worstMicros = 0.0;
-  uint64_t allocations = 0, steadyAllocations = 0, breakAllocations = 0;
+  FrameTimes times;
+  uint64_t steadyAllocations = 0, breakAllocations = 0;
   uint32_t breaks = 0, steadyFrames = 0;
   for (auto _ : state) {
     for (int i = 0; i < kFrames; ++i) {
@@ -128,16 +150,7 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
       const uint32_t coins = level.coins().size();
       const uint32_t pieces = level.chunksNormal().size() + level.chunksExplosion().size();
       const int32_t levelState = level.state();
-      allocationCount = 0;
-      allocationCounting = true;
-      const auto start = std::chrono::steady_clock::now();
-      step();
-      const auto end = std::chrono::steady_clock::now();
-      allocationCounting = false;
-      const double micros = std::chrono::duration<double, std::micro>(end - start).count();
-      totalMicros += micros;
-      worstMicros = micros > worstMicros ? micros : worstMicros;
-      allocations += allocationCount;
+      const long made = times.time(step);
       const bool steady = level.blocksBroken() == broken && level.score() == score &&
                           level.scoreDrops().size() + level.groupScoreDrops().size() == drops &&
                           level.blockGrid().blockCount() == blocks &&
@@ -150,16 +163,16 @@ void runFrames(benchmark::State &state, const levelwriter::LevelPlan &plan) {
                           level.ball().atom().contactFlags == 0;
       if (steady) {
         ++steadyFrames;
-        steadyAllocations += allocationCount;
+        steadyAllocations += uint64_t(made);
       } else if (level.blocksBroken() > broken) {
         breaks += level.blocksBroken() - broken;
-        breakAllocations += allocationCount;
+        breakAllocations += uint64_t(made);
       }
     }
   }
-  state.counters["mean_us"] = totalMicros / kFrames;
-  state.counters["worst_us"] = worstMicros;
-  state.counters["allocs_per_frame"] = double(allocations) / kFrames;
+  state.counters["mean_us"] = times.totalMicros / kFrames;
+  state.counters["worst_us"] = times.worstMicros;
+  state.counters["allocs_per_frame"] = double(times.allocations) / kFrames;
   state.counters["steady_frames"] = double(steadyFrames);
   state.counters["steady_allocs"] = double(steadyAllocations);
   state.counters["blocks_broken"] = double(breaks);
@@ -218,6 +231,63 @@ void BM_LevelUpdateWormTarShowcase(benchmark::State &state) {
   runShowcase(state, "showcase_worms_tar");
 }
 BENCHMARK(BM_LevelUpdateWormTarShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The passages showcase: a secret corner and a tube to a second room; the
+// ball is set before the tube's mouth whenever it stands idle, so that most
+// frames ride the tube.
+void BM_LevelUpdatePassagesShowcase(benchmark::State &state) {
+  std::vector<levelwriter::LevelPlan> plans;
+  std::vector<std::string> errors;
+  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
+  const levelwriter::LevelPlan *plan = nullptr;
+  for (const levelwriter::LevelPlan &p : plans)
+    plan = p.name == "showcase_passages" ? &p : plan;
+  file::BufferBinary file;
+  std::string error;
+  if (!plan || !levelwriter::levelFile(*plan, file, error)) {
+    state.SkipWithError("the passages showcase cannot be written");
+    return;
+  }
+  testing_support::FakeWindow window(320, 480);
+  testing_support::WindowSwap swap(&window);
+  Engine engine;
+  engine.setState(Engine::PLAYING);
+  Level level(&engine);
+  file.seek(0);
+  if (!level.load(file) || level.tubes().isEmpty()) {
+    state.SkipWithError("the passages showcase does not load");
+    return;
+  }
+  level.start();
+  level.begin();
+  const Tube &tube = *level.tubes()[0];
+  auto step = [&] {
+    if (tube.state() == Tube::IDLE && level.ball().isPlaying()) {
+      // Back in the first room.
+      level.ball().setPosition(math::Vector3(1.6f, 0.0f, 0.0f));
+      level.ball().setRegionIndex(0);
+    }
+    level.update(kStep);
+  };
+  for (int i = 0; i < kWarmUp; ++i)
+    step();
+  FrameTimes times;
+  uint32_t riding = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < kFrames; ++i) {
+      times.time(step);
+      riding += tube.state() == Tube::IDLE ? 0 : 1;
+    }
+  }
+  state.counters["mean_us"] = times.totalMicros / kFrames;
+  state.counters["worst_us"] = times.worstMicros;
+  state.counters["riding_frames"] = double(riding);
+  state.counters["allocs_per_frame"] = double(times.allocations) / kFrames;
+  if (times.allocations != 0)
+    state.SkipWithError("a frame in the tube allocated");
+  LevelCatalogue::destroy();
+}
+BENCHMARK(BM_LevelUpdatePassagesShowcase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A bomb cascade: a room of 42 x 46 cells whose 40 x 40 field is one colour,
 // the ball holding the bomb power and set against the lowest block of a

@@ -13,8 +13,10 @@
 #include "engine/Lava.h"
 #include "engine/Level.h"
 #include "engine/MoneyBug.h"
+#include "engine/Secret.h"
 #include "engine/Switch.h"
 #include "engine/TarBall.h"
+#include "engine/Tube.h"
 #include "engine/Worm.h"
 #include "xstring/String.h"
 
@@ -91,6 +93,29 @@ void addHazards(const LevelPlan &plan, Level &level) {
     bug->setPath(path, planned.closed);
     level.addMoneyBug(bug);
   }
+}
+
+// The corners of the cells' outline, its long sides from c0 to c2 and c1
+// to c3.
+Secret *makeSecret(Level &level, const CellRect &cells) {
+  const math::Vector2i low(cells.left, cells.bottom), high(cells.right + 1, cells.top + 1);
+  auto *secret = new Secret(level);
+  if (cells.columns() >= cells.rows())
+    secret->setCorners(low, math::Vector2i(low.x, high.y), math::Vector2i(high.x, low.y), high);
+  else
+    secret->setCorners(low, math::Vector2i(high.x, low.y), math::Vector2i(low.x, high.y), high);
+  return secret;
+}
+
+Tube *makeTube(Level &level, const std::vector<std::pair<int32_t, int32_t>> &path) {
+  container::Vector<math::Vector2> points;
+  for (const auto &[column, row] : path) {
+    const math::Vector3 p = Level::cellCentre(math::Vector2i(column, row));
+    points.push(math::Vector2(p.x, p.y));
+  }
+  auto *tube = new Tube(level);
+  tube->setPoints(points);
+  return tube;
 }
 
 } // namespace
@@ -181,6 +206,10 @@ std::string buildLevel(const LevelPlan &plan, Level &level) {
     level.addTarBall(tar);
     tar->place(math::Vector2i(placed.column, placed.row), placed.atoms);
   }
+  for (const CellRect &area : plan.secrets)
+    level.addSecret(makeSecret(level, area));
+  for (const auto &path : plan.tubes)
+    level.addTube(makeTube(level, path));
   return std::string();
 }
 

@@ -97,6 +97,11 @@ struct LevelPlan {
   std::vector<Gate> gates;
   std::vector<PlacedWorm> worms;
   std::vector<PlacedTar> tarBalls;
+  // Secret areas, each a rectangle of cells under the background.
+  std::vector<CellRect> secrets;
+  // Tubes, each a path through cell centres: the mouth at the second
+  // point, the exit at the last but one.
+  std::vector<std::vector<std::pair<int32_t, int32_t>>> tubes;
 
   // The index of the room whose floor holds the cell, else -1.
   int roomAt(int32_t column, int32_t row) const;

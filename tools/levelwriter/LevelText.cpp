@@ -191,6 +191,20 @@ bool wordCount(const Words &words, size_t count, std::string &error) {
   return false;
 }
 
+// The cells from the lower left to the upper right, appended to the list.
+bool cellRectOf(const Words &w, const char *what, std::vector<CellRect> &list, std::string &error) {
+  CellRect cells;
+  if (!wordCount(w, 4, error))
+    return false;
+  if (!toInt(w[1], cells.left) || !toInt(w[2], cells.bottom) || !toInt(w[3], cells.right) ||
+      !toInt(w[4], cells.top) || cells.right < cells.left || cells.top < cells.bottom) {
+    error = std::string(what) + " is the cells from its lower left to its upper right";
+    return false;
+  }
+  list.push_back(cells);
+  return true;
+}
+
 using Setting = std::function<bool(const Words &, LevelPlan &, std::string &)>;
 
 // One entry a kind of line.
@@ -227,17 +241,27 @@ const std::map<std::string, Setting> &settings() {
          }
          return true;
        }},
-      {"lava",
+      {"lava", [](const Words &w, LevelPlan &plan,
+                  std::string &error) { return cellRectOf(w, "a lava pool", plan.lavas, error); }},
+      {"secret",
        [](const Words &w, LevelPlan &plan, std::string &error) {
-         CellRect pool;
-         if (!wordCount(w, 4, error))
-           return false;
-         if (!toInt(w[1], pool.left) || !toInt(w[2], pool.bottom) || !toInt(w[3], pool.right) ||
-             !toInt(w[4], pool.top) || pool.right < pool.left || pool.top < pool.bottom) {
-           error = "a lava pool is the cells from its lower left to its upper right";
+         return cellRectOf(w, "a secret area", plan.secrets, error);
+       }},
+      {"tube",
+       [](const Words &w, LevelPlan &plan, std::string &error) {
+         std::vector<std::pair<int32_t, int32_t>> path;
+         const size_t numbers = w.size() - 1;
+         bool ok = numbers >= 8 && numbers % 2 == 0;
+         for (size_t i = 1; ok && i + 1 < w.size(); i += 2) {
+           int32_t column, row;
+           ok = toInt(w[i], column) && toInt(w[i + 1], row);
+           path.emplace_back(column, row);
+         }
+         if (!ok) {
+           error = "a tube runs through four cells or more, each two whole numbers";
            return false;
          }
-         plan.lavas.push_back(pool);
+         plan.tubes.push_back(std::move(path));
          return true;
        }},
       {"chomp",

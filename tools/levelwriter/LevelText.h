@@ -29,6 +29,14 @@
 //                          degrees clockwise from up, of 0 to 255 segments,
 //                          starting extended (1) or retracted (0)
 //   tar COLUMN ROW ATOMS   a tar ball of 1 to 255 atoms on the cell
+//   secret LEFT BOTTOM RIGHT TOP
+//                          a secret area hiding those cells
+//   tube C0 R0 C1 R1 C2 R2 C3 R3 ...
+//                          a tube through the centres of four cells or
+//                          more: its mouth at the second, its exit at the
+//                          last but one; the first and last only shape its
+//                          ends, the first lying inside the mouth and the
+//                          last outside the exit
 //   map LEFT TOP           the cell map, one character a cell, its first
 //   ...                    character at cell (LEFT, TOP), rows running
 //   end                    downwards; it ends at a line "end"

@@ -24,12 +24,6 @@ std::string narrow(const String &text) {
   return std::string(bytes.data());
 }
 
-const std::string showcasePrefix = "showcase_";
-
-bool isShowcase(const std::filesystem::path &path) {
-  return path.stem().string().rfind(showcasePrefix, 0) == 0;
-}
-
 } // namespace
 
 std::string levelFilePath(const std::string &dataRoot, const std::string &name) {
@@ -67,7 +61,7 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   for (const auto &entry : std::filesystem::directory_iterator(folder, failed)) {
     const std::filesystem::path &path = entry.path();
     if (path.extension() == ".txt" && path.stem() != "generator" && !names.count(path.stem()) &&
-        !isShowcase(path))
+        !isShowcaseName(path.stem()))
       errors.push_back(path.string() + ": no level of the catalogue has this name");
   }
   for (uint32_t step = 0; step < generated.size(); ++step) {
@@ -78,27 +72,30 @@ bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
   return errors.empty();
 }
 
+bool isShowcaseName(const std::string &name) { return name.rfind("showcase_", 0) == 0; }
+
 bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                    std::vector<std::string> &errors) {
-  const size_t errorsBefore = errors.size();
-  std::vector<std::filesystem::path> paths;
+  const std::string folder = dataRoot + "/levels/";
+  std::set<std::string> names;
   std::error_code failed;
-  for (const auto &entry : std::filesystem::directory_iterator(dataRoot + "/levels", failed))
-    if (entry.path().extension() == ".txt" && isShowcase(entry.path()))
-      paths.push_back(entry.path());
-  std::sort(paths.begin(), paths.end());
-  for (const std::filesystem::path &path : paths) {
+  for (const auto &entry : std::filesystem::directory_iterator(folder, failed))
+    if (entry.path().extension() == ".txt" && isShowcaseName(entry.path().stem()))
+      names.insert(entry.path().stem());
+  const size_t before = errors.size();
+  for (const std::string &name : names) {
+    const std::string path = folder + name + ".txt";
     std::string text, error;
     LevelPlan plan;
-    plan.name = path.stem().string();
-    if (!readTextFile(path.string(), text))
-      errors.push_back(path.string() + ": cannot be read");
+    plan.name = name;
+    if (!readTextFile(path, text))
+      errors.push_back(path + ": cannot be read");
     else if (!readDescription(text, plan, error))
-      errors.push_back(path.string() + ": " + error);
+      errors.push_back(path + ": " + error);
     else
-      plans.push_back(plan);
+      plans.push_back(std::move(plan));
   }
-  return errors.size() == errorsBefore;
+  return errors.size() == before;
 }
 
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error) {

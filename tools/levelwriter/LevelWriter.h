@@ -18,11 +18,12 @@ namespace levelwriter {
 // each led by its file, in errors.
 bool planLevels(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                 std::vector<std::string> &errors);
-// The hand-made levels outside the catalogue, levels/showcase_*.txt, each
-// showing some of the game's kinds, in name order; false with the reasons.
-// They are written beside the catalogue's levels under their own names.
+// Hand-made levels outside the catalogue, each showing some kinds of
+// object: levels/showcase_*.txt, in name order. They are written beside
+// the catalogue's levels and played only by name.
 bool planShowcases(const std::string &dataRoot, std::vector<LevelPlan> &plans,
                    std::vector<std::string> &errors);
+bool isShowcaseName(const std::string &name);
 // The level file of a completable plan; false with the reason.
 bool levelFile(const LevelPlan &plan, file::BufferBinary &out, std::string &error);
 // Every level's file, or none when any level is refused or a file cannot be

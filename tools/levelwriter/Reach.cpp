@@ -69,7 +69,13 @@ std::string whyNotCompletable(const LevelPlan &plan) {
     return "the ball starts off the floor at" + start;
   if (plan.blockAt(plan.ballColumn, plan.ballRow))
     return "the ball starts in a block at" + start;
-  const Reach reach(plan, {});
+  // A tube carries the ball from its mouth's cell to its exit's.
+  std::vector<CellLink> links;
+  for (const auto &path : plan.tubes)
+    if (path.size() >= 4)
+      links.push_back(CellLink{path[1].first, path[1].second, path[path.size() - 2].first,
+                               path[path.size() - 2].second});
+  const Reach reach(plan, links);
   for (const PlacedBlock &block : plan.blocks)
     if (isColoured(block) && !reach.reached(block.column, block.row))
       return "the ball cannot reach the block at (" + std::to_string(block.column) + ", " +

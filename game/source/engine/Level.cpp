@@ -39,6 +39,8 @@ Level::~Level() {
   // Tar balls and worms leave the simulation as they go.
   m_tarBalls.deleteAll();
   m_worms.deleteAll();
+  // Tubes take their band and boxes out of the simulation.
+  m_tubes.deleteAll();
   // Their walls leave the simulation as they go.
   m_floorAreas.deleteAll();
   m_doors.deleteAll();

@@ -25,11 +25,13 @@
 #include "engine/ObjectList.h"
 #include "engine/ScoreBar.h"
 #include "engine/ScoreDrop.h"
+#include "engine/Secret.h"
 #include "engine/Splatter.h"
 #include "engine/SpriteBatch.h"
 #include "engine/Switch.h"
 #include "engine/TarBall.h"
 #include "engine/TarDots.h"
+#include "engine/Tube.h"
 #include "engine/Tuning.h"
 #include "engine/Worm.h"
 #include "math/Vector2.h"
@@ -187,6 +189,15 @@ public:
   // Takes the pool.
   void addLava(Lava *lava) { m_lavas.append(lava); }
   ObjectList<Lava> &lavas() { return m_lavas; }
+  // ---- Secrets: areas under the background that the ball uncovers.
+  void addSecret(Secret *secret) { m_secrets.append(secret); }
+  ObjectList<Secret> &secrets() { return m_secrets; }
+  Texture *backgroundTexture() const { return m_backgroundTexture; }
+  // ---- Tubes: pipes that carry the ball from their mouth to their exit.
+  void addTube(Tube *tube) { m_tubes.append(tube); }
+  ObjectList<Tube> &tubes() { return m_tubes; }
+  // One layer of every visible tube.
+  void renderTubes(video::Canvas &canvas, uint32_t layer);
   // Whether the box overlaps the visible rectangle.
   bool isVisible(const math::Box3D &box) const;
   // The visible cell range widened by one cell on the low side, clipped to
@@ -491,6 +502,8 @@ protected:
   ObjectList<TarBall> m_tarBalls;
   TarDots m_tarDots;
   ObjectList<Worm> m_worms;
+  ObjectList<Secret> m_secrets;
+  ObjectList<Tube> m_tubes;
 
   bool readFile(file::ByteProducer &in);
   bool readFloorAreas(file::ByteProducer &in);

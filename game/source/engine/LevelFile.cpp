@@ -22,17 +22,6 @@ void warn(const wchar_t *text) {
   framework::reportWarning(__FILE__, __LINE__, __func__, String(L"Level file: ") + text);
 }
 
-// A list of a kind the game does not make yet: an empty one reads as the
-// empty list it is; records cannot be skipped, having no length of their own.
-bool readUnmadeList(file::ByteProducer &in) {
-  uint32_t count;
-  if (!bounded::readCount(in, 1, count))
-    return false;
-  if (count != 0)
-    warn(L"objects of a kind this game does not hold; refused");
-  return count == 0;
-}
-
 } // namespace
 
 bool Level::load(file::ByteProducer &in) {
@@ -125,8 +114,11 @@ bool Level::readSections(file::ByteProducer &in) {
         return false;
       break;
     case levelfile::SECRETS:
+      if (!levelfile::readList(*this, m_secrets, in))
+        return false;
+      break;
     case levelfile::TUBES:
-      if (!readUnmadeList(in))
+      if (!levelfile::readList(*this, m_tubes, in))
         return false;
       break;
     default:
@@ -162,5 +154,7 @@ void Level::writeFile(file::ByteReceiver &out) const {
   levelfile::writeList(levelfile::WORMS, m_worms, out);
   levelfile::writeList(levelfile::DOORS, m_doors, out);
   levelfile::writeList(levelfile::SWITCHES, m_switches, out);
+  levelfile::writeList(levelfile::SECRETS, m_secrets, out);
+  levelfile::writeList(levelfile::TUBES, m_tubes, out);
   file::write(uint8_t(levelfile::END), out);
 }

@@ -81,12 +81,39 @@ void Level::renderObjects(video::Canvas &canvas) {
   renderScoreDrops(canvas);
   for (GroupScoreDrop *drop : m_groupScoreDrops)
     drop->render(canvas);
+  renderTubes(canvas, Tube::RIBBON);
+  renderTubes(canvas, Tube::ENTRANCE);
+  renderTubes(canvas, Tube::EXIT);
   m_ball->render(canvas);
+  for (Secret *secret : m_secrets)
+    if (isVisible(secret->bounds()))
+      secret->render(canvas);
   renderFires(canvas);
   renderMoneyBugs(canvas);
   renderWorms(canvas);
   renderChunks(canvas);
   renderEffects(m_effects, objectEffects(), canvas);
+  renderTubes(canvas, Tube::ABOVE);
+}
+
+void Level::renderTubes(video::Canvas &canvas, uint32_t layer) {
+  if (m_tubes.isEmpty())
+    return;
+  // The ribbon's texture runs along the tube with the play time.
+  if (layer == Tube::RIBBON) {
+    canvas.setMatrixMode(video::Canvas::TEXTURE);
+    canvas.pushMatrix();
+    canvas.translate(0.0f, -m_playTime);
+    canvas.setMatrixMode(video::Canvas::MODEL);
+  }
+  for (Tube *tube : m_tubes)
+    if (isVisible(tube->viewBox()))
+      tube->renderLayer(canvas, layer);
+  if (layer == Tube::RIBBON) {
+    canvas.setMatrixMode(video::Canvas::TEXTURE);
+    canvas.popMatrix();
+    canvas.setMatrixMode(video::Canvas::MODEL);
+  }
 }
 
 void Level::renderScoreDrops(video::Canvas &canvas) {

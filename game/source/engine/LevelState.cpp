@@ -42,19 +42,6 @@ bool readStates(Level &level, ObjectList<T> &list, uint32_t recordBytes, file::B
   return true;
 }
 
-// A kind the game does not make yet: always an empty list.
-void writeNoStates(file::ByteReceiver &out) { file::write(uint16_t(0), out); }
-
-// Its records cannot be skipped, having no length of their own.
-bool readNoStates(file::ByteProducer &in) {
-  uint16_t count;
-  if (!bounded::readCount(in, 1, count))
-    return false;
-  if (count != 0)
-    warn(L"objects of a kind this game does not hold; refused");
-  return count == 0;
-}
-
 template <typename T> bool readValue(file::ByteProducer &in, T &value) {
   if (in.bytesRemaining() < sizeof(T))
     return false;
@@ -80,9 +67,9 @@ void Level::writeState(file::ByteReceiver &out) const {
   writeStates(m_chomps, out);
   writeStates(m_tarBalls, out);
   writeStates(m_gates, out);
-  writeNoStates(out); // secrets
+  writeStates(m_secrets, out);
   writeStates(m_lavas, out);
-  writeNoStates(out); // tubes
+  writeStates(m_tubes, out);
   writeStates(m_fires, out);
   writeStates(m_moneyBugs, out);
   writeStates(m_worms, out);
@@ -147,9 +134,9 @@ bool Level::readStateFields(file::ByteProducer &in) {
   ok = ok && readStates(*this, m_chomps, Chomp::recordBytes, in);
   ok = ok && readStates(*this, m_tarBalls, TarBall::recordBytes, in);
   ok = ok && readStates(*this, m_gates, Gate::recordBytes, in);
-  ok = ok && readNoStates(in); // secrets
+  ok = ok && readStates(*this, m_secrets, Secret::recordBytes, in);
   ok = ok && readStates(*this, m_lavas, lavaRecordBytes, in);
-  ok = ok && readNoStates(in); // tubes
+  ok = ok && readStates(*this, m_tubes, Tube::recordBytes, in);
   ok = ok && readStates(*this, m_fires, Fire::recordBytes, in);
   ok = ok && readStates(*this, m_moneyBugs, MoneyBug::minimumRecordBytes, in);
   ok = ok && readStates(*this, m_worms, Worm::recordBytes, in);

@@ -54,6 +54,8 @@ void Level::update(float dt) {
 
   stepPhysics(dt);
   neutronHits();
+  if (m_state == PLAYING)
+    m_tubes.update(dt);
   m_ball->update(dt);
   updateBlocks(dt);
   updateGroupTimers(dt);
@@ -63,6 +65,7 @@ void Level::update(float dt) {
     if (m_ball->state() > Ball::APPEARING)
       m_tarBalls.update(dt);
     m_gates.update(dt);
+    m_secrets.update(dt);
   } else if (m_state == SHAKE_OFF) {
     updateStuckTarBalls(dt);
   }

@@ -4,6 +4,7 @@
 // with its bubbles.
 
 #include "BlockRing.h"
+#include "DrawingCanvas.h"
 
 #include "billboard/Billboard3D.h"
 #include "engine/Ball.h"
@@ -33,28 +34,6 @@
 
 namespace {
 
-// Goes through every drawing step of the canvas and hands nothing over.
-class DrawingCanvas : public testing_support::NullCanvas {
-public:
-  DrawingCanvas() : m_renderer(*this) {}
-  void drawVertices(video::VertexRenderer &) override {}
-  video::VertexRenderer &vertexRenderer() override { return m_renderer; }
-  video::RenderState &renderState() override { return m_state; }
-  const video::RenderState &renderState() const override { return m_state; }
-
-private:
-  testing_support::PlainRenderState m_state;
-  video::OpenGLVertexRenderer m_renderer;
-};
-
-// The idle frame's canvas given up for a drawing one, the global canvas.
-DrawingCanvas *drawingCanvas(testing_support::IdleFrame &idle) {
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
-  return drawing;
-}
-
 // A pool of 12 by 12 units at (-20, -20).
 Lava *pool(Level &level) {
   file::BufferBinary record;
@@ -72,21 +51,12 @@ Lava *pool(Level &level) {
   return lava;
 }
 
-// The level draws through a canvas with a render state; it stays the
-// global one, so the textures it met can forget it when they go.
-DrawingCanvas *installDrawingCanvas(testing_support::IdleFrame &idle) {
-  auto *drawing = new DrawingCanvas;
-  delete idle.canvas;
-  video::Canvas::setInstance(drawing);
-  return drawing;
-}
-
 } // namespace
 
 TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  video::Canvas &canvas = *installDrawingCanvas(idle);
+  video::Canvas &canvas = *drawInto(idle);
   // One run of the random stream: debris flies the same way each time.
   Random::globalSeed(5);
   auto *engine = new Engine;
@@ -155,7 +125,7 @@ TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
 TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  DrawingCanvas *drawing = installDrawingCanvas(idle);
+  DrawingCanvas *drawing = drawInto(idle);
   // The game's physics: damping per step.
   physics::setFixedTimeStep();
   Random::globalSeed(5);
@@ -202,7 +172,7 @@ TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
 TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  DrawingCanvas *drawing = installDrawingCanvas(idle);
+  DrawingCanvas *drawing = drawInto(idle);
   SpriteBatch batch(Symbol::intern(L"splatter4"));
   batch.reserve(4);
   batch.draw(*drawing, 8.0f);
@@ -219,7 +189,7 @@ TEST(LevelDrawing, ABatchFirstFilledMidPlayAllocatesNothing) {
 TEST(LevelDrawing, AFrameOfDoorsSwitchesAndGatesAllocatesNothing) {
   testing_support::IdleFrame idle;
   ASSERT_TRUE(idle.start());
-  video::Canvas &canvas = *drawingCanvas(idle);
+  video::Canvas &canvas = *drawInto(idle);
   auto *engine = new Engine;
   engine->setState(Engine::PLAYING);
   auto *level = new Level(engine);

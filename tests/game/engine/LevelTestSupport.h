@@ -36,6 +36,7 @@ public:
   void setFitsOnScreen(bool fits) { m_fitsOnScreen = fits; }
   void setStateTime(float seconds) { m_stateTime = seconds; }
   void setInteriorScale(float scale) { m_interiorScale = scale; }
+  void setBackgroundScale(float scale) { m_backgroundScale = scale; }
   // The visible rectangle between the corners, and its cells.
   void setVisible(const math::Vector3 &low, const math::Vector3 &high) {
     m_visibleMin = low;
@@ -94,7 +95,7 @@ inline std::vector<const wchar_t *> gameSounds() {
           L"shakeOffTar", L"acquireBonus", L"levelComplete", L"click",         L"lightning",
           L"explosion",   L"neutron",      L"coin",          L"ballDieLava",   L"chompExtend",
           L"kaching",     L"door",         L"clink",         L"laser",         L"tap",
-          L"wormDie",     L"killTar"};
+          L"wormDie",     L"killTar",      L"secret"};
 }
 
 // Opens the audio player (true when its device opened) and gives the

@@ -8,6 +8,8 @@
 #include "engine/Block.h"
 #include "engine/BlockColors.h"
 #include "engine/Level.h"
+#include "engine/Secret.h"
+#include "engine/Tube.h"
 #include "file/BufferBinary.h"
 #include "support/FakeWindow.h"
 
@@ -100,6 +102,12 @@ TEST(LevelDescription, MistakesAreRefusedWithTheirLine) {
       {"ball not a cell", "ball a 0\n", "line 1: the ball starts at a cell"},
       {"lava corners crossed", "lava 2 0 1 3\n", "line 1: a lava pool is the cells from"},
       {"lava short of a corner", "lava 0 0 1\n", "line 1: 'lava' takes 4 values"},
+      {"secret corners crossed", "secret 0 3 1 2\n", "line 1: a secret area is the cells from"},
+      {"a tube of three cells", "tube 0 0 1 0 2 0\n", "line 1: a tube runs through four cells"},
+      {"a tube's cell half given", "tube 0 0 1 0 2 0 3 0 4\n",
+       "line 1: a tube runs through four cells"},
+      {"a tube's cell not a number", "tube 0 0 1 0 2 x 3 0\n",
+       "line 1: a tube runs through four cells"},
       {"no map", "ball 0 0\n", "no map"},
       {"no ball", "map 0 0\n.r\nend\n", "no 'ball' line"},
       {"map without end", "ball 0 0\nmap 0 0\n.r\n", "line 2: the map has no line 'end'"},
@@ -266,4 +274,40 @@ end
   EXPECT_EQ(plan.coins, cells);
   EXPECT_EQ(plan.blocks.size(), 1u);
   EXPECT_EQ(plan.blockAt(-1, 2), nullptr);
+}
+
+TEST(LevelDescription, SecretsAndTubesAreWrittenAndATubeLeadsTheBallToAnotherRoom) {
+  const std::string text = "ball 0 0\nsecret 0 1 2 2\nsecret 0 0 0 1\n"
+                           "tube 1 1 2 1 5 1 6 1\nmap 0 2\n...  ...\n...  .r.\n...  ...\nend\n";
+  const LevelPlan plan = planOf(text);
+  ASSERT_EQ(plan.secrets.size(), 2u);
+  ASSERT_EQ(plan.tubes.size(), 1u);
+  EXPECT_EQ(plan.tubes[0].size(), 4u);
+  file::BufferBinary out;
+  std::string error;
+  // The block in the second room is reached through the tube.
+  ASSERT_TRUE(levelFile(plan, out, error)) << error;
+
+  out.seek(0);
+  Level level(nullptr);
+  ASSERT_TRUE(level.load(out));
+  ASSERT_EQ(level.secrets().size(), 2u);
+  ASSERT_EQ(level.tubes().size(), 1u);
+  // The long sides of a secret run its longer way: across for the first,
+  // upright for the second.
+  struct Corners {
+    int32_t c[8];
+  };
+  const Corners expected[] = {{{0, 1, 0, 3, 3, 1, 3, 3}}, {{0, 0, 1, 0, 0, 2, 1, 2}}};
+  for (uint32_t s = 0; s < 2; ++s)
+    for (uint32_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(level.secrets()[s]->corner(i).x, expected[s].c[2 * i]) << s << " " << i;
+      EXPECT_EQ(level.secrets()[s]->corner(i).y, expected[s].c[2 * i + 1]) << s << " " << i;
+    }
+  const Tube &tube = *level.tubes()[0];
+  ASSERT_EQ(tube.path().controlPointCount(), 4u);
+  EXPECT_EQ(tube.path().controlPoint(1).x, 6.0f);
+  EXPECT_EQ(tube.path().controlPoint(2).x, 15.0f);
+  EXPECT_EQ(tube.path().controlPoint(2).y, 3.0f);
+  EXPECT_TRUE(tube.hasPath());
 }

@@ -133,6 +133,8 @@ TEST(LevelFiles, ARefusedLevelStopsEveryFile) {
        "levels/level01_1.txt: no map"},
       {"a description of no level", "levels/level99_9.txt", "ball 0 0\nmap 0 0\n.r\nend\n",
        "levels/level99_9.txt: no level of the catalogue has this name"},
+      {"a showcase that cannot be completed", "levels/showcase_empty.txt",
+       "ball 0 0\nmap 0 0\n.X\nend\n", "showcase_empty: refused: it has no coloured block"},
       {"settings that cannot be read", "levels/generator.txt", "seed\n",
        "levels/generator.txt: line 1: 'seed' takes one whole number"},
       {"a showcase that cannot be completed", "levels/showcase_walls.txt",
@@ -164,4 +166,30 @@ TEST(LevelFiles, GeneratedLevelsGrowAlongTheCatalogue) {
   EXPECT_LT(first.blocks.size(), last.blocks.size());
   EXPECT_TRUE(first.rooms[0].islands.empty());
   EXPECT_FALSE(last.rooms[0].islands.empty());
+}
+
+TEST(LevelFiles, ShowcasesAreWrittenBesideTheCatalogueAndLoad) {
+  TempFolder folder;
+  copyDescriptions(folder);
+  std::vector<std::string> errors;
+  ASSERT_TRUE(levelwriter::writeLevels(folder.path(), errors)) << (errors.empty() ? "" : errors[0]);
+  std::vector<levelwriter::LevelPlan> plans;
+  ASSERT_TRUE(levelwriter::planShowcases(folder.path(), plans, errors));
+  ASSERT_FALSE(plans.empty());
+  testing_support::FakeWindow window(320, 480);
+  testing_support::WindowSwap swap(&window);
+  for (const levelwriter::LevelPlan &plan : plans) {
+    SCOPED_TRACE(plan.name);
+    EXPECT_TRUE(levelwriter::isShowcaseName(plan.name));
+    file::BufferBinary in;
+    ASSERT_TRUE(
+        in.open(String::fromUtf8(levelwriter::levelFilePath(folder.path(), plan.name).c_str())));
+    Level level(nullptr);
+    EXPECT_TRUE(level.load(in));
+  }
+  // The catalogue's own plans leave them out.
+  std::vector<levelwriter::LevelPlan> catalogue;
+  ASSERT_TRUE(levelwriter::planLevels(folder.path(), catalogue, errors));
+  for (const levelwriter::LevelPlan &plan : catalogue)
+    EXPECT_FALSE(levelwriter::isShowcaseName(plan.name)) << plan.name;
 }
