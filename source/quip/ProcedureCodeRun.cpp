@@ -76,10 +76,30 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                                      &&literalNotEqual,
                                                      &&valueLiteralModulus,
                                                      &&valueModulus,
-                                                     &&valueAt};
+                                                     &&valueAt,
+                                                     &&valueValueAt};
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
+  // "true" and "false", read once here: a function's own static is tested
+  // for being made at every read.
+  const Symbol trueValue = trueSymbol();
+  const Symbol falseValue = falseSymbol();
+  auto truthOf = [falseValue](const Token &token) {
+    return !(token.isSymbol() && token.symbol() == falseValue);
+  };
+  // A result written over a slot holding no payload: a number, or the
+  // literal truth of a comparison.
+  auto setOutcome = [&](Token &slot, auto result) {
+    if constexpr (std::is_same_v<decltype(result), bool>)
+      slot.setPlainSymbol(result ? trueValue : falseValue);
+    else
+      slot.setPlainNumber(result);
+  };
+  // The executable truth of equality and logic.
+  auto setTruth = [&](Token &slot, bool truth) {
+    slot.setPlainSymbol(truth ? trueValue : falseValue, true);
+  };
   // The caller leaves when a builtin changes the state; it has not yet.
   const State entered = state();
   // The body lives while its records run: its frame holds it, and once that
@@ -169,6 +189,21 @@ enter:
   p = m_top->position;
   if (!code || code->version != body->version || code->stamp != stamp || p >= body->count)
     LEAVE(CODE_EXIT_RELOAD);
+  goto start;
+enterNew:
+  // A frame just pushed, or put in place of the top one, at the start of
+  // body: most go straight on by its records, without looking at the frame
+  // again (an empty body pushes no frame, and has no compiled form; a push
+  // past the procedure-stack limit finished the script).
+  if (!m_top)
+    goto enter;
+  code = body->code;
+  if (!code || code->stamp != stamp || code->version != body->version || !code->threaded)
+    goto enter;
+  elements = body->elements;
+  step = code->steps();
+  end = step + code->count;
+  DISPATCH();
 start:
   body = m_top->procedure.m_body;
   elements = body->elements;
@@ -186,6 +221,21 @@ start:
     break;
           QUIP_LESS_OPS(QUIP_LESS_HANDLER)
 #undef QUIP_LESS_HANDLER
+        case INLINE_PLUS_EQUALS:
+        case INLINE_MINUS_EQUALS:
+          record.handler = &&inlineUpdate;
+          break;
+        case INLINE_EQUAL:
+        case INLINE_NOT_EQUAL:
+          record.handler = &&inlineEquality;
+          break;
+        case INLINE_NOT:
+          record.handler = &&inlineNot;
+          break;
+        case INLINE_AND:
+        case INLINE_OR:
+          record.handler = &&inlineLogical;
+          break;
         default:
           break;
         }
@@ -266,7 +316,7 @@ inlineOp : {
     AFTER_CALL();
   }
   // The ops met most have records of their own: the rest are the less
-  // frequent ones (and "+=", "-=" of a computed amount).
+  // frequent ones.
   if (inlined::runLess(op, this, stack))
     NEXT_UNLESS_CHANGED();
   goto call;
@@ -278,11 +328,68 @@ inlineOp : {
   QUIP_LESS_OPS(QUIP_INLINE_LESS)
 #undef QUIP_INLINE_LESS
 
+// Two numbers on top; a comparison meets the conditional after it.
 #define QUIP_INLINE_BINARY(op, function)                                                           \
-  inline_##op : if (inlined::binary(stack, inlined::function)) NEXT();                             \
-  goto call;
+  inline_##op : {                                                                                  \
+    if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isNumber())               \
+      goto call;                                                                                   \
+    Token &lhs = stack.fromTop(1);                                                                 \
+    auto r = inlined::function(lhs.number(), stack.fromTop(0).number());                           \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 2);                                                                             \
+    setOutcome(lhs, r);                                                                            \
+    stack.setCount(stack.n - 1);                                                                   \
+    NEXT();                                                                                        \
+  }
   QUIP_BINARY_OPS(QUIP_INLINE_BINARY)
 #undef QUIP_INLINE_BINARY
+
+  // The truths of "==", "!=", "not", "and" and "or", each meeting the
+  // conditional after it; the operands are let go first.
+inlineEquality : {
+  if (stack.n < 2)
+    goto call;
+  Token &b = stack.fromTop(0);
+  Token &a = stack.fromTop(1);
+  bool equal;
+  if (a.isNumber() && b.isNumber()) {
+    equal = a.number() == b.number();
+  } else {
+    equal = a == b;
+    b.release();
+    a.release();
+  }
+  bool truth = equal == (step->inlineOp == INLINE_EQUAL);
+  BRANCH_ON(truth, 2);
+  setTruth(a, truth);
+  stack.setCount(stack.n - 1);
+  NEXT();
+}
+
+inlineNot : {
+  if (stack.n < 1)
+    goto call;
+  Token &x = stack.fromTop(0);
+  bool truth = !truthOf(x);
+  x.release();
+  BRANCH_ON(truth, 1);
+  setTruth(x, truth);
+  NEXT();
+}
+
+inlineLogical : {
+  if (stack.n < 2)
+    goto call;
+  Token &b = stack.fromTop(0);
+  Token &a = stack.fromTop(1);
+  bool truth = step->inlineOp == INLINE_AND ? truthOf(a) && truthOf(b) : truthOf(a) || truthOf(b);
+  b.release();
+  a.release();
+  BRANCH_ON(truth, 2);
+  setTruth(a, truth);
+  stack.setCount(stack.n - 1);
+  NEXT();
+}
 
 inlineDup:
   if (inlined::dup(stack))
@@ -296,10 +403,51 @@ inlinePop:
   if (inlined::pop(stack))
     NEXT();
   goto call;
-inlineDef:
-  if (inlined::define(this, stack))
-    NEXT();
-  goto call;
+inlineDef : {
+  // "def" of a name the top dictionary holds. The record remembers the name
+  // it stored under last and its entry: an entry stays put while the
+  // bindings hold, and records live no longer than that (their stamp). The
+  // other cases are the token loop's.
+  if (stack.n < 2 || !stack.fromTop(1).isSymbol())
+    goto single;
+  Symbol name = stack.fromTop(1).symbol();
+  Token *stored = step->slot;
+  if (step->definedName != name.identity()) {
+    stored = lookupInTop(name);
+    if (!stored)
+      goto single;
+    CodeStep &record = const_cast<CodeStep &>(*step);
+    record.definedName = name.identity();
+    record.slot = stored;
+  }
+  if (!inlined::storeOver(stored, stack.fromTop(0)))
+    goto single;
+  stack.setCount(stack.n - 2);
+  NEXT();
+}
+
+inlineUpdate : {
+  // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
+  if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol())
+    goto single;
+  Symbol name = stack.fromTop(1).symbol();
+  Token *stored = step->slot;
+  if (step->definedName != name.identity()) {
+    stored = lookup(name);
+    if (!stored)
+      goto single;
+    CodeStep &record = const_cast<CodeStep &>(*step);
+    record.definedName = name.identity();
+    record.slot = stored;
+  }
+  if (!stored->isNumber())
+    goto single;
+  float amount = stack.fromTop(0).number();
+  stack.setCount(stack.n - 2);
+  stored->setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored->number() + amount
+                                                              : stored->number() - amount);
+  NEXT();
+}
 inlineAt:
   if (inlined::at(stack))
     NEXT();
@@ -322,17 +470,20 @@ call : {
 
   // Names bound to values.
 value : {
+  // Tested in order of use, rather than through a table: a jump through a
+  // table at every name predicts badly.
   Token &bound = *step->slot;
-  switch (bound.type()) {
-  case TYPE_NUMBER:
-  case TYPE_SYMBOL:
+  Type type = bound.type();
+  if (type == TYPE_NUMBER || type == TYPE_SYMBOL) {
     if (stack.n == stack.body->capacity)
       goto single;
     stack.at(stack.n).assignPlain(bound);
     stack.setCount(stack.n + 1);
     NEXT();
-  case TYPE_ARRAY:
+  }
+  if (type == TYPE_ARRAY) {
     if (bound.isExecutable()) {
+      ArrayBody *called = bound.array().m_body;
       if (LAST()) {
         replaceTop(bound.array());
       } else {
@@ -340,22 +491,22 @@ value : {
         pushProcedure(bound.array());
       }
       remaining -= k;
-      goto enter;
+      body = called;
+      goto enterNew;
     }
     if (stack.n == stack.body->capacity)
       goto single;
     stack.at(stack.n).assignArray(bound);
     stack.setCount(stack.n + 1);
     NEXT();
-  case TYPE_BUILTIN:
-    // Bound when compiled to a value, so not under this stamp: the token
-    // loop decides.
-    goto single;
-  default:
-    push(bound);
-    stack = inlined::Operands(this);
-    NEXT();
   }
+  // A builtin was bound when compiled to a value, so not under this stamp:
+  // the token loop decides.
+  if (type == TYPE_BUILTIN)
+    goto single;
+  push(bound);
+  stack = inlined::Operands(this);
+  NEXT();
 }
 
 valueOp : {
@@ -389,7 +540,7 @@ valueOp : {
     auto r = inlined::function(lhs.number(), bound.number());                                      \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 1);                                                                             \
-    inlined::setResult(lhs, r);                                                                    \
+    setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
@@ -424,6 +575,21 @@ valueAt : {
   NEXT();
 }
 
+valueValueAt : {
+  // "a i at": the element of a name's array at another name's index.
+  const Token &array = *step->slot;
+  const Token &index = *step->second;
+  if (array.type() != TYPE_ARRAY || array.isExecutable() || !index.isNumber() ||
+      stack.n == stack.body->capacity)
+    goto first;
+  uint32_t i = clampToUnsigned(index.number());
+  if (i >= array.array().count())
+    goto first;
+  stack.at(stack.n) = std::as_const(array.array())[i];
+  stack.setCount(stack.n + 1);
+  NEXT();
+}
+
   // Number literals taken by the op after them.
 literalOp:
   if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
@@ -438,7 +604,7 @@ literalOp:
     auto r = inlined::function(lhs.number(), step->number);                                        \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 1);                                                                             \
-    inlined::setResult(lhs, r);                                                                    \
+    setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_LITERAL_BINARY)
@@ -475,7 +641,7 @@ literalNotEqual : {
   Token &lhs = stack.fromTop(0);
   bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
   BRANCH_ON(truth, 1);
-  inlined::setTruth(lhs, truth);
+  setTruth(lhs, truth);
   NEXT();
 }
 
@@ -500,7 +666,7 @@ valueLiteralOp : {
     auto r = inlined::function(bound.number(), step->number);                                      \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 0);                                                                             \
-    inlined::setResult(freshSlot(stack), r);                                                       \
+    setOutcome(freshSlot(stack), r);                                                               \
     stack.setCount(stack.n + 1);                                                                   \
     NEXT();                                                                                        \
   }
@@ -542,26 +708,29 @@ conditional : {
     goto first;
   Token &condition = stack.fromTop(0);
   uint32_t at = POSITION();
-  const Token *chosen = condition.toBool()        ? &elements[at]
+  const Token *chosen = truthOf(condition)        ? &elements[at]
                         : step->op == CODE_IFELSE ? &elements[at + 1]
                                                   : nullptr;
   condition.release();
   stack.setCount(stack.n - 1);
   remaining -= k;
-  if (LAST()) {
-    if (chosen)
-      replaceTop(chosen->array());
-    else
+  if (!chosen) {
+    if (LAST()) {
       retireTop();
-    goto enter;
+      goto enter;
+    }
+    step += k;
+    DISPATCH();
   }
-  if (chosen) {
+  // The chosen body is read before its token's body may go.
+  body = chosen->array().m_body;
+  if (LAST()) {
+    replaceTop(chosen->array());
+  } else {
     m_top->position = AFTER();
     pushProcedure(chosen->array());
-    goto enter;
   }
-  step += k;
-  DISPATCH();
+  goto enterNew;
 }
 
 branch : {
@@ -573,20 +742,23 @@ branch : {
                                                         : nullptr;
   k += conditional.steps;
   remaining -= k;
-  if (LAST()) {
-    if (chosen)
-      replaceTop(chosen->array());
-    else
+  if (!chosen) {
+    if (LAST()) {
       retireTop();
-    goto enter;
+      goto enter;
+    }
+    step += k;
+    DISPATCH();
   }
-  if (chosen) {
+  // The chosen body is read before its token's body may go.
+  body = chosen->array().m_body;
+  if (LAST()) {
+    replaceTop(chosen->array());
+  } else {
     m_top->position = AFTER();
     pushProcedure(chosen->array());
-    goto enter;
   }
-  step += k;
-  DISPATCH();
+  goto enterNew;
 }
 
 single:
