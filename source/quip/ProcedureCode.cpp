@@ -117,6 +117,20 @@ CodeOp valueLiteralRecord(InlineOp op) {
   }
 }
 
+// The record of two names and an op of two numbers; CODE_TOKEN for any
+// other op.
+CodeOp valueValueRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_VALUE_VALUE_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  default:
+    return CODE_TOKEN;
+  }
+}
+
 CodeOp valueOpRecord(InlineOp op) {
   switch (op) {
 #define QUIP_CODE_OPS(name, function)                                                              \
@@ -216,10 +230,12 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       step.steps = 2;
       step.inlineOp = op;
     } else if (Token *second = boundValue(interpreter, tokens, p + 1, n);
-               second && opAt(interpreter, tokens, p + 2, n) == INLINE_AT) {
-      step.op = CODE_VALUE_VALUE_AT;
+               second && (op = opAt(interpreter, tokens, p + 2, n)) != INLINE_NONE &&
+               (op == INLINE_AT || valueValueRecord(op) != CODE_TOKEN)) {
+      step.op = op == INLINE_AT ? CODE_VALUE_VALUE_AT : valueValueRecord(op);
       step.first = CODE_VALUE;
       step.steps = 3;
+      step.inlineOp = op;
       step.second = second;
     } else if (p + 2 < n && tokens[p + 1].isNumber()) {
       InlineOp op = opAt(interpreter, tokens, p + 2, n);

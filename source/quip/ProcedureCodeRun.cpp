@@ -49,7 +49,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                            unsigned int &budget, inlined::Operands &operands,
                                            uint32_t stamp) {
 #define QUIP_CODE_LABELS(op, function)                                                             \
-  &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op,
+  &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op, &&valueValue_##op,
   static const void *const kLabels[CODE_OP_COUNT] = {&&single,
                                                      &&pushPlain,
                                                      &&pushArray,
@@ -112,6 +112,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   uint32_t p = position;
   uint32_t k;
   bool taken;
+  // The procedure a record enters.
+  const Array *callee;
   CodeExit result;
 
 // Runs the record step points at.
@@ -190,20 +192,38 @@ enter:
   if (!code || code->version != body->version || code->stamp != stamp || p >= body->count)
     LEAVE(CODE_EXIT_RELOAD);
   goto start;
-enterNew:
-  // A frame just pushed, or put in place of the top one, at the start of
-  // body: most go straight on by its records, without looking at the frame
-  // again (an empty body pushes no frame, and has no compiled form; a push
-  // past the procedure-stack limit finished the script).
-  if (!m_top)
-    goto enter;
-  code = body->code;
-  if (!code || code->stamp != stamp || code->version != body->version || !code->threaded)
-    goto enter;
-  elements = body->elements;
+callBody : {
+  // The procedure callee (a k-step record's own procedure, already counted)
+  // is entered: in place of the top frame when the record is its last, above
+  // it otherwise. A body with a form for this stamp goes straight on by its
+  // records; any other is looked at from the frame. A compiled body is never
+  // empty, so its frame is pushed (unless the push meets the procedure-stack
+  // limit, which finishes the script); and any form has been threaded, since
+  // the loop starts on every form it is given as soon as it is compiled.
+  ArrayBody *next = callee->m_body;
+  ProcedureCode *nextCode = next->code;
+  bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version &&
+                  nextCode->count == next->count;
+  if (LAST()) {
+    // The callee is read before the frame's body may go.
+    if (!compiled) {
+      replaceTop(*callee);
+      goto enter;
+    }
+    replaceTopBody(next);
+  } else {
+    m_top->position = AFTER();
+    pushProcedure(*callee);
+    if (!compiled || !m_top)
+      goto enter;
+  }
+  code = nextCode;
+  body = next;
+  elements = next->elements;
   step = code->steps();
   end = step + code->count;
   DISPATCH();
+}
 start:
   body = m_top->procedure.m_body;
   elements = body->elements;
@@ -483,16 +503,9 @@ value : {
   }
   if (type == TYPE_ARRAY) {
     if (bound.isExecutable()) {
-      ArrayBody *called = bound.array().m_body;
-      if (LAST()) {
-        replaceTop(bound.array());
-      } else {
-        m_top->position = AFTER();
-        pushProcedure(bound.array());
-      }
       remaining -= k;
-      body = called;
-      goto enterNew;
+      callee = &bound.array();
+      goto callBody;
     }
     if (stack.n == stack.body->capacity)
       goto single;
@@ -545,6 +558,23 @@ valueOp : {
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
 #undef QUIP_VALUE_BINARY
+
+// Two names bound to numbers: the op runs on them, its result pushed.
+#define QUIP_VALUE_VALUE_BINARY(op, function)                                                      \
+  valueValue_##op : {                                                                              \
+    const Token &lhs = *step->slot;                                                                \
+    const Token &rhs = *step->second;                                                              \
+    if (!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity)                     \
+      goto first;                                                                                  \
+    auto r = inlined::function(lhs.number(), rhs.number());                                        \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 0);                                                                             \
+    setOutcome(freshSlot(stack), r);                                                               \
+    stack.setCount(stack.n + 1);                                                                   \
+    NEXT();                                                                                        \
+  }
+  QUIP_BINARY_OPS(QUIP_VALUE_VALUE_BINARY)
+#undef QUIP_VALUE_VALUE_BINARY
 
 valueModulus : {
   // A number on top, a name bound to the divisor.
@@ -722,15 +752,8 @@ conditional : {
     step += k;
     DISPATCH();
   }
-  // The chosen body is read before its token's body may go.
-  body = chosen->array().m_body;
-  if (LAST()) {
-    replaceTop(chosen->array());
-  } else {
-    m_top->position = AFTER();
-    pushProcedure(chosen->array());
-  }
-  goto enterNew;
+  callee = &chosen->array();
+  goto callBody;
 }
 
 branch : {
@@ -750,15 +773,8 @@ branch : {
     step += k;
     DISPATCH();
   }
-  // The chosen body is read before its token's body may go.
-  body = chosen->array().m_body;
-  if (LAST()) {
-    replaceTop(chosen->array());
-  } else {
-    m_top->position = AFTER();
-    pushProcedure(chosen->array());
-  }
-  goto enterNew;
+  callee = &chosen->array();
+  goto callBody;
 }
 
 single:

@@ -99,6 +99,11 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       L"\"a\" i toString != { 'd' } if i 2 > not { 's' } if i 1 > i 3 < and { 'm' } "
       L"{ 'o' } ifelse i 1 == 5 or { 'x' } if 1 i 2 * < { 'l' } if \"s\" 1 < pop "
       L"i 1 == not pop i i == i 'q' == and pop i: 1 += l } if } def l",
+      // Ops of two names: numbers, comparisons meeting a conditional, a
+      // procedure and a string among them.
+      L"a: 3 def b: 4 def p: { 2 } def i: 0 def l: { i 6 < { a b + pop a b < { 'lt' } "
+      L"{ 'ge' } ifelse pop a b >= { 'x' } if i b * pop a p - pop i 3 == { b: \"s\" def } if "
+      L"a b / pop i b modulus pop b a > pop i: 1 += l } if } def l",
       // A fallback looked up, found, and the wrong types.
       L"d: ( ) def i: 0 def l: { i 4 < { d k: d k: 0 lookupElse 1 + insert "
       L"d j: 'none' lookupElse pop 5 k: 1 lookupElse pop d 3 9 lookupElse pop "
