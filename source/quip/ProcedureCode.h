@@ -77,11 +77,11 @@ enum CodeOp : uint8_t {
   CODE_IFELSE,
   // A name bound to a value and a builtin run inline after it (2 steps).
   CODE_VALUE_OP,
-  // Two names bound to numbers and a binary op (3 steps): second is the
-  // entry of the other name. The records of each op are CODE_VALUE_VALUE_*.
   // Past the last token (no step): the frame is done.
   CODE_END,
-// The same records for the ops met most, each with code of its own.
+// The same records for the ops met most, each with code of its own, and
+// theirs alone: two names bound to numbers and the op (3 steps; second is
+// the entry of the other name).
 #define QUIP_CODE_OPS(op, function)                                                                \
   CODE_INLINE_##op, CODE_LITERAL_##op, CODE_VALUE_LITERAL_##op, CODE_VALUE_##op,                   \
       CODE_VALUE_VALUE_##op,
