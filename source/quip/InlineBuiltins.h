@@ -140,22 +140,23 @@ template <typename Op>
   slot.setPlainSymbol(value ? trueSymbol() : falseSymbol(), true);
 }
 
+// Whether two values are equal; both are let go.
+[[gnu::always_inline]] inline bool equalReleased(Token &a, Token &b) {
+  // Numbers have no payload to let go.
+  if (a.isNumber() && b.isNumber())
+    return a.number() == b.number();
+  bool equal = a == b;
+  b.release();
+  a.release();
+  return equal;
+}
+
 // "==" and "!=": any two values.
 [[gnu::always_inline]] inline bool equality(Operands &stack, bool wantEqual) {
   if (stack.n < 2)
     return false;
-  Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
-  bool equal;
-  if (a.isNumber() && b.isNumber()) {
-    // Numbers have no payload to let go.
-    equal = a.number() == b.number();
-  } else {
-    equal = a == b;
-    b.release();
-    a.release();
-  }
-  setTruth(a, equal == wantEqual);
+  setTruth(a, equalReleased(a, stack.fromTop(0)) == wantEqual);
   stack.setCount(stack.n - 1);
   return true;
 }

@@ -33,6 +33,23 @@ namespace {
   return slot;
 }
 
+// The entry a "def" (inTop), "+=" or "-=" record stores into under a name:
+// the one it remembers for that name, or the one found, then remembered;
+// null when the name is not bound there. An entry stays put while the
+// bindings hold, and records live no longer than that (their stamp).
+[[gnu::always_inline]] inline Token *storedEntry(Interpreter *interpreter, const CodeStep &step,
+                                                 Symbol name, bool inTop) {
+  if (step.definedName == name.identity())
+    return step.slot;
+  Token *entry = inTop ? interpreter->lookupInTop(name) : interpreter->lookup(name);
+  if (entry) {
+    CodeStep &record = const_cast<CodeStep &>(step);
+    record.definedName = name.identity();
+    record.slot = entry;
+  }
+  return entry;
+}
+
 } // namespace
 
 // After a builtin: the loop goes on by itself unless its caller has
@@ -369,17 +386,8 @@ inlineOp : {
 inlineEquality : {
   if (stack.n < 2)
     goto call;
-  Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
-  bool equal;
-  if (a.isNumber() && b.isNumber()) {
-    equal = a.number() == b.number();
-  } else {
-    equal = a == b;
-    b.release();
-    a.release();
-  }
-  bool truth = equal == (step->inlineOp == INLINE_EQUAL);
+  bool truth = inlined::equalReleased(a, stack.fromTop(0)) == (step->inlineOp == INLINE_EQUAL);
   BRANCH_ON(truth, 2);
   setTruth(a, truth);
   stack.setCount(stack.n - 1);
@@ -424,22 +432,11 @@ inlinePop:
     NEXT();
   goto call;
 inlineDef : {
-  // "def" of a name the top dictionary holds. The record remembers the name
-  // it stored under last and its entry: an entry stays put while the
-  // bindings hold, and records live no longer than that (their stamp). The
-  // other cases are the token loop's.
+  // "def" of a name the top dictionary holds; the other cases are the token
+  // loop's.
   if (stack.n < 2 || !stack.fromTop(1).isSymbol())
     goto single;
-  Symbol name = stack.fromTop(1).symbol();
-  Token *stored = step->slot;
-  if (step->definedName != name.identity()) {
-    stored = lookupInTop(name);
-    if (!stored)
-      goto single;
-    CodeStep &record = const_cast<CodeStep &>(*step);
-    record.definedName = name.identity();
-    record.slot = stored;
-  }
+  Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), true);
   if (!inlined::storeOver(stored, stack.fromTop(0)))
     goto single;
   stack.setCount(stack.n - 2);
@@ -450,17 +447,8 @@ inlineUpdate : {
   // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
   if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol())
     goto single;
-  Symbol name = stack.fromTop(1).symbol();
-  Token *stored = step->slot;
-  if (step->definedName != name.identity()) {
-    stored = lookup(name);
-    if (!stored)
-      goto single;
-    CodeStep &record = const_cast<CodeStep &>(*step);
-    record.definedName = name.identity();
-    record.slot = stored;
-  }
-  if (!stored->isNumber())
+  Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), false);
+  if (!stored || !stored->isNumber())
     goto single;
   float amount = stack.fromTop(0).number();
   stack.setCount(stack.n - 2);
