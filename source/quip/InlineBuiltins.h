@@ -140,22 +140,23 @@ template <typename Op>
   slot.setPlainSymbol(value ? trueSymbol() : falseSymbol(), true);
 }
 
+// Whether two values are equal; both are let go.
+[[gnu::always_inline]] inline bool equalReleased(Token &a, Token &b) {
+  // Numbers have no payload to let go.
+  if (a.isNumber() && b.isNumber())
+    return a.number() == b.number();
+  bool equal = a == b;
+  b.release();
+  a.release();
+  return equal;
+}
+
 // "==" and "!=": any two values.
 [[gnu::always_inline]] inline bool equality(Operands &stack, bool wantEqual) {
   if (stack.n < 2)
     return false;
-  Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
-  bool equal;
-  if (a.isNumber() && b.isNumber()) {
-    // Numbers have no payload to let go.
-    equal = a.number() == b.number();
-  } else {
-    equal = a == b;
-    b.release();
-    a.release();
-  }
-  setTruth(a, equal == wantEqual);
+  setTruth(a, equalReleased(a, stack.fromTop(0)) == wantEqual);
   stack.setCount(stack.n - 1);
   return true;
 }
@@ -187,6 +188,14 @@ template <typename Op>
 // Both truncated, the remainder with the sign of lhs; false for NaN and a
 // zero divisor, which are the builtin's to report.
 [[gnu::always_inline]] inline bool remainderOf(float l, float r, float &out) {
+  // Both within int range, the usual case: one test each, which NaN fails.
+  if (l > -2147483648.0f && l < 2147483648.0f && r > -2147483648.0f && r < 2147483648.0f) {
+    int divisor = int(r);
+    if (divisor == 0)
+      return false;
+    out = float(divisor == -1 ? 0 : int(l) % divisor);
+    return true;
+  }
   if (std::isnan(l) || std::isnan(r))
     return false;
   int divisor = clampToInt(r);
@@ -330,6 +339,25 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
   return true;
 }
 
+// "lookupElse": the value under the name, or the fallback.
+[[gnu::always_inline]] inline bool lookupElse(Operands &stack) {
+  if (stack.n < 3 || !stack.fromTop(1).isSymbol() || !stack.fromTop(2).isDictionary())
+    return false;
+  Token &dictionary = stack.fromTop(2);
+  Token &fallback = stack.fromTop(0);
+  if (const Token *value = dictionary.dictionary().lookup(stack.fromTop(1).symbol())) {
+    // The copy is made before the dictionary's handle goes: it may be the
+    // last.
+    Token found(*value);
+    dictionary.swap(found);
+  } else {
+    dictionary.swap(fallback);
+  }
+  fallback.release();
+  stack.setCount(stack.n - 2);
+  return true;
+}
+
 [[gnu::always_inline]] inline bool stringLength(Operands &stack) {
   if (stack.n < 1 || !stack.fromTop(0).isString())
     return false;
@@ -399,6 +427,8 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     return insert(stack);
   case INLINE_STRING_LENGTH:
     return stringLength(stack);
+  case INLINE_LOOKUP_ELSE:
+    return lookupElse(stack);
   default:
     return false;
   }

@@ -287,9 +287,13 @@ private:
       retireTop();
       return;
     }
+    replaceTopBody(procedure.m_body);
+  }
+  // The same for a body known to hold tokens.
+  [[gnu::always_inline]] void replaceTopBody(ArrayBody *body) {
     ArrayBody *old = m_top->procedure.m_body;
-    ++procedure.m_body->references;
-    m_top->procedure.m_body = procedure.m_body;
+    ++body->references;
+    m_top->procedure.m_body = body;
     m_top->position = 0;
     if (--old->references == 0)
       Array::destroy(old);

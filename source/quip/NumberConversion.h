@@ -42,9 +42,15 @@ namespace quip {
 // values: 0 is the top, -1 the bottom; half-way positions round down. False
 // when the position names no value.
 [[gnu::always_inline]] inline bool stackSlot(uint32_t n, float position, uint32_t &slot) {
-  // A whole position from the top, the usual case, needs no floor.
+  // A whole position, the usual case, needs no floor: from the top, or
+  // (negative) from the bottom.
   if (position >= 0 && position < float(n) && float(int(position)) == position) {
     slot = n - 1 - uint32_t(int(position));
+    return true;
+  }
+  if (position < 0 && position > -2147483648.0f && float(int(position)) == position &&
+      uint32_t(-int(position)) <= n) {
+    slot = uint32_t(-int(position)) - 1;
     return true;
   }
   double floor = std::floor(double(position));

@@ -29,6 +29,15 @@ InlineOp opAt(Interpreter *interpreter, const Token *tokens, uint32_t i, uint32_
   return builtin ? builtin->inlineOp() : INLINE_NONE;
 }
 
+// The entry of an executable name bound to a value that is not a builtin;
+// null for anything else.
+Token *boundValue(Interpreter *interpreter, const Token *tokens, uint32_t i, uint32_t n) {
+  if (i >= n || !tokens[i].isSymbol() || !tokens[i].isExecutable())
+    return nullptr;
+  Token *value = interpreter->lookup(tokens[i].symbol());
+  return value && !value->isBuiltin() ? value : nullptr;
+}
+
 // Ops of two numbers that take a number literal as their right operand.
 bool isBinaryWithLiteral(InlineOp op) {
   switch (op) {
@@ -108,6 +117,20 @@ CodeOp valueLiteralRecord(InlineOp op) {
   }
 }
 
+// The record of two names and an op of two numbers; CODE_TOKEN for any
+// other op.
+CodeOp valueValueRecord(InlineOp op) {
+  switch (op) {
+#define QUIP_CODE_OPS(name, function)                                                              \
+  case INLINE_##name:                                                                              \
+    return CODE_VALUE_VALUE_##name;
+    QUIP_BINARY_OPS(QUIP_CODE_OPS)
+#undef QUIP_CODE_OPS
+  default:
+    return CODE_TOKEN;
+  }
+}
+
 CodeOp valueOpRecord(InlineOp op) {
   switch (op) {
 #define QUIP_CODE_OPS(name, function)                                                              \
@@ -124,8 +147,36 @@ CodeOp valueOpRecord(InlineOp op) {
   }
 }
 
+// The record of a builtin run by a token or a name.
+CodeStep builtinStep(CodeStep step, const Token &builtin) {
+  InlineOp op = builtin.inlineOp();
+  step.op = op != INLINE_NONE ? inlineRecord(op) : CODE_CALL;
+  step.inlineOp = op;
+  if (op == INLINE_DEF || op == INLINE_PLUS_EQUALS || op == INLINE_MINUS_EQUALS)
+    // It remembers where it stored (none yet); its other cases are steps of
+    // the token loop.
+    step.definedName = nullptr;
+  else
+    step.builtin = builtin.builtin();
+  return step;
+}
+
+CodeStep plainStep(CodeOp op, uint8_t steps, uint32_t position) {
+  CodeStep step;
+  step.handler = nullptr;
+  step.op = op;
+  step.steps = steps;
+  step.inlineOp = INLINE_NONE;
+  step.first = CODE_TOKEN;
+  step.position = position;
+  step.number = 0.0f;
+  step.depth = kNoDepth;
+  step.slot = nullptr;
+  return step;
+}
+
 CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint32_t n) {
-  CodeStep step{nullptr, CODE_TOKEN, 1, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}, p, kNoDepth};
+  CodeStep step = plainStep(CODE_TOKEN, 1, p);
   const Token &token = tokens[p];
   switch (token.type()) {
   case TYPE_NUMBER: {
@@ -168,12 +219,8 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
     Token *value = interpreter->lookup(token.symbol());
     if (!value)
       return step;
-    if (value->isBuiltin()) {
-      step.op = value->inlineOp() != INLINE_NONE ? inlineRecord(value->inlineOp()) : CODE_CALL;
-      step.inlineOp = value->inlineOp();
-      step.builtin = value->builtin();
-      return step;
-    }
+    if (value->isBuiltin())
+      return builtinStep(step, *value);
     step.op = CODE_VALUE;
     step.slot = value;
     if (InlineOp op = opAt(interpreter, tokens, p + 1, n);
@@ -182,6 +229,14 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       step.first = CODE_VALUE;
       step.steps = 2;
       step.inlineOp = op;
+    } else if (Token *second = boundValue(interpreter, tokens, p + 1, n);
+               second && (op = opAt(interpreter, tokens, p + 2, n)) != INLINE_NONE &&
+               (op == INLINE_AT || valueValueRecord(op) != CODE_TOKEN)) {
+      step.op = op == INLINE_AT ? CODE_VALUE_VALUE_AT : valueValueRecord(op);
+      step.first = CODE_VALUE;
+      step.steps = 3;
+      step.inlineOp = op;
+      step.second = second;
     } else if (p + 2 < n && tokens[p + 1].isNumber()) {
       InlineOp op = opAt(interpreter, tokens, p + 2, n);
       if (isBinaryWithLiteral(op)) {
@@ -195,10 +250,7 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
     return step;
   }
   case TYPE_BUILTIN:
-    step.op = token.inlineOp() != INLINE_NONE ? inlineRecord(token.inlineOp()) : CODE_CALL;
-    step.inlineOp = token.inlineOp();
-    step.builtin = token.builtin();
-    return step;
+    return builtinStep(step, token);
   case TYPE_ARRAY:
     if (opAt(interpreter, tokens, p + 1, n) == INLINE_IF) {
       step.op = CODE_IF;
@@ -237,8 +289,7 @@ ProcedureCode *compileProcedure(ArrayBody *body, Interpreter *interpreter, uint3
   code->threaded = 0;
   for (uint32_t p = 0; p < n; ++p)
     code->steps()[p] = stepFor(interpreter, body->elements, p, n);
-  code->steps()[n] =
-      CodeStep{nullptr, CODE_END, 0, INLINE_NONE, CODE_TOKEN, 0.0f, {nullptr}, n, kNoDepth};
+  code->steps()[n] = plainStep(CODE_END, 0, n);
   freeProcedureCode(body->code);
   body->code = code;
   return code;

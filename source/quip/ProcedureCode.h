@@ -30,15 +30,9 @@ class Interpreter;
   X(GREATER_OR_EQUAL, greaterOrEqual)
 
 // The other builtins run inline (run by the general inline record, each with
-// code of its own).
+// code of its own); those giving a truth ("==", "!=", "not", "and", "or")
+// have code of their own that meets a conditional after them.
 #define QUIP_LESS_OPS(X)                                                                           \
-  X(PLUS_EQUALS)                                                                                   \
-  X(MINUS_EQUALS)                                                                                  \
-  X(EQUAL)                                                                                         \
-  X(NOT_EQUAL)                                                                                     \
-  X(NOT)                                                                                           \
-  X(AND)                                                                                           \
-  X(OR)                                                                                            \
   X(MODULUS)                                                                                       \
   X(MIN)                                                                                           \
   X(MAX)                                                                                           \
@@ -51,7 +45,8 @@ class Interpreter;
   X(SIZE)                                                                                          \
   X(LOOKUP)                                                                                        \
   X(INSERT)                                                                                        \
-  X(STRING_LENGTH)
+  X(STRING_LENGTH)                                                                                 \
+  X(LOOKUP_ELSE)
 
 enum CodeOp : uint8_t {
   // Runs as the token loop runs it (an error token, an undefined name).
@@ -84,9 +79,12 @@ enum CodeOp : uint8_t {
   CODE_VALUE_OP,
   // Past the last token (no step): the frame is done.
   CODE_END,
-// The same records for the ops met most, each with code of its own.
+// The same records for the ops met most, each with code of its own, and
+// theirs alone: two names bound to numbers and the op (3 steps; second is
+// the entry of the other name).
 #define QUIP_CODE_OPS(op, function)                                                                \
-  CODE_INLINE_##op, CODE_LITERAL_##op, CODE_VALUE_LITERAL_##op, CODE_VALUE_##op,
+  CODE_INLINE_##op, CODE_LITERAL_##op, CODE_VALUE_LITERAL_##op, CODE_VALUE_##op,                   \
+      CODE_VALUE_VALUE_##op,
   QUIP_BINARY_OPS(QUIP_CODE_OPS)
 #undef QUIP_CODE_OPS
       CODE_INLINE_DUP,
@@ -102,6 +100,9 @@ enum CodeOp : uint8_t {
   CODE_VALUE_LITERAL_MODULUS,
   CODE_VALUE_MODULUS,
   CODE_VALUE_AT,
+  // A name bound to an array, a name bound to an index and "at" (3 steps):
+  // the element is pushed, the array's handle never is.
+  CODE_VALUE_VALUE_AT,
   CODE_OP_COUNT
 };
 
@@ -116,16 +117,25 @@ struct CodeStep {
   // What the record's first token alone is (a push, a name, or anything
   // else: CODE_TOKEN), for when the record cannot run whole.
   CodeOp first;
-  float number;
+  // The record's token in the body.
+  uint32_t position;
+  union {
+    struct {
+      float number;
+      // For a number literal taken as a stack position: the depth it names
+      // when it is a whole number from the top, else kNoDepth.
+      uint32_t depth;
+    };
+    // "def", "+=" and "-=": the name they last stored under (slot is that
+    // name's entry: for "def", in the top dictionary), or null.
+    const void *definedName;
+    // The entry of the second of two names.
+    Token *second;
+  };
   union {
     Token *slot;
     Builtin builtin;
   };
-  // The record's token in the body.
-  uint32_t position;
-  // For a number literal taken as a stack position: the depth it names when
-  // it is a whole number from the top, else kNoDepth.
-  uint32_t depth;
 };
 static_assert(sizeof(CodeStep) == 32);
 constexpr uint32_t kNoDepth = UINT32_MAX;

@@ -33,6 +33,23 @@ namespace {
   return slot;
 }
 
+// The entry a "def" (inTop), "+=" or "-=" record stores into under a name:
+// the one it remembers for that name, or the one found, then remembered;
+// null when the name is not bound there. An entry stays put while the
+// bindings hold, and records live no longer than that (their stamp).
+[[gnu::always_inline]] inline Token *storedEntry(Interpreter *interpreter, const CodeStep &step,
+                                                 Symbol name, bool inTop) {
+  if (step.definedName == name.identity())
+    return step.slot;
+  Token *entry = inTop ? interpreter->lookupInTop(name) : interpreter->lookup(name);
+  if (entry) {
+    CodeStep &record = const_cast<CodeStep &>(step);
+    record.definedName = name.identity();
+    record.slot = entry;
+  }
+  return entry;
+}
+
 } // namespace
 
 // After a builtin: the loop goes on by itself unless its caller has
@@ -49,7 +66,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                            unsigned int &budget, inlined::Operands &operands,
                                            uint32_t stamp) {
 #define QUIP_CODE_LABELS(op, function)                                                             \
-  &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op,
+  &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op, &&valueValue_##op,
   static const void *const kLabels[CODE_OP_COUNT] = {&&single,
                                                      &&pushPlain,
                                                      &&pushArray,
@@ -76,10 +93,30 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                                      &&literalNotEqual,
                                                      &&valueLiteralModulus,
                                                      &&valueModulus,
-                                                     &&valueAt};
+                                                     &&valueAt,
+                                                     &&valueValueAt};
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
+  // "true" and "false", read once here: a function's own static is tested
+  // for being made at every read.
+  const Symbol trueValue = trueSymbol();
+  const Symbol falseValue = falseSymbol();
+  auto truthOf = [falseValue](const Token &token) {
+    return !(token.isSymbol() && token.symbol() == falseValue);
+  };
+  // A result written over a slot holding no payload: a number, or the
+  // literal truth of a comparison.
+  auto setOutcome = [&](Token &slot, auto result) {
+    if constexpr (std::is_same_v<decltype(result), bool>)
+      slot.setPlainSymbol(result ? trueValue : falseValue);
+    else
+      slot.setPlainNumber(result);
+  };
+  // The executable truth of equality and logic.
+  auto setTruth = [&](Token &slot, bool truth) {
+    slot.setPlainSymbol(truth ? trueValue : falseValue, true);
+  };
   // The caller leaves when a builtin changes the state; it has not yet.
   const State entered = state();
   // The body lives while its records run: its frame holds it, and once that
@@ -92,6 +129,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   uint32_t p = position;
   uint32_t k;
   bool taken;
+  // The procedure a record enters.
+  const Array *callee;
   CodeExit result;
 
 // Runs the record step points at.
@@ -169,6 +208,39 @@ enter:
   p = m_top->position;
   if (!code || code->version != body->version || code->stamp != stamp || p >= body->count)
     LEAVE(CODE_EXIT_RELOAD);
+  goto start;
+callBody : {
+  // The procedure callee (a k-step record's own procedure, already counted)
+  // is entered: in place of the top frame when the record is its last, above
+  // it otherwise. A body with a form for this stamp goes straight on by its
+  // records; any other is looked at from the frame. A compiled body is never
+  // empty, so its frame is pushed (unless the push meets the procedure-stack
+  // limit, which finishes the script); and any form has been threaded, since
+  // the loop starts on every form it is given as soon as it is compiled.
+  ArrayBody *next = callee->m_body;
+  ProcedureCode *nextCode = next->code;
+  bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version &&
+                  nextCode->count == next->count;
+  if (LAST()) {
+    // The callee is read before the frame's body may go.
+    if (!compiled) {
+      replaceTop(*callee);
+      goto enter;
+    }
+    replaceTopBody(next);
+  } else {
+    m_top->position = AFTER();
+    pushProcedure(*callee);
+    if (!compiled || !m_top)
+      goto enter;
+  }
+  code = nextCode;
+  body = next;
+  elements = next->elements;
+  step = code->steps();
+  end = step + code->count;
+  DISPATCH();
+}
 start:
   body = m_top->procedure.m_body;
   elements = body->elements;
@@ -186,6 +258,21 @@ start:
     break;
           QUIP_LESS_OPS(QUIP_LESS_HANDLER)
 #undef QUIP_LESS_HANDLER
+        case INLINE_PLUS_EQUALS:
+        case INLINE_MINUS_EQUALS:
+          record.handler = &&inlineUpdate;
+          break;
+        case INLINE_EQUAL:
+        case INLINE_NOT_EQUAL:
+          record.handler = &&inlineEquality;
+          break;
+        case INLINE_NOT:
+          record.handler = &&inlineNot;
+          break;
+        case INLINE_AND:
+        case INLINE_OR:
+          record.handler = &&inlineLogical;
+          break;
         default:
           break;
         }
@@ -266,7 +353,7 @@ inlineOp : {
     AFTER_CALL();
   }
   // The ops met most have records of their own: the rest are the less
-  // frequent ones (and "+=", "-=" of a computed amount).
+  // frequent ones.
   if (inlined::runLess(op, this, stack))
     NEXT_UNLESS_CHANGED();
   goto call;
@@ -278,11 +365,59 @@ inlineOp : {
   QUIP_LESS_OPS(QUIP_INLINE_LESS)
 #undef QUIP_INLINE_LESS
 
+// Two numbers on top; a comparison meets the conditional after it.
 #define QUIP_INLINE_BINARY(op, function)                                                           \
-  inline_##op : if (inlined::binary(stack, inlined::function)) NEXT();                             \
-  goto call;
+  inline_##op : {                                                                                  \
+    if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isNumber())               \
+      goto call;                                                                                   \
+    Token &lhs = stack.fromTop(1);                                                                 \
+    auto r = inlined::function(lhs.number(), stack.fromTop(0).number());                           \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 2);                                                                             \
+    setOutcome(lhs, r);                                                                            \
+    stack.setCount(stack.n - 1);                                                                   \
+    NEXT();                                                                                        \
+  }
   QUIP_BINARY_OPS(QUIP_INLINE_BINARY)
 #undef QUIP_INLINE_BINARY
+
+  // The truths of "==", "!=", "not", "and" and "or", each meeting the
+  // conditional after it; the operands are let go first.
+inlineEquality : {
+  if (stack.n < 2)
+    goto call;
+  Token &a = stack.fromTop(1);
+  bool truth = inlined::equalReleased(a, stack.fromTop(0)) == (step->inlineOp == INLINE_EQUAL);
+  BRANCH_ON(truth, 2);
+  setTruth(a, truth);
+  stack.setCount(stack.n - 1);
+  NEXT();
+}
+
+inlineNot : {
+  if (stack.n < 1)
+    goto call;
+  Token &x = stack.fromTop(0);
+  bool truth = !truthOf(x);
+  x.release();
+  BRANCH_ON(truth, 1);
+  setTruth(x, truth);
+  NEXT();
+}
+
+inlineLogical : {
+  if (stack.n < 2)
+    goto call;
+  Token &b = stack.fromTop(0);
+  Token &a = stack.fromTop(1);
+  bool truth = step->inlineOp == INLINE_AND ? truthOf(a) && truthOf(b) : truthOf(a) || truthOf(b);
+  b.release();
+  a.release();
+  BRANCH_ON(truth, 2);
+  setTruth(a, truth);
+  stack.setCount(stack.n - 1);
+  NEXT();
+}
 
 inlineDup:
   if (inlined::dup(stack))
@@ -296,10 +431,31 @@ inlinePop:
   if (inlined::pop(stack))
     NEXT();
   goto call;
-inlineDef:
-  if (inlined::define(this, stack))
-    NEXT();
-  goto call;
+inlineDef : {
+  // "def" of a name the top dictionary holds; the other cases are the token
+  // loop's.
+  if (stack.n < 2 || !stack.fromTop(1).isSymbol())
+    goto single;
+  Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), true);
+  if (!inlined::storeOver(stored, stack.fromTop(0)))
+    goto single;
+  stack.setCount(stack.n - 2);
+  NEXT();
+}
+
+inlineUpdate : {
+  // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
+  if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol())
+    goto single;
+  Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), false);
+  if (!stored || !stored->isNumber())
+    goto single;
+  float amount = stack.fromTop(0).number();
+  stack.setCount(stack.n - 2);
+  stored->setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored->number() + amount
+                                                              : stored->number() - amount);
+  NEXT();
+}
 inlineAt:
   if (inlined::at(stack))
     NEXT();
@@ -322,40 +478,36 @@ call : {
 
   // Names bound to values.
 value : {
+  // Tested in order of use, rather than through a table: a jump through a
+  // table at every name predicts badly.
   Token &bound = *step->slot;
-  switch (bound.type()) {
-  case TYPE_NUMBER:
-  case TYPE_SYMBOL:
+  Type type = bound.type();
+  if (type == TYPE_NUMBER || type == TYPE_SYMBOL) {
     if (stack.n == stack.body->capacity)
       goto single;
     stack.at(stack.n).assignPlain(bound);
     stack.setCount(stack.n + 1);
     NEXT();
-  case TYPE_ARRAY:
+  }
+  if (type == TYPE_ARRAY) {
     if (bound.isExecutable()) {
-      if (LAST()) {
-        replaceTop(bound.array());
-      } else {
-        m_top->position = AFTER();
-        pushProcedure(bound.array());
-      }
       remaining -= k;
-      goto enter;
+      callee = &bound.array();
+      goto callBody;
     }
     if (stack.n == stack.body->capacity)
       goto single;
     stack.at(stack.n).assignArray(bound);
     stack.setCount(stack.n + 1);
     NEXT();
-  case TYPE_BUILTIN:
-    // Bound when compiled to a value, so not under this stamp: the token
-    // loop decides.
-    goto single;
-  default:
-    push(bound);
-    stack = inlined::Operands(this);
-    NEXT();
   }
+  // A builtin was bound when compiled to a value, so not under this stamp:
+  // the token loop decides.
+  if (type == TYPE_BUILTIN)
+    goto single;
+  push(bound);
+  stack = inlined::Operands(this);
+  NEXT();
 }
 
 valueOp : {
@@ -389,11 +541,28 @@ valueOp : {
     auto r = inlined::function(lhs.number(), bound.number());                                      \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 1);                                                                             \
-    inlined::setResult(lhs, r);                                                                    \
+    setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
 #undef QUIP_VALUE_BINARY
+
+// Two names bound to numbers: the op runs on them, its result pushed.
+#define QUIP_VALUE_VALUE_BINARY(op, function)                                                      \
+  valueValue_##op : {                                                                              \
+    const Token &lhs = *step->slot;                                                                \
+    const Token &rhs = *step->second;                                                              \
+    if (!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity)                     \
+      goto first;                                                                                  \
+    auto r = inlined::function(lhs.number(), rhs.number());                                        \
+    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
+      BRANCH_ON(r, 0);                                                                             \
+    setOutcome(freshSlot(stack), r);                                                               \
+    stack.setCount(stack.n + 1);                                                                   \
+    NEXT();                                                                                        \
+  }
+  QUIP_BINARY_OPS(QUIP_VALUE_VALUE_BINARY)
+#undef QUIP_VALUE_VALUE_BINARY
 
 valueModulus : {
   // A number on top, a name bound to the divisor.
@@ -424,6 +593,21 @@ valueAt : {
   NEXT();
 }
 
+valueValueAt : {
+  // "a i at": the element of a name's array at another name's index.
+  const Token &array = *step->slot;
+  const Token &index = *step->second;
+  if (array.type() != TYPE_ARRAY || array.isExecutable() || !index.isNumber() ||
+      stack.n == stack.body->capacity)
+    goto first;
+  uint32_t i = clampToUnsigned(index.number());
+  if (i >= array.array().count())
+    goto first;
+  stack.at(stack.n) = std::as_const(array.array())[i];
+  stack.setCount(stack.n + 1);
+  NEXT();
+}
+
   // Number literals taken by the op after them.
 literalOp:
   if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
@@ -438,7 +622,7 @@ literalOp:
     auto r = inlined::function(lhs.number(), step->number);                                        \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 1);                                                                             \
-    inlined::setResult(lhs, r);                                                                    \
+    setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_LITERAL_BINARY)
@@ -475,7 +659,7 @@ literalNotEqual : {
   Token &lhs = stack.fromTop(0);
   bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
   BRANCH_ON(truth, 1);
-  inlined::setTruth(lhs, truth);
+  setTruth(lhs, truth);
   NEXT();
 }
 
@@ -500,7 +684,7 @@ valueLiteralOp : {
     auto r = inlined::function(bound.number(), step->number);                                      \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
       BRANCH_ON(r, 0);                                                                             \
-    inlined::setResult(freshSlot(stack), r);                                                       \
+    setOutcome(freshSlot(stack), r);                                                               \
     stack.setCount(stack.n + 1);                                                                   \
     NEXT();                                                                                        \
   }
@@ -542,26 +726,22 @@ conditional : {
     goto first;
   Token &condition = stack.fromTop(0);
   uint32_t at = POSITION();
-  const Token *chosen = condition.toBool()        ? &elements[at]
+  const Token *chosen = truthOf(condition)        ? &elements[at]
                         : step->op == CODE_IFELSE ? &elements[at + 1]
                                                   : nullptr;
   condition.release();
   stack.setCount(stack.n - 1);
   remaining -= k;
-  if (LAST()) {
-    if (chosen)
-      replaceTop(chosen->array());
-    else
+  if (!chosen) {
+    if (LAST()) {
       retireTop();
-    goto enter;
+      goto enter;
+    }
+    step += k;
+    DISPATCH();
   }
-  if (chosen) {
-    m_top->position = AFTER();
-    pushProcedure(chosen->array());
-    goto enter;
-  }
-  step += k;
-  DISPATCH();
+  callee = &chosen->array();
+  goto callBody;
 }
 
 branch : {
@@ -573,20 +753,16 @@ branch : {
                                                         : nullptr;
   k += conditional.steps;
   remaining -= k;
-  if (LAST()) {
-    if (chosen)
-      replaceTop(chosen->array());
-    else
+  if (!chosen) {
+    if (LAST()) {
       retireTop();
-    goto enter;
+      goto enter;
+    }
+    step += k;
+    DISPATCH();
   }
-  if (chosen) {
-    m_top->position = AFTER();
-    pushProcedure(chosen->array());
-    goto enter;
-  }
-  step += k;
-  DISPATCH();
+  callee = &chosen->array();
+  goto callBody;
 }
 
 single:

@@ -71,6 +71,7 @@ enum InlineOp : uint8_t {
   INLINE_LOOKUP,
   INLINE_INSERT,
   INLINE_STRING_LENGTH,
+  INLINE_LOOKUP_ELSE,
   INLINE_COUNT
 };
 InlineOp inlineOpOf(Builtin function);

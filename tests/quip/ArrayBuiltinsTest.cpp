@@ -58,6 +58,11 @@ TEST_F(ArrayBuiltins, DictionaryQueries) {
       {L"(a: 1) a: hasKey (a: 1) b: hasKey", "'true' 'false'", ""},
       {L"(a: 1) a: lookup (a: 1) b: lookup", "1 ''", ""},
       {L"(a: 1) a: 0 lookupElse (a: 1) b: 0 lookupElse", "1 0", ""},
+      // The value outlives its dictionary; a fallback of any type.
+      {L"(a: [1 \"s\"]) a: 0 lookupElse (a: 1) b: \"no\" lookupElse", "[1 \"s\"] \"no\"", ""},
+      {L"(a: 1) \"a\" 0 lookupElse", "(a: 1)",
+       "builtin_lookupElse: Type-check failed.  Argument 'name'\n(\"a\")\nis type 'string', "
+       "should be type 'symbol'."},
       {L"(a: 1) a: lookupRequired", "1", ""},
       {L"(a: 1) keys", "[a]", ""},
       {L"(b: 1 B: 2 a: 3) sortedKeys", "['B' 'a' 'b']", ""},

@@ -83,6 +83,35 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       L"i: 0 def l: { i 4 < { nowhere beginAtomic 1 2 + pop endAtomic i: 1 += l } if } def l",
       // Recursion deeper than the procedure stack allows.
       L"r: { 1 pop r 0 pop } def r",
+      // One "def" storing under names that change from turn to turn, into a
+      // dictionary opened and closed meanwhile, a new name, and a builtin.
+      L"a: 0 def b: 0 def i: 0 def l: { i 6 < { i 2 modulus 0 == { a: } { b: } ifelse i def "
+      L"i 3 == { begin } if c: i def i 4 == { end } if i 5 == { a: 'dup' load def } if "
+      L"i 1 == { 7 9 def } if i: 1 += l } if } def l a b c",
+      // The same for "+=" and "-=" of computed amounts, with names bound to
+      // no number or to nothing.
+      L"a: 0 def b: 0 def s: \"t\" def i: 0 def l: { i 6 < { i 2 modulus 0 == { a: } { b: } "
+      L"ifelse i 2 * += b: i -= s: i += i 4 == { none: 1 1 + -= a: \"x\" def } if "
+      L"i: 1 += l } if } def l a b s",
+      // Truths of every kind meeting a conditional, and met by none; operands
+      // of other types.
+      L"i: 0 def l: { i 5 < { i 2 modulus i 3 modulus == { 'e' } { 'n' } ifelse pop "
+      L"\"a\" i toString != { 'd' } if i 2 > not { 's' } if i 1 > i 3 < and { 'm' } "
+      L"{ 'o' } ifelse i 1 == 5 or { 'x' } if 1 i 2 * < { 'l' } if \"s\" 1 < pop "
+      L"i 1 == not pop i i == i 'q' == and pop i: 1 += l } if } def l",
+      // Ops of two names: numbers, comparisons meeting a conditional, a
+      // procedure and a string among them.
+      L"a: 3 def b: 4 def p: { 2 } def i: 0 def l: { i 6 < { a b + pop a b < { 'lt' } "
+      L"{ 'ge' } ifelse pop a b >= { 'x' } if i b * pop a p - pop i 3 == { b: \"s\" def } if "
+      L"a b / pop i b modulus pop b a > pop i: 1 += l } if } def l",
+      // A fallback looked up, found, and the wrong types.
+      L"d: ( ) def i: 0 def l: { i 4 < { d k: d k: 0 lookupElse 1 + insert "
+      L"d j: 'none' lookupElse pop 5 k: 1 lookupElse pop d 3 9 lookupElse pop "
+      L"i: 1 += l } if } def l d k: lookup",
+      // An element at a name's index: in range, past the end, a fraction, a
+      // procedure or a string where the array was.
+      L"a: [1 2 3] def p: { 7 } def x: 1.5 def i: 0 def l: { i 5 < { a i at pop a x at pop "
+      L"p i at pop i 3 == { a: \"str\" def } if a i at pop i: 1 += l } if } def l",
       // Tail calls through names, deep recursion and strings.
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def 12 fib "
       L"s: \"\" def i: 0 def l: { i 5 < { s: s i toString concat def i: 1 += l } if } def l s",

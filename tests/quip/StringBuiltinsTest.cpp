@@ -17,6 +17,11 @@ TEST_F(StringBuiltins, Results) {
       {L"\"a,,b\" \",\" split \"\" \",\" split", "[\"a\" \"b\"] []", ""},
       // A double quote stops the separators cutting.
       {L"\"x \\\"y z\\\" w\" \" \" split", "[\"x\" \"\\\"y z\\\"\" \"w\"]", ""},
+      // Separators at either end and in runs cut nothing empty; any of the
+      // separator characters cuts; an unclosed quote keeps the rest whole; no
+      // separators leave the whole string.
+      {L"\";a; b;;\" \"; \" split \"a\\\"b;c\" \";\" split \"ab\" \"\" split",
+       "[\"a\" \"b\"] [\"a\\\"b;c\"] [\"ab\"]", ""},
       {L"\"hello\" 1.9 substring \"hello\" -3 substring", "\"ello\" \"hello\"", ""},
       {L"\"hello\" 5 substring \"hello\" 99 substring", "\"\" \"\"", ""},
       {L"\"levelSelect\" humanize \"level10\" humanize \"HUD\" humanize",

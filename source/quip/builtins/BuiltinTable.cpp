@@ -211,6 +211,7 @@ void registerInlineBuiltins() {
   setInlineBuiltin(INLINE_LOOKUP, builtin_lookup);
   setInlineBuiltin(INLINE_INSERT, builtin_insert);
   setInlineBuiltin(INLINE_STRING_LENGTH, builtin_stringLength);
+  setInlineBuiltin(INLINE_LOOKUP_ELSE, builtin_lookupElse);
 }
 
 void installBuiltins() {

@@ -121,11 +121,35 @@ void builtin_split(Interpreter *in, int *error) {
     return;
   if (!popString(in, error, "builtin_split", L"source", source))
     return;
-  container::Vector<String> pieces;
-  std::as_const(source).string().split(std::as_const(separators).string(), pieces);
-  Array result(pieces.size());
-  for (uint32_t i = 0; i < pieces.size(); ++i) {
-    Token piece(std::move(pieces[i]));
+  // The pieces are the runs of characters between separators, quotes
+  // toggling whether a separator counts (and kept in the piece); empty runs
+  // give none. Each piece is a stretch of the source, made into a string
+  // once rather than grown character by character and copied.
+  const String &text = std::as_const(source).string();
+  const String &cut = std::as_const(separators).string();
+  const wchar_t *characters = text.c_str();
+  container::Vector<uint32_t> bounds;
+  bool quoted = false;
+  uint32_t start = 0;
+  for (uint32_t i = 0; i < text.length(); ++i) {
+    wchar_t c = characters[i];
+    if (c == L'"') {
+      quoted = !quoted;
+    } else if (!quoted && cut.find(c) >= 0) {
+      if (i > start) {
+        bounds.push(start);
+        bounds.push(i);
+      }
+      start = i + 1;
+    }
+  }
+  if (text.length() > start) {
+    bounds.push(start);
+    bounds.push(text.length());
+  }
+  Array result(bounds.size() / 2);
+  for (uint32_t i = 0; i < result.count(); ++i) {
+    Token piece(String(characters + bounds[2 * i], bounds[2 * i + 1] - bounds[2 * i]));
     result[i].swap(piece);
   }
   in->push(Token(result, false));
@@ -224,7 +248,7 @@ void builtin_toNumber(Interpreter *in, int *error) {
     return;
   // A plain whole number of up to 7 digits is exact in a float: read here
   // without the scanner, which costs far more than the digits.
-  const wchar_t *text = str.string().c_str();
+  const wchar_t *text = std::as_const(str).string().c_str();
   const wchar_t *p = text + (text[0] == L'-');
   int whole = 0, digits = 0;
   while (digits < 8 && p[digits] >= L'0' && p[digits] <= L'9')
