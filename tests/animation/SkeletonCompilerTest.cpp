@@ -35,8 +35,10 @@ std::vector<std::wstring> texts(const container::Vector<Symbol> &symbols) {
 }
 
 const std::vector<std::wstring> DataSkeletons = {
-    L"bombShockwave",      L"coinMeter", L"coinSpin", L"groupScoreDrop",
-    L"laserWallSwitchHit", L"signals",   L"triad",    L"triadHolder"};
+    L"bombShockwave",      L"coinMeter",         L"coinSpin",       L"groupScoreDrop",
+    L"laserWallSwitchHit", L"signals",           L"tarBall",        L"tarBallBlackDot",
+    L"tarBallBlackDotInv", L"tarBallGlow",       L"tarBallInv",     L"triad",
+    L"triadHolder",        L"wormHeadExploding", L"wormHeadExtend", L"wormHeadIdle"};
 
 // The data tree's textures and billboards; the compiler's output goes to
 // the test's folder, which holds copies of the data tree's sources.

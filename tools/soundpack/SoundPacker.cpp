@@ -107,6 +107,40 @@ container::Vector<BankEntry> defaultSounds() {
       {L"door", {SoundRecipe::TONE, 440.0f, 0.2f, 1, 22050, 0.4f}},
       {L"clink", {SoundRecipe::TONE, 2200.0f, 0.05f, 1, 22050, 0.3f}},
       {L"laser", {SoundRecipe::NOISE, 0.0f, 0.15f, 1, 22050, 0.3f}},
+      // Blocks: a hit climbs a scale with the bonus count; stone, ice, glass
+      // and round blocks each their own.
+      {L"blockHit", {SoundRecipe::TONE, 523.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit1", {SoundRecipe::TONE, 587.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit2", {SoundRecipe::TONE, 659.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit3", {SoundRecipe::TONE, 698.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit4", {SoundRecipe::TONE, 784.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit5", {SoundRecipe::TONE, 880.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit6", {SoundRecipe::TONE, 988.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"blockHit7", {SoundRecipe::TONE, 1047.0f, 0.1f, 1, 22050, 0.4f}},
+      {L"stoneClack", {SoundRecipe::NOISE, 0.0f, 0.06f, 1, 22050, 0.4f}},
+      {L"roundBlock", {SoundRecipe::TONE, 330.0f, 0.08f, 1, 22050, 0.4f}},
+      {L"freeze", {SoundRecipe::TONE, 1568.0f, 0.25f, 1, 22050, 0.3f}},
+      {L"glassBreaks", {SoundRecipe::NOISE, 0.0f, 0.3f, 1, 22050, 0.35f}},
+      // The ball: appearing, dying, powers, shield, tar and tubes.
+      {L"ballAppear", {SoundRecipe::TONE, 392.0f, 0.3f, 1, 22050, 0.4f}},
+      {L"ballDie", {SoundRecipe::NOISE, 0.0f, 0.5f, 1, 22050, 0.45f}},
+      {L"ballDieLava", {SoundRecipe::NOISE, 0.0f, 0.6f, 1, 22050, 0.4f}},
+      {L"powerUp", {SoundRecipe::TONE, 784.0f, 0.25f, 1, 22050, 0.4f}},
+      {L"powerDown", {SoundRecipe::TONE, 262.0f, 0.25f, 1, 22050, 0.4f}},
+      {L"loseShield", {SoundRecipe::NOISE, 0.0f, 0.2f, 1, 22050, 0.35f}},
+      {L"tar", {SoundRecipe::TONE, 110.0f, 0.3f, 1, 22050, 0.45f}},
+      {L"shakeOffTar", {SoundRecipe::NOISE, 0.0f, 0.25f, 1, 22050, 0.35f}},
+      {L"teleportBegin", {SoundRecipe::TONE, 1318.0f, 0.2f, 1, 22050, 0.3f}},
+      {L"teleportEnd", {SoundRecipe::TONE, 659.0f, 0.2f, 1, 22050, 0.3f}},
+      // The level: bonus charge, completion, a found secret, the menu click.
+      {L"acquireBonus", {SoundRecipe::TONE, 1175.0f, 0.2f, 1, 22050, 0.4f}},
+      {L"levelComplete", {SoundRecipe::TONE, 523.0f, 1.0f, 2, 22050, 0.4f}},
+      {L"secret", {SoundRecipe::TONE, 1397.0f, 0.4f, 1, 22050, 0.35f}},
+      {L"click", {SoundRecipe::TONE, 1000.0f, 0.03f, 1, 22050, 0.3f}},
+      // Worms and tar balls.
+      {L"tap", {SoundRecipe::TONE, 1760.0f, 0.04f, 1, 22050, 0.3f}},
+      {L"wormDie", {SoundRecipe::NOISE, 0.0f, 0.35f, 1, 22050, 0.4f}},
+      {L"killTar", {SoundRecipe::NOISE, 0.0f, 0.2f, 1, 22050, 0.4f}},
   };
   container::Vector<BankEntry> entries;
   for (const Named &s : sounds)
