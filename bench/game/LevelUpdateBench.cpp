@@ -236,15 +236,10 @@ BENCHMARK(BM_LevelUpdateWormTarShowcase)->Iterations(1)->Unit(benchmark::kMillis
 // ball is set before the tube's mouth whenever it stands idle, so that most
 // frames ride the tube.
 void BM_LevelUpdatePassagesShowcase(benchmark::State &state) {
-  std::vector<levelwriter::LevelPlan> plans;
-  std::vector<std::string> errors;
-  levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors);
-  const levelwriter::LevelPlan *plan = nullptr;
-  for (const levelwriter::LevelPlan &p : plans)
-    plan = p.name == "showcase_passages" ? &p : plan;
+  levelwriter::LevelPlan plan;
   file::BufferBinary file;
   std::string error;
-  if (!plan || !levelwriter::levelFile(*plan, file, error)) {
+  if (!namedPlan("showcase_passages", plan, true) || !levelwriter::levelFile(plan, file, error)) {
     state.SkipWithError("the passages showcase cannot be written");
     return;
   }

@@ -6,7 +6,7 @@
 
 #include "PlayWorld.h"
 
-#include "LevelWriter.h"
+#include "ShowcaseFile.h"
 #include "engine/Chomp.h"
 #include "engine/Coin.h"
 #include "engine/Fire.h"
@@ -27,17 +27,7 @@ class HazardShowcase : public PlayWorld {
 protected:
   void SetUp() override {
     PlayWorld::SetUp();
-    std::vector<levelwriter::LevelPlan> plans;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(
-        levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors));
-    for (const levelwriter::LevelPlan &plan : plans)
-      if (plan.name == "showcase_hazards")
-        showcase = plan;
-    ASSERT_EQ(showcase.name, "showcase_hazards");
-    std::string error;
-    ASSERT_TRUE(levelwriter::levelFile(showcase, written, error)) << error;
-    written.seek(0);
+    ASSERT_TRUE(leveltest::writeShowcase("showcase_hazards", written));
     ASSERT_TRUE(level->load(written));
     level->start();
   }
@@ -56,7 +46,6 @@ protected:
     return std::string(reinterpret_cast<const char *>(out.data()), out.size());
   }
 
-  levelwriter::LevelPlan showcase;
   file::BufferBinary written;
 };
 

@@ -5,7 +5,7 @@
 
 #include "PlayWorld.h"
 
-#include "LevelWriter.h"
+#include "ShowcaseFile.h"
 #include "engine/Secret.h"
 #include "engine/Tube.h"
 
@@ -20,20 +20,8 @@ namespace {
 class PassagesShowcase : public PlayWorld {
 protected:
   void loadShowcase() {
-    std::vector<levelwriter::LevelPlan> plans;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(
-        levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
-        << errors[0];
-    const levelwriter::LevelPlan *plan = nullptr;
-    for (const levelwriter::LevelPlan &p : plans)
-      if (p.name == "showcase_passages")
-        plan = &p;
-    ASSERT_NE(plan, nullptr);
     file::BufferBinary bytes;
-    std::string error;
-    ASSERT_TRUE(levelwriter::levelFile(*plan, bytes, error)) << error;
-    bytes.seek(0);
+    ASSERT_TRUE(leveltest::writeShowcase("showcase_passages", bytes));
     ASSERT_TRUE(level->load(bytes));
   }
   // The ball put down standing still.

@@ -5,7 +5,7 @@
 
 #include "PlayWorld.h"
 
-#include "LevelWriter.h"
+#include "ShowcaseFile.h"
 #include "engine/Door.h"
 #include "engine/Gate.h"
 #include "engine/Switch.h"
@@ -23,18 +23,8 @@ class ShowcaseDoors : public PlayWorld {
 protected:
   void SetUp() override {
     PlayWorld::SetUp();
-    std::vector<levelwriter::LevelPlan> plans;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(
-        levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors))
-        << errors[0];
-    const auto plan = std::find_if(plans.begin(), plans.end(),
-                                   [](const auto &p) { return p.name == "showcase_doors"; });
-    ASSERT_NE(plan, plans.end());
     file::BufferBinary bytes;
-    std::string error;
-    ASSERT_TRUE(levelwriter::levelFile(*plan, bytes, error)) << error;
-    bytes.seek(0);
+    ASSERT_TRUE(leveltest::writeShowcase("showcase_doors", bytes));
     ASSERT_TRUE(level->load(bytes));
   }
 

@@ -4,7 +4,7 @@
 
 #include "PlayWorld.h"
 
-#include "LevelWriter.h"
+#include "ShowcaseFile.h"
 #include "game/LevelFileBytes.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +20,8 @@ class WormTarShowcase : public PlayWorld {
 protected:
   void SetUp() override {
     PlayWorld::SetUp();
-    std::vector<levelwriter::LevelPlan> plans;
-    std::vector<std::string> errors;
-    ASSERT_TRUE(
-        levelwriter::planShowcases(std::string(CORVANE_SOURCE_DIR) + "/data", plans, errors));
-    const levelwriter::LevelPlan *showcase = nullptr;
-    for (const levelwriter::LevelPlan &plan : plans)
-      if (plan.name == "showcase_worms_tar")
-        showcase = &plan;
-    ASSERT_NE(showcase, nullptr);
     file::BufferBinary bytes;
-    std::string error;
-    ASSERT_TRUE(levelwriter::levelFile(*showcase, bytes, error)) << error;
-    bytes.seek(0);
+    ASSERT_TRUE(leveltest::writeShowcase("showcase_worms_tar", bytes));
     ASSERT_TRUE(level->load(bytes));
     addPage(L"ballIntro");
     addPage(L"shakeIt");
