@@ -143,6 +143,10 @@ public:
   [[gnu::always_inline]] void pushProcedure(const Array &procedure, uint32_t position = 0) {
     if (procedure.count() == 0)
       return;
+    pushFilled(procedure, position);
+  }
+  // The same for a procedure known to hold tokens.
+  [[gnu::always_inline]] void pushFilled(const Array &procedure, uint32_t position = 0) {
     uint32_t n = m_procedures.size();
     if (n == m_procedures.capacity()) {
       growProcedures(Array(procedure), position);

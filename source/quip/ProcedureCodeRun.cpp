@@ -219,8 +219,10 @@ callBody : {
   // the loop starts on every form it is given as soon as it is compiled.
   ArrayBody *next = callee->m_body;
   ProcedureCode *nextCode = next->code;
-  bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version &&
-                  nextCode->count == next->count;
+  // A form made at the body's version was made at its count too: every
+  // change of a procedure body's count moves its version (only the operand
+  // stack, never a procedure, is counted without).
+  bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version;
   if (LAST()) {
     // The callee is read before the frame's body may go.
     if (!compiled) {
@@ -230,8 +232,12 @@ callBody : {
     replaceTopBody(next);
   } else {
     m_top->position = AFTER();
-    pushProcedure(*callee);
-    if (!compiled || !m_top)
+    if (!compiled) {
+      pushProcedure(*callee);
+      goto enter;
+    }
+    pushFilled(*callee);
+    if (!m_top)
       goto enter;
   }
   code = nextCode;
