@@ -7,6 +7,7 @@
 #include "engine/GameCategories.h"
 #include "engine/HazardRule.h"
 #include "engine/Level.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 #include "file/Database.h"
 #include "math/Scalar.h"
@@ -214,8 +215,7 @@ bool Fire::readLevelRecord(file::ByteProducer &in) {
 }
 
 void Fire::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   writeLevelRecord(out);
   file::write(m_lastAngle, out);
   file::write(m_spokeAngle, out);

@@ -6,6 +6,7 @@
 #include "engine/MoneyBug.h"
 
 #include "engine/CylinderGeometry.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 
 namespace {
@@ -130,8 +131,7 @@ bool MoneyBug::read(file::ByteProducer &in) {
 }
 
 void MoneyBug::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   const math::Vector3 at = getPosition();
   file::write(at.x, out);
   file::write(at.y, out);

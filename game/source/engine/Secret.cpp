@@ -3,6 +3,7 @@
 #include "engine/Ball.h"
 #include "engine/GameSound.h"
 #include "engine/Level.h"
+#include "engine/StateHeader.h"
 #include "file/BinaryPrimitives.h"
 #include "math/Color.h"
 #include "mesh/Mesh.h"
@@ -122,8 +123,7 @@ void Secret::update(float dt) {
 }
 
 void Secret::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   file::write(uint8_t(m_found ? 1 : 0), out);
   for (const math::Vector2i &c : m_corners) {
     file::write(c.x, out);

@@ -2,6 +2,7 @@
 // and its atoms in the snapshot. A tar has at least one atom.
 
 #include "engine/Level.h"
+#include "engine/StateHeader.h"
 #include "engine/TarBall.h"
 #include "file/BinaryPrimitives.h"
 
@@ -33,8 +34,7 @@ void TarBall::writeLevelRecord(file::ByteReceiver &out) const {
 
 void TarBall::write(file::ByteReceiver &out) const {
   file::write(uint16_t(m_regionIndex), out);
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   file::write(m_cell.x, out);
   file::write(m_cell.y, out);
   file::write(uint8_t(atomCount()), out);

@@ -3,6 +3,7 @@
 
 #include "engine/Level.h"
 #include "engine/Spline2DGeometry.h"
+#include "engine/StateHeader.h"
 #include "engine/Tube.h"
 #include "file/BinaryPrimitives.h"
 
@@ -94,14 +95,12 @@ bool Tube::read(file::ByteProducer &in) {
     return false;
   uint8_t state;
   float stateTime;
-  file::read(state, in);
-  file::read(stateTime, in);
-  if (!readPath(in))
+  if (!stateheader::read(in, state, stateTime) || !readPath(in))
     return false;
   // A state no tube has rests idle.
   m_state = state < UNSET ? uint32_t(state) : uint32_t(IDLE);
   // A time no ride can have would leave the ball nowhere.
-  m_stateTime = std::isfinite(stateTime) && stateTime >= 0.0f ? stateTime : 0.0f;
+  m_stateTime = stateTime >= 0.0f ? stateTime : 0.0f;
   m_travelStart = m_travelEnd = math::Vector2();
   m_travelLength = 0.0f;
   m_legPending = m_state == ENTERING || m_state == LEAVING;
@@ -109,7 +108,6 @@ bool Tube::read(file::ByteProducer &in) {
 }
 
 void Tube::write(file::ByteReceiver &out) const {
-  file::write(uint8_t(m_state), out);
-  file::write(m_stateTime, out);
+  stateheader::write(m_state, m_stateTime, out);
   writePath(out);
 }

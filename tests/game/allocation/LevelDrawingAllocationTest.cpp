@@ -51,6 +51,15 @@ Lava *pool(Level &level) {
   return lava;
 }
 
+// A level of the engine in play, seen from 55 units above its middle.
+Level *levelInPlay(Engine *engine) {
+  auto *level = new Level(engine);
+  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
+  level->refreshVisibleRectangle();
+  level->setState(Level::PLAYING);
+  return level;
+}
+
 } // namespace
 
 TEST(LevelDrawing, AFrameOfPlayDrawnAllocatesNothing) {
@@ -131,10 +140,7 @@ TEST(LevelDrawing, WormsAndTarDrawnAllocateNothing) {
   Random::globalSeed(5);
   auto *engine = new Engine;
   engine->setState(Engine::PLAYING);
-  auto *level = new Level(engine);
-  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
-  level->refreshVisibleRectangle();
-  level->setState(Level::PLAYING);
+  Level *level = levelInPlay(engine);
   level->ball().setState(Ball::PLAYING);
   level->addWorm(new Worm(*level))->setup(math::Vector3(-15.0f, 12.0f, 0.0f), 90.0f, 3, false);
   level->addWorm(new Worm(*level))->setup(math::Vector3(15.0f, -12.0f, 0.0f), 0.0f, 4, true);
@@ -192,10 +198,7 @@ TEST(LevelDrawing, AFrameOfDoorsSwitchesAndGatesAllocatesNothing) {
   video::Canvas &canvas = *drawInto(idle);
   auto *engine = new Engine;
   engine->setState(Engine::PLAYING);
-  auto *level = new Level(engine);
-  level->camera().setPosition(math::Vector3(0.0f, 0.0f, 55.0f));
-  level->refreshVisibleRectangle();
-  level->setState(Level::PLAYING);
+  Level *level = levelInPlay(engine);
   // The ball waits off to the side: nothing harms it or is hit by it.
   level->ball().setPosition(math::Vector3(40.0f, 40.0f, 0.0f));
   auto *door = new Door(*level);
