@@ -124,27 +124,23 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   ArrayBody *body;
   const Token *elements;
   const CodeStep *step;
-  // The record past the last token.
-  const CodeStep *end;
   uint32_t p = position;
+  // The budget left at position 0 of the running body.
+  unsigned int base;
+  // The tokens of the running record.
   uint32_t k;
   bool taken;
   // The procedure a record enters.
   const Array *callee;
   CodeExit result;
 
-// Runs the record step points at.
-#define DISPATCH()                                                                                 \
-  do {                                                                                             \
-    k = step->steps;                                                                               \
-    if (k >= remaining)                                                                            \
-      goto budgetEdge;                                                                             \
-    goto * step->handler;                                                                          \
-  } while (0)
-// The record ran whole.
+// Runs the record step points at. A body is run by its records only when
+// the budget has room for all its tokens left, so no record tests it: the
+// budget left at position q is base - q (see start).
+#define DISPATCH() goto * step->handler
+// The record ran whole: each record sets k, its count of tokens, first.
 #define NEXT()                                                                                     \
   do {                                                                                             \
-    remaining -= k;                                                                                \
     step += k;                                                                                     \
     DISPATCH();                                                                                    \
   } while (0)
@@ -152,17 +148,16 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 #define POSITION() (step->position)
 #define AFTER() (step->position + k)
 // Whether the record reaches the body's end (its frame goes first).
-#define LAST() (step + k == end)
+#define LAST() (step[k].op == CODE_END)
 #define LEAVE(how)                                                                                 \
   do {                                                                                             \
     result = (how);                                                                                \
     goto leave;                                                                                    \
   } while (0)
-// After a builtin call, a push that may have moved the stack, or a change of
-// the body: the loop goes on outside.
+// After a builtin call (remaining set before it: the call may free the body
+// and its records): the loop goes on outside.
 #define AFTER_CALL()                                                                               \
   do {                                                                                             \
-    remaining -= k;                                                                                \
     stack = inlined::Operands(this);                                                               \
     if (remaining != 0 && goesOnAfterCall(entered))                                                \
       goto enter;                                                                                  \
@@ -174,21 +169,21 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   do {                                                                                             \
     if (body->version == code->version)                                                            \
       NEXT();                                                                                      \
-    remaining -= k;                                                                                \
+    remaining = base - AFTER();                                                                    \
     step += k;                                                                                     \
-    if (step == end)                                                                               \
+    if (step->op == CODE_END)                                                                      \
       goto frameDone;                                                                              \
     m_top->position = POSITION();                                                                  \
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_RELOAD);                                   \
   } while (0)
 
 // A truth just computed (popping `popped` operands first) meets the
-// conditional after it: the two run as one record when the budget has room
-// for both, without the truth going through the stack.
+// conditional after it: the two run as one record, without the truth going
+// through the stack.
 #define BRANCH_ON(truth, popped)                                                                   \
   do {                                                                                             \
     const CodeStep &after = step[k];                                                               \
-    if ((after.op == CODE_IF || after.op == CODE_IFELSE) && k + after.steps <= remaining) {        \
+    if (after.op == CODE_IF || after.op == CODE_IFELSE) {                                          \
       stack.setCount(stack.n - (popped));                                                          \
       taken = (truth);                                                                             \
       goto branch;                                                                                 \
@@ -244,7 +239,9 @@ callBody : {
   body = next;
   elements = next->elements;
   step = code->steps();
-  end = step + code->count;
+  base = remaining;
+  if (code->count > remaining)
+    goto tail;
   DISPATCH();
 }
 start:
@@ -287,24 +284,24 @@ start:
     code->threaded = 1;
   }
   step = code->steps() + p;
-  end = code->steps() + code->count;
+  // A body whose tokens left fit in the budget runs by its records, none of
+  // which need test it; the budget's last tokens run one by one.
+  base = remaining + p;
+  if (code->count - p > remaining)
+    goto tail;
   DISPATCH();
 
-budgetEdge:
+tail:
+  // The budget ends inside this body: its tokens run one at a time, as the
+  // token loop runs them, until it does.
   if (remaining == 0) {
-    // Spent after the record before: a frame whose tokens have all been
-    // fetched is already gone.
-    if (step == end)
-      retireTop();
-    else
-      m_top->position = POSITION();
+    m_top->position = POSITION();
     LEAVE(CODE_EXIT_BUDGET);
   }
-  // A record that just fits runs (the next dispatch ends the run); one that
-  // does not, runs its first token alone.
-  if (k <= remaining)
-    goto * step->handler;
+  goto single;
+
 first:
+  // The record's first token alone.
   k = 1;
   switch (step->first) {
   case CODE_PUSH_PLAIN:
@@ -319,10 +316,12 @@ first:
 
 frameDone:
   // Every token has run: the frame goes.
+  remaining = base - code->count;
   retireTop();
   goto enter;
 
 pushPlain:
+  k = 1;
   if (stack.n == stack.body->capacity)
     goto single;
   stack.at(stack.n).assignPlain(elements[POSITION()]);
@@ -330,6 +329,7 @@ pushPlain:
   NEXT();
 
 pushArray:
+  k = 1;
   if (stack.n == stack.body->capacity)
     goto single;
   stack.at(stack.n).assignArray(elements[POSITION()]);
@@ -337,12 +337,14 @@ pushArray:
   NEXT();
 
 pushOther:
+  k = 1;
   push(elements[POSITION()]);
   stack = inlined::Operands(this);
   NEXT();
 
   // Builtins.
 inlineOp : {
+  k = 1;
   InlineOp op = step->inlineOp;
   if (op == INLINE_IF || op == INLINE_IFELSE) {
     if (LAST())
@@ -350,10 +352,11 @@ inlineOp : {
     else
       m_top->position = AFTER();
     if (inlined::run(op, this, stack)) {
-      remaining -= k;
+      remaining = base - AFTER();
       goto enter;
     }
     // The frame is already where the call needs it.
+    remaining = base - AFTER();
     int error = 0;
     step->builtin(this, &error);
     AFTER_CALL();
@@ -366,7 +369,9 @@ inlineOp : {
 }
 
 #define QUIP_INLINE_LESS(op)                                                                       \
-  inlineLess_##op : if (inlined::runLess(INLINE_##op, this, stack)) NEXT_UNLESS_CHANGED();         \
+  inlineLess_##op : k = 1;                                                                         \
+  if (inlined::runLess(INLINE_##op, this, stack))                                                  \
+    NEXT_UNLESS_CHANGED();                                                                         \
   goto call;
   QUIP_LESS_OPS(QUIP_INLINE_LESS)
 #undef QUIP_INLINE_LESS
@@ -374,6 +379,7 @@ inlineOp : {
 // Two numbers on top; a comparison meets the conditional after it.
 #define QUIP_INLINE_BINARY(op, function)                                                           \
   inline_##op : {                                                                                  \
+    k = 1;                                                                                         \
     if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isNumber())               \
       goto call;                                                                                   \
     Token &lhs = stack.fromTop(1);                                                                 \
@@ -390,6 +396,7 @@ inlineOp : {
   // The truths of "==", "!=", "not", "and" and "or", each meeting the
   // conditional after it; the operands are let go first.
 inlineEquality : {
+  k = 1;
   if (stack.n < 2)
     goto call;
   Token &a = stack.fromTop(1);
@@ -401,6 +408,7 @@ inlineEquality : {
 }
 
 inlineNot : {
+  k = 1;
   if (stack.n < 1)
     goto call;
   Token &x = stack.fromTop(0);
@@ -412,6 +420,7 @@ inlineNot : {
 }
 
 inlineLogical : {
+  k = 1;
   if (stack.n < 2)
     goto call;
   Token &b = stack.fromTop(0);
@@ -426,18 +435,22 @@ inlineLogical : {
 }
 
 inlineDup:
+  k = 1;
   if (inlined::dup(stack))
     NEXT();
   goto call;
 inlineSwap:
+  k = 1;
   if (inlined::swap(stack))
     NEXT();
   goto call;
 inlinePop:
+  k = 1;
   if (inlined::pop(stack))
     NEXT();
   goto call;
 inlineDef : {
+  k = 1;
   // "def" of a name the top dictionary holds; the other cases are the token
   // loop's.
   if (stack.n < 2 || !stack.fromTop(1).isSymbol())
@@ -450,6 +463,7 @@ inlineDef : {
 }
 
 inlineUpdate : {
+  k = 1;
   // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
   if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol())
     goto single;
@@ -463,20 +477,24 @@ inlineUpdate : {
   NEXT();
 }
 inlineAt:
+  k = 1;
   if (inlined::at(stack))
     NEXT();
   goto call;
 inlinePut:
+  k = 1;
   if (inlined::put(stack))
     NEXT_UNLESS_CHANGED();
   goto call;
 
 call : {
+  k = 1;
   // The whole builtin, which reports what went wrong.
   if (LAST())
     retireTop();
   else
     m_top->position = AFTER();
+  remaining = base - AFTER();
   int error = 0;
   step->builtin(this, &error);
   AFTER_CALL();
@@ -484,6 +502,7 @@ call : {
 
   // Names bound to values.
 value : {
+  k = 1;
   // Tested in order of use, rather than through a table: a jump through a
   // table at every name predicts badly.
   Token &bound = *step->slot;
@@ -497,7 +516,7 @@ value : {
   }
   if (type == TYPE_ARRAY) {
     if (bound.isExecutable()) {
-      remaining -= k;
+      remaining = base - AFTER();
       callee = &bound.array();
       goto callBody;
     }
@@ -517,6 +536,7 @@ value : {
 }
 
 valueOp : {
+  k = 2;
   // The value is pushed and the builtin's common case runs on it; when that
   // does not hold, the name alone has run and the builtin's own record
   // follows.
@@ -540,6 +560,7 @@ valueOp : {
 // A value on top, a name bound to a number: the op runs on the two.
 #define QUIP_VALUE_BINARY(op, function)                                                            \
   value_##op : {                                                                                   \
+    k = 2;                                                                                         \
     const Token &bound = *step->slot;                                                              \
     if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber())                         \
       goto first;                                                                                  \
@@ -556,6 +577,7 @@ valueOp : {
 // Two names bound to numbers: the op runs on them, its result pushed.
 #define QUIP_VALUE_VALUE_BINARY(op, function)                                                      \
   valueValue_##op : {                                                                              \
+    k = 3;                                                                                         \
     const Token &lhs = *step->slot;                                                                \
     const Token &rhs = *step->second;                                                              \
     if (!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity)                     \
@@ -571,6 +593,7 @@ valueOp : {
 #undef QUIP_VALUE_VALUE_BINARY
 
 valueModulus : {
+  k = 2;
   // A number on top, a name bound to the divisor.
   const Token &bound = *step->slot;
   float remainder;
@@ -582,6 +605,7 @@ valueModulus : {
 }
 
 valueAt : {
+  k = 2;
   // An array on top, a name bound to the index.
   const Token &bound = *step->slot;
   if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isArray())
@@ -600,6 +624,7 @@ valueAt : {
 }
 
 valueValueAt : {
+  k = 3;
   // "a i at": the element of a name's array at another name's index.
   const Token &array = *step->slot;
   const Token &index = *step->second;
@@ -616,12 +641,14 @@ valueValueAt : {
 
   // Number literals taken by the op after them.
 literalOp:
+  k = 2;
   if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
     goto first;
   NEXT();
 
 #define QUIP_LITERAL_BINARY(op, function)                                                          \
   literal_##op : {                                                                                 \
+    k = 2;                                                                                         \
     if (stack.n == 0 || !stack.fromTop(0).isNumber())                                              \
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
@@ -635,6 +662,7 @@ literalOp:
 #undef QUIP_LITERAL_BINARY
 
 literalModulus : {
+  k = 2;
   if (stack.n == 0 || !stack.fromTop(0).isNumber())
     goto first;
   Token &lhs = stack.fromTop(0);
@@ -646,6 +674,7 @@ literalModulus : {
 }
 
 literalIndex : {
+  k = 2;
   // The depth is worked out when compiled for the usual whole number.
   uint32_t slot;
   if (step->depth < stack.n && stack.n != stack.body->capacity)
@@ -659,6 +688,7 @@ literalIndex : {
 
 literalEqual:
 literalNotEqual : {
+  k = 2;
   // "0 ==": the executable truth of equality.
   if (stack.n == 0 || !stack.fromTop(0).isNumber())
     goto first;
@@ -671,6 +701,7 @@ literalNotEqual : {
 
   // A name bound to a number, a literal and the op of the two.
 valueLiteralOp : {
+  k = 3;
   const Token &bound = *step->slot;
   if (!bound.isNumber() || stack.n == stack.body->capacity)
     goto first;
@@ -684,6 +715,7 @@ valueLiteralOp : {
 
 #define QUIP_VALUE_LITERAL_BINARY(op, function)                                                    \
   valueLiteral_##op : {                                                                            \
+    k = 3;                                                                                         \
     const Token &bound = *step->slot;                                                              \
     if (!bound.isNumber() || stack.n == stack.body->capacity)                                      \
       goto first;                                                                                  \
@@ -698,6 +730,7 @@ valueLiteralOp : {
 #undef QUIP_VALUE_LITERAL_BINARY
 
 valueLiteralModulus : {
+  k = 3;
   const Token &bound = *step->slot;
   float remainder;
   if (!bound.isNumber() || stack.n == stack.body->capacity ||
@@ -709,6 +742,7 @@ valueLiteralModulus : {
 }
 
 assignLiteral : {
+  k = 3;
   // "name: 1 +=", "name: 0 def": the entry is known.
   Token &stored = *step->slot;
   if (step->inlineOp == INLINE_DEF) {
@@ -726,6 +760,7 @@ assignLiteral : {
 }
 
 conditional : {
+  k = step->steps;
   // The array literal (or the two) and "if" (or "ifelse"): the chosen one
   // goes straight into a frame.
   if (stack.n == 0)
@@ -737,7 +772,7 @@ conditional : {
                                                   : nullptr;
   condition.release();
   stack.setCount(stack.n - 1);
-  remaining -= k;
+  remaining = base - AFTER();
   if (!chosen) {
     if (LAST()) {
       retireTop();
@@ -758,7 +793,7 @@ branch : {
                         : conditional.op == CODE_IFELSE ? &elements[q + 1]
                                                         : nullptr;
   k += conditional.steps;
-  remaining -= k;
+  remaining = base - AFTER();
   if (!chosen) {
     if (LAST()) {
       retireTop();
@@ -774,6 +809,7 @@ branch : {
 single:
   // One token, as the token loop runs it.
   {
+    remaining = base - POSITION();
     m_top->position = POSITION();
     bool changed = advanceOnce();
     stack = inlined::Operands(this);
