@@ -175,6 +175,14 @@ CodeStep plainStep(CodeOp op, uint8_t steps, uint32_t position) {
   return step;
 }
 
+// A push of a number or a literal symbol, which carries the token itself.
+void pushStep(CodeStep &step, const Token &token) {
+  step.op = CODE_PUSH_PLAIN;
+  Token::PlainBits bits = token.plainBits();
+  step.pushedHead = bits.head;
+  step.pushedPayload = bits.payload;
+}
+
 CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint32_t n) {
   CodeStep step = plainStep(CODE_TOKEN, 1, p);
   const Token &token = tokens[p];
@@ -191,13 +199,13 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       if (x >= 0 && x < 2147483648.0f && float(int(x)) == x)
         step.depth = uint32_t(int(x));
     } else {
-      step.op = CODE_PUSH_PLAIN;
+      pushStep(step, token);
     }
     return step;
   }
   case TYPE_SYMBOL: {
     if (!token.isExecutable()) {
-      step.op = CODE_PUSH_PLAIN;
+      pushStep(step, token);
       if (p + 2 < n && tokens[p + 1].isNumber()) {
         InlineOp op = opAt(interpreter, tokens, p + 2, n);
         Token *slot = nullptr;

@@ -131,10 +131,13 @@ struct CodeStep {
     const void *definedName;
     // The entry of the second of two names.
     Token *second;
+    // A push of a number or a literal symbol: the token's two words.
+    uint64_t pushedHead;
   };
   union {
     Token *slot;
     Builtin builtin;
+    uint64_t pushedPayload;
   };
 };
 static_assert(sizeof(CodeStep) == 32);

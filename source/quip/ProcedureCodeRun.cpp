@@ -122,7 +122,6 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   // The body lives while its records run: its frame holds it, and once that
   // is retired the loop moves to the next frame.
   ArrayBody *body;
-  const Token *elements;
   const CodeStep *step;
   uint32_t p = position;
   // The budget left at position 0 of the running body.
@@ -167,7 +166,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 // then its records no longer say what its tokens are.
 #define NEXT_UNLESS_CHANGED()                                                                      \
   do {                                                                                             \
-    if (body->version == code->version)                                                            \
+    if (body->version == body->code->version)                                                      \
       NEXT();                                                                                      \
     remaining = base - AFTER();                                                                    \
     step += k;                                                                                     \
@@ -235,18 +234,15 @@ callBody : {
     if (!m_top)
       goto enter;
   }
-  code = nextCode;
   body = next;
-  elements = next->elements;
-  step = code->steps();
+  step = nextCode->steps();
   base = remaining;
-  if (code->count > remaining)
+  if (nextCode->count > remaining)
     goto tail;
   DISPATCH();
 }
 start:
   body = m_top->procedure.m_body;
-  elements = body->elements;
   if (!code->threaded) {
     for (uint32_t i = 0; i <= code->count; ++i) {
       CodeStep &record = code->steps()[i];
@@ -305,7 +301,7 @@ first:
   k = 1;
   switch (step->first) {
   case CODE_PUSH_PLAIN:
-    goto pushPlain;
+    goto pushPlainToken;
   case CODE_PUSH_ARRAY:
     goto pushArray;
   case CODE_VALUE:
@@ -316,15 +312,24 @@ first:
 
 frameDone:
   // Every token has run: the frame goes.
-  remaining = base - code->count;
+  remaining = base - POSITION();
   retireTop();
   goto enter;
 
 pushPlain:
+  // The record carries the token.
   k = 1;
   if (stack.n == stack.body->capacity)
     goto single;
-  stack.at(stack.n).assignPlain(elements[POSITION()]);
+  freshSlot(stack).setPlainBits(step->pushedHead, step->pushedPayload);
+  stack.setCount(stack.n + 1);
+  NEXT();
+
+pushPlainToken:
+  // The same from the body, for a record whose first token it is.
+  if (stack.n == stack.body->capacity)
+    goto single;
+  stack.at(stack.n).assignPlain(body->elements[POSITION()]);
   stack.setCount(stack.n + 1);
   NEXT();
 
@@ -332,13 +337,13 @@ pushArray:
   k = 1;
   if (stack.n == stack.body->capacity)
     goto single;
-  stack.at(stack.n).assignArray(elements[POSITION()]);
+  stack.at(stack.n).assignArray(body->elements[POSITION()]);
   stack.setCount(stack.n + 1);
   NEXT();
 
 pushOther:
   k = 1;
-  push(elements[POSITION()]);
+  push(body->elements[POSITION()]);
   stack = inlined::Operands(this);
   NEXT();
 
@@ -767,8 +772,8 @@ conditional : {
     goto first;
   Token &condition = stack.fromTop(0);
   uint32_t at = POSITION();
-  const Token *chosen = truthOf(condition)        ? &elements[at]
-                        : step->op == CODE_IFELSE ? &elements[at + 1]
+  const Token *chosen = truthOf(condition)        ? &body->elements[at]
+                        : step->op == CODE_IFELSE ? &body->elements[at + 1]
                                                   : nullptr;
   condition.release();
   stack.setCount(stack.n - 1);
@@ -789,8 +794,8 @@ branch : {
   // A comparison (k steps) and the conditional after it, as one record.
   uint32_t q = AFTER();
   const CodeStep &conditional = step[k];
-  const Token *chosen = taken                           ? &elements[q]
-                        : conditional.op == CODE_IFELSE ? &elements[q + 1]
+  const Token *chosen = taken                           ? &body->elements[q]
+                        : conditional.op == CODE_IFELSE ? &body->elements[q + 1]
                                                         : nullptr;
   k += conditional.steps;
   remaining = base - AFTER();

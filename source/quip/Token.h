@@ -10,6 +10,7 @@
 #include "xstring/Symbol.h"
 
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -198,6 +199,23 @@ public:
   [[gnu::always_inline]] void setPlainSymbol(Symbol symbol, bool executable = false) {
     m_head = Header{TYPE_SYMBOL, executable, INLINE_NONE, {}, 0};
     new (&m_payload.symbol) Symbol(symbol);
+  }
+  // The two words of a number, symbol or builtin token, for a copy kept
+  // outside any token (a compiled push), and the token they make again.
+  struct PlainBits {
+    uint64_t head;
+    uint64_t payload;
+  };
+  PlainBits plainBits() const {
+    PlainBits bits;
+    std::memcpy(&bits.head, &m_head, sizeof m_head);
+    bits.payload = m_payload.raw;
+    return bits;
+  }
+  // Overwrite a token holding no payload (the caller has tested its tag).
+  [[gnu::always_inline]] void setPlainBits(uint64_t head, uint64_t payload) {
+    std::memcpy(&m_head, &head, sizeof m_head);
+    m_payload.raw = payload;
   }
   // Exchanges two tokens without touching any reference count.
   [[gnu::always_inline]] void swap(Token &other) noexcept {
