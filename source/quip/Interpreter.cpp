@@ -159,6 +159,13 @@ inline bool Interpreter::executeBound(Symbol name) {
 
 void Interpreter::executeName(Symbol name) { executeBound(name); }
 
+void Interpreter::growBody(ArrayBody *body, uint32_t position) {
+  Array handle(Array::NoBody{});
+  handle.m_body = body;
+  ++body->references;
+  growProcedures(std::move(handle), position);
+}
+
 void Interpreter::growProcedures(Array &&procedure, uint32_t position) {
   // The stack only grows here (doubling from 32), so the limit is met
   // exactly: the script ends with a report instead of taking all memory.

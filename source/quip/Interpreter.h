@@ -147,20 +147,7 @@ public:
   }
   // The same for a procedure known to hold tokens.
   [[gnu::always_inline]] void pushFilled(const Array &procedure, uint32_t position = 0) {
-    uint32_t n = m_procedures.size();
-    if (n == m_procedures.capacity()) {
-      growProcedures(Array(procedure), position);
-      return;
-    }
-    // Every slot above the top holds a frame without a body (frames are
-    // popped only by taking or releasing it): fill the next one in place.
-    ProcedureFrame &frame = m_procedures[n];
-    CORVANE_ASSERT(frame.procedure.m_body == nullptr);
-    frame.procedure.m_body = procedure.m_body;
-    ++procedure.m_body->references;
-    frame.position = position;
-    m_procedures.setSize(n + 1);
-    m_top = &frame;
+    pushFilledBody(procedure.m_body, position);
   }
   // The same, taking the handle over (no reference is counted); the moved-from
   // handle may only be assigned to or destroyed.
@@ -281,6 +268,37 @@ private:
   // The body's compiled form for this stamp, compiled now when the body has
   // been entered often enough without one; null to run it token by token.
   [[gnu::noinline]] ProcedureCode *codeFor(ArrayBody *body, uint32_t stamp);
+  // pushFilled() of a procedure's body.
+  [[gnu::always_inline]] void pushFilledBody(ArrayBody *body, uint32_t position = 0) {
+    uint32_t n = m_procedures.size();
+    if (n == m_procedures.capacity()) {
+      growBody(body, position);
+      return;
+    }
+    // Every slot above the top holds a frame without a body (frames are
+    // popped only by taking or releasing it): fill the next one in place.
+    ProcedureFrame &frame = m_procedures[n];
+    CORVANE_ASSERT(frame.procedure.m_body == nullptr);
+    frame.procedure.m_body = body;
+    ++body->references;
+    frame.position = position;
+    m_procedures.setSize(n + 1);
+    m_top = &frame;
+  }
+  // growProcedures() with a reference of its own on the body.
+  [[gnu::noinline]] void growBody(ArrayBody *body, uint32_t position);
+  // pushProcedure() and replaceTop() of a procedure's body.
+  [[gnu::always_inline]] void pushBody(ArrayBody *body) {
+    if (body->count != 0)
+      pushFilledBody(body);
+  }
+  [[gnu::always_inline]] void replaceTopWith(ArrayBody *body) {
+    if (body->count == 0) {
+      retireTop();
+      return;
+    }
+    replaceTopBody(body);
+  }
   // The top frame goes before its last token runs (a call in last position
   // does not keep its caller's frame); its body lives on until the next one
   // goes, since that token still runs.

@@ -260,15 +260,21 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
   case TYPE_BUILTIN:
     return builtinStep(step, token);
   case TYPE_ARRAY:
+    // The bodies are held by the tokens, which stay while the record does
+    // (a change of this body moves its version).
     if (opAt(interpreter, tokens, p + 1, n) == INLINE_IF) {
       step.op = CODE_IF;
       step.first = CODE_PUSH_ARRAY;
       step.steps = 2;
+      step.thenBody = const_cast<ArrayBody *>(token.array().body());
+      step.elseBody = nullptr;
     } else if (p + 2 < n && tokens[p + 1].isArray() &&
                opAt(interpreter, tokens, p + 2, n) == INLINE_IFELSE) {
       step.op = CODE_IFELSE;
       step.first = CODE_PUSH_ARRAY;
       step.steps = 3;
+      step.thenBody = const_cast<ArrayBody *>(token.array().body());
+      step.elseBody = const_cast<ArrayBody *>(tokens[p + 1].array().body());
     } else {
       step.op = CODE_PUSH_ARRAY;
     }

@@ -133,11 +133,15 @@ struct CodeStep {
     Token *second;
     // A push of a number or a literal symbol: the token's two words.
     uint64_t pushedHead;
+    // "if" and "ifelse": the body run when the condition holds.
+    ArrayBody *thenBody;
   };
   union {
     Token *slot;
     Builtin builtin;
     uint64_t pushedPayload;
+    // The body run when it does not ("if": null).
+    ArrayBody *elseBody;
   };
 };
 static_assert(sizeof(CodeStep) == 32);

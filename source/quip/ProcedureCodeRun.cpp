@@ -130,7 +130,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   uint32_t k;
   bool taken;
   // The procedure a record enters.
-  const Array *callee;
+  ArrayBody *next;
   CodeExit result;
 
 // Runs the record step points at. A body is run by its records only when
@@ -204,14 +204,13 @@ enter:
     LEAVE(CODE_EXIT_RELOAD);
   goto start;
 callBody : {
-  // The procedure callee (a k-step record's own procedure, already counted)
-  // is entered: in place of the top frame when the record is its last, above
+  // The procedure body next (a k-step record's own procedure, already
+  // counted) is entered: in place of the top frame when the record is its last, above
   // it otherwise. A body with a form for this stamp goes straight on by its
   // records; any other is looked at from the frame. A compiled body is never
   // empty, so its frame is pushed (unless the push meets the procedure-stack
   // limit, which finishes the script); and any form has been threaded, since
   // the loop starts on every form it is given as soon as it is compiled.
-  ArrayBody *next = callee->m_body;
   ProcedureCode *nextCode = next->code;
   // A form made at the body's version was made at its count too: every
   // change of a procedure body's count moves its version (only the operand
@@ -220,17 +219,17 @@ callBody : {
   if (LAST()) {
     // The callee is read before the frame's body may go.
     if (!compiled) {
-      replaceTop(*callee);
+      replaceTopWith(next);
       goto enter;
     }
     replaceTopBody(next);
   } else {
     m_top->position = AFTER();
     if (!compiled) {
-      pushProcedure(*callee);
+      pushBody(next);
       goto enter;
     }
-    pushFilled(*callee);
+    pushFilledBody(next);
     if (!m_top)
       goto enter;
   }
@@ -522,7 +521,7 @@ value : {
   if (type == TYPE_ARRAY) {
     if (bound.isExecutable()) {
       remaining = base - AFTER();
-      callee = &bound.array();
+      next = bound.array().m_body;
       goto callBody;
     }
     if (stack.n == stack.body->capacity)
@@ -771,14 +770,11 @@ conditional : {
   if (stack.n == 0)
     goto first;
   Token &condition = stack.fromTop(0);
-  uint32_t at = POSITION();
-  const Token *chosen = truthOf(condition)        ? &body->elements[at]
-                        : step->op == CODE_IFELSE ? &body->elements[at + 1]
-                                                  : nullptr;
+  next = truthOf(condition) ? step->thenBody : step->elseBody;
   condition.release();
   stack.setCount(stack.n - 1);
   remaining = base - AFTER();
-  if (!chosen) {
+  if (!next) {
     if (LAST()) {
       retireTop();
       goto enter;
@@ -786,20 +782,16 @@ conditional : {
     step += k;
     DISPATCH();
   }
-  callee = &chosen->array();
   goto callBody;
 }
 
 branch : {
   // A comparison (k steps) and the conditional after it, as one record.
-  uint32_t q = AFTER();
   const CodeStep &conditional = step[k];
-  const Token *chosen = taken                           ? &body->elements[q]
-                        : conditional.op == CODE_IFELSE ? &body->elements[q + 1]
-                                                        : nullptr;
+  next = taken ? conditional.thenBody : conditional.elseBody;
   k += conditional.steps;
   remaining = base - AFTER();
-  if (!chosen) {
+  if (!next) {
     if (LAST()) {
       retireTop();
       goto enter;
@@ -807,7 +799,6 @@ branch : {
     step += k;
     DISPATCH();
   }
-  callee = &chosen->array();
   goto callBody;
 }
 
