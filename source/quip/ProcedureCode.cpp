@@ -229,7 +229,7 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       return step;
     if (value->isBuiltin())
       return builtinStep(step, *value);
-    step.op = CODE_VALUE;
+    step.op = value->isProcedure() ? CODE_CALL_PROCEDURE : CODE_VALUE;
     step.slot = value;
     if (InlineOp op = opAt(interpreter, tokens, p + 1, n);
         op != INLINE_NONE && op != INLINE_IF && op != INLINE_IFELSE) {

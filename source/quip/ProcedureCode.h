@@ -65,6 +65,8 @@ enum CodeOp : uint8_t {
   // A name bound to a value that is not a builtin: slot is its entry. What
   // the value is decides at run time (a procedure is entered, others pushed).
   CODE_VALUE,
+  // The same for a name bound to a procedure when compiled: it is entered.
+  CODE_CALL_PROCEDURE,
   // A number and an op that takes it as its top operand (2 steps).
   CODE_LITERAL_OP,
   // A name bound to a number, a number and a binary op (3 steps).

@@ -23,6 +23,9 @@
 
 namespace quip {
 
+// A record's own case is the one met; its fallbacks are laid out aside.
+#define QUIP_UNLIKELY(x) __builtin_expect(!!(x), 0)
+
 namespace {
 
 // The slot above the top, emptied for a plain value written over it (slots
@@ -67,34 +70,22 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
                                            uint32_t stamp) {
 #define QUIP_CODE_LABELS(op, function)                                                             \
   &&inline_##op, &&literal_##op, &&valueLiteral_##op, &&value_##op, &&valueValue_##op,
-  static const void *const kLabels[CODE_OP_COUNT] = {&&single,
-                                                     &&pushPlain,
-                                                     &&pushArray,
-                                                     &&pushOther,
-                                                     &&inlineOp,
-                                                     &&call,
-                                                     &&value,
-                                                     &&literalOp,
-                                                     &&valueLiteralOp,
-                                                     &&assignLiteral,
-                                                     &&conditional,
-                                                     &&conditional,
-                                                     &&valueOp,
-                                                     &&frameDone,
-                                                     QUIP_BINARY_OPS(QUIP_CODE_LABELS) && inlineDup,
-                                                     &&inlineSwap,
-                                                     &&inlinePop,
-                                                     &&inlineDef,
-                                                     &&inlineAt,
-                                                     &&inlinePut,
-                                                     &&literalModulus,
-                                                     &&literalIndex,
-                                                     &&literalEqual,
-                                                     &&literalNotEqual,
-                                                     &&valueLiteralModulus,
-                                                     &&valueModulus,
-                                                     &&valueAt,
-                                                     &&valueValueAt};
+  static const void *const kLabels[CODE_OP_COUNT] = {
+      &&single,          &&pushPlain,
+      &&pushArray,       &&pushOther,
+      &&inlineOp,        &&call,
+      &&value,           &&callProcedure,
+      &&literalOp,       &&valueLiteralOp,
+      &&assignLiteral,   &&conditional,
+      &&conditional,     &&valueOp,
+      &&frameDone,       QUIP_BINARY_OPS(QUIP_CODE_LABELS) && inlineDup,
+      &&inlineSwap,      &&inlinePop,
+      &&inlineDef,       &&inlineAt,
+      &&inlinePut,       &&literalModulus,
+      &&literalIndex,    &&literalEqual,
+      &&literalNotEqual, &&valueLiteralModulus,
+      &&valueModulus,    &&valueAt,
+      &&valueValueAt};
 #undef QUIP_CODE_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
@@ -218,14 +209,14 @@ callBody : {
   bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version;
   if (LAST()) {
     // The callee is read before the frame's body may go.
-    if (!compiled) {
+    if (QUIP_UNLIKELY(!compiled)) {
       replaceTopWith(next);
       goto enter;
     }
     replaceTopBody(next);
   } else {
     m_top->position = AFTER();
-    if (!compiled) {
+    if (QUIP_UNLIKELY(!compiled)) {
       pushBody(next);
       goto enter;
     }
@@ -236,7 +227,7 @@ callBody : {
   body = next;
   step = nextCode->steps();
   base = remaining;
-  if (nextCode->count > remaining)
+  if (QUIP_UNLIKELY(nextCode->count > remaining))
     goto tail;
   DISPATCH();
 }
@@ -282,7 +273,7 @@ start:
   // A body whose tokens left fit in the budget runs by its records, none of
   // which need test it; the budget's last tokens run one by one.
   base = remaining + p;
-  if (code->count - p > remaining)
+  if (QUIP_UNLIKELY(code->count - p > remaining))
     goto tail;
   DISPATCH();
 
@@ -318,7 +309,7 @@ frameDone:
 pushPlain:
   // The record carries the token.
   k = 1;
-  if (stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
     goto single;
   freshSlot(stack).setPlainBits(step->pushedHead, step->pushedPayload);
   stack.setCount(stack.n + 1);
@@ -326,7 +317,7 @@ pushPlain:
 
 pushPlainToken:
   // The same from the body, for a record whose first token it is.
-  if (stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
     goto single;
   stack.at(stack.n).assignPlain(body->elements[POSITION()]);
   stack.setCount(stack.n + 1);
@@ -334,7 +325,7 @@ pushPlainToken:
 
 pushArray:
   k = 1;
-  if (stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
     goto single;
   stack.at(stack.n).assignArray(body->elements[POSITION()]);
   stack.setCount(stack.n + 1);
@@ -384,7 +375,8 @@ inlineOp : {
 #define QUIP_INLINE_BINARY(op, function)                                                           \
   inline_##op : {                                                                                  \
     k = 1;                                                                                         \
-    if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isNumber())               \
+    if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(0).isNumber() ||                               \
+                      !stack.fromTop(1).isNumber()))                                               \
       goto call;                                                                                   \
     Token &lhs = stack.fromTop(1);                                                                 \
     auto r = inlined::function(lhs.number(), stack.fromTop(0).number());                           \
@@ -401,7 +393,7 @@ inlineOp : {
   // conditional after it; the operands are let go first.
 inlineEquality : {
   k = 1;
-  if (stack.n < 2)
+  if (QUIP_UNLIKELY(stack.n < 2))
     goto call;
   Token &a = stack.fromTop(1);
   bool truth = inlined::equalReleased(a, stack.fromTop(0)) == (step->inlineOp == INLINE_EQUAL);
@@ -413,7 +405,7 @@ inlineEquality : {
 
 inlineNot : {
   k = 1;
-  if (stack.n < 1)
+  if (QUIP_UNLIKELY(stack.n < 1))
     goto call;
   Token &x = stack.fromTop(0);
   bool truth = !truthOf(x);
@@ -425,7 +417,7 @@ inlineNot : {
 
 inlineLogical : {
   k = 1;
-  if (stack.n < 2)
+  if (QUIP_UNLIKELY(stack.n < 2))
     goto call;
   Token &b = stack.fromTop(0);
   Token &a = stack.fromTop(1);
@@ -457,10 +449,10 @@ inlineDef : {
   k = 1;
   // "def" of a name the top dictionary holds; the other cases are the token
   // loop's.
-  if (stack.n < 2 || !stack.fromTop(1).isSymbol())
+  if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(1).isSymbol()))
     goto single;
   Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), true);
-  if (!inlined::storeOver(stored, stack.fromTop(0)))
+  if (QUIP_UNLIKELY(!inlined::storeOver(stored, stack.fromTop(0))))
     goto single;
   stack.setCount(stack.n - 2);
   NEXT();
@@ -469,10 +461,10 @@ inlineDef : {
 inlineUpdate : {
   k = 1;
   // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
-  if (stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol())
+  if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol()))
     goto single;
   Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), false);
-  if (!stored || !stored->isNumber())
+  if (QUIP_UNLIKELY(!stored || !stored->isNumber()))
     goto single;
   float amount = stack.fromTop(0).number();
   stack.setCount(stack.n - 2);
@@ -512,7 +504,7 @@ value : {
   Token &bound = *step->slot;
   Type type = bound.type();
   if (type == TYPE_NUMBER || type == TYPE_SYMBOL) {
-    if (stack.n == stack.body->capacity)
+    if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
       goto single;
     stack.at(stack.n).assignPlain(bound);
     stack.setCount(stack.n + 1);
@@ -524,7 +516,7 @@ value : {
       next = bound.array().m_body;
       goto callBody;
     }
-    if (stack.n == stack.body->capacity)
+    if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
       goto single;
     stack.at(stack.n).assignArray(bound);
     stack.setCount(stack.n + 1);
@@ -532,11 +524,22 @@ value : {
   }
   // A builtin was bound when compiled to a value, so not under this stamp:
   // the token loop decides.
-  if (type == TYPE_BUILTIN)
+  if (QUIP_UNLIKELY(type == TYPE_BUILTIN))
     goto single;
   push(bound);
   stack = inlined::Operands(this);
   NEXT();
+}
+
+callProcedure : {
+  // A name that was bound to a procedure, tested for being one still.
+  k = 1;
+  const Token &bound = *step->slot;
+  if (QUIP_UNLIKELY(!bound.isProcedure()))
+    goto value;
+  next = bound.array().m_body;
+  remaining = base - AFTER();
+  goto callBody;
 }
 
 valueOp : {
@@ -545,7 +548,7 @@ valueOp : {
   // does not hold, the name alone has run and the builtin's own record
   // follows.
   const Token &bound = *step->slot;
-  if (stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
     goto first;
   if (bound.type() == TYPE_NUMBER || bound.type() == TYPE_SYMBOL)
     stack.at(stack.n).assignPlain(bound);
@@ -566,7 +569,7 @@ valueOp : {
   value_##op : {                                                                                   \
     k = 2;                                                                                         \
     const Token &bound = *step->slot;                                                              \
-    if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber())                         \
+    if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber()))          \
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
     auto r = inlined::function(lhs.number(), bound.number());                                      \
@@ -584,7 +587,7 @@ valueOp : {
     k = 3;                                                                                         \
     const Token &lhs = *step->slot;                                                                \
     const Token &rhs = *step->second;                                                              \
-    if (!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity)                     \
+    if (QUIP_UNLIKELY(!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity))      \
       goto first;                                                                                  \
     auto r = inlined::function(lhs.number(), rhs.number());                                        \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
@@ -601,8 +604,8 @@ valueModulus : {
   // A number on top, a name bound to the divisor.
   const Token &bound = *step->slot;
   float remainder;
-  if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
-      !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder))
+  if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
+                    !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder)))
     goto first;
   stack.fromTop(0).setPlainNumber(remainder);
   NEXT();
@@ -612,11 +615,11 @@ valueAt : {
   k = 2;
   // An array on top, a name bound to the index.
   const Token &bound = *step->slot;
-  if (stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isArray())
+  if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isArray()))
     goto first;
   Token &array = stack.fromTop(0);
   uint32_t i = clampToUnsigned(bound.number());
-  if (i >= array.array().count())
+  if (QUIP_UNLIKELY(i >= array.array().count()))
     goto first;
   {
     // The copy is made before the array's handle goes: it may be the last.
@@ -632,11 +635,11 @@ valueValueAt : {
   // "a i at": the element of a name's array at another name's index.
   const Token &array = *step->slot;
   const Token &index = *step->second;
-  if (array.type() != TYPE_ARRAY || array.isExecutable() || !index.isNumber() ||
-      stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(array.type() != TYPE_ARRAY || array.isExecutable() || !index.isNumber() ||
+                    stack.n == stack.body->capacity))
     goto first;
   uint32_t i = clampToUnsigned(index.number());
-  if (i >= array.array().count())
+  if (QUIP_UNLIKELY(i >= array.array().count()))
     goto first;
   stack.at(stack.n) = std::as_const(array.array())[i];
   stack.setCount(stack.n + 1);
@@ -646,14 +649,14 @@ valueValueAt : {
   // Number literals taken by the op after them.
 literalOp:
   k = 2;
-  if (!inlined::withLiteral(step->inlineOp, this, stack, step->number))
+  if (QUIP_UNLIKELY(!inlined::withLiteral(step->inlineOp, this, stack, step->number)))
     goto first;
   NEXT();
 
 #define QUIP_LITERAL_BINARY(op, function)                                                          \
   literal_##op : {                                                                                 \
     k = 2;                                                                                         \
-    if (stack.n == 0 || !stack.fromTop(0).isNumber())                                              \
+    if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))                               \
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
     auto r = inlined::function(lhs.number(), step->number);                                        \
@@ -667,11 +670,11 @@ literalOp:
 
 literalModulus : {
   k = 2;
-  if (stack.n == 0 || !stack.fromTop(0).isNumber())
+  if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))
     goto first;
   Token &lhs = stack.fromTop(0);
   float remainder;
-  if (!inlined::remainderOf(lhs.number(), step->number, remainder))
+  if (QUIP_UNLIKELY(!inlined::remainderOf(lhs.number(), step->number, remainder)))
     goto first;
   lhs.setPlainNumber(remainder);
   NEXT();
@@ -683,7 +686,8 @@ literalIndex : {
   uint32_t slot;
   if (step->depth < stack.n && stack.n != stack.body->capacity)
     slot = stack.n - 1 - step->depth;
-  else if (stack.n == stack.body->capacity || !stackSlot(stack.n, step->number, slot))
+  else if (QUIP_UNLIKELY(stack.n == stack.body->capacity ||
+                         !stackSlot(stack.n, step->number, slot)))
     goto first;
   stack.at(stack.n) = stack.at(slot);
   stack.setCount(stack.n + 1);
@@ -694,7 +698,7 @@ literalEqual:
 literalNotEqual : {
   k = 2;
   // "0 ==": the executable truth of equality.
-  if (stack.n == 0 || !stack.fromTop(0).isNumber())
+  if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))
     goto first;
   Token &lhs = stack.fromTop(0);
   bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
@@ -707,7 +711,7 @@ literalNotEqual : {
 valueLiteralOp : {
   k = 3;
   const Token &bound = *step->slot;
-  if (!bound.isNumber() || stack.n == stack.body->capacity)
+  if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity))
     goto first;
   stack.at(stack.n).assignPlain(bound);
   stack.setCount(stack.n + 1);
@@ -721,7 +725,7 @@ valueLiteralOp : {
   valueLiteral_##op : {                                                                            \
     k = 3;                                                                                         \
     const Token &bound = *step->slot;                                                              \
-    if (!bound.isNumber() || stack.n == stack.body->capacity)                                      \
+    if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity))                       \
       goto first;                                                                                  \
     auto r = inlined::function(bound.number(), step->number);                                      \
     if constexpr (std::is_same_v<decltype(r), bool>)                                               \
@@ -737,8 +741,8 @@ valueLiteralModulus : {
   k = 3;
   const Token &bound = *step->slot;
   float remainder;
-  if (!bound.isNumber() || stack.n == stack.body->capacity ||
-      !inlined::remainderOf(bound.number(), step->number, remainder))
+  if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity ||
+                    !inlined::remainderOf(bound.number(), step->number, remainder)))
     goto first;
   freshSlot(stack).setPlainNumber(remainder);
   stack.setCount(stack.n + 1);
@@ -750,12 +754,12 @@ assignLiteral : {
   // "name: 1 +=", "name: 0 def": the entry is known.
   Token &stored = *step->slot;
   if (step->inlineOp == INLINE_DEF) {
-    if (stored.isBuiltin())
+    if (QUIP_UNLIKELY(stored.isBuiltin()))
       goto first;
     stored.release();
     stored.setPlainNumber(step->number);
   } else {
-    if (!stored.isNumber())
+    if (QUIP_UNLIKELY(!stored.isNumber()))
       goto first;
     stored.setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored.number() + step->number
                                                                : stored.number() - step->number);
@@ -767,7 +771,7 @@ conditional : {
   k = step->steps;
   // The array literal (or the two) and "if" (or "ifelse"): the chosen one
   // goes straight into a frame.
-  if (stack.n == 0)
+  if (QUIP_UNLIKELY(stack.n == 0))
     goto first;
   Token &condition = stack.fromTop(0);
   next = truthOf(condition) ? step->thenBody : step->elseBody;
