@@ -180,6 +180,36 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
     }                                                                                              \
   } while (0)
 
+// A number just computed meets the "def" after it: with the op's operands
+// gone the name is nameDepth below the top, and when the top dictionary
+// holds it the number is stored there straight away, as one record, without
+// going through the stack (popped: the slots the two let go).
+#define DEFINE_ON(number, nameDepth, popped)                                                       \
+  do {                                                                                             \
+    const CodeStep &after = step[k];                                                               \
+    if (after.op == CODE_INLINE_DEF && stack.n > (nameDepth) &&                                    \
+        stack.fromTop(nameDepth).isSymbol()) {                                                     \
+      Token *stored = storedEntry(this, after, stack.fromTop(nameDepth).symbol(), true);           \
+      if (stored && !stored->isBuiltin()) {                                                        \
+        {                                                                                          \
+          Token value(number);                                                                     \
+          stored->swap(value);                                                                     \
+        }                                                                                          \
+        stack.setCount(stack.n - (popped));                                                        \
+        k += 1;                                                                                    \
+        NEXT();                                                                                    \
+      }                                                                                            \
+    }                                                                                              \
+  } while (0)
+// The truth of a comparison meets a conditional; a number, a "def".
+#define RESULT_ON(result, popped)                                                                  \
+  do {                                                                                             \
+    if constexpr (std::is_same_v<decltype(result), bool>)                                          \
+      BRANCH_ON(result, popped);                                                                   \
+    else                                                                                           \
+      DEFINE_ON(result, popped, (popped) + 1);                                                     \
+  } while (0)
+
   goto start;
 enter:
   // The frames have changed: the new top frame goes on here when its body
@@ -380,8 +410,7 @@ inlineOp : {
       goto call;                                                                                   \
     Token &lhs = stack.fromTop(1);                                                                 \
     auto r = inlined::function(lhs.number(), stack.fromTop(0).number());                           \
-    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
-      BRANCH_ON(r, 2);                                                                             \
+    RESULT_ON(r, 2);                                                                               \
     setOutcome(lhs, r);                                                                            \
     stack.setCount(stack.n - 1);                                                                   \
     NEXT();                                                                                        \
@@ -573,8 +602,7 @@ valueOp : {
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
     auto r = inlined::function(lhs.number(), bound.number());                                      \
-    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
-      BRANCH_ON(r, 1);                                                                             \
+    RESULT_ON(r, 1);                                                                               \
     setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
@@ -590,8 +618,7 @@ valueOp : {
     if (QUIP_UNLIKELY(!lhs.isNumber() || !rhs.isNumber() || stack.n == stack.body->capacity))      \
       goto first;                                                                                  \
     auto r = inlined::function(lhs.number(), rhs.number());                                        \
-    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
-      BRANCH_ON(r, 0);                                                                             \
+    RESULT_ON(r, 0);                                                                               \
     setOutcome(freshSlot(stack), r);                                                               \
     stack.setCount(stack.n + 1);                                                                   \
     NEXT();                                                                                        \
@@ -607,6 +634,7 @@ valueModulus : {
   if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
                     !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder)))
     goto first;
+  DEFINE_ON(remainder, 1, 2);
   stack.fromTop(0).setPlainNumber(remainder);
   NEXT();
 }
@@ -660,8 +688,7 @@ literalOp:
       goto first;                                                                                  \
     Token &lhs = stack.fromTop(0);                                                                 \
     auto r = inlined::function(lhs.number(), step->number);                                        \
-    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
-      BRANCH_ON(r, 1);                                                                             \
+    RESULT_ON(r, 1);                                                                               \
     setOutcome(lhs, r);                                                                            \
     NEXT();                                                                                        \
   }
@@ -676,6 +703,7 @@ literalModulus : {
   float remainder;
   if (QUIP_UNLIKELY(!inlined::remainderOf(lhs.number(), step->number, remainder)))
     goto first;
+  DEFINE_ON(remainder, 1, 2);
   lhs.setPlainNumber(remainder);
   NEXT();
 }
@@ -728,8 +756,7 @@ valueLiteralOp : {
     if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity))                       \
       goto first;                                                                                  \
     auto r = inlined::function(bound.number(), step->number);                                      \
-    if constexpr (std::is_same_v<decltype(r), bool>)                                               \
-      BRANCH_ON(r, 0);                                                                             \
+    RESULT_ON(r, 0);                                                                               \
     setOutcome(freshSlot(stack), r);                                                               \
     stack.setCount(stack.n + 1);                                                                   \
     NEXT();                                                                                        \
@@ -744,6 +771,7 @@ valueLiteralModulus : {
   if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity ||
                     !inlined::remainderOf(bound.number(), step->number, remainder)))
     goto first;
+  DEFINE_ON(remainder, 0, 1);
   freshSlot(stack).setPlainNumber(remainder);
   stack.setCount(stack.n + 1);
   NEXT();
@@ -831,6 +859,8 @@ leave:
 #undef AFTER_CALL
 #undef NEXT_UNLESS_CHANGED
 #undef BRANCH_ON
+#undef DEFINE_ON
+#undef RESULT_ON
 }
 
 } // namespace quip

@@ -112,6 +112,13 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       // procedure or a string where the array was.
       L"a: [1 2 3] def p: { 7 } def x: 1.5 def i: 0 def l: { i 5 < { a i at pop a x at pop "
       L"p i at pop i 3 == { a: \"str\" def } if a i at pop i: 1 += l } if } def l",
+      // A number computed just before "def": stored straight into the top
+      // dictionary, or not, when the name is elsewhere, holds a builtin or an
+      // array, is no name, or is missing.
+      L"a: 0 def p: { 1 } def q: 'dup' load def i: 0 def l: { i 6 < { a: a i + def "
+      L"b: i 3 modulus def c: a i 2 * + 5 modulus def i 2 == { begin } if a: i 1 + def "
+      L"i 3 == { end } if p: i 1 - def q: i 5 + def 7 i 1 + def i 5 == { clearstack i 1 + def } if "
+      L"d: a 4 / def i: 1 += l } if } def l a b c d p q",
       // Tail calls through names, deep recursion and strings.
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def 12 fib "
       L"s: \"\" def i: 0 def l: { i 5 < { s: s i toString concat def i: 1 += l } if } def l s",
