@@ -1,17 +1,18 @@
 // The step loop over compiled procedures. It does what the token loop does,
-// record by record: a record of several tokens runs only when the budget has
-// room for all of them and its common case holds; otherwise its first token
-// runs alone, as a step of its own. The frame's position is written back
-// before anything that may look at it (a builtin call, a new frame, leaving).
+// record by record: a body runs by its records only when the budget has room
+// for all its tokens left, and a record of several tokens runs whole only
+// when its common case holds; otherwise its first token runs alone, as a
+// step of its own. The frame's position is written back before anything
+// that may look at it (a builtin call, a new frame, leaving).
 //
 // Each record jumps straight to the next one's code, through the handler
 // the record holds (a jump per record predicts far better than one shared
-// switch, and needs no table look-up). The budget test rides on that jump: a
-// record runs when its steps are fewer than the budget left, and the
-// budget's last records take the slower way. The budget and the operand
-// stack's count live in locals here, written back when the loop leaves. A
-// computed jump out of a block runs no destructor: objects that need one
-// live in blocks closed before the jump.
+// switch, and needs no table look-up). No record tests the budget: it is
+// tested once where a body is entered, and worked out from the position
+// where the loop leaves it; the budget's last tokens run one by one. The
+// budget and the operand stack's count live in locals here, written back
+// when the loop leaves. A computed jump out of a block runs no destructor:
+// objects that need one live in blocks closed before the jump.
 
 #include "quip/InlineBuiltins.h"
 #include "quip/Interpreter.h"
