@@ -268,6 +268,8 @@ start:
     for (uint32_t i = 0; i <= code->count; ++i) {
       CodeStep &record = code->steps()[i];
       record.handler = kLabels[record.op];
+      if (record.op == CODE_ASSIGN_LITERAL && record.inlineOp != INLINE_DEF)
+        record.handler = record.inlineOp == INLINE_PLUS_EQUALS ? &&assignAdd : &&assignSubtract;
       // A less frequent builtin gets code of its own too: one jump to it
       // rather than two.
       if (record.op == CODE_INLINE) {
@@ -723,18 +725,21 @@ literalIndex : {
   NEXT();
 }
 
-literalEqual:
-literalNotEqual : {
-  k = 2;
-  // "0 ==": the executable truth of equality.
-  if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))
-    goto first;
-  Token &lhs = stack.fromTop(0);
-  bool truth = (lhs.number() == step->number) == (step->op == CODE_LITERAL_EQUAL);
-  BRANCH_ON(truth, 1);
-  setTruth(lhs, truth);
-  NEXT();
-}
+// "0 ==", "0 !=": the executable truth of equality.
+#define QUIP_LITERAL_EQUALITY(label, equal)                                                        \
+  label : {                                                                                        \
+    k = 2;                                                                                         \
+    if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))                               \
+      goto first;                                                                                  \
+    Token &lhs = stack.fromTop(0);                                                                 \
+    bool truth = (lhs.number() == step->number) == (equal);                                        \
+    BRANCH_ON(truth, 1);                                                                           \
+    setTruth(lhs, truth);                                                                          \
+    NEXT();                                                                                        \
+  }
+  QUIP_LITERAL_EQUALITY(literalEqual, true)
+  QUIP_LITERAL_EQUALITY(literalNotEqual, false)
+#undef QUIP_LITERAL_EQUALITY
 
   // A name bound to a number, a literal and the op of the two.
 valueLiteralOp : {
@@ -779,20 +784,33 @@ valueLiteralModulus : {
 }
 
 assignLiteral : {
+  // "name: 0 def": the entry is known ("+=" and "-=" have code of their own,
+  // chosen when the records are threaded).
   k = 3;
-  // "name: 1 +=", "name: 0 def": the entry is known.
   Token &stored = *step->slot;
-  if (step->inlineOp == INLINE_DEF) {
-    if (QUIP_UNLIKELY(stored.isBuiltin()))
-      goto first;
-    stored.release();
-    stored.setPlainNumber(step->number);
-  } else {
-    if (QUIP_UNLIKELY(!stored.isNumber()))
-      goto first;
-    stored.setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored.number() + step->number
-                                                               : stored.number() - step->number);
-  }
+  if (QUIP_UNLIKELY(stored.isBuiltin()))
+    goto first;
+  stored.release();
+  stored.setPlainNumber(step->number);
+  NEXT();
+}
+
+assignAdd : {
+  // "name: 1 +=".
+  k = 3;
+  Token &stored = *step->slot;
+  if (QUIP_UNLIKELY(!stored.isNumber()))
+    goto first;
+  stored.setPlainNumber(stored.number() + step->number);
+  NEXT();
+}
+
+assignSubtract : {
+  k = 3;
+  Token &stored = *step->slot;
+  if (QUIP_UNLIKELY(!stored.isNumber()))
+    goto first;
+  stored.setPlainNumber(stored.number() - step->number);
   NEXT();
 }
 
