@@ -281,19 +281,25 @@ start:
           QUIP_LESS_OPS(QUIP_LESS_HANDLER)
 #undef QUIP_LESS_HANDLER
         case INLINE_PLUS_EQUALS:
+          record.handler = &&inlineAdd;
+          break;
         case INLINE_MINUS_EQUALS:
-          record.handler = &&inlineUpdate;
+          record.handler = &&inlineSubtract;
           break;
         case INLINE_EQUAL:
+          record.handler = &&inlineEqual;
+          break;
         case INLINE_NOT_EQUAL:
-          record.handler = &&inlineEquality;
+          record.handler = &&inlineNotEqual;
           break;
         case INLINE_NOT:
           record.handler = &&inlineNot;
           break;
         case INLINE_AND:
+          record.handler = &&inlineAnd;
+          break;
         case INLINE_OR:
-          record.handler = &&inlineLogical;
+          record.handler = &&inlineOr;
           break;
         default:
           break;
@@ -423,17 +429,21 @@ inlineOp : {
 
   // The truths of "==", "!=", "not", "and" and "or", each meeting the
   // conditional after it; the operands are let go first.
-inlineEquality : {
-  k = 1;
-  if (QUIP_UNLIKELY(stack.n < 2))
-    goto call;
-  Token &a = stack.fromTop(1);
-  bool truth = inlined::equalReleased(a, stack.fromTop(0)) == (step->inlineOp == INLINE_EQUAL);
-  BRANCH_ON(truth, 2);
-  setTruth(a, truth);
-  stack.setCount(stack.n - 1);
-  NEXT();
-}
+#define QUIP_INLINE_EQUALITY(label, equal)                                                         \
+  label : {                                                                                        \
+    k = 1;                                                                                         \
+    if (QUIP_UNLIKELY(stack.n < 2))                                                                \
+      goto call;                                                                                   \
+    Token &a = stack.fromTop(1);                                                                   \
+    bool truth = inlined::equalReleased(a, stack.fromTop(0)) == (equal);                           \
+    BRANCH_ON(truth, 2);                                                                           \
+    setTruth(a, truth);                                                                            \
+    stack.setCount(stack.n - 1);                                                                   \
+    NEXT();                                                                                        \
+  }
+  QUIP_INLINE_EQUALITY(inlineEqual, true)
+  QUIP_INLINE_EQUALITY(inlineNotEqual, false)
+#undef QUIP_INLINE_EQUALITY
 
 inlineNot : {
   k = 1;
@@ -447,20 +457,24 @@ inlineNot : {
   NEXT();
 }
 
-inlineLogical : {
-  k = 1;
-  if (QUIP_UNLIKELY(stack.n < 2))
-    goto call;
-  Token &b = stack.fromTop(0);
-  Token &a = stack.fromTop(1);
-  bool truth = step->inlineOp == INLINE_AND ? truthOf(a) && truthOf(b) : truthOf(a) || truthOf(b);
-  b.release();
-  a.release();
-  BRANCH_ON(truth, 2);
-  setTruth(a, truth);
-  stack.setCount(stack.n - 1);
-  NEXT();
-}
+#define QUIP_INLINE_LOGICAL(label, both)                                                           \
+  label : {                                                                                        \
+    k = 1;                                                                                         \
+    if (QUIP_UNLIKELY(stack.n < 2))                                                                \
+      goto call;                                                                                   \
+    Token &b = stack.fromTop(0);                                                                   \
+    Token &a = stack.fromTop(1);                                                                   \
+    bool truth = (both) ? truthOf(a) && truthOf(b) : truthOf(a) || truthOf(b);                     \
+    b.release();                                                                                   \
+    a.release();                                                                                   \
+    BRANCH_ON(truth, 2);                                                                           \
+    setTruth(a, truth);                                                                            \
+    stack.setCount(stack.n - 1);                                                                   \
+    NEXT();                                                                                        \
+  }
+  QUIP_INLINE_LOGICAL(inlineAnd, true)
+  QUIP_INLINE_LOGICAL(inlineOr, false)
+#undef QUIP_INLINE_LOGICAL
 
 inlineDup:
   k = 1;
@@ -490,20 +504,24 @@ inlineDef : {
   NEXT();
 }
 
-inlineUpdate : {
-  k = 1;
-  // "+=" or "-=" of a computed amount, remembering the entry as "def" does.
-  if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(0).isNumber() || !stack.fromTop(1).isSymbol()))
-    goto single;
-  Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), false);
-  if (QUIP_UNLIKELY(!stored || !stored->isNumber()))
-    goto single;
-  float amount = stack.fromTop(0).number();
-  stack.setCount(stack.n - 2);
-  stored->setPlainNumber(step->inlineOp == INLINE_PLUS_EQUALS ? stored->number() + amount
-                                                              : stored->number() - amount);
-  NEXT();
-}
+// "+=" or "-=" of a computed amount, remembering the entry as "def" does.
+#define QUIP_INLINE_UPDATE(label, sign)                                                            \
+  label : {                                                                                        \
+    k = 1;                                                                                         \
+    if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(0).isNumber() ||                               \
+                      !stack.fromTop(1).isSymbol()))                                               \
+      goto single;                                                                                 \
+    Token *stored = storedEntry(this, *step, stack.fromTop(1).symbol(), false);                    \
+    if (QUIP_UNLIKELY(!stored || !stored->isNumber()))                                             \
+      goto single;                                                                                 \
+    float amount = stack.fromTop(0).number();                                                      \
+    stack.setCount(stack.n - 2);                                                                   \
+    stored->setPlainNumber(stored->number() sign amount);                                          \
+    NEXT();                                                                                        \
+  }
+  QUIP_INLINE_UPDATE(inlineAdd, +)
+  QUIP_INLINE_UPDATE(inlineSubtract, -)
+#undef QUIP_INLINE_UPDATE
 inlineAt:
   k = 1;
   if (inlined::at(stack))
