@@ -90,9 +90,10 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       L"i 1 == { 7 9 def } if i: 1 += l } if } def l a b c",
       // The same for "+=" and "-=" of computed amounts, with names bound to
       // no number or to nothing.
-      L"a: 0 def b: 0 def s: \"t\" def i: 0 def l: { i 6 < { i 2 modulus 0 == { a: } { b: } "
-      L"ifelse i 2 * += b: i -= s: i += i 4 == { none: 1 1 + -= a: \"x\" def } if "
-      L"i: 1 += l } if } def l a b s",
+      L"a: 0 def b: 0 def c: 0 def s: \"t\" def i: 0 def l: { i 6 < { i 2 modulus 0 == { a: } { b: "
+      L"} "
+      L"ifelse i 2 * += b: i -= c: i 3 * -= s: i += i 4 == { none: 1 1 + -= a: \"x\" def } if "
+      L"i: 1 += l } if } def l a b c s",
       // Truths of every kind meeting a conditional, and met by none; operands
       // of other types.
       L"i: 0 def l: { i 5 < { i 2 modulus i 3 modulus == { 'e' } { 'n' } ifelse pop "
