@@ -813,24 +813,19 @@ assignLiteral : {
   NEXT();
 }
 
-assignAdd : {
-  // "name: 1 +=".
-  k = 3;
-  Token &stored = *step->slot;
-  if (QUIP_UNLIKELY(!stored.isNumber()))
-    goto first;
-  stored.setPlainNumber(stored.number() + step->number);
-  NEXT();
-}
-
-assignSubtract : {
-  k = 3;
-  Token &stored = *step->slot;
-  if (QUIP_UNLIKELY(!stored.isNumber()))
-    goto first;
-  stored.setPlainNumber(stored.number() - step->number);
-  NEXT();
-}
+// "name: 1 +=", "name: 1 -=".
+#define QUIP_ASSIGN_LITERAL(label, sign)                                                           \
+  label : {                                                                                        \
+    k = 3;                                                                                         \
+    Token &stored = *step->slot;                                                                   \
+    if (QUIP_UNLIKELY(!stored.isNumber()))                                                         \
+      goto first;                                                                                  \
+    stored.setPlainNumber(stored.number() sign step->number);                                      \
+    NEXT();                                                                                        \
+  }
+  QUIP_ASSIGN_LITERAL(assignAdd, +)
+  QUIP_ASSIGN_LITERAL(assignSubtract, -)
+#undef QUIP_ASSIGN_LITERAL
 
 conditional : {
   k = step->steps;
