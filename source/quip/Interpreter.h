@@ -287,29 +287,22 @@ private:
   }
   // growProcedures() with a reference of its own on the body.
   [[gnu::noinline]] void growBody(ArrayBody *body, uint32_t position);
-  // pushProcedure() and replaceTop() of a procedure's body.
+  // pushProcedure() of a procedure's body.
   [[gnu::always_inline]] void pushBody(ArrayBody *body) {
     if (body->count != 0)
       pushFilledBody(body);
-  }
-  [[gnu::always_inline]] void replaceTopWith(ArrayBody *body) {
-    if (body->count == 0) {
-      retireTop();
-      return;
-    }
-    replaceTopBody(body);
   }
   // The top frame goes before its last token runs (a call in last position
   // does not keep its caller's frame); its body lives on until the next one
   // goes, since that token still runs.
   // The top frame, whose last token is running, gives way to a procedure:
   // nothing of its body is needed any more, so the frame is reused.
-  [[gnu::always_inline]] void replaceTop(const Array &procedure) {
-    if (procedure.count() == 0) {
+  [[gnu::always_inline]] void replaceTop(ArrayBody *body) {
+    if (body->count == 0) {
       retireTop();
       return;
     }
-    replaceTopBody(procedure.m_body);
+    replaceTopBody(body);
   }
   // The same for a body known to hold tokens.
   [[gnu::always_inline]] void replaceTopBody(ArrayBody *body) {

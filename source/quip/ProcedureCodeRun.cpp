@@ -241,7 +241,7 @@ callBody : {
   if (LAST()) {
     // The callee is read before the frame's body may go.
     if (QUIP_UNLIKELY(!compiled)) {
-      replaceTopWith(next);
+      replaceTop(next);
       goto enter;
     }
     replaceTopBody(next);
