@@ -207,6 +207,27 @@ template <typename Op>
   return true;
 }
 
+// A literal divisor worked out once, when compiled: the whole number
+// remainderOf() divides by, or 0 when it takes the general way (outside int
+// range, NaN, 0, or -1, which always leaves 0).
+inline int32_t literalDivisor(float r) {
+  if (r > -2147483648.0f && r < 2147483648.0f) {
+    int divisor = int(r);
+    if (divisor != 0 && divisor != -1)
+      return divisor;
+  }
+  return 0;
+}
+
+// remainderOf(l, r) with r's literalDivisor() known.
+[[gnu::always_inline]] inline bool remainderBy(float l, int32_t divisor, float r, float &out) {
+  if (divisor != 0 && l > -2147483648.0f && l < 2147483648.0f) {
+    out = float(int(l) % divisor);
+    return true;
+  }
+  return remainderOf(l, r, out);
+}
+
 [[gnu::always_inline]] inline bool modulus(Operands &stack) {
   if (stack.n < 2)
     return false;

@@ -196,7 +196,9 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       step.inlineOp = op;
       step.number = token.number();
       float x = token.number();
-      if (x >= 0 && x < 2147483648.0f && float(int(x)) == x)
+      if (op == INLINE_MODULUS)
+        step.divisor = inlined::literalDivisor(x);
+      else if (x >= 0 && x < 2147483648.0f && float(int(x)) == x)
         step.depth = uint32_t(int(x));
     } else {
       pushStep(step, token);
@@ -253,6 +255,8 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
         step.steps = 3;
         step.inlineOp = op;
         step.number = tokens[p + 1].number();
+        if (op == INLINE_MODULUS)
+          step.divisor = inlined::literalDivisor(step.number);
       }
     }
     return step;

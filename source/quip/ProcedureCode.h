@@ -124,9 +124,13 @@ struct CodeStep {
   union {
     struct {
       float number;
-      // For a number literal taken as a stack position: the depth it names
-      // when it is a whole number from the top, else kNoDepth.
-      uint32_t depth;
+      union {
+        // For a number literal taken as a stack position: the depth it names
+        // when it is a whole number from the top, else kNoDepth.
+        uint32_t depth;
+        // For a literal divisor: its inlined::literalDivisor().
+        int32_t divisor;
+      };
     };
     // "def", "+=" and "-=": the name they last stored under (slot is that
     // name's entry: for "def", in the top dictionary), or null.

@@ -119,10 +119,12 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   // The budget left at position 0 of the running body.
   unsigned int base;
   // The tokens of the running record.
-  uint32_t k;
+  uint32_t k = 0;
   bool taken;
   // The procedure a record enters.
   ArrayBody *next;
+  // A number computed and not yet on the stack (see NUMBER_ON).
+  float number = 0.0f;
   CodeExit result;
 
 // Runs the record step points at. A body is run by its records only when
@@ -181,34 +183,37 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
     }                                                                                              \
   } while (0)
 
-// A number just computed meets the "def" after it: with the op's operands
-// gone the name is nameDepth below the top, and when the top dictionary
-// holds it the number is stored there straight away, as one record, without
-// going through the stack (popped: the slots the two let go).
-#define DEFINE_ON(number, nameDepth, popped)                                                       \
+// A number just computed, its operands gone (popped slots), is not yet
+// written: it would go to slot stack.n. When the record after it takes a
+// number on top (arithmetic or a comparison with a literal, a name or the
+// value below, a remainder, equality with a literal, or "def" of a name
+// the top dictionary holds), that record runs on it in a register, and so
+// on: a chain of operations on one number goes through the stack only at its
+// end (numberEnd). Any record whose common case does not hold leaves the
+// number on the stack and runs by itself.
+//
+// The records it meets are chosen by a switch, not by the records' own
+// handlers: the number lives in a register only while no computed jump can
+// reach its use (a computed jump may reach any label, and the builtin calls
+// behind them would make it live across every call, so kept in memory).
+#define CHAIN()                                                                                    \
   do {                                                                                             \
-    const CodeStep &after = step[k];                                                               \
-    if (after.op == CODE_INLINE_DEF && stack.n > (nameDepth) &&                                    \
-        stack.fromTop(nameDepth).isSymbol()) {                                                     \
-      Token *stored = storedEntry(this, after, stack.fromTop(nameDepth).symbol(), true);           \
-      if (stored && !stored->isBuiltin()) {                                                        \
-        {                                                                                          \
-          Token value(number);                                                                     \
-          stored->swap(value);                                                                     \
-        }                                                                                          \
-        stack.setCount(stack.n - (popped));                                                        \
-        k += 1;                                                                                    \
-        NEXT();                                                                                    \
-      }                                                                                            \
-    }                                                                                              \
+    step += k;                                                                                     \
+    goto numberChain;                                                                              \
   } while (0)
-// The truth of a comparison meets a conditional; a number, a "def".
+#define NUMBER_ON(result, popped)                                                                  \
+  do {                                                                                             \
+    number = (result);                                                                             \
+    stack.setCount(stack.n - (popped));                                                            \
+    CHAIN();                                                                                       \
+  } while (0)
+// The truth of a comparison meets a conditional; a number goes on as above.
 #define RESULT_ON(result, popped)                                                                  \
   do {                                                                                             \
     if constexpr (std::is_same_v<decltype(result), bool>)                                          \
       BRANCH_ON(result, popped);                                                                   \
     else                                                                                           \
-      DEFINE_ON(result, popped, (popped) + 1);                                                     \
+      NUMBER_ON(result, popped);                                                                   \
   } while (0)
 
   goto start;
@@ -655,9 +660,7 @@ valueModulus : {
   if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber() ||
                     !inlined::remainderOf(stack.fromTop(0).number(), bound.number(), remainder)))
     goto first;
-  DEFINE_ON(remainder, 1, 2);
-  stack.fromTop(0).setPlainNumber(remainder);
-  NEXT();
+  NUMBER_ON(remainder, 1);
 }
 
 valueAt : {
@@ -720,13 +723,11 @@ literalModulus : {
   k = 2;
   if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))
     goto first;
-  Token &lhs = stack.fromTop(0);
   float remainder;
-  if (QUIP_UNLIKELY(!inlined::remainderOf(lhs.number(), step->number, remainder)))
+  if (QUIP_UNLIKELY(
+          !inlined::remainderBy(stack.fromTop(0).number(), step->divisor, step->number, remainder)))
     goto first;
-  DEFINE_ON(remainder, 1, 2);
-  lhs.setPlainNumber(remainder);
-  NEXT();
+  NUMBER_ON(remainder, 1);
 }
 
 literalIndex : {
@@ -793,12 +794,9 @@ valueLiteralModulus : {
   const Token &bound = *step->slot;
   float remainder;
   if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity ||
-                    !inlined::remainderOf(bound.number(), step->number, remainder)))
+                    !inlined::remainderBy(bound.number(), step->divisor, step->number, remainder)))
     goto first;
-  DEFINE_ON(remainder, 0, 1);
-  freshSlot(stack).setPlainNumber(remainder);
-  stack.setCount(stack.n + 1);
-  NEXT();
+  NUMBER_ON(remainder, 0);
 }
 
 assignLiteral : {
@@ -849,6 +847,108 @@ conditional : {
   goto callBody;
 }
 
+// A truth computed from the number: it meets a conditional, or goes on the
+// stack.
+#define CHAIN_TRUTH(truth, executable)                                                             \
+  do {                                                                                             \
+    BRANCH_ON(truth, 0);                                                                           \
+    freshSlot(stack).setPlainSymbol((truth) ? trueValue : falseValue, executable);                 \
+    stack.setCount(stack.n + 1);                                                                   \
+    NEXT();                                                                                        \
+  } while (0)
+#define CHAIN_RESULT(result)                                                                       \
+  do {                                                                                             \
+    if constexpr (std::is_same_v<decltype(result), bool>) {                                        \
+      CHAIN_TRUTH(result, false);                                                                  \
+    } else {                                                                                       \
+      number = (result);                                                                           \
+      CHAIN();                                                                                     \
+    }                                                                                              \
+  } while (0)
+
+  // The records a number not yet on the stack meets (NUMBER_ON).
+numberChain:
+  switch (step->op) {
+#define QUIP_CHAIN_BINARY(op, function)                                                            \
+  case CODE_LITERAL_##op: {                                                                        \
+    k = 2;                                                                                         \
+    auto r = inlined::function(number, step->number);                                              \
+    CHAIN_RESULT(r);                                                                               \
+  }                                                                                                \
+  case CODE_VALUE_##op: {                                                                          \
+    k = 2;                                                                                         \
+    const Token &bound = *step->slot;                                                              \
+    if (QUIP_UNLIKELY(!bound.isNumber()))                                                          \
+      break;                                                                                       \
+    auto r = inlined::function(number, bound.number());                                            \
+    CHAIN_RESULT(r);                                                                               \
+  }                                                                                                \
+  case CODE_INLINE_##op: {                                                                         \
+    /* The number is the right operand; the left is on top. */                                     \
+    k = 1;                                                                                         \
+    if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))                               \
+      break;                                                                                       \
+    auto r = inlined::function(stack.fromTop(0).number(), number);                                 \
+    stack.setCount(stack.n - 1);                                                                   \
+    CHAIN_RESULT(r);                                                                               \
+  }
+    QUIP_BINARY_OPS(QUIP_CHAIN_BINARY)
+#undef QUIP_CHAIN_BINARY
+  case CODE_LITERAL_MODULUS: {
+    k = 2;
+    float remainder;
+    if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->divisor, step->number, remainder)))
+      break;
+    number = remainder;
+    CHAIN();
+  }
+  case CODE_VALUE_MODULUS: {
+    k = 2;
+    const Token &bound = *step->slot;
+    float remainder;
+    if (QUIP_UNLIKELY(!bound.isNumber() ||
+                      !inlined::remainderOf(number, bound.number(), remainder)))
+      break;
+    number = remainder;
+    CHAIN();
+  }
+  case CODE_LITERAL_EQUAL:
+    k = 2;
+    CHAIN_TRUTH(number == step->number, true);
+  case CODE_LITERAL_NOT_EQUAL:
+    k = 2;
+    CHAIN_TRUTH(number != step->number, true);
+  case CODE_INLINE_DEF: {
+    // The name is on top; when the top dictionary holds it the number is
+    // stored there.
+    k = 1;
+    if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isSymbol()))
+      break;
+    Token *stored = storedEntry(this, *step, stack.fromTop(0).symbol(), true);
+    if (QUIP_UNLIKELY(!stored))
+      break;
+    if (stored->isNumber()) {
+      stored->setPlainNumber(number);
+    } else {
+      if (QUIP_UNLIKELY(stored->isBuiltin()))
+        break;
+      // The old value goes after the store, as the builtin lets it go.
+      Token value(number);
+      stored->swap(value);
+    }
+    stack.setCount(stack.n - 1);
+    NEXT();
+  }
+  default:
+    break;
+  }
+  // The record does not take the number: it goes on the stack.
+  freshSlot(stack).setPlainNumber(number);
+  stack.setCount(stack.n + 1);
+  DISPATCH();
+#undef CHAIN_TRUTH
+#undef CHAIN_RESULT
+
 branch : {
   // A comparison (k steps) and the conditional after it, as one record.
   const CodeStep &conditional = step[k];
@@ -891,7 +991,8 @@ leave:
 #undef AFTER_CALL
 #undef NEXT_UNLESS_CHANGED
 #undef BRANCH_ON
-#undef DEFINE_ON
+#undef CHAIN
+#undef NUMBER_ON
 #undef RESULT_ON
 }
 

@@ -120,6 +120,24 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       L"b: i 3 modulus def c: a i 2 * + 5 modulus def i 2 == { begin } if a: i 1 + def "
       L"i 3 == { end } if p: i 1 - def q: i 5 + def 7 i 1 + def i 5 == { clearstack i 1 + def } if "
       L"d: a 4 / def i: 1 += l } if } def l a b c d p q",
+      // Operations chained on one computed number: literals, names, the value
+      // below, remainders, comparisons and equality meeting a conditional or
+      // not, "def", the body's end; every result stays on the stack.
+      L"m: 4 def a: 0 def i: 0 def e: { i 2 * 1 + } def "
+      L"l: { i 7 < { a: i 3 * 1 + 2 / def b: 10 i 2 * - 3 modulus def c: i 1 + m * 5 - def "
+      L"i 2 * 3 + 7 < i 2 * 5 > { 'big' } if i 3 * 2 modulus 0 == { 'e' } { 'o' } ifelse "
+      L"i 3 * 4 modulus 1 != i 3 * 4 modulus 2 == i 1 + m modulus m / 0 0 / i + 1 - "
+      L"i 5 + 2 modulus 1 == { 'odd' } if i 5 + 2 modulus 1 != { 'even' } if e 9 i 1 + m - dup "
+      L"i: 1 += l } if } def l a b c",
+      // Remainders by literals of every kind, alone and in chains.
+      L"i: 0 def l: { i 2 < { 7 3 modulus -7 3 modulus 7 -3 modulus 7.9 3 modulus "
+      L"-2147483648 -1 modulus 99999999999 7 modulus 5 99999999999 modulus 0 0 / 3 modulus "
+      L"i 7 - -3 modulus i 9 + 2.5 modulus i 1 - 1000000000 modulus i 5 - -1 modulus "
+      L"i 3000000000 * 7 modulus i: 1 += l } if } def l",
+      // Chains broken by a string, a zero divisor, a symbol below and a truth.
+      L"z: 0 def s: \"t\" def i: 0 def l: { i 3 < { i 1 + s + pop 'q' i 1 + - pop "
+      L"i 2 * z modulus pop i 1 + 0 modulus pop i 2 * 3 < 1 + pop i 1 + 0.5 modulus pop "
+      L"i: 1 += l } if } def l",
       // Tail calls through names, deep recursion and strings.
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def 12 fib "
       L"s: \"\" def i: 0 def l: { i 5 < { s: s i toString concat def i: 1 += l } if } def l s",
