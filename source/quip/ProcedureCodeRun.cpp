@@ -88,6 +88,28 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
       &&valueModulus,    &&valueAt,
       &&valueValueAt};
 #undef QUIP_CODE_LABELS
+  // Where a number computed and not yet on the stack goes on, by the op of
+  // the record after it (see NUMBER_ON).
+#define QUIP_CHAIN_LABELS(op, function)                                                            \
+  &&chainInline_##op, &&chainLiteral_##op, &&numberEnd, &&chainValue_##op, &&numberEnd,
+  static const void *const kChain[] = {
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&numberEnd,         QUIP_BINARY_OPS(QUIP_CHAIN_LABELS) && numberEnd,
+      &&numberEnd,         &&numberEnd,
+      &&chainDef,          &&numberEnd,
+      &&numberEnd,         &&chainModulus,
+      &&numberEnd,         &&chainEqual,
+      &&chainNotEqual,     &&numberEnd,
+      &&chainValueModulus, &&numberEnd,
+      &&numberEnd};
+  static_assert(sizeof(kChain) / sizeof(kChain[0]) == CODE_OP_COUNT);
+#undef QUIP_CHAIN_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
   // "true" and "false", read once here: a function's own static is tested
@@ -131,10 +153,17 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 // the budget has room for all its tokens left, so no record tests it: the
 // budget left at position q is base - q (see start).
 #define DISPATCH() goto * step->handler
+// A number on its way along a chain (NUMBER_ON) is dead where a record is
+// done: setting it there (and where the loop enters a body) tells the
+// compiler so. Otherwise, since a computed jump may reach any label, it
+// would count the number live across every builtin call, and keep it in
+// memory throughout.
+#define FORGET_NUMBER() number = 0.0f
 // The record ran whole: each record sets k, its count of tokens, first.
 #define NEXT()                                                                                     \
   do {                                                                                             \
     step += k;                                                                                     \
+    FORGET_NUMBER();                                                                               \
     DISPATCH();                                                                                    \
   } while (0)
 // The position of the record's token, and of the token after the record.
@@ -191,15 +220,10 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 // on: a chain of operations on one number goes through the stack only at its
 // end (numberEnd). Any record whose common case does not hold leaves the
 // number on the stack and runs by itself.
-//
-// The records it meets are chosen by a switch, not by the records' own
-// handlers: the number lives in a register only while no computed jump can
-// reach its use (a computed jump may reach any label, and the builtin calls
-// behind them would make it live across every call, so kept in memory).
 #define CHAIN()                                                                                    \
   do {                                                                                             \
     step += k;                                                                                     \
-    goto numberChain;                                                                              \
+    goto *kChain[step->op];                                                                        \
   } while (0)
 #define NUMBER_ON(result, popped)                                                                  \
   do {                                                                                             \
@@ -218,6 +242,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 
   goto start;
 enter:
+  FORGET_NUMBER();
   // The frames have changed: the new top frame goes on here when its body
   // has a form for this stamp, else the caller looks at it.
   if (remaining == 0)
@@ -263,6 +288,7 @@ callBody : {
   body = next;
   step = nextCode->steps();
   base = remaining;
+  FORGET_NUMBER();
   if (QUIP_UNLIKELY(nextCode->count > remaining))
     goto tail;
   DISPATCH();
@@ -407,10 +433,15 @@ inlineOp : {
   goto call;
 }
 
+// Of these only "putIndex" and "insert" write into a container (the operand
+// stack, a dictionary): the others need not look at the body's version.
 #define QUIP_INLINE_LESS(op)                                                                       \
   inlineLess_##op : k = 1;                                                                         \
-  if (inlined::runLess(INLINE_##op, this, stack))                                                  \
+  if (inlined::runLess(INLINE_##op, this, stack)) {                                                \
+    if constexpr (INLINE_##op != INLINE_PUT_INDEX && INLINE_##op != INLINE_INSERT)                 \
+      NEXT();                                                                                      \
     NEXT_UNLESS_CHANGED();                                                                         \
+  }                                                                                                \
   goto call;
   QUIP_LESS_OPS(QUIP_INLINE_LESS)
 #undef QUIP_INLINE_LESS
@@ -842,6 +873,7 @@ conditional : {
       goto enter;
     }
     step += k;
+    FORGET_NUMBER();
     DISPATCH();
   }
   goto callBody;
@@ -866,82 +898,77 @@ conditional : {
     }                                                                                              \
   } while (0)
 
-  // The records a number not yet on the stack meets (NUMBER_ON).
-numberChain:
-  switch (step->op) {
+// The records a number not yet on the stack meets (NUMBER_ON).
 #define QUIP_CHAIN_BINARY(op, function)                                                            \
-  case CODE_LITERAL_##op: {                                                                        \
+  chainLiteral_##op : {                                                                            \
     k = 2;                                                                                         \
     auto r = inlined::function(number, step->number);                                              \
     CHAIN_RESULT(r);                                                                               \
   }                                                                                                \
-  case CODE_VALUE_##op: {                                                                          \
+  chainValue_##op : {                                                                              \
     k = 2;                                                                                         \
     const Token &bound = *step->slot;                                                              \
     if (QUIP_UNLIKELY(!bound.isNumber()))                                                          \
-      break;                                                                                       \
+      goto numberEnd;                                                                              \
     auto r = inlined::function(number, bound.number());                                            \
     CHAIN_RESULT(r);                                                                               \
   }                                                                                                \
-  case CODE_INLINE_##op: {                                                                         \
+  chainInline_##op : {                                                                             \
     /* The number is the right operand; the left is on top. */                                     \
     k = 1;                                                                                         \
     if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))                               \
-      break;                                                                                       \
+      goto numberEnd;                                                                              \
     auto r = inlined::function(stack.fromTop(0).number(), number);                                 \
     stack.setCount(stack.n - 1);                                                                   \
     CHAIN_RESULT(r);                                                                               \
   }
-    QUIP_BINARY_OPS(QUIP_CHAIN_BINARY)
+  QUIP_BINARY_OPS(QUIP_CHAIN_BINARY)
 #undef QUIP_CHAIN_BINARY
-  case CODE_LITERAL_MODULUS: {
-    k = 2;
-    float remainder;
-    if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->divisor, step->number, remainder)))
-      break;
-    number = remainder;
-    CHAIN();
+chainModulus : {
+  k = 2;
+  float remainder;
+  if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->divisor, step->number, remainder)))
+    goto numberEnd;
+  number = remainder;
+  CHAIN();
+}
+chainValueModulus : {
+  k = 2;
+  const Token &bound = *step->slot;
+  float remainder;
+  if (QUIP_UNLIKELY(!bound.isNumber() || !inlined::remainderOf(number, bound.number(), remainder)))
+    goto numberEnd;
+  number = remainder;
+  CHAIN();
+}
+chainEqual:
+  k = 2;
+  CHAIN_TRUTH(number == step->number, true);
+chainNotEqual:
+  k = 2;
+  CHAIN_TRUTH(number != step->number, true);
+chainDef : {
+  // The name is on top; when the top dictionary holds it the number is
+  // stored there.
+  k = 1;
+  if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isSymbol()))
+    goto numberEnd;
+  Token *stored = storedEntry(this, *step, stack.fromTop(0).symbol(), true);
+  if (QUIP_UNLIKELY(!stored))
+    goto numberEnd;
+  if (stored->isNumber()) {
+    stored->setPlainNumber(number);
+  } else {
+    if (QUIP_UNLIKELY(stored->isBuiltin()))
+      goto numberEnd;
+    // The old value goes after the store, as the builtin lets it go.
+    Token value(number);
+    stored->swap(value);
   }
-  case CODE_VALUE_MODULUS: {
-    k = 2;
-    const Token &bound = *step->slot;
-    float remainder;
-    if (QUIP_UNLIKELY(!bound.isNumber() ||
-                      !inlined::remainderOf(number, bound.number(), remainder)))
-      break;
-    number = remainder;
-    CHAIN();
-  }
-  case CODE_LITERAL_EQUAL:
-    k = 2;
-    CHAIN_TRUTH(number == step->number, true);
-  case CODE_LITERAL_NOT_EQUAL:
-    k = 2;
-    CHAIN_TRUTH(number != step->number, true);
-  case CODE_INLINE_DEF: {
-    // The name is on top; when the top dictionary holds it the number is
-    // stored there.
-    k = 1;
-    if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isSymbol()))
-      break;
-    Token *stored = storedEntry(this, *step, stack.fromTop(0).symbol(), true);
-    if (QUIP_UNLIKELY(!stored))
-      break;
-    if (stored->isNumber()) {
-      stored->setPlainNumber(number);
-    } else {
-      if (QUIP_UNLIKELY(stored->isBuiltin()))
-        break;
-      // The old value goes after the store, as the builtin lets it go.
-      Token value(number);
-      stored->swap(value);
-    }
-    stack.setCount(stack.n - 1);
-    NEXT();
-  }
-  default:
-    break;
-  }
+  stack.setCount(stack.n - 1);
+  NEXT();
+}
+numberEnd:
   // The record does not take the number: it goes on the stack.
   freshSlot(stack).setPlainNumber(number);
   stack.setCount(stack.n + 1);
@@ -961,6 +988,7 @@ branch : {
       goto enter;
     }
     step += k;
+    FORGET_NUMBER();
     DISPATCH();
   }
   goto callBody;
@@ -985,6 +1013,7 @@ leave:
   operands = stack;
   return result;
 #undef DISPATCH
+#undef FORGET_NUMBER
 #undef NEXT
 #undef LAST
 #undef LEAVE
