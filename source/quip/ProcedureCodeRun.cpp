@@ -33,7 +33,7 @@ namespace {
 // past the count keep whatever they held).
 [[gnu::always_inline]] inline Token &freshSlot(inlined::Operands &stack) {
   Token &slot = stack.at(stack.n);
-  slot.release();
+  slot.releaseHeld();
   return slot;
 }
 
@@ -43,7 +43,7 @@ namespace {
 // bindings hold, and records live no longer than that (their stamp).
 [[gnu::always_inline]] inline Token *storedEntry(Interpreter *interpreter, const CodeStep &step,
                                                  Symbol name, bool inTop) {
-  if (step.definedName == name.identity())
+  if (__builtin_expect(step.definedName == name.identity(), 1))
     return step.slot;
   Token *entry = inTop ? interpreter->lookupInTop(name) : interpreter->lookup(name);
   if (entry) {
@@ -956,7 +956,7 @@ chainDef : {
   Token *stored = storedEntry(this, *step, stack.fromTop(0).symbol(), true);
   if (QUIP_UNLIKELY(!stored))
     goto numberEnd;
-  if (stored->isNumber()) {
+  if (__builtin_expect(stored->isNumber(), 1)) {
     stored->setPlainNumber(number);
   } else {
     if (QUIP_UNLIKELY(stored->isBuiltin()))

@@ -226,6 +226,12 @@ public:
     m_payload.raw = other.m_payload.raw;
     other.m_payload.raw = raw;
   }
+  // The same for a slot about to be written over: a plain token, the usual
+  // one, is left as it is, tested once.
+  [[gnu::always_inline]] void releaseHeld() {
+    if (__builtin_expect(!isPlain(), 0))
+      release();
+  }
   // Frees the payload and leaves an error token.
   [[gnu::always_inline]] void release() {
     if (m_head.type == TYPE_ARRAY)
