@@ -189,7 +189,8 @@ template <typename Op>
 // zero divisor, which are the builtin's to report.
 [[gnu::always_inline]] inline bool remainderOf(float l, float r, float &out) {
   // Both within int range, the usual case: one test each, which NaN fails.
-  if (l > -2147483648.0f && l < 2147483648.0f && r > -2147483648.0f && r < 2147483648.0f) {
+  if (__builtin_expect(
+          l > -2147483648.0f && l < 2147483648.0f && r > -2147483648.0f && r < 2147483648.0f, 1)) {
     int divisor = int(r);
     if (divisor == 0)
       return false;
@@ -221,7 +222,7 @@ inline int32_t literalDivisor(float r) {
 
 // remainderOf(l, r) with r's literalDivisor() known.
 [[gnu::always_inline]] inline bool remainderBy(float l, int32_t divisor, float r, float &out) {
-  if (divisor != 0 && l > -2147483648.0f && l < 2147483648.0f) {
+  if (__builtin_expect(divisor != 0 && l > -2147483648.0f && l < 2147483648.0f, 1)) {
     out = float(int(l) % divisor);
     return true;
   }
