@@ -119,14 +119,6 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   auto truthOf = [falseValue](const Token &token) {
     return !(token.isSymbol() && token.symbol() == falseValue);
   };
-  // A result written over a slot holding no payload: a number, or the
-  // literal truth of a comparison.
-  auto setOutcome = [&](Token &slot, auto result) {
-    if constexpr (std::is_same_v<decltype(result), bool>)
-      slot.setPlainSymbol(result ? trueValue : falseValue);
-    else
-      slot.setPlainNumber(result);
-  };
   // The executable truth of equality and logic.
   auto setTruth = [&](Token &slot, bool truth) {
     slot.setPlainSymbol(truth ? trueValue : falseValue, true);
@@ -229,14 +221,27 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 #define NUMBER_ON(result, popped)                                                                  \
   do {                                                                                             \
     number = (result);                                                                             \
-    stack.setCount(stack.n - (popped));                                                            \
+    if ((popped) != 0)                                                                             \
+      stack.setCount(stack.n - (popped));                                                          \
     CHAIN();                                                                                       \
   } while (0)
-// The truth of a comparison meets a conditional; a number goes on as above.
+// A truth computed, its operands gone (popped slots): it meets a
+// conditional, or goes on the stack where they were.
+#define TRUTH_ON(truth, popped, executable)                                                        \
+  do {                                                                                             \
+    BRANCH_ON(truth, popped);                                                                      \
+    Token &slot = stack.at(stack.n - (popped));                                                    \
+    slot.releaseHeld();                                                                            \
+    slot.setPlainSymbol((truth) ? trueValue : falseValue, executable);                             \
+    stack.setCount(stack.n - (popped) + 1);                                                        \
+    NEXT();                                                                                        \
+  } while (0)
+// The result of an op of two numbers: the truth of a comparison (literal)
+// or a number, going on as above.
 #define RESULT_ON(result, popped)                                                                  \
   do {                                                                                             \
     if constexpr (std::is_same_v<decltype(result), bool>)                                          \
-      BRANCH_ON(result, popped);                                                                   \
+      TRUTH_ON(result, popped, false);                                                             \
     else                                                                                           \
       NUMBER_ON(result, popped);                                                                   \
   } while (0)
@@ -454,12 +459,8 @@ inlineOp : {
     if (QUIP_UNLIKELY(stack.n < 2 || !stack.fromTop(0).isNumber() ||                               \
                       !stack.fromTop(1).isNumber()))                                               \
       goto call;                                                                                   \
-    Token &lhs = stack.fromTop(1);                                                                 \
-    auto r = inlined::function(lhs.number(), stack.fromTop(0).number());                           \
+    auto r = inlined::function(stack.fromTop(1).number(), stack.fromTop(0).number());              \
     RESULT_ON(r, 2);                                                                               \
-    setOutcome(lhs, r);                                                                            \
-    stack.setCount(stack.n - 1);                                                                   \
-    NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_INLINE_BINARY)
 #undef QUIP_INLINE_BINARY
@@ -658,11 +659,8 @@ valueOp : {
     const Token &bound = *step->slot;                                                              \
     if (QUIP_UNLIKELY(stack.n == 0 || !bound.isNumber() || !stack.fromTop(0).isNumber()))          \
       goto first;                                                                                  \
-    Token &lhs = stack.fromTop(0);                                                                 \
-    auto r = inlined::function(lhs.number(), bound.number());                                      \
+    auto r = inlined::function(stack.fromTop(0).number(), bound.number());                         \
     RESULT_ON(r, 1);                                                                               \
-    setOutcome(lhs, r);                                                                            \
-    NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_BINARY)
 #undef QUIP_VALUE_BINARY
@@ -677,9 +675,6 @@ valueOp : {
       goto first;                                                                                  \
     auto r = inlined::function(lhs.number(), rhs.number());                                        \
     RESULT_ON(r, 0);                                                                               \
-    setOutcome(freshSlot(stack), r);                                                               \
-    stack.setCount(stack.n + 1);                                                                   \
-    NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_VALUE_BINARY)
 #undef QUIP_VALUE_VALUE_BINARY
@@ -742,11 +737,8 @@ literalOp:
     k = 2;                                                                                         \
     if (QUIP_UNLIKELY(stack.n == 0 || !stack.fromTop(0).isNumber()))                               \
       goto first;                                                                                  \
-    Token &lhs = stack.fromTop(0);                                                                 \
-    auto r = inlined::function(lhs.number(), step->number);                                        \
+    auto r = inlined::function(stack.fromTop(0).number(), step->number);                           \
     RESULT_ON(r, 1);                                                                               \
-    setOutcome(lhs, r);                                                                            \
-    NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_LITERAL_BINARY)
 #undef QUIP_LITERAL_BINARY
@@ -814,9 +806,6 @@ valueLiteralOp : {
       goto first;                                                                                  \
     auto r = inlined::function(bound.number(), step->number);                                      \
     RESULT_ON(r, 0);                                                                               \
-    setOutcome(freshSlot(stack), r);                                                               \
-    stack.setCount(stack.n + 1);                                                                   \
-    NEXT();                                                                                        \
   }
   QUIP_BINARY_OPS(QUIP_VALUE_LITERAL_BINARY)
 #undef QUIP_VALUE_LITERAL_BINARY
@@ -880,31 +869,12 @@ conditional : {
   goto callBody;
 }
 
-// A truth computed from the number: it meets a conditional, or goes on the
-// stack.
-#define CHAIN_TRUTH(truth, executable)                                                             \
-  do {                                                                                             \
-    BRANCH_ON(truth, 0);                                                                           \
-    freshSlot(stack).setPlainSymbol((truth) ? trueValue : falseValue, executable);                 \
-    stack.setCount(stack.n + 1);                                                                   \
-    NEXT();                                                                                        \
-  } while (0)
-#define CHAIN_RESULT(result)                                                                       \
-  do {                                                                                             \
-    if constexpr (std::is_same_v<decltype(result), bool>) {                                        \
-      CHAIN_TRUTH(result, false);                                                                  \
-    } else {                                                                                       \
-      number = (result);                                                                           \
-      CHAIN();                                                                                     \
-    }                                                                                              \
-  } while (0)
-
 // The records a number not yet on the stack meets (NUMBER_ON).
 #define QUIP_CHAIN_BINARY(op, function)                                                            \
   chainLiteral_##op : {                                                                            \
     k = 2;                                                                                         \
     auto r = inlined::function(number, step->number);                                              \
-    CHAIN_RESULT(r);                                                                               \
+    RESULT_ON(r, 0);                                                                               \
   }                                                                                                \
   chainValue_##op : {                                                                              \
     k = 2;                                                                                         \
@@ -912,7 +882,7 @@ conditional : {
     if (QUIP_UNLIKELY(!bound.isNumber()))                                                          \
       goto numberEnd;                                                                              \
     auto r = inlined::function(number, bound.number());                                            \
-    CHAIN_RESULT(r);                                                                               \
+    RESULT_ON(r, 0);                                                                               \
   }                                                                                                \
   chainInline_##op : {                                                                             \
     /* The number is the right operand; the left is on top. */                                     \
@@ -921,7 +891,7 @@ conditional : {
       goto numberEnd;                                                                              \
     auto r = inlined::function(stack.fromTop(0).number(), number);                                 \
     stack.setCount(stack.n - 1);                                                                   \
-    CHAIN_RESULT(r);                                                                               \
+    RESULT_ON(r, 0);                                                                               \
   }
   QUIP_BINARY_OPS(QUIP_CHAIN_BINARY)
 #undef QUIP_CHAIN_BINARY
@@ -930,8 +900,7 @@ chainModulus : {
   float remainder;
   if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->divisor, step->number, remainder)))
     goto numberEnd;
-  number = remainder;
-  CHAIN();
+  NUMBER_ON(remainder, 0);
 }
 chainValueModulus : {
   k = 2;
@@ -939,15 +908,14 @@ chainValueModulus : {
   float remainder;
   if (QUIP_UNLIKELY(!bound.isNumber() || !inlined::remainderOf(number, bound.number(), remainder)))
     goto numberEnd;
-  number = remainder;
-  CHAIN();
+  NUMBER_ON(remainder, 0);
 }
 chainEqual:
   k = 2;
-  CHAIN_TRUTH(number == step->number, true);
+  TRUTH_ON(number == step->number, 0, true);
 chainNotEqual:
   k = 2;
-  CHAIN_TRUTH(number != step->number, true);
+  TRUTH_ON(number != step->number, 0, true);
 chainDef : {
   // The name is on top; when the top dictionary holds it the number is
   // stored there.
@@ -974,8 +942,6 @@ numberEnd:
   freshSlot(stack).setPlainNumber(number);
   stack.setCount(stack.n + 1);
   DISPATCH();
-#undef CHAIN_TRUTH
-#undef CHAIN_RESULT
 
 branch : {
   // A comparison and the conditional after it, as one record of k steps.
@@ -1020,6 +986,7 @@ leave:
 #undef BRANCH_ON
 #undef CHAIN
 #undef NUMBER_ON
+#undef TRUTH_ON
 #undef RESULT_ON
 }
 
