@@ -13,6 +13,7 @@
 #include "quip/Interpreter.h"
 #include "quip/NumberConversion.h"
 
+#include <cmath>
 #include <utility>
 
 namespace quip {
@@ -208,23 +209,56 @@ template <typename Op>
   return true;
 }
 
-// A literal divisor worked out once, when compiled: the whole number
-// remainderOf() divides by, or 0 when it takes the general way (outside int
-// range, NaN, 0, or -1, which always leaves 0).
-inline int32_t literalDivisor(float r) {
-  if (r > -2147483648.0f && r < 2147483648.0f) {
-    int divisor = int(r);
-    if (divisor != 0 && divisor != -1)
-      return divisor;
-  }
-  return 0;
+// Whether truncated() may run: on x86-64 it needs SSE4.1, which a build for
+// the plain instruction set cannot assume.
+inline bool truncatesInOneStep() {
+#if defined(__x86_64__) && !defined(__SSE4_1__)
+  static const bool has = __builtin_cpu_supports("sse4.1");
+  return has;
+#else
+  return true;
+#endif
 }
 
-// remainderOf(l, r) with r's literalDivisor() known.
-[[gnu::always_inline]] inline bool remainderBy(float l, int32_t divisor, float r, float &out) {
-  if (__builtin_expect(divisor != 0 && l > -2147483648.0f && l < 2147483648.0f, 1)) {
-    out = float(int(l) % divisor);
-    return true;
+// x truncated toward zero, in one instruction (only where
+// truncatesInOneStep()): converting to an int and back costs three times as
+// long, and a remainder on a running sum waits for it.
+[[gnu::always_inline]] inline float truncated(float x) {
+#if defined(__x86_64__) && !defined(__SSE4_1__)
+  // The register is both source and target: the instruction keeps the
+  // target's other lanes, and would wait for whatever wrote them last.
+  __asm__("roundss $11, %0, %0" : "+x"(x));
+  return x;
+#else
+  return __builtin_truncf(x);
+#endif
+}
+
+// A literal divisor worked out once, when compiled: the reciprocal of a
+// whole number of magnitude 1 to 2^23, or 0 when remainderBy() takes the
+// general way (any other divisor, or a processor without truncated()).
+inline float literalInverse(float r) {
+  if (truncatesInOneStep() && std::fabs(r) >= 1.0f && std::fabs(r) < 8388608.0f &&
+      __builtin_truncf(r) == r)
+    return 1.0f / r;
+  return 0.0f;
+}
+
+// remainderOf(l, r) with r's literalInverse() known, worked out in floating
+// point: the quotient's multiply and truncation are far shorter than a
+// division with its conversions. For a whole l below 2^23 every product and
+// difference here is exact, and the truncated quotient is the true one or
+// one off; one off leaves m outside the divisor's range or of the other sign
+// than l, and then (as for any other l) the general way decides.
+[[gnu::always_inline]] inline bool remainderBy(float l, float inverse, float r, float &out) {
+  if (__builtin_expect(inverse != 0.0f, 1)) {
+    float m = l - truncated(l * inverse) * r;
+    if (__builtin_expect(truncated(l) == l && std::fabs(l) < 8388608.0f &&
+                             std::fabs(m) < std::fabs(r) && m * l >= 0.0f,
+                         1)) {
+      out = m;
+      return true;
+    }
   }
   return remainderOf(l, r, out);
 }

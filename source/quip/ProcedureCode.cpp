@@ -197,7 +197,7 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
       step.number = token.number();
       float x = token.number();
       if (op == INLINE_MODULUS)
-        step.divisor = inlined::literalDivisor(x);
+        step.inverse = inlined::literalInverse(x);
       else if (x >= 0 && x < 2147483648.0f && float(int(x)) == x)
         step.depth = uint32_t(int(x));
     } else {
@@ -256,7 +256,7 @@ CodeStep stepFor(Interpreter *interpreter, const Token *tokens, uint32_t p, uint
         step.inlineOp = op;
         step.number = tokens[p + 1].number();
         if (op == INLINE_MODULUS)
-          step.divisor = inlined::literalDivisor(step.number);
+          step.inverse = inlined::literalInverse(step.number);
       }
     }
     return step;

@@ -128,8 +128,8 @@ struct CodeStep {
         // For a number literal taken as a stack position: the depth it names
         // when it is a whole number from the top, else kNoDepth.
         uint32_t depth;
-        // For a literal divisor: its inlined::literalDivisor().
-        int32_t divisor;
+        // For a literal divisor: its inlined::literalInverse().
+        float inverse;
       };
     };
     // "def", "+=" and "-=": the name they last stored under (slot is that

@@ -749,7 +749,7 @@ literalModulus : {
     goto first;
   float remainder;
   if (QUIP_UNLIKELY(
-          !inlined::remainderBy(stack.fromTop(0).number(), step->divisor, step->number, remainder)))
+          !inlined::remainderBy(stack.fromTop(0).number(), step->inverse, step->number, remainder)))
     goto first;
   NUMBER_ON(remainder, 1);
 }
@@ -815,7 +815,7 @@ valueLiteralModulus : {
   const Token &bound = *step->slot;
   float remainder;
   if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity ||
-                    !inlined::remainderBy(bound.number(), step->divisor, step->number, remainder)))
+                    !inlined::remainderBy(bound.number(), step->inverse, step->number, remainder)))
     goto first;
   NUMBER_ON(remainder, 0);
 }
@@ -898,7 +898,7 @@ conditional : {
 chainModulus : {
   k = 2;
   float remainder;
-  if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->divisor, step->number, remainder)))
+  if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->inverse, step->number, remainder)))
     goto numberEnd;
   NUMBER_ON(remainder, 0);
 }

@@ -5,6 +5,10 @@
 #include "quip/InlineBuiltins.h"
 #include "QuipTestSupport.h"
 
+#include <cmath>
+#include <cstring>
+#include <vector>
+
 namespace {
 
 using namespace quip;
@@ -89,6 +93,41 @@ TEST(InlineBuiltins, EveryCaseLeavesWhatTheBuiltinLeaves) {
   };
   for (const wchar_t *text : cases)
     EXPECT_EQ(runInNewManager(text), runWithoutInlineOps(text)) << utf8(String(text));
+}
+
+// A remainder by a literal is worked out in floating point; it must give,
+// bit for bit, what the general way gives, for every dividend (whole,
+// fractional, at and around multiples of the divisor, at the edge of exact
+// floats, negative zero, beyond int range, not a number).
+TEST(InlineBuiltins, RemainderByALiteralIsTheGeneralRemainder) {
+  const float divisors[] = {1,   2,    3,        7,          10,      997,  65521, -3,
+                            -10, -997, 8388607,  -8388607,   8388608, 2.5f, 0.5f,  -1,
+                            0,   1e10, -4194305, 4194304.5f, 1.0e-3f, NAN};
+  std::vector<float> dividends = {-0.0f,   0.5f,    -0.5f,      7.9f,     -7.9f,     8388607,
+                                  8388608, 8388609, -8388607,   -8388608, 16777215,  16777216,
+                                  3e9f,    -3e9f,   2147483520, INFINITY, -INFINITY, NAN};
+  for (int i = -3000; i <= 3000; ++i)
+    dividends.push_back(float(i));
+  for (float r : divisors)
+    for (int k = -40; k <= 40; ++k)
+      for (float offset : {-1.0f, 0.0f, 1.0f}) {
+        // Multiples spread over the whole exact range, and their neighbours.
+        float multiple = std::nearbyint(std::fabs(r) < 1 ? 1 : r) * float(k) * 51721.0f;
+        dividends.push_back(std::fmod(multiple, 8388608.0f) + offset);
+        dividends.push_back(std::nearbyint(r) * float(k) + offset);
+      }
+  for (float r : divisors) {
+    float inverse = inlined::literalInverse(r);
+    for (float l : dividends) {
+      float general = 0, byLiteral = 0;
+      bool found = inlined::remainderOf(l, r, general);
+      ASSERT_EQ(inlined::remainderBy(l, inverse, r, byLiteral), found) << l << " % " << r;
+      if (found) {
+        ASSERT_EQ(std::memcmp(&general, &byLiteral, sizeof general), 0)
+            << l << " % " << r << ": " << general << " against " << byLiteral;
+      }
+    }
+  }
 }
 
 } // namespace
