@@ -34,7 +34,7 @@ void freeElements(Token *elements, uint32_t capacity) {
 } // namespace
 
 Array::Array(unsigned int n)
-    : m_body(new ArrayBody{n, n, allocateElements(n), 1, 0, 0, 0, nullptr}) {}
+    : m_body(new ArrayBody{n, n, allocateElements(n), 1, 0, 0, 0, &g_noProcedureCode}) {}
 
 void Array::destroy(ArrayBody *body) {
   quip::releaseBody(body, [](void *pending) {

@@ -29,7 +29,8 @@ struct ArrayBody {
   // compiled form made at another version no longer matches the body (64
   // bits: it never comes round again).
   uint64_t version;
-  // The compiled form of the body run as a procedure, or null (owned).
+  // The compiled form of the body run as a procedure (owned), or
+  // g_noProcedureCode.
   ProcedureCode *code;
 };
 

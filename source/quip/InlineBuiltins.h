@@ -13,6 +13,7 @@
 #include "quip/Interpreter.h"
 #include "quip/NumberConversion.h"
 
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -115,7 +116,7 @@ template <typename Op>
 [[gnu::always_inline]] inline bool dup(Operands &stack) {
   if (stack.n == 0 || stack.n == stack.body->capacity)
     return false;
-  stack.at(stack.n) = stack.fromTop(0);
+  stack.at(stack.n).assignOther(stack.fromTop(0));
   stack.setCount(stack.n + 1);
   return true;
 }
@@ -251,7 +252,7 @@ inline float literalInverse(float r) {
 // one off; one off leaves m outside the divisor's range or of the other sign
 // than l, and then (as for any other l) the general way decides.
 [[gnu::always_inline]] inline bool remainderBy(float l, float inverse, float r, float &out) {
-  if (__builtin_expect(inverse != 0.0f, 1)) {
+  if (__builtin_expect(std::bit_cast<uint32_t>(inverse) != 0, 1)) {
     float m = l - truncated(l * inverse) * r;
     if (__builtin_expect(truncated(l) == l && std::fabs(l) < 8388608.0f &&
                              std::fabs(m) < std::fabs(r) && m * l >= 0.0f,
@@ -291,7 +292,7 @@ template <typename Op> [[gnu::always_inline]] inline bool unary(Operands &stack,
   uint32_t slot;
   if (!stackSlot(stack.n - 1, stack.fromTop(0).number(), slot))
     return false;
-  stack.fromTop(0) = stack.at(slot);
+  stack.fromTop(0).assignOther(stack.at(slot));
   return true;
 }
 
@@ -532,7 +533,7 @@ inline bool greaterOrEqual(float l, float r) { return l >= r; }
     uint32_t slot;
     if (stack.n == stack.body->capacity || !stackSlot(stack.n, x, slot))
       return false;
-    stack.at(stack.n) = stack.at(slot);
+    stack.at(stack.n).assignOther(stack.at(slot));
     stack.setCount(stack.n + 1);
     return true;
   }

@@ -413,7 +413,7 @@ unsigned int Interpreter::runCounted(unsigned int maxSteps, unsigned int count) 
     // A body entered often runs by its compiled form while that matches the
     // body and the bindings; any other runs token by token below.
     ProcedureCode *code = body->code;
-    if (!code || code->version != body->version || code->stamp != stamp)
+    if (code->version != body->version || code->stamp != stamp)
       code = codeFor(body, stamp);
     if (code) {
       CodeExit exit = runCode(code, position, remaining, stack, stamp);

@@ -303,7 +303,7 @@ ProcedureCode *compileProcedure(ArrayBody *body, Interpreter *interpreter, uint3
   code->version = body->version;
   code->stamp = stamp;
   code->count = n;
-  code->compiles = body->code ? body->code->compiles + 1 : 0;
+  code->compiles = hasCompiledForm(body) ? body->code->compiles + 1 : 0;
   code->threaded = 0;
   for (uint32_t p = 0; p < n; ++p)
     code->steps()[p] = stepFor(interpreter, body->elements, p, n);
@@ -317,12 +317,15 @@ uint32_t compileThreshold(const ProcedureCode *stale) {
   // Twice is a loop or a called procedure; each form that went stale before
   // adds to the wait, up to a bound that keeps the cost of compiling small
   // beside the entries run without.
-  if (!stale)
+  if (stale == &g_noProcedureCode)
     return 2;
   uint32_t wait = 2 + 4 * stale->compiles;
   return wait < 64 ? wait : 64;
 }
 
-void freeProcedureCode(ProcedureCode *code) { std::free(code); }
+void freeProcedureCode(ProcedureCode *code) {
+  if (code != &g_noProcedureCode)
+    std::free(code);
+}
 
 } // namespace quip

@@ -258,7 +258,7 @@ enter:
   body = m_top->procedure.m_body;
   code = body->code;
   p = m_top->position;
-  if (!code || code->version != body->version || code->stamp != stamp || p >= body->count)
+  if (code->version != body->version || code->stamp != stamp || p >= body->count)
     LEAVE(CODE_EXIT_RELOAD);
   goto start;
 callBody : {
@@ -273,7 +273,7 @@ callBody : {
   // A form made at the body's version was made at its count too: every
   // change of a procedure body's count moves its version (only the operand
   // stack, never a procedure, is counted without).
-  bool compiled = nextCode && nextCode->stamp == stamp && nextCode->version == next->version;
+  bool compiled = nextCode->stamp == stamp && nextCode->version == next->version;
   if (LAST()) {
     // The callee is read before the frame's body may go.
     if (QUIP_UNLIKELY(!compiled)) {
@@ -763,7 +763,7 @@ literalIndex : {
   else if (QUIP_UNLIKELY(stack.n == stack.body->capacity ||
                          !stackSlot(stack.n, step->number, slot)))
     goto first;
-  stack.at(stack.n) = stack.at(slot);
+  stack.at(stack.n).assignOther(stack.at(slot));
   stack.setCount(stack.n + 1);
   NEXT();
 }

@@ -169,6 +169,16 @@ public:
       swap(other);
     return *this;
   }
+  // operator= from another token, never this one: two words when neither
+  // holds a payload, each tested alone (cheaper than the pair at once).
+  [[gnu::always_inline]] void assignOther(const Token &other) {
+    if (__builtin_expect(isPlain() && other.isPlain(), 1)) {
+      m_head = other.m_head;
+      m_payload.raw = other.m_payload.raw;
+      return;
+    }
+    assignSlow(other);
+  }
   // Copies an array token (the caller has tested other's tag); procedure
   // literals are pushed this way at every step.
   void assignArray(const Token &other) {
