@@ -187,9 +187,34 @@ template <typename Op>
   return true;
 }
 
+// Whether truncated() may run: on x86-64 it needs SSE4.1, which a build for
+// the plain instruction set cannot assume. (The processor's features are
+// read by the runtime before any code of ours runs; the test is one load.)
+[[gnu::always_inline]] inline bool truncatesInOneStep() {
+#if defined(__x86_64__) && !defined(__SSE4_1__)
+  return __builtin_cpu_supports("sse4.1");
+#else
+  return true;
+#endif
+}
+
+// x truncated toward zero, in one instruction (only where
+// truncatesInOneStep()): converting to an int and back costs three times as
+// long, and a remainder on a running value waits for it.
+[[gnu::always_inline]] inline float truncated(float x) {
+#if defined(__x86_64__) && !defined(__SSE4_1__)
+  // The register is both source and target: the instruction keeps the
+  // target's other lanes, and would wait for whatever wrote them last.
+  __asm__("roundss $11, %0, %0" : "+x"(x));
+  return x;
+#else
+  return __builtin_truncf(x);
+#endif
+}
+
 // Both truncated, the remainder with the sign of lhs; false for NaN and a
-// zero divisor, which are the builtin's to report.
-[[gnu::always_inline]] inline bool remainderOf(float l, float r, float &out) {
+// zero divisor, which are the builtin's to report. Worked out on ints.
+[[gnu::always_inline]] inline bool wholeRemainder(float l, float r, float &out) {
   // Both within int range, the usual case: one test each, which NaN fails.
   if (__builtin_expect(
           l > -2147483648.0f && l < 2147483648.0f && r > -2147483648.0f && r < 2147483648.0f, 1)) {
@@ -210,29 +235,22 @@ template <typename Op>
   return true;
 }
 
-// Whether truncated() may run: on x86-64 it needs SSE4.1, which a build for
-// the plain instruction set cannot assume.
-inline bool truncatesInOneStep() {
-#if defined(__x86_64__) && !defined(__SSE4_1__)
-  static const bool has = __builtin_cpu_supports("sse4.1");
-  return has;
-#else
-  return true;
-#endif
-}
-
-// x truncated toward zero, in one instruction (only where
-// truncatesInOneStep()): converting to an int and back costs three times as
-// long, and a remainder on a running sum waits for it.
-[[gnu::always_inline]] inline float truncated(float x) {
-#if defined(__x86_64__) && !defined(__SSE4_1__)
-  // The register is both source and target: the instruction keeps the
-  // target's other lanes, and would wait for whatever wrote them last.
-  __asm__("roundss $11, %0, %0" : "+x"(x));
-  return x;
-#else
-  return __builtin_truncf(x);
-#endif
+// The same, for whole numbers below 2^23 (the usual case) worked out in
+// floating point: a division and a truncation wait less than a division
+// with its conversions. Both being whole, the rounded quotient truncates to
+// the true one (it could only round up to the next whole number were
+// |l| + |r| at least 2^24), and the product and difference are exact.
+[[gnu::always_inline]] inline bool remainderOf(float l, float r, float &out) {
+  if (__builtin_expect(truncatesInOneStep(), 1)) {
+    float m = l - truncated(l / r) * r;
+    if (__builtin_expect(truncated(l) == l && truncated(r) == r && std::fabs(l) < 8388608.0f &&
+                             std::fabs(r) >= 1.0f && std::fabs(r) < 8388608.0f,
+                         1)) {
+      out = m;
+      return true;
+    }
+  }
+  return wholeRemainder(l, r, out);
 }
 
 // A literal divisor worked out once, when compiled: the reciprocal of a
@@ -245,12 +263,11 @@ inline float literalInverse(float r) {
   return 0.0f;
 }
 
-// remainderOf(l, r) with r's literalInverse() known, worked out in floating
-// point: the quotient's multiply and truncation are far shorter than a
-// division with its conversions. For a whole l below 2^23 every product and
+// remainderOf(l, r) with r's literalInverse() known, by a multiply: shorter
+// still than a division. For a whole l below 2^23 every product and
 // difference here is exact, and the truncated quotient is the true one or
-// one off; one off leaves m outside the divisor's range or of the other sign
-// than l, and then (as for any other l) the general way decides.
+// one off; one off leaves m outside the divisor's range or of the other
+// sign than l, and then (as for any other l) remainderOf() decides.
 [[gnu::always_inline]] inline bool remainderBy(float l, float inverse, float r, float &out) {
   if (__builtin_expect(std::bit_cast<uint32_t>(inverse) != 0, 1)) {
     float m = l - truncated(l * inverse) * r;

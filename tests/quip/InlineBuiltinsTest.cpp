@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
+#include <random>
 #include <vector>
 
 namespace {
@@ -95,14 +97,15 @@ TEST(InlineBuiltins, EveryCaseLeavesWhatTheBuiltinLeaves) {
     EXPECT_EQ(runInNewManager(text), runWithoutInlineOps(text)) << utf8(String(text));
 }
 
-// A remainder by a literal is worked out in floating point; it must give,
-// bit for bit, what the general way gives, for every dividend (whole,
-// fractional, at and around multiples of the divisor, at the edge of exact
-// floats, negative zero, beyond int range, not a number).
-TEST(InlineBuiltins, RemainderByALiteralIsTheGeneralRemainder) {
-  const float divisors[] = {1,   2,    3,        7,          10,      997,  65521, -3,
-                            -10, -997, 8388607,  -8388607,   8388608, 2.5f, 0.5f,  -1,
-                            0,   1e10, -4194305, 4194304.5f, 1.0e-3f, NAN};
+// A remainder is worked out in floating point (by a division, or for a
+// literal divisor a multiply); it must give, bit for bit, what division on
+// ints gives, for every dividend (whole, fractional, at and around multiples
+// of the divisor, at the edge of exact floats, negative zero, beyond int
+// range, not a number) and divisor.
+TEST(InlineBuiltins, RemaindersInFloatingPointAreThoseOnInts) {
+  const float divisors[] = {1,   2,    3,        7,          10,      997,  65521,    -3,
+                            -10, -997, 8388607,  -8388607,   8388608, 2.5f, 0.5f,     -1,
+                            0,   1e10, -4194305, 4194304.5f, 1.0e-3f, NAN,  INFINITY, -INFINITY};
   std::vector<float> dividends = {-0.0f,   0.5f,    -0.5f,      7.9f,     -7.9f,     8388607,
                                   8388608, 8388609, -8388607,   -8388608, 16777215,  16777216,
                                   3e9f,    -3e9f,   2147483520, INFINITY, -INFINITY, NAN};
@@ -116,15 +119,28 @@ TEST(InlineBuiltins, RemainderByALiteralIsTheGeneralRemainder) {
         dividends.push_back(std::fmod(multiple, 8388608.0f) + offset);
         dividends.push_back(std::nearbyint(r) * float(k) + offset);
       }
-  for (float r : divisors) {
+  std::vector<float> allDivisors(std::begin(divisors), std::end(divisors));
+  // And whole numbers of every size below 2^23 in both places, drawn at
+  // random (a fixed seed): the quotients nearest to rounding up.
+  std::mt19937 random(44);
+  for (int i = 0; i < 60; ++i) {
+    int bits = 1 + int(random() % 23);
+    float r = float(int(random() % (1u << bits)) + 1) * (random() % 2 ? 1.0f : -1.0f);
+    allDivisors.push_back(r);
+    dividends.push_back(float(int(random() % 8388607)) * (random() % 2 ? 1.0f : -1.0f));
+  }
+  for (float r : allDivisors) {
     float inverse = inlined::literalInverse(r);
     for (float l : dividends) {
-      float general = 0, byLiteral = 0;
-      bool found = inlined::remainderOf(l, r, general);
+      float onInts = 0, general = 0, byLiteral = 0;
+      bool found = inlined::wholeRemainder(l, r, onInts);
+      ASSERT_EQ(inlined::remainderOf(l, r, general), found) << l << " % " << r;
       ASSERT_EQ(inlined::remainderBy(l, inverse, r, byLiteral), found) << l << " % " << r;
       if (found) {
-        ASSERT_EQ(std::memcmp(&general, &byLiteral, sizeof general), 0)
-            << l << " % " << r << ": " << general << " against " << byLiteral;
+        ASSERT_EQ(std::memcmp(&onInts, &general, sizeof onInts), 0)
+            << l << " % " << r << ": " << onInts << " against " << general;
+        ASSERT_EQ(std::memcmp(&onInts, &byLiteral, sizeof onInts), 0)
+            << l << " % " << r << ": " << onInts << " against " << byLiteral;
       }
     }
   }
