@@ -91,7 +91,8 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   // Where a number computed and not yet on the stack goes on, by the op of
   // the record after it (see NUMBER_ON).
 #define QUIP_CHAIN_LABELS(op, function)                                                            \
-  &&chainInline_##op, &&chainLiteral_##op, &&numberEnd, &&chainValue_##op, &&numberEnd,
+  &&chainInline_##op, &&chainLiteral_##op, &&chainUnderValueLiteral_##op, &&chainValue_##op,       \
+      &&chainUnderValueValue_##op,
   static const void *const kChain[] = {
       &&numberEnd,         &&numberEnd,
       &&numberEnd,         &&numberEnd,
@@ -105,11 +106,26 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
       &&chainDef,          &&numberEnd,
       &&numberEnd,         &&chainModulus,
       &&numberEnd,         &&chainEqual,
-      &&chainNotEqual,     &&numberEnd,
+      &&chainNotEqual,     &&chainUnderValueLiteralModulus,
       &&chainValueModulus, &&numberEnd,
       &&numberEnd};
   static_assert(sizeof(kChain) / sizeof(kChain[0]) == CODE_OP_COUNT);
 #undef QUIP_CHAIN_LABELS
+  // Where two numbers computed and not yet on the stack go on (see
+  // UNDER_ON): an op of two numbers takes them.
+#define QUIP_UNDER_LABELS(op, function)                                                            \
+  &&underInline_##op, &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+  static const void *const kUnder[] = {
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd, &&underEnd, &&underEnd, QUIP_BINARY_OPS(QUIP_UNDER_LABELS) && underEnd,
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd, &&underEnd, &&underEnd, &&underEnd,
+      &&underEnd};
+  static_assert(sizeof(kUnder) / sizeof(kUnder[0]) == CODE_OP_COUNT);
+#undef QUIP_UNDER_LABELS
   unsigned int remaining = budget;
   inlined::Operands stack = operands;
   // "true" and "false", read once here: a function's own static is tested
@@ -136,8 +152,10 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   uint32_t k = 0;
   // The procedure a record enters.
   ArrayBody *next;
-  // A number computed and not yet on the stack (see NUMBER_ON).
+  // A number computed and not yet on the stack (see NUMBER_ON), and one
+  // below it (see UNDER_ON).
   float number = 0.0f;
+  float under = 0.0f;
   CodeExit result;
 
 // Runs the record step points at. A body is run by its records only when
@@ -225,6 +243,17 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
       stack.setCount(stack.n - (popped));                                                          \
     CHAIN();                                                                                       \
   } while (0)
+// A second number computed while one waits (number): the waiting one goes
+// under it, and an op of two numbers after them takes both in registers
+// (`s d 10 modulus +`, `a b c * +`); any other record finds both on the
+// stack (underEnd). The slot above the two is there (the record tested).
+#define UNDER_ON(result)                                                                           \
+  do {                                                                                             \
+    under = number;                                                                                \
+    number = (result);                                                                             \
+    step += k;                                                                                     \
+    goto *kUnder[step->op];                                                                        \
+  } while (0)
 // A truth computed, its operands gone (popped slots): it meets a
 // conditional, or goes on the stack where they were.
 #define TRUTH_ON(truth, popped, executable)                                                        \
@@ -307,6 +336,11 @@ start:
       record.handler = kLabels[record.op];
       if (record.op == CODE_ASSIGN_LITERAL && record.inlineOp != INLINE_DEF)
         record.handler = record.inlineOp == INLINE_PLUS_EQUALS ? &&assignAdd : &&assignSubtract;
+      // A name's number goes along a chain when the record after it takes
+      // one (`d: n def`, `s d 10 modulus +`).
+      if (record.op == CODE_VALUE && i < code->count &&
+          kChain[code->steps()[i + 1].op] != &&numberEnd)
+        record.handler = &&valueChain;
       // A less frequent builtin gets code of its own too: one jump to it
       // rather than two.
       if (record.op == CODE_INLINE) {
@@ -617,6 +651,14 @@ value : {
   push(bound);
   stack = inlined::Operands(this);
   NEXT();
+}
+
+valueChain : {
+  k = 1;
+  const Token &bound = *step->slot;
+  if (QUIP_UNLIKELY(!bound.isNumber() || stack.n == stack.body->capacity))
+    goto value;
+  NUMBER_ON(bound.number(), 0);
 }
 
 callProcedure : {
@@ -937,6 +979,49 @@ chainDef : {
   stack.setCount(stack.n - 1);
   NEXT();
 }
+// The records that compute a second number while one waits (UNDER_ON); a
+// truth, or a record whose own case does not hold, finds the first on the
+// stack. Two slots must be free for underEnd.
+#define QUIP_CHAIN_UNDER(op, function)                                                             \
+  chainUnderValueLiteral_##op : {                                                                  \
+    k = 3;                                                                                         \
+    const Token &bound = *step->slot;                                                              \
+    if (std::is_same_v<decltype(inlined::function(0.0f, 0.0f)), bool> || !bound.isNumber() ||      \
+        QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))                                        \
+      goto numberEnd;                                                                              \
+    UNDER_ON(inlined::function(bound.number(), step->number));                                     \
+  }                                                                                                \
+  chainUnderValueValue_##op : {                                                                    \
+    k = 3;                                                                                         \
+    const Token &lhs = *step->slot;                                                                \
+    const Token &rhs = *step->second;                                                              \
+    if (std::is_same_v<decltype(inlined::function(0.0f, 0.0f)), bool> || !lhs.isNumber() ||        \
+        !rhs.isNumber() || QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))                     \
+      goto numberEnd;                                                                              \
+    UNDER_ON(inlined::function(lhs.number(), rhs.number()));                                       \
+  }                                                                                                \
+  underInline_##op : {                                                                             \
+    k = 1;                                                                                         \
+    auto r = inlined::function(under, number);                                                     \
+    RESULT_ON(r, 0);                                                                               \
+  }
+  QUIP_BINARY_OPS(QUIP_CHAIN_UNDER)
+#undef QUIP_CHAIN_UNDER
+chainUnderValueLiteralModulus : {
+  k = 3;
+  const Token &bound = *step->slot;
+  float remainder;
+  if (!bound.isNumber() || QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity) ||
+      !inlined::remainderBy(bound.number(), step->inverse, step->number, remainder))
+    goto numberEnd;
+  UNDER_ON(remainder);
+}
+underEnd:
+  // The record after them takes neither: both go on the stack.
+  freshSlot(stack).setPlainNumber(under);
+  stack.setCount(stack.n + 1);
+  goto numberEnd;
+
 numberEnd:
   // The record does not take the number: it goes on the stack.
   freshSlot(stack).setPlainNumber(number);
@@ -985,6 +1070,7 @@ leave:
 #undef NEXT_UNLESS_CHANGED
 #undef BRANCH_ON
 #undef CHAIN
+#undef UNDER_ON
 #undef NUMBER_ON
 #undef TRUTH_ON
 #undef RESULT_ON

@@ -138,6 +138,19 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       L"z: 0 def s: \"t\" def i: 0 def l: { i 3 < { i 1 + s + pop 'q' i 1 + - pop "
       L"i 2 * z modulus pop i 1 + 0 modulus pop i 2 * 3 < 1 + pop i 1 + 0.5 modulus pop "
       L"i: 1 += l } if } def l",
+      // A name's number, then a second number computed, taken together by
+      // an op (arithmetic, a comparison alone or meeting a conditional), by
+      // "def", or by neither; broken by a name that is not a number.
+      L"s: 0 def a: 2 def b: 3 def z: 0 def i: 0 def l: { i 6 < { d: i 7 * def "
+      L"s: s d 10 modulus + def t: s d 10 modulus - 10 / def u: a b i * + def "
+      L"a i b * - 3 < { 'lt' } { 'ge' } ifelse a b i * < a d 3 + pop b i 4 - * "
+      L"a b i * pop a d 3 < a d 3 modulus dup a i 1 + z * / a b i + + + "
+      L"e: d def i 3 == { d: 'x' def } if s d 10 modulus + pop s d 3 * pop "
+      L"s a d * - pop a b i - + a i b / - b i: 1 += l } if } def l s t u e",
+      // The same at every depth of the stack, up to and past where it grows,
+      // with both numbers going on it (the op after them takes neither).
+      L"a: 2 def b: 3 def i: 0 def l: { i 50 < { a b i * pop a i 3 * pop a i 7 modulus pop "
+      L"a b i * + pop i: 1 += l } if } def l",
       // Tail calls through names, deep recursion and strings.
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def 12 fib "
       L"s: \"\" def i: 0 def l: { i 5 < { s: s i toString concat def i: 1 += l } if } def l s",
