@@ -43,8 +43,12 @@ namespace {
 // bindings hold, and records live no longer than that (their stamp).
 [[gnu::always_inline]] inline Token *storedEntry(Interpreter *interpreter, const CodeStep &step,
                                                  Symbol name, bool inTop) {
-  if (__builtin_expect(step.definedName == name.identity(), 1))
+  if (__builtin_expect(step.definedName == name.identity(), 1)) {
+    // Never null: only an entry found is remembered.
+    if (!step.slot)
+      __builtin_unreachable();
     return step.slot;
+  }
   Token *entry = inTop ? interpreter->lookupInTop(name) : interpreter->lookup(name);
   if (entry) {
     CodeStep &record = const_cast<CodeStep &>(step);
@@ -879,9 +883,12 @@ assignLiteral : {
   label : {                                                                                        \
     k = 3;                                                                                         \
     Token &stored = *step->slot;                                                                   \
-    if (QUIP_UNLIKELY(!stored.isNumber()))                                                         \
+    if (__builtin_expect(stored.isPlainNumber(), 1))                                               \
+      stored.setValueOfPlainNumber(stored.number() sign step->number);                             \
+    else if (stored.isNumber())                                                                    \
+      stored.setPlainNumber(stored.number() sign step->number);                                    \
+    else                                                                                           \
       goto first;                                                                                  \
-    stored.setPlainNumber(stored.number() sign step->number);                                      \
     NEXT();                                                                                        \
   }
   QUIP_ASSIGN_LITERAL(assignAdd, +)
@@ -967,8 +974,8 @@ chainDef : {
   Token *stored = storedEntry(this, *step, stack.fromTop(0).symbol(), true);
   if (QUIP_UNLIKELY(!stored))
     goto numberEnd;
-  if (__builtin_expect(stored->isNumber(), 1)) {
-    stored->setPlainNumber(number);
+  if (__builtin_expect(stored->isPlainNumber(), 1)) {
+    stored->setValueOfPlainNumber(number);
   } else {
     if (QUIP_UNLIKELY(stored->isBuiltin()))
       goto numberEnd;

@@ -9,6 +9,7 @@
 #include "xstring/String.h"
 #include "xstring/Symbol.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -206,6 +207,15 @@ public:
     m_payload.raw = 0;
     m_payload.number = number;
   }
+  // A number as numbers are made (not executable; its payload's spare bits
+  // are 0, as every number's are): storing a number over it changes only the
+  // value.
+  [[gnu::always_inline]] bool isPlainNumber() const {
+    uint64_t head;
+    std::memcpy(&head, &m_head, sizeof head);
+    return head == std::bit_cast<uint64_t>(Header{TYPE_NUMBER, false, INLINE_NONE, {}, 0});
+  }
+  [[gnu::always_inline]] void setValueOfPlainNumber(float number) { m_payload.number = number; }
   [[gnu::always_inline]] void setPlainSymbol(Symbol symbol, bool executable = false) {
     m_head = Header{TYPE_SYMBOL, executable, INLINE_NONE, {}, 0};
     new (&m_payload.symbol) Symbol(symbol);
@@ -365,6 +375,7 @@ private:
     Spare spare;
     uint32_t stamp;
   } m_head;
+  static_assert(sizeof(Header) == sizeof(uint64_t));
   union Payload {
     Payload() : raw(0) {}
     ~Payload() {}
