@@ -294,44 +294,48 @@ enter:
   if (code->version != body->version || code->stamp != stamp || p >= body->count)
     LEAVE(CODE_EXIT_RELOAD);
   goto start;
-callBody : {
+callBody:
   // The procedure body next (a k-step record's own procedure, already
-  // counted) is entered: in place of the top frame when the record is its last, above
-  // it otherwise. A body with a form for this stamp goes straight on by its
-  // records; any other is looked at from the frame. A compiled body is never
-  // empty, so its frame is pushed (unless the push meets the procedure-stack
-  // limit, which finishes the script); and any form has been threaded, since
-  // the loop starts on every form it is given as soon as it is compiled.
-  ProcedureCode *nextCode = next->code;
-  // A form made at the body's version was made at its count too: every
-  // change of a procedure body's count moves its version (only the operand
-  // stack, never a procedure, is counted without).
-  bool compiled = nextCode->stamp == stamp && nextCode->version == next->version;
-  if (LAST()) {
-    // The callee is read before the frame's body may go.
-    if (QUIP_UNLIKELY(!compiled)) {
-      replaceTop(next);
-      goto enter;
-    }
-    replaceTopBody(next);
-  } else {
-    m_top->position = AFTER();
-    if (QUIP_UNLIKELY(!compiled)) {
-      pushBody(next);
-      goto enter;
-    }
-    pushFilledBody(next);
-    if (!m_top)
-      goto enter;
+  // counted) is entered: in place of the top frame when the record is its
+  // last, above it otherwise. (A record of one step tests that itself, where
+  // its step count is known.) A body with a form for this stamp goes straight
+  // on by its records; any other is looked at from the frame. A compiled body
+  // is never empty, so its frame is pushed (unless the push meets the
+  // procedure-stack limit, which finishes the script); and any form has been
+  // threaded, since the loop starts on every form it is given as soon as it
+  // is compiled. A form made at the body's version was made at its count
+  // too: every change of a procedure body's count moves its version (only
+  // the operand stack, never a procedure, is counted without).
+  if (LAST())
+    goto callBodyLast;
+  goto callBodyAbove;
+callBodyLast:
+  code = next->code;
+  // The callee is read before the frame's body may go.
+  if (QUIP_UNLIKELY(code->stamp != stamp || code->version != next->version)) {
+    replaceTop(next);
+    goto enter;
   }
+  replaceTopBody(next);
+  goto entered;
+callBodyAbove:
+  code = next->code;
+  m_top->position = AFTER();
+  if (QUIP_UNLIKELY(code->stamp != stamp || code->version != next->version)) {
+    pushBody(next);
+    goto enter;
+  }
+  pushFilledBody(next);
+  if (!m_top)
+    goto enter;
+entered:
   body = next;
-  step = nextCode->steps();
+  step = code->steps();
   base = remaining;
   FORGET_NUMBER();
-  if (QUIP_UNLIKELY(nextCode->count > remaining))
+  if (QUIP_UNLIKELY(code->count > remaining))
     goto tail;
   DISPATCH();
-}
 start:
   body = m_top->procedure.m_body;
   if (!code->threaded) {
@@ -640,7 +644,9 @@ value : {
     if (bound.isExecutable()) {
       remaining = base - AFTER();
       next = bound.array().m_body;
-      goto callBody;
+      if (LAST())
+        goto callBodyLast;
+      goto callBodyAbove;
     }
     if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
       goto single;
@@ -673,7 +679,9 @@ callProcedure : {
     goto value;
   next = bound.array().m_body;
   remaining = base - AFTER();
-  goto callBody;
+  if (LAST())
+    goto callBodyLast;
+  goto callBodyAbove;
 }
 
 valueOp : {

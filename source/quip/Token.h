@@ -273,7 +273,13 @@ public:
   bool isArray() const { return m_head.type == TYPE_ARRAY; }
   bool isDictionary() const { return m_head.type == TYPE_DICTIONARY; }
   bool isBuiltin() const { return m_head.type == TYPE_BUILTIN; }
-  bool isProcedure() const { return m_head.type == TYPE_ARRAY && m_head.executable; }
+  // The tag and the flag read as one (a name's procedure is tested at every
+  // call).
+  bool isProcedure() const {
+    uint16_t tagAndFlag;
+    std::memcpy(&tagAndFlag, &m_head, sizeof tagAndFlag);
+    return tagAndFlag == std::bit_cast<uint16_t>(TagAndFlag{TYPE_ARRAY, true});
+  }
 
   // Payload access; the caller has tested the tag.
   float number() const { return m_payload.number; }
@@ -365,6 +371,11 @@ private:
   // the compiler must assume aliases anything: a store to a token's tag would
   // otherwise make it read every other field of the interpreter again.
   enum class Spare : uint8_t {};
+  // The first two fields of the header.
+  struct TagAndFlag {
+    Type type;
+    bool executable;
+  };
   struct Header {
     Type type;
     bool executable;
@@ -375,7 +386,7 @@ private:
     Spare spare;
     uint32_t stamp;
   } m_head;
-  static_assert(sizeof(Header) == sizeof(uint64_t));
+  static_assert(sizeof(Header) == sizeof(uint64_t) && sizeof(TagAndFlag) == sizeof(uint16_t));
   union Payload {
     Payload() : raw(0) {}
     ~Payload() {}
