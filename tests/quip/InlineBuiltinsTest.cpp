@@ -108,7 +108,8 @@ TEST(InlineBuiltins, RemaindersInFloatingPointAreThoseOnInts) {
                             0,   1e10, -4194305, 4194304.5f, 1.0e-3f, NAN,  INFINITY, -INFINITY};
   std::vector<float> dividends = {-0.0f,   0.5f,    -0.5f,      7.9f,     -7.9f,     8388607,
                                   8388608, 8388609, -8388607,   -8388608, 16777215,  16777216,
-                                  3e9f,    -3e9f,   2147483520, INFINITY, -INFINITY, NAN};
+                                  3e9f,    -3e9f,   2147483520, INFINITY, -INFINITY, NAN,
+                                  4194303, 4194304, 4194305,    -4194303, -4194304,  -4194305};
   for (int i = -3000; i <= 3000; ++i)
     dividends.push_back(float(i));
   for (float r : divisors)
