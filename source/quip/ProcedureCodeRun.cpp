@@ -100,7 +100,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
   static const void *const kChain[] = {
       &&numberEnd,         &&numberEnd,
       &&numberEnd,         &&numberEnd,
-      &&numberEnd,         &&numberEnd,
+      &&chainInlineOther,  &&numberEnd,
       &&numberEnd,         &&numberEnd,
       &&numberEnd,         &&numberEnd,
       &&numberEnd,         &&numberEnd,
@@ -347,7 +347,9 @@ start:
       // A name's number goes along a chain when the record after it takes
       // one (`d: n def`, `s d 10 modulus +`).
       if (record.op == CODE_VALUE && i < code->count &&
-          kChain[code->steps()[i + 1].op] != &&numberEnd)
+          kChain[code->steps()[i + 1].op] != &&numberEnd &&
+          (code->steps()[i + 1].op != CODE_INLINE ||
+           code->steps()[i + 1].inlineOp == INLINE_MODULUS))
         record.handler = &&valueChain;
       // A less frequent builtin gets code of its own too: one jump to it
       // rather than two.
@@ -558,6 +560,9 @@ inlineNot : {
 
 inlineDup:
   k = 1;
+  // A number's copy goes along a chain (`dup 0 ==`).
+  if (stack.n != 0 && stack.n != stack.body->capacity && stack.fromTop(0).isPlainNumber())
+    NUMBER_ON(stack.fromTop(0).number(), 0);
   if (inlined::dup(stack))
     NEXT();
   goto call;
@@ -817,6 +822,9 @@ literalIndex : {
   else if (QUIP_UNLIKELY(stack.n == stack.body->capacity ||
                          !stackSlot(stack.n, step->number, slot)))
     goto first;
+  // A number's copy goes along a chain (`1 index modulus`).
+  if (stack.at(slot).isPlainNumber())
+    NUMBER_ON(stack.at(slot).number(), 0);
   stack.at(stack.n).assignOther(stack.at(slot));
   stack.setCount(stack.n + 1);
   NEXT();
@@ -957,6 +965,17 @@ chainModulus : {
   float remainder;
   if (QUIP_UNLIKELY(!inlined::remainderBy(number, step->inverse, step->number, remainder)))
     goto numberEnd;
+  NUMBER_ON(remainder, 0);
+}
+chainInlineOther : {
+  // Of the other builtins, "modulus" (the number the divisor, the dividend
+  // on top).
+  k = 1;
+  float remainder;
+  if (step->inlineOp != INLINE_MODULUS || stack.n == 0 || !stack.fromTop(0).isNumber() ||
+      !inlined::remainderOf(stack.fromTop(0).number(), number, remainder))
+    goto numberEnd;
+  stack.setCount(stack.n - 1);
   NUMBER_ON(remainder, 0);
 }
 chainValueModulus : {

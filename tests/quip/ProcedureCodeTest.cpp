@@ -151,6 +151,14 @@ TEST_F(ScriptTest, CompiledProceduresMatchSingleSteps) {
       // with both numbers going on it (the op after them takes neither).
       L"a: 2 def b: 3 def i: 0 def l: { i 50 < { a b i * pop a i 3 * pop a i 7 modulus pop "
       L"a b i * + pop i: 1 += l } if } def l",
+      // Copies by "dup" and "index" going along a chain, or not (a string, a
+      // symbol; a remainder of a string, by zero).
+      L"i: 0 def l: { i 6 < { i dup 0 == { 'z' } if i dup 2 * + 5 1 index modulus "
+      L"7 i 1 index 1 + modulus \"s\" dup pop 'q' 2 index pop 3 0 1 index modulus pop "
+      L"5 'w' 1 index modulus pop 'v' 0 index pop i 1 - 0 index 3 modulus dup 4 < "
+      L"{ 'small' } { 'big' } ifelse i 2 + 3 1 index modulus modulus i 7 1 index max i 2 1 index "
+      L"min "
+      L"i: 1 += l } if } def l",
       // Tail calls through names, deep recursion and strings.
       L"fib: { dup 2 < { } { dup 1 - fib swap 2 - fib + } ifelse } def 12 fib "
       L"s: \"\" def i: 0 def l: { i 5 < { s: s i toString concat def i: 1 += l } if } def l s",
