@@ -264,7 +264,7 @@ inline float literalInverse(float r) {
 }
 
 // remainderOf(l, r) with r's literalInverse() known, by a multiply: shorter
-// still than a division. For a whole l below 2^22 every product and
+// still than a division. For l below 2^22, truncated, every product and
 // difference here is exact, and the quotient, rounded twice, stays below the
 // next whole number (it would need |r| of 2^23 or more to reach it): the
 // truncated quotient is the true one or one less, m has the sign of l, and
@@ -272,9 +272,9 @@ inline float literalInverse(float r) {
 // remainderOf() decides.
 [[gnu::always_inline]] inline bool remainderBy(float l, float inverse, float r, float &out) {
   if (__builtin_expect(std::bit_cast<uint32_t>(inverse) != 0, 1)) {
-    float m = l - truncated(l * inverse) * r;
-    if (__builtin_expect(
-            truncated(l) == l && std::fabs(l) < 4194304.0f && std::fabs(m) < std::fabs(r), 1)) {
+    float t = truncated(l);
+    float m = t - truncated(t * inverse) * r;
+    if (__builtin_expect(std::fabs(t) < 4194304.0f && std::fabs(m) < std::fabs(r), 1)) {
       out = m;
       return true;
     }
