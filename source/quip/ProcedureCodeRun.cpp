@@ -94,9 +94,14 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
 #undef QUIP_CODE_LABELS
   // Where a number computed and not yet on the stack goes on, by the op of
   // the record after it (see NUMBER_ON).
+  // (A comparison's truth cannot wait under a number: its records of two
+  // names, or a name and a literal, start no chain.)
+#define QUIP_CHAIN_UNDER_LABEL(op, function, label)                                                \
+  (std::is_same_v<decltype(inlined::function(0.0f, 0.0f)), bool> ? &&numberEnd : &&label##op)
 #define QUIP_CHAIN_LABELS(op, function)                                                            \
-  &&chainInline_##op, &&chainLiteral_##op, &&chainUnderValueLiteral_##op, &&chainValue_##op,       \
-      &&chainUnderValueValue_##op,
+  &&chainInline_##op, &&chainLiteral_##op,                                                         \
+      QUIP_CHAIN_UNDER_LABEL(op, function, chainUnderValueLiteral_), &&chainValue_##op,            \
+      QUIP_CHAIN_UNDER_LABEL(op, function, chainUnderValueValue_),
   static const void *const kChain[] = {
       &&numberEnd,         &&numberEnd,
       &&numberEnd,         &&numberEnd,
@@ -115,6 +120,7 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
       &&numberEnd};
   static_assert(sizeof(kChain) / sizeof(kChain[0]) == CODE_OP_COUNT);
 #undef QUIP_CHAIN_LABELS
+#undef QUIP_CHAIN_UNDER_LABEL
   // Where two numbers computed and not yet on the stack go on (see
   // UNDER_ON): an op of two numbers takes them.
 #define QUIP_UNDER_LABELS(op, function)                                                            \
