@@ -171,12 +171,12 @@ static_assert(sizeof(ProcedureCode) % alignof(CodeStep) == 0);
 // Compiles a body for an interpreter whose names resolve as they do now,
 // under its current stamp; replaces the body's old compiled form.
 ProcedureCode *compileProcedure(ArrayBody *body, Interpreter *interpreter, uint32_t stamp);
-// How many entries without a usable form a body waits before compiling.
 // What a body that has no compiled form points at: its stamp is 0, which
 // no interpreter compiles under, and no body reaches its version, so it
 // never matches and an entry needs no test for null before looking.
 inline ProcedureCode g_noProcedureCode = {UINT64_MAX, 0, 0, 0, 0};
 inline bool hasCompiledForm(const ArrayBody *body) { return body->code != &g_noProcedureCode; }
+// How many entries without a usable form a body waits before compiling.
 uint32_t compileThreshold(const ProcedureCode *stale);
 void freeProcedureCode(ProcedureCode *code);
 

@@ -218,6 +218,16 @@ Interpreter::CodeExit Interpreter::runCode(ProcedureCode *code, uint32_t positio
     LEAVE(remaining == 0 ? CODE_EXIT_BUDGET : CODE_EXIT_RELOAD);                                   \
   } while (0)
 
+// The procedure body next is entered (see callBody), from a record whose
+// step count is known here; code is then next's form, usable when made for
+// this stamp and version.
+#define ENTER_NEXT()                                                                               \
+  do {                                                                                             \
+    if (LAST())                                                                                    \
+      goto callBodyLast;                                                                           \
+    goto callBodyAbove;                                                                            \
+  } while (0)
+#define NEXT_COMPILED() (code->stamp == stamp && code->version == next->version)
 // A truth just computed (popping `popped` operands first) meets the
 // conditional after it: the two run as one record, without the truth going
 // through the stack. The body is chosen right here, where the truth was
@@ -312,13 +322,11 @@ callBody:
   // is compiled. A form made at the body's version was made at its count
   // too: every change of a procedure body's count moves its version (only
   // the operand stack, never a procedure, is counted without).
-  if (LAST())
-    goto callBodyLast;
-  goto callBodyAbove;
+  ENTER_NEXT();
 callBodyLast:
   code = next->code;
   // The callee is read before the frame's body may go.
-  if (QUIP_UNLIKELY(code->stamp != stamp || code->version != next->version)) {
+  if (QUIP_UNLIKELY(!NEXT_COMPILED())) {
     replaceTop(next);
     goto enter;
   }
@@ -327,7 +335,7 @@ callBodyLast:
 callBodyAbove:
   code = next->code;
   m_top->position = AFTER();
-  if (QUIP_UNLIKELY(code->stamp != stamp || code->version != next->version)) {
+  if (QUIP_UNLIKELY(!NEXT_COMPILED())) {
     pushBody(next);
     goto enter;
   }
@@ -655,9 +663,7 @@ value : {
     if (bound.isExecutable()) {
       remaining = base - AFTER();
       next = bound.array().m_body;
-      if (LAST())
-        goto callBodyLast;
-      goto callBodyAbove;
+      ENTER_NEXT();
     }
     if (QUIP_UNLIKELY(stack.n == stack.body->capacity))
       goto single;
@@ -690,9 +696,7 @@ callProcedure : {
     goto value;
   next = bound.array().m_body;
   remaining = base - AFTER();
-  if (LAST())
-    goto callBodyLast;
-  goto callBodyAbove;
+  ENTER_NEXT();
 }
 
 valueOp : {
@@ -1020,14 +1024,14 @@ chainDef : {
   NEXT();
 }
 // The records that compute a second number while one waits (UNDER_ON); a
-// truth, or a record whose own case does not hold, finds the first on the
-// stack. Two slots must be free for underEnd.
+// record whose own case does not hold finds the first on the stack. Two
+// slots must be free for underEnd. (Those of comparisons are never reached:
+// kChain sends a truth's records to numberEnd.)
 #define QUIP_CHAIN_UNDER(op, function)                                                             \
   chainUnderValueLiteral_##op : {                                                                  \
     k = 3;                                                                                         \
     const Token &bound = *step->slot;                                                              \
-    if (std::is_same_v<decltype(inlined::function(0.0f, 0.0f)), bool> || !bound.isNumber() ||      \
-        QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))                                        \
+    if (!bound.isNumber() || QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))                   \
       goto numberEnd;                                                                              \
     UNDER_ON(inlined::function(bound.number(), step->number));                                     \
   }                                                                                                \
@@ -1035,8 +1039,7 @@ chainDef : {
     k = 3;                                                                                         \
     const Token &lhs = *step->slot;                                                                \
     const Token &rhs = *step->second;                                                              \
-    if (std::is_same_v<decltype(inlined::function(0.0f, 0.0f)), bool> || !lhs.isNumber() ||        \
-        !rhs.isNumber() || QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))                     \
+    if (!lhs.isNumber() || !rhs.isNumber() || QUIP_UNLIKELY(stack.n + 1 >= stack.body->capacity))  \
       goto numberEnd;                                                                              \
     UNDER_ON(inlined::function(lhs.number(), rhs.number()));                                       \
   }                                                                                                \
@@ -1110,6 +1113,8 @@ leave:
 #undef NEXT_UNLESS_CHANGED
 #undef BRANCH_ON
 #undef CHAIN
+#undef ENTER_NEXT
+#undef NEXT_COMPILED
 #undef UNDER_ON
 #undef NUMBER_ON
 #undef TRUTH_ON
